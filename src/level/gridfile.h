@@ -1,0 +1,50 @@
+// The grid file: the text layout shared by level files and the high-score table.
+//
+// Layout: a version word; the column count C and row count R; C column widths; twelve header
+// integers; then R x C cells, row 0 first, each written as its length L, one separator
+// character (any character), and exactly L characters of text.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+
+#include "level/stringgrid.h"
+
+namespace murk {
+
+inline constexpr const char* kGridVersion = "version1.0";
+inline constexpr int kMaxCellLength = 99999;
+inline constexpr int kMaxGridSide = 1000;  // no grid the game writes comes near this
+
+using GridHeader = std::array<int, 12>;
+
+enum class GridReadResult {
+    Read,          // the grid and header were filled
+    CannotOpen,    // the file is missing or unreadable
+    WrongVersion,  // the first word is not the expected version text
+    Damaged,       // the file ends early, holds a non-number, or sizes that make no sense
+};
+
+// Called every fifth row while reading or writing, so the window stays responsive.
+using RowPump = std::function<void()>;
+
+// Reads `path` into `grid` and `header`. Only a file that reads completely changes them; on any
+// other outcome both keep what they held.
+GridReadResult ReadGridFile(const std::string& path, StringGrid& grid, GridHeader& header,
+                            const RowPump& pump = {});
+
+// Parses the text of a grid file; the same rules as ReadGridFile.
+GridReadResult ParseGridText(const std::string& text, StringGrid& grid, GridHeader& header,
+                             const RowPump& pump = {});
+
+// Writes `grid` and `header` to `path` through a temporary file renamed over the old one, so a
+// failure part-way never leaves a half-written file. Returns false when it could not be written.
+bool WriteGridFile(const std::string& path, const StringGrid& grid, const GridHeader& header,
+                   const RowPump& pump = {});
+
+// The text WriteGridFile writes.
+std::string FormatGridText(const StringGrid& grid, const GridHeader& header,
+                           const RowPump& pump = {});
+
+}  // namespace murk

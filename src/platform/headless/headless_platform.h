@@ -1,0 +1,114 @@
+// HeadlessPlatform: the platform without a machine: a memory canvas, a virtual clock, scripted
+// events and box answers. Used by the tests and murk-sim.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace murk {
+
+class HeadlessPlatform : public Platform {
+public:
+    struct Box {
+        BoxKind kind;
+        std::string text;
+        bool answer;
+    };
+    struct TextDraw {
+        int x, y;
+        Font font;
+        Rgb colour;
+        std::string text;
+    };
+
+    HeadlessPlatform();
+
+    // ---- Script side ----
+    void QueueEvent(const Event& e) { events_.push_back(e); }
+    void QueueKeyDown(int key) { QueueEvent({EventKind::KeyDown, key, 0, 0, 0, {}}); }
+    void QueueKeyUp(int key) { QueueEvent({EventKind::KeyUp, key, 0, 0, 0, {}}); }
+    void QueueAnswer(bool yes) { answers_.push_back(yes); }
+    size_t PendingEvents() const { return events_.size(); }
+    // With fake images every picture "loads" (a solid square) without reading its file.
+    void SetFakeImages(bool on) { fakeImages_ = on; }
+    void SetDisplay(int w, int h) { displayW_ = w, displayH_ = h; }
+    void SetCurrentDirectory(std::string dir) { currentDir_ = std::move(dir); }
+    // Called with each box as it is shown (murk-sim prints them).
+    std::function<void(const Box&)> onBox;
+    std::function<void(const std::string& path)> onSoundPlay;
+
+    // ---- What happened ----
+    const std::vector<Box>& Boxes() const { return boxes_; }
+    void ClearBoxes() { boxes_.clear(); }
+    Pointer CurrentPointer() const { return pointer_; }
+    bool WindowShown() const { return shown_; }
+    int ModeSwitches() const { return modeSwitches_; }
+    uint32_t Pixel(int x, int y) const;
+    // The picture last drawn with its top-left corner at (x, y), or kNoImage.
+    ImageId ImageDrawnAt(int x, int y) const;
+    std::string ImagePath(ImageId id) const;
+    // The text last drawn with its top-left corner inside the rectangle, or "".
+    std::string TextIn(int x, int y, int w, int h) const;
+    const std::vector<std::string>& PlayedSounds() const { return played_; }
+
+    // ---- Platform ----
+    bool PollEvent(Event& e) override;
+    void Sleep1ms() override { ++now_; }
+    uint64_t NowMs() const override { return now_; }
+    void ShowWindow() override;
+    void HideWindow() override { shown_ = false; }
+    void DisplaySize(int& width, int& height) const override;
+    int SetDisplayMode(int width, int height) override;
+    void SetPointer(Pointer p) override { pointer_ = p; }
+    ImageId LoadImageFile(const std::string& path, std::string& error) override;
+    ImageId LoadImageMemory(const uint8_t* data, size_t size, std::string& error) override;
+    void ImageSize(ImageId id, int& width, int& height) const override;
+    bool DrawImage(ImageId id, int x, int y, std::string& error) override;
+    void FillRect(int x, int y, int width, int height, Rgb colour) override;
+    void TextSize(const Font& font, const std::string& text, int& width, int& height) override;
+    void DrawText(const Font& font, Rgb colour, int x, int y, const std::string& text, int cx,
+                  int cy, int cw, int ch) override;
+    bool SaveCanvasBmp(const std::string& path, int x, int y, int width, int height,
+                       std::string& error) override;
+    bool MessageBox(BoxKind kind, const std::string& text) override;
+    SoundHandle OpenSound(const std::string& path, std::string& error) override;
+    bool StopSound(SoundHandle) override { return true; }
+    void RewindSound(SoundHandle) override {}
+    void PlaySound(SoundHandle h) override;
+    std::string CurrentDirectory() const override { return currentDir_; }
+    bool FileExists(const std::string& path) const override;
+    bool IsReadOnly(const std::string& path) const override;
+    bool MakeWritable(const std::string& path) override;
+
+private:
+    struct Picture {
+        std::string path;
+        int w = 0, h = 0;
+        std::vector<uint32_t> pixels;  // 0x00RRGGBB
+    };
+    ImageId AddPicture(Picture p);
+
+    std::deque<Event> events_;
+    std::deque<bool> answers_;
+    std::vector<Box> boxes_;
+    std::vector<Picture> pictures_;
+    std::vector<uint32_t> canvas_;
+    std::map<std::pair<int, int>, ImageId> drawnAt_;
+    std::vector<TextDraw> texts_;
+    std::vector<std::string> sounds_;
+    std::vector<std::string> played_;
+    uint64_t now_ = 0;
+    bool fakeImages_ = false;
+    bool shown_ = false;
+    int displayW_ = kCanvasWidth, displayH_ = kCanvasHeight;
+    int modeSwitches_ = 0;
+    Pointer pointer_ = Pointer::Normal;
+    std::string currentDir_;
+};
+
+}  // namespace murk

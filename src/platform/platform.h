@@ -1,0 +1,130 @@
+// The platform interface: the only door between the game core and the machine.
+//
+// The core talks to one Platform object. Two implementations exist: platform/sdl/ (the real
+// window, keyboard, fonts, sound and message boxes) and platform/headless/ (an in-memory canvas,
+// a virtual clock, scripted events and answers) used by tests and murk-sim. Nothing outside
+// platform/sdl/ includes an SDL header.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace murk {
+
+// ---- Keys: Windows virtual-key codes, the game's own key numbering (stored in Options.dat) ----
+namespace vk {
+inline constexpr int Back = 8, Enter = 13, Shift = 16, Ctrl = 17, Alt = 18, Escape = 27,
+                     Space = 32, PgUp = 33, PgDn = 34, End = 35, Home = 36, Left = 37, Up = 38,
+                     Right = 39, Down = 40, PrintScreen = 44, Ins = 45, Del = 46,
+                     Numpad0 = 96, Multiply = 106, Add = 107, Subtract = 109, Decimal = 110,
+                     Divide = 111, F1 = 112, F2 = 113, F3 = 114, F4 = 115, F5 = 116, F6 = 117,
+                     F7 = 118, F8 = 119, F9 = 120, F10 = 121, F11 = 122, F12 = 123;
+}  // namespace vk
+
+// ---- Events ----
+enum class EventKind {
+    KeyDown,    // key: virtual-key code
+    KeyUp,      // key: virtual-key code
+    Text,       // text: UTF-8 characters typed (for editable fields)
+    MouseDown,  // button (1 left, 2 middle, 3 right), x, y in canvas pixels
+    MouseUp,
+    Paint,      // the window's picture was lost and must be painted again
+    Close,      // the window system asks the main window to close
+};
+
+struct Event {
+    EventKind kind = EventKind::Paint;
+    int key = 0;
+    int button = 0;
+    int x = 0;
+    int y = 0;
+    std::string text;
+};
+
+// ---- Drawing ----
+struct Rgb {
+    uint8_t r = 0, g = 0, b = 0;
+    bool operator==(const Rgb&) const = default;
+};
+
+enum class FontFace {
+    SansBold,   // the bold sans of panels, captions and forms
+    Sans,       // plain sans for small print
+    ComicBold,  // the comic face of the level title
+};
+
+struct Font {
+    FontFace face = FontFace::SansBold;
+    int px = 21;  // character height in pixels
+    bool operator==(const Font&) const = default;
+};
+
+inline constexpr int kCanvasWidth = 1024;
+inline constexpr int kCanvasHeight = 768;
+
+using ImageId = int;  // >= 0 for a loaded picture
+inline constexpr ImageId kNoImage = -1;
+
+using SoundHandle = int;  // >= 0 for an opened sound
+inline constexpr SoundHandle kNoSound = -1;
+
+// ---- Boxes and pointer ----
+enum class BoxKind {
+    Error,            // error icon, OK
+    Exception,        // the application's standard exception display: error icon, OK
+    ConfirmYesNo,     // question icon, Yes / No
+    ConfirmOkCancel,  // question icon, OK / Cancel
+    Plain,            // text and OK
+};
+
+enum class Pointer { Normal, Busy, Hidden };
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Events and time. PollEvent never blocks; it also presents the canvas when it has changed.
+    virtual bool PollEvent(Event& e) = 0;
+    virtual void Sleep1ms() = 0;         // sleeps one millisecond of the game's pace
+    virtual uint64_t NowMs() const = 0;  // milliseconds since an arbitrary start
+
+    // Window and display.
+    virtual void ShowWindow() = 0;  // shows the main window (its first paint follows)
+    virtual void HideWindow() = 0;  // at shut-down
+    virtual void DisplaySize(int& width, int& height) const = 0;
+    virtual int SetDisplayMode(int width, int height) = 0;  // 0 on success
+    virtual void SetPointer(Pointer p) = 0;
+
+    // The 1024x768 canvas.
+    virtual ImageId LoadImageFile(const std::string& path, std::string& error) = 0;
+    virtual ImageId LoadImageMemory(const uint8_t* data, size_t size, std::string& error) = 0;
+    virtual void ImageSize(ImageId id, int& width, int& height) const = 0;
+    virtual bool DrawImage(ImageId id, int x, int y, std::string& error) = 0;
+    virtual void FillRect(int x, int y, int width, int height, Rgb colour) = 0;
+    virtual void TextSize(const Font& font, const std::string& text, int& width,
+                          int& height) = 0;
+    // Draws text with its top-left corner at (x, y), clipped to the rectangle (cx, cy, cw, ch).
+    virtual void DrawText(const Font& font, Rgb colour, int x, int y, const std::string& text,
+                          int cx, int cy, int cw, int ch) = 0;
+    // Saves the canvas rectangle as a 24-bit BMP file.
+    virtual bool SaveCanvasBmp(const std::string& path, int x, int y, int width, int height,
+                               std::string& error) = 0;
+
+    // Modal message boxes; true when the answer is Yes or OK.
+    virtual bool MessageBox(BoxKind kind, const std::string& text) = 0;
+
+    // Sounds: one player per file; play never waits for the sound to end.
+    virtual SoundHandle OpenSound(const std::string& path, std::string& error) = 0;
+    virtual bool StopSound(SoundHandle h) = 0;
+    virtual void RewindSound(SoundHandle h) = 0;
+    virtual void PlaySound(SoundHandle h) = 0;
+
+    // Files.
+    virtual std::string CurrentDirectory() const = 0;
+    virtual bool FileExists(const std::string& path) const = 0;
+    virtual bool IsReadOnly(const std::string& path) const = 0;
+    virtual bool MakeWritable(const std::string& path) = 0;
+};
+
+}  // namespace murk

@@ -1,0 +1,1 @@
+// Placeholder until the SDL2 backend lands.

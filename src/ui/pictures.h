@@ -1,0 +1,22 @@
+// Window pictures (logo, buttons, arrows) built into the program from the art tool's output.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace murk {
+
+struct EmbeddedPicture {
+    const char* name;     // for example "logo", "button_wide"
+    const uint8_t* data;  // a complete 24-bit BMP file
+    size_t size;
+};
+
+// The table generated at build time (tools/artgen writes its definition).
+const EmbeddedPicture* EmbeddedPictures(size_t& count);
+
+// The picture of that name, or nullptr.
+const EmbeddedPicture* FindPicture(std::string_view name);
+
+}  // namespace murk
