@@ -1,0 +1,59 @@
+// Message boxes through SDL_ShowMessageBox, styled per kind from one table.
+#include "platform/sdl/boxes.h"
+
+#include <SDL_messagebox.h>
+
+#include <cstdio>
+
+namespace murk::sdl {
+
+namespace {
+
+constexpr int kYes = 1, kNo = 0;
+constexpr Uint32 kReturn = SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT;
+constexpr Uint32 kEscape = SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT;
+
+struct BoxStyle {
+    BoxKind kind;
+    Uint32 flags;
+    int buttonCount;
+    SDL_MessageBoxButtonData buttons[2];
+};
+
+constexpr Uint32 kLeftToRight = SDL_MESSAGEBOX_BUTTONS_LEFT_TO_RIGHT;
+
+constexpr BoxStyle kStyles[] = {
+    {BoxKind::Error, SDL_MESSAGEBOX_ERROR | kLeftToRight, 1,
+     {{kReturn | kEscape, kYes, "OK"}, {}}},
+    {BoxKind::Exception, SDL_MESSAGEBOX_ERROR | kLeftToRight, 1,
+     {{kReturn | kEscape, kYes, "OK"}, {}}},
+    {BoxKind::ConfirmYesNo, SDL_MESSAGEBOX_INFORMATION | kLeftToRight, 2,
+     {{kReturn, kYes, "Yes"}, {kEscape, kNo, "No"}}},
+    {BoxKind::ConfirmOkCancel, SDL_MESSAGEBOX_INFORMATION | kLeftToRight, 2,
+     {{kReturn, kYes, "OK"}, {kEscape, kNo, "Cancel"}}},
+    {BoxKind::Plain, SDL_MESSAGEBOX_INFORMATION | kLeftToRight, 1,
+     {{kReturn | kEscape, kYes, "OK"}, {}}},
+};
+
+const BoxStyle& StyleFor(BoxKind kind) {
+    for (const BoxStyle& style : kStyles)
+        if (style.kind == kind) return style;
+    return kStyles[0];
+}
+
+}  // namespace
+
+bool ShowBox(SDL_Window* parent, BoxKind kind, const std::string& text) {
+    const BoxStyle& style = StyleFor(kind);
+    const SDL_MessageBoxData data{style.flags, parent,          "Murk", text.c_str(),
+                                  style.buttonCount, style.buttons, nullptr};
+    int answer = kNo;
+    if (SDL_ShowMessageBox(&data, &answer) != 0) {
+        std::fprintf(stderr, "Murk: %s\n", text.c_str());
+        return true;
+    }
+    // Closing the box without a button (answer -1) counts as No for a question, OK otherwise.
+    return answer == kYes || style.buttonCount == 1;
+}
+
+}  // namespace murk::sdl

@@ -1,0 +1,14 @@
+// Turning SDL events into the game's events.
+#pragma once
+
+#include <SDL_events.h>
+
+#include "platform/platform.h"
+
+namespace murk::sdl {
+
+// Fills `out` from `in`; false when the game has no use for the event (unmapped keys, mouse
+// motion, window events other than paint and close). Key auto-repeat gives further KeyDowns.
+bool TranslateEvent(const SDL_Event& in, Event& out);
+
+}  // namespace murk::sdl

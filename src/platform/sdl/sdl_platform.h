@@ -1,0 +1,17 @@
+// CreateSdlPlatform: the real window, keyboard, mouse, fonts, sounds and boxes, built on SDL2.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/platform.h"
+
+namespace murk {
+
+// Called once by main. Starts SDL video and creates the game window hidden; ShowWindow shows it
+// full screen. Returns nullptr and sets `error` when video cannot start. When the audio device
+// cannot be opened the platform still starts and OpenSound fails with an error text instead.
+// Only one platform may exist at a time (SDL is process-wide).
+std::unique_ptr<Platform> CreateSdlPlatform(std::string& error);
+
+}  // namespace murk

@@ -1,0 +1,42 @@
+// Starting and stopping the SDL subsystems.
+#include "platform/sdl/session.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <SDL_ttf.h>
+
+namespace murk::sdl {
+
+bool Session::Start(std::string& error) {
+    // The window's close button yields a window event; SDL_QUIT is left to signals.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        error = SDL_GetError();
+        return false;
+    }
+    video_ = true;
+    if (TTF_Init() != 0) {
+        error = TTF_GetError();
+        return false;
+    }
+    ttf_ = true;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 ||
+        Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
+        audioError_ = SDL_GetError();
+        return true;
+    }
+    Mix_Init(MIX_INIT_MP3);
+    audio_ = true;
+    return true;
+}
+
+Session::~Session() {
+    if (audio_) {
+        Mix_CloseAudio();
+        Mix_Quit();
+    }
+    if (ttf_) TTF_Quit();
+    if (video_) SDL_Quit();
+}
+
+}  // namespace murk::sdl

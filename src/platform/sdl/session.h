@@ -1,0 +1,28 @@
+// Session: SDL, SDL2_ttf and the audio device, started and stopped once per platform.
+#pragma once
+
+#include <string>
+
+namespace murk::sdl {
+
+class Session {
+public:
+    Session() = default;
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+    ~Session();
+
+    // False with `error` when video or the font engine cannot start. Audio failing is not an
+    // error: AudioOpen() is then false and AudioError() says why.
+    bool Start(std::string& error);
+    bool AudioOpen() const { return audio_; }
+    const std::string& AudioError() const { return audioError_; }
+
+private:
+    bool video_ = false;
+    bool ttf_ = false;
+    bool audio_ = false;
+    std::string audioError_;
+};
+
+}  // namespace murk::sdl
