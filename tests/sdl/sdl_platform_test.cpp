@@ -1,0 +1,113 @@
+// The rest of the SDL platform under the dummy drivers: window, boxes, sounds, files, pacing.
+#include <sys/stat.h>
+
+#include <chrono>
+
+#include "platform/sdl/pacer.h"
+#include "sdl_test_support.h"
+
+namespace murk::testing_sdl {
+namespace {
+
+using SdlPlatform = SdlPlatformTest;
+
+TEST_F(SdlPlatform, ShowingTheWindowAsksForAPaintAndTheModeCanBeSetAndRestored) {
+    Event e;
+    while (platform->PollEvent(e)) {
+    }
+    platform->ShowWindow();
+    bool painted = false;
+    while (platform->PollEvent(e)) painted |= e.kind == EventKind::Paint;
+    EXPECT_TRUE(painted);
+
+    int w = 0, h = 0;
+    platform->DisplaySize(w, h);
+    EXPECT_GT(w, 0);
+    EXPECT_GT(h, 0);
+    EXPECT_EQ(platform->SetDisplayMode(kCanvasWidth, kCanvasHeight), 0);
+    EXPECT_EQ(platform->SetDisplayMode(w, h), 0);  // the restore at shut-down
+    platform->SetPointer(Pointer::Busy);
+    platform->SetPointer(Pointer::Hidden);
+    platform->SetPointer(Pointer::Normal);
+    platform->HideWindow();
+}
+
+TEST_F(SdlPlatform, BoxesWithoutAWindowSystemPrintTheirTextAndAgree) {
+    platform->ShowWindow();
+    ::testing::internal::CaptureStderr();
+    EXPECT_TRUE(platform->MessageBox(BoxKind::ConfirmYesNo, "Abort game and return to menu?"));
+    EXPECT_TRUE(platform->MessageBox(BoxKind::Error, "No levels found."));
+    const std::string printed = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(printed.find("Abort game and return to menu?"), std::string::npos);
+    EXPECT_NE(printed.find("No levels found."), std::string::npos);
+}
+
+// A short silent 8-bit mono WAV file.
+void WriteWav(const std::string& path) {
+    const uint32_t samples = 800;
+    std::string b = "RIFF";
+    auto put32 = [&b](uint32_t v) { for (int i = 0; i < 4; ++i) b += static_cast<char>(v >> (8 * i)); };
+    auto put16 = [&b](uint16_t v) { b += static_cast<char>(v); b += static_cast<char>(v >> 8); };
+    put32(36 + samples);
+    b += "WAVEfmt ";
+    put32(16), put16(1), put16(1), put32(8000), put32(8000), put16(1), put16(8);
+    b += "data";
+    put32(samples);
+    b.append(samples, static_cast<char>(128));
+    std::ofstream(path, std::ios::binary) << b;
+}
+
+TEST_F(SdlPlatform, WavSoundsOpenEachOnItsOwnHandleAndPlayWithoutWaiting) {
+    WriteWav(Path("S00-Shot.wav"));
+    WriteWav(Path("S01-Door.wav"));
+    std::string error;
+    const SoundHandle shot = platform->OpenSound(Path("S00-Shot.wav"), error);
+    const SoundHandle door = platform->OpenSound(Path("S01-Door.wav"), error);
+    ASSERT_NE(shot, kNoSound) << error;
+    ASSERT_NE(door, kNoSound) << error;
+    EXPECT_NE(shot, door);
+    const auto start = std::chrono::steady_clock::now();
+    platform->PlaySound(shot);
+    platform->PlaySound(door);
+    platform->RewindSound(shot);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(50));
+    EXPECT_TRUE(platform->StopSound(shot));
+    EXPECT_FALSE(platform->StopSound(99));
+
+    EXPECT_EQ(platform->OpenSound(Path("S99-Missing.wav"), error), kNoSound);
+    EXPECT_FALSE(error.empty());
+}
+
+TEST_F(SdlPlatform, ReadOnlyFilesAreSeenAndMadeWritable) {
+    const std::string file = Path("Options.dat");
+    std::ofstream(file) << "x";
+    EXPECT_TRUE(platform->FileExists(file));
+    EXPECT_FALSE(platform->FileExists(Path("none.dat")));
+    EXPECT_FALSE(platform->IsReadOnly(file));
+    chmod(file.c_str(), 0444);
+    EXPECT_TRUE(platform->IsReadOnly(file));
+    EXPECT_TRUE(platform->MakeWritable(file));
+    EXPECT_FALSE(platform->IsReadOnly(file));
+    EXPECT_FALSE(platform->MakeWritable(Path("none.dat")));
+    EXPECT_EQ(platform->CurrentDirectory(), std::filesystem::current_path().string());
+}
+
+TEST(SdlPacer, DeadlinesAdvanceOneMillisecondUnlessFarBehind) {
+    constexpr uint64_t ms = 1'000'000;
+    EXPECT_EQ(sdl::NextDeadlineNs(100 * ms, 100 * ms), 101 * ms);
+    EXPECT_EQ(sdl::NextDeadlineNs(100 * ms, 100 * ms + ms / 2), 101 * ms);  // slack is not added
+    EXPECT_EQ(sdl::NextDeadlineNs(100 * ms, 105 * ms), 101 * ms);          // a little behind: catch up
+    EXPECT_EQ(sdl::NextDeadlineNs(100 * ms, 130 * ms), 131 * ms);          // a stall: start afresh
+}
+
+TEST(SdlPacer, SleepsKeepRoughlyTheirPace) {
+    sdl::Pacer pacer;
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < 100; ++i) pacer.Sleep1ms();
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(took, std::chrono::milliseconds(95));
+    EXPECT_LT(took, std::chrono::milliseconds(400));
+}
+
+}  // namespace
+}  // namespace murk::testing_sdl
