@@ -1,2 +1,21 @@
-// murk-sim: runs the game core on the headless backend from a script.
-int main() { return 0; }
+// murk-sim: the game core on the headless backend, driven by a script file or standard input.
+#include <fstream>
+#include <iostream>
+
+#include "sim/sim.h"
+
+int main(int argc, char** argv) {
+    if (argc > 2) {
+        std::cerr << "usage: murk-sim [SCRIPT]\n";
+        return 2;
+    }
+    if (argc == 2) {
+        std::ifstream script(argv[1]);
+        if (!script) {
+            std::cerr << "murk-sim: cannot open " << argv[1] << '\n';
+            return 2;
+        }
+        return murk::RunSimulator(script, std::cout, std::cerr);
+    }
+    return murk::RunSimulator(std::cin, std::cout, std::cerr);
+}

@@ -1,0 +1,181 @@
+// Game start, the game loop, the warp and game-over timers, and the return to the menu.
+#include "game/gameloop.h"
+
+#include <charconv>
+#include <ctime>
+
+#include "game/panels.h"
+#include "game/render.h"
+#include "level/levels.h"
+#include "level/room.h"
+#include "options/optionsform.h"
+#include "shell/app.h"
+#include "shell/mainform.h"
+#include "world/tick.h"
+
+namespace murk {
+
+int StrToInt(const std::string& text) {
+    int value = 0;
+    const char* first = text.data();
+    const char* last = text.data() + text.size();
+    while (first < last && *first == ' ') ++first;
+    if (first < last && *first == '+') ++first;
+    const auto [end, ec] = std::from_chars(first, last, value);
+    if (ec != std::errc{} || end != last || first == last)
+        throw Failure{"'" + text + "' is not a valid integer value"};
+    return value;
+}
+
+namespace {
+
+void CopyKeys(Player& p, const PlayerKeyEdits& k) {
+    p.leftKey = k.left->Tag();
+    p.rightKey = k.right->Tag();
+    p.upKey = k.up->Tag();
+    p.downKey = k.down->Tag();
+    p.fireKey = k.fire->Tag();
+    p.menuKey = k.menu->Tag();
+}
+
+}  // namespace
+
+bool BeginGame(App& app) {
+    Game& g = app.game;
+    TMainForm& m = *app.mainForm;
+    try {
+        if (LoadLevel(app, g.SelectedLevel) != 0 ||
+            EnterRoom(app, g.StartRoomCol, g.StartRoomRow) != 0) {
+            ReturnToMenu(app);
+            return false;
+        }
+        m.MenuBox->SetVisible(false);
+        ProcessMessages(app);
+        g.PlayerCount = StrToInt(m.NumPlayersLbl->Text());
+        InitPlayer(g.P1(), 1);
+        InitPlayer(g.P2(), 2);
+        CopyKeys(g.P1(), app.optionsForm->P1Keys());
+        CopyKeys(g.P2(), app.optionsForm->P2Keys());
+        g.CurrentRoomCol = g.StartRoomCol;
+        g.CurrentRoomRow = g.StartRoomRow;
+        if (!DrawRoom(app)) return false;
+        m.ShowPanels(g.PlayerCount == 2);
+        ProcessMessages(app);
+        g.Paused = false;
+        g.GameStopped = false;
+        app.sound.soundOn = app.optionsForm->SoundEdit->Text() == "On";
+        m.LevelTitleLbl->SetVisible(true);
+        app.pf.SetPointer(Pointer::Hidden);
+        return !app.terminated;
+    } catch (const Failure& f) {
+        ShowException(app, f.text);
+        ShowError(app, "Error starting game.");
+        app.pf.SetPointer(Pointer::Hidden);
+        return false;
+    }
+}
+
+void StartGame(App& app) {
+    if (!BeginGame(app)) return;
+    if (app.externalLoop) {
+        app.loopActive = PrepareLoop(app, app.loopDelay);
+        return;
+    }
+    GameLoop(app);
+}
+
+bool PrepareLoop(App& app, int& delay) {
+    try {
+        DrawRoom(app);
+        delay = StrToInt(app.optionsForm->GameSpeedEdit->Text());
+        app.game.rng.Seed(app.seed ? *app.seed : static_cast<uint32_t>(std::time(nullptr)));
+        return true;
+    } catch (const Failure& f) {
+        ShowException(app, f.text);
+        return false;
+    }
+}
+
+void RunPass(App& app, int delay) {
+    Game& g = app.game;
+    PanelRefresh(app);
+    ProcessMessages(app);
+    WorldTick(app);
+    if (g.P1().finished && !g.WarpArmed1) {
+        g.WarpArmed1 = true;
+        g.P1().status = "WARP";
+        SetTimerInterval(app, app.WarpTimer, kWarpDelayMs);
+    }
+    if (g.P2().finished && !g.WarpArmed2) {
+        g.WarpArmed2 = true;
+        g.P2().status = "WARP";
+        SetTimerInterval(app, app.WarpTimer, kWarpDelayMs);
+    }
+    if (g.PlayerCount == 1 && g.P1().dead) {
+        g.P1().status = "Game Over";
+        SetTimerInterval(app, app.GameOverTimer, kGameOverDelayMs);
+    } else if (g.PlayerCount == 2 && g.P1().dead && g.P2().dead) {
+        g.P1().status = "Game Over";
+        g.P2().status = "Game Over";
+        SetTimerInterval(app, app.GameOverTimer, kGameOverDelayMs);
+    }
+    for (int i = 0; i < delay && !app.terminated; ++i) {
+        ProcessMessages(app);
+        app.pf.Sleep1ms();
+    }
+    while (g.Paused && !app.terminated) {
+        ProcessMessages(app);
+        DrawRoom(app);
+    }
+}
+
+void GameLoop(App& app) {
+    int delay = 0;
+    if (!PrepareLoop(app, delay)) return;
+    try {
+        while (!app.game.GameStopped && !app.terminated) RunPass(app, delay);
+    } catch (const Failure& f) {
+        ShowException(app, f.text);
+    }
+}
+
+void WarpTimerTimer(App& app) {
+    Game& g = app.game;
+    SetTimerInterval(app, app.WarpTimer, 0);
+    const bool p2Done = g.P2().finished || g.P2().dead;
+    const bool p1Done = g.P1().finished || g.P1().dead;
+    if (g.PlayerCount == 1 || (p1Done && p2Done)) NextLevel(app);
+    g.WarpArmed1 = false;
+    g.WarpArmed2 = false;
+}
+
+void NextLevel(App& app) {
+    Game& g = app.game;
+    if (g.RandomMode)
+        g.SelectedLevel = g.rng.Random(g.LevelCount);
+    else
+        g.SelectedLevel = g.SelectedLevel + 1 > g.LevelCount - 1 ? 0 : g.SelectedLevel + 1;
+    LoadLevel(app, g.SelectedLevel);
+    AdvancePlayerToNextLevel(g.P1(), true);
+    AdvancePlayerToNextLevel(g.P2(), g.PlayerCount == 2);
+    EnterRoom(app, g.StartRoomCol, g.StartRoomRow);
+    DrawRoom(app);
+}
+
+void GameOverTimerTimer(App& app) {
+    SetTimerInterval(app, app.GameOverTimer, 0);
+    ReturnToMenu(app);
+    app.pf.SetPointer(Pointer::Normal);
+    // The high-score table takes its turn here once it exists.
+}
+
+void ReturnToMenu(App& app) {
+    Game& g = app.game;
+    g.GameStopped = true;
+    g.PlayerCount = 0;
+    g.Paused = false;
+    app.mainForm->MenuBox->SetVisible(true);
+    app.pf.SetPointer(Pointer::Normal);
+}
+
+}  // namespace murk

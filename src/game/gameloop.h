@@ -1,0 +1,33 @@
+// A game from start to end: game start, the loop and its pace, warp, game over, back to menu.
+#pragma once
+
+#include <string>
+
+namespace murk {
+
+struct App;
+
+inline constexpr int kWarpDelayMs = 3800;
+inline constexpr int kGameOverDelayMs = 3100;
+
+// Runs a whole game on SelectedLevel (set by the menu with RandomMode); returns when it ends.
+void StartGame(App& app);
+
+// The start of a game without its loop: everything StartGame does before running the loop.
+// Returns false when the game could not start. (murk-sim runs passes itself.)
+bool BeginGame(App& app);
+
+// The loop's set-up (first draw, pace, seed), then passes while the game runs.
+void GameLoop(App& app);
+bool PrepareLoop(App& app, int& delay);
+void RunPass(App& app, int delay);
+
+void WarpTimerTimer(App& app);
+void GameOverTimerTimer(App& app);
+void NextLevel(App& app);
+void ReturnToMenu(App& app);
+
+// Integer value of a text as the game reads its labels and edits; throws Failure otherwise.
+int StrToInt(const std::string& text);
+
+}  // namespace murk

@@ -1,0 +1,54 @@
+// Status panel refresh: the dead partner's keys, the shield and item-menu wording, the labels.
+#include "game/panels.h"
+
+#include "shell/app.h"
+#include "shell/mainform.h"
+
+namespace murk {
+
+namespace {
+
+void MoveKeys(Player& from, Player& to) {
+    to.keys += from.keys;
+    from.keys = 0;
+}
+
+void WritePanel(PlayerPanel& panel, Player& p) {
+    panel.life->SetText(std::to_string(p.life));
+    panel.keys->SetText(std::to_string(p.keys));
+    panel.bombs->SetText(std::to_string(p.bombs));
+    panel.kits->SetText(std::to_string(p.kits));
+    panel.levelsPassed->SetText(std::to_string(p.levelsPassed));
+    panel.points->SetText(std::to_string(p.points));
+    ApplyStatusWording(p);
+    panel.status->SetText("Status: " + p.status);
+}
+
+}  // namespace
+
+void ApplyStatusWording(Player& p) {
+    if (p.shieldTime > 0) p.status = "Shield On - " + std::to_string(p.shieldTime) + "%";
+    if (p.menuOpen) {
+        switch (p.menuChoice) {
+            case 2: p.status = "LIFE"; break;
+            case 1: p.status = "BOMB"; break;
+            default: p.status = "NOTHING"; break;
+        }
+    }
+}
+
+void PanelRefresh(App& app) {
+    Game& g = app.game;
+    const int call = g.panelCalls++;
+    if (call % 3 != 0) return;
+    if (g.PlayerCount == 2) {
+        if (g.P1().dead && !g.P2().dead)
+            MoveKeys(g.P1(), g.P2());
+        else if (g.P2().dead && !g.P1().dead)
+            MoveKeys(g.P2(), g.P1());
+    }
+    WritePanel(app.mainForm->P1Panel, g.P1());
+    WritePanel(app.mainForm->P2Panel, g.P2());
+}
+
+}  // namespace murk

@@ -1,0 +1,73 @@
+// Room rendering with the player-tile rules.
+#include "game/render.h"
+
+#include "game/gameloop.h"
+#include "level/tiles.h"
+#include "shell/app.h"
+
+namespace murk {
+
+namespace {
+
+// A player's tile on the player's own square is floor when that player is not on the board.
+bool IsAbsentPlayerSquare(const Game& g, std::string_view code, int col, int row) {
+    if (code == code::Player1) {
+        const Player& p = g.players[0];
+        return p.dead && p.col == col && p.row == row;
+    }
+    if (code == code::Player2) {
+        const Player& p = g.players[1];
+        return (g.PlayerCount != 2 || p.dead) && p.col == col && p.row == row;
+    }
+    return false;
+}
+
+// The picture for one square, turning an absent player's tile into floor first.
+ImageId ChooseImage(App& app, int col, int row) {
+    Game& g = app.game;
+    const std::string& code = g.RoomGrid.Cell(col, row);
+    if (code.empty())
+        throw Failure{"Invalid tile at square (" + std::to_string(col) + ", " +
+                      std::to_string(row) + "): the square is empty."};
+    if (IsAbsentPlayerSquare(g, code, col, row)) g.RoomGrid.SetCell(col, row, std::string(code::Floor));
+    return app.tiles.ForCode(g.RoomGrid.Cell(col, row));
+}
+
+}  // namespace
+
+bool DrawRoom(App& app) {
+    try {
+        for (int r = 1; r <= 19; ++r) {
+            ProcessMessages(app);
+            for (int c = 1; c <= 30; ++c) {
+                const ImageId image = ChooseImage(app, c, r);
+                if (image == kNoImage) continue;  // an unknown code keeps what was shown there
+                std::string error;
+                if (!app.pf.DrawImage(image, kSquarePx * c, kSquarePx * r, error))
+                    throw Failure{error};
+            }
+        }
+        ProcessMessages(app);
+        return true;
+    } catch (const Failure& f) {
+        ShowException(app, f.text);
+        ShowError(app, "Error drawing to screen.");
+        ReturnToMenu(app);
+        return false;
+    }
+}
+
+bool DrawSquare(App& app, int col, int row, ImageId image) {
+    std::string error;
+    if (app.pf.DrawImage(image, kSquarePx * col, kSquarePx * row, error)) return true;
+    ShowError(app, "Error drawing to a square on the screen.");
+    ReturnToMenu(app);
+    return false;
+}
+
+void SetSquare(App& app, int col, int row, std::string_view code) {
+    app.game.RoomGrid.SetCell(col, row, std::string(code));
+    DrawSquare(app, col, row, app.tiles.ForCode(code));
+}
+
+}  // namespace murk

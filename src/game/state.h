@@ -1,0 +1,55 @@
+// Game: the whole state of play as plain data, owned by the application and passed explicitly.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <random>
+
+#include "level/stringgrid.h"
+#include "players/player.h"
+#include "world/worldstate.h"
+
+namespace murk {
+
+inline constexpr int kRoomCols = 30;
+inline constexpr int kRoomRows = 19;
+
+// The game's one pseudo-random generator.
+class Rng {
+public:
+    void Seed(uint32_t s) { gen_.seed(s); }
+    // Uniform-ish in 0..n-1 (next value modulo n); 0 when n is 0 or less.
+    int Random(int n) { return n <= 0 ? 0 : static_cast<int>(gen_() % static_cast<uint32_t>(n)); }
+
+private:
+    std::mt19937 gen_{1};
+};
+
+struct Game {
+    StringGrid LevelGrid;
+    StringGrid RoomGrid{kRoomCols + 1, kRoomRows + 1};
+    StringGrid BufferGrid{kRoomCols + 1, kRoomRows + 1};
+    StringGrid Buffer2Grid{kRoomCols + 1, kRoomRows + 1};
+    std::array<Player, 2> players;  // players[0] is player 1 (A46), players[1] player 2 (A47)
+
+    int PlayerCount = 0;
+    bool GameStopped = true;
+    bool Paused = false;
+    int SelectedLevel = 0;
+    bool RandomMode = false;
+    bool WarpArmed1 = false;
+    bool WarpArmed2 = false;
+
+    int LevelCount = 0;
+    int StartRoomCol = 0, StartRoomRow = 0;
+    int CurrentRoomCol = 0, CurrentRoomRow = 0;
+
+    WorldState world;
+    Rng rng;
+    int panelCalls = 1;  // panel refresh call counter, never reset
+
+    Player& P1() { return players[0]; }
+    Player& P2() { return players[1]; }
+};
+
+}  // namespace murk

@@ -1,0 +1,12 @@
+// The names of the keys a player may choose, by virtual-key code.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace murk {
+
+// The name shown and saved for a key, or nothing when the key cannot be chosen.
+std::optional<std::string> KeyName(int code);
+
+}  // namespace murk

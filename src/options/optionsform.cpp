@@ -1,0 +1,132 @@
+// The options window: layout, key capture, the sound switch and the game-speed edit rules.
+#include "options/optionsform.h"
+
+#include "options/keynames.h"
+#include "shell/app.h"
+#include "shell/capture.h"
+#include "shell/mainform.h"
+#include "ui/pictures.h"
+#include "ui/style.h"
+
+namespace murk {
+
+namespace {
+
+constexpr Rect kPanelRect{132, 84, 760, 600};
+constexpr Font kEditFont{FontFace::SansBold, 18};
+constexpr Font kHeadingFont{FontFace::SansBold, 30};
+const char* const kKeyRows[6] = {"Up:", "Down:", "Left:", "Right:", "Fire:", "Menu:"};
+
+}  // namespace
+
+TOptionsForm::TOptionsForm(App& app)
+    : Form(app.pf, {0, 0, kCanvasWidth, kCanvasHeight}, style::kMainBackground), app_(app) {
+    Panel& p = *Root().Add<Panel>(kPanelRect, style::kBlack);
+    p.Add<Label>(Rect{0, 14, 760, 40}, "Options", kHeadingFont, style::kCaptionRed, Align::Center);
+    p.Add<Label>(Rect{0, 58, 760, 20}, "Click a box, then press the key you want for it.",
+                 style::kSmallFont, style::kSoftWhite, Align::Center);
+
+    auto keyColumn = [&](int x, const char* heading, Rgb colour, std::array<Edit**, 6> edits,
+                         const KeyOption* defaults) {
+        p.Add<Label>(Rect{x, 96, 300, 30}, heading, style::kCaptionFont, colour);
+        for (int i = 0; i < 6; ++i) {
+            const int y = 134 + i * 44;
+            p.Add<Label>(Rect{x, y, 90, 34}, kKeyRows[i], style::kPanelFont, colour);
+            Edit* e = p.Add<Edit>(Rect{x + 100, y, 180, 34}, defaults[i].name, kEditFont);
+            e->SetTag(defaults[i].code);
+            e->SetReadOnly(true);
+            e->onKeyUp = [e](int key) { KeyCapture(key, *e); };
+            *edits[static_cast<size_t>(i)] = e;
+        }
+    };
+    const OptionValues defaults;
+    keyColumn(70, "Player 1", style::kPlayer1Green,
+              {&P1UpEdit, &P1DownEdit, &P1LeftEdit, &P1RightEdit, &P1FireEdit, &P1MenuEdit},
+              &defaults.keys[0]);
+    keyColumn(420, "Player 2", style::kPlayer2Teal,
+              {&P2UpEdit, &P2DownEdit, &P2LeftEdit, &P2RightEdit, &P2FireEdit, &P2MenuEdit},
+              &defaults.keys[6]);
+
+    p.Add<Label>(Rect{70, 414, 200, 34}, "Slow down game by", style::kPanelFont, style::kSoftWhite);
+    GameSpeedEdit = p.Add<Edit>(Rect{290, 414, 90, 34}, defaults.speed, kEditFont);
+    p.Add<Label>(Rect{390, 414, 200, 34}, "milliseconds.", style::kPanelFont, style::kSoftWhite);
+    GameSpeedEdit->onChange = [this] {
+        const std::string& t = GameSpeedEdit->Text();
+        if (!t.empty() && !IsWholeNumber(t)) GameSpeedEdit->SetText("20");
+    };
+    GameSpeedEdit->onExit = [this] { CheckSpeedOnExit(); };
+    GameSpeedEdit->onKeyDown = [](int key) { return key == vk::Enter; };
+
+    p.Add<Label>(Rect{70, 462, 200, 34}, "Sound:", style::kPanelFont, style::kSoftWhite);
+    SoundEdit = p.Add<Edit>(Rect{290, 462, 90, 34}, defaults.sound, kEditFont);
+    SoundEdit->SetReadOnly(true);
+    SoundEdit->onClick = [this] { ToggleSound(); };
+    SoundEdit->onKeyUp = [this](int key) {
+        if (key == vk::Enter) ToggleSound();
+    };
+
+    ReturnImage = p.Add<Image>(Rect{230, 526, 300, 52});
+    if (const EmbeddedPicture* pic = FindPicture("button_return")) {
+        std::string error;
+        ReturnImage->SetPicture(app.pf.LoadImageMemory(pic->data, pic->size, error));
+    }
+    ReturnImage->SetCaption("Return to Main Menu", style::kCaptionFont, style::kCaptionRed);
+    ReturnImage->onClick = [this] { LeaveOptions(); };
+}
+
+std::array<Edit*, 12> TOptionsForm::KeyEdits() const {
+    return {P1UpEdit, P1DownEdit, P1LeftEdit, P1RightEdit, P1FireEdit, P1MenuEdit,
+            P2UpEdit, P2DownEdit, P2LeftEdit, P2RightEdit, P2FireEdit, P2MenuEdit};
+}
+
+OptionValues TOptionsForm::Values() const {
+    OptionValues v;
+    v.speed = GameSpeedEdit->Text();
+    const auto edits = KeyEdits();
+    for (size_t i = 0; i < edits.size(); ++i) v.keys[i] = {edits[i]->Text(), edits[i]->Tag()};
+    v.sound = SoundEdit->Text();
+    return v;
+}
+
+void TOptionsForm::SetValues(const OptionValues& v) {
+    GameSpeedEdit->SetText(v.speed);
+    const auto edits = KeyEdits();
+    for (size_t i = 0; i < edits.size(); ++i) {
+        edits[i]->SetTag(v.keys[i].code);
+        edits[i]->SetText(v.keys[i].name);
+    }
+    SoundEdit->SetText(v.sound);
+}
+
+void TOptionsForm::KeyCapture(int key, Edit& edit) {
+    if (auto name = KeyName(key)) {
+        edit.SetTag(key);
+        edit.SetText(*name);
+    }
+}
+
+void TOptionsForm::ToggleSound() {
+    if (!SoundEdit->Enabled()) return;
+    SoundEdit->SetText(SoundEdit->Text() == "On" ? "Off" : "On");
+}
+
+void TOptionsForm::CheckSpeedOnExit() {
+    if (!IsWholeNumber(GameSpeedEdit->Text())) GameSpeedEdit->SetText("4");
+}
+
+void TOptionsForm::LeaveOptions() {
+    CheckSpeedOnExit();
+    ShowForm(app_, *app_.mainForm);
+    HideForm(app_, *this);
+}
+
+bool TOptionsForm::FormKeyUp(int key) {
+    if (key == vk::PrintScreen) CaptureWindow(app_, *this);
+    if (key == vk::Escape) {
+        LeaveOptions();
+        return true;
+    }
+    return false;
+}
+
+}  // namespace murk

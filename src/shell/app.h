@@ -1,0 +1,82 @@
+// App: the running program — the platform, the game state, the windows, timers and the pump.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game/state.h"
+#include "platform/platform.h"
+#include "shell/tilestore.h"
+#include "sound/soundbank.h"
+
+namespace murk {
+
+class Form;
+class TMainForm;
+class TOptionsForm;
+
+// A window timer on the platform clock. Interval 0 stops it; setting the interval it already
+// has keeps the countdown running.
+struct Timer {
+    int interval = 0;
+    uint64_t due = 0;
+    std::function<void()> onTimer;
+};
+
+struct App {
+    explicit App(Platform& platform);
+    ~App();
+
+    Platform& pf;
+    bool terminated = false;  // set by ShutDown; every loop ends at its next check
+    bool useOptionsFile = true;  // murk-sim keeps its options to itself
+    // With an external driver (murk-sim), a started game's passes run when the driver asks
+    // instead of inside the start command; loopDelay is then the pace read at the loop's start.
+    bool externalLoop = false;
+    bool loopActive = false;
+    int loopDelay = 0;
+    std::deque<std::string> scriptedNames;  // name-entry answers queued by a script
+
+    Game game;
+    TileStore tiles;
+    SoundBank sound;
+    Timer WarpTimer;
+    Timer GameOverTimer;
+
+    std::string DirLbl;  // program directory with a trailing '/'
+    int SavedScreenWidth = 0, SavedScreenHeight = 0;
+    bool ModeAccepted = false;
+    int PaintCount = 1;
+    std::optional<uint32_t> seed;  // fixed seed for game loops (tests, murk-sim)
+
+    std::unique_ptr<TMainForm> mainForm;
+    std::unique_ptr<TOptionsForm> optionsForm;
+    std::vector<Form*> shownForms;  // in showing order; the last one receives input
+};
+
+void SetTimerInterval(App& app, Timer& t, int ms);
+
+// Delivers every pending event to its window and fires due timers. Safe to call from inside a
+// handler: each event is taken from the queue once, so nothing is lost or delivered twice.
+void ProcessMessages(App& app);
+
+// Shows a window over the others, or hides it (the window below is painted again).
+void ShowForm(App& app, Form& f);
+void HideForm(App& app, Form& f);
+
+// The application's standard display of a failure's own text.
+void ShowException(App& app, const std::string& text);
+void ShowError(App& app, const std::string& text);
+bool Confirm(App& app, const std::string& text, bool okCancel = false);
+
+// The failure thrown inside an operation and caught at its top (drawing, loading, capturing).
+struct Failure {
+    std::string text;
+};
+
+}  // namespace murk

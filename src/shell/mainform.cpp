@@ -1,0 +1,180 @@
+// The main window's layout and its key, paint and close handlers.
+#include "shell/mainform.h"
+
+#include "game/gameloop.h"
+#include "shell/app.h"
+#include "shell/capture.h"
+#include "shell/menu.h"
+#include "players/input.h"
+#include "shell/startup.h"
+#include "ui/pictures.h"
+#include "ui/style.h"
+
+namespace murk {
+
+namespace {
+
+constexpr Rect kMenuRect{167, 134, 690, 500};
+constexpr int kWideW = 220, kNarrowW = 150, kButtonH = 52;
+
+ImageId LoadPicture(Platform& pf, const char* name) {
+    const EmbeddedPicture* p = FindPicture(name);
+    if (!p) return kNoImage;
+    std::string error;
+    return pf.LoadImageMemory(p->data, p->size, error);
+}
+
+Label* AddKeyName(Panel& menu, Rect r, const char* text) {
+    return menu.Add<Label>(r, text, style::kKeyFont, style::kKeyBlue);
+}
+
+}  // namespace
+
+TMainForm::TMainForm(App& app)
+    : Form(app.pf, {0, 0, kCanvasWidth, kCanvasHeight}, style::kMainBackground), app_(app) {
+    LevelTitleLbl = Root().Add<Label>({0, 0, kCanvasWidth, 30}, "", style::kTitleFont,
+                                      style::kTitleBlue, Align::Center);
+    LevelTitleLbl->SetVisible(false);
+    BuildPanels();
+    BuildMenu();
+}
+
+void TMainForm::BuildMenu() {
+    MenuBox = Root().Add<Panel>(kMenuRect, style::kBlack);
+    Panel& m = *MenuBox;
+    LogoImage = m.Add<Image>({15, 10, 660, 130}, LoadPicture(Pf(), "logo"));
+    m.Add<Label>(Rect{0, 142, 690, 20}, "Version 1.0", style::kSmallFont, style::kSoftWhite,
+                 Align::Center);
+
+    auto button = [&](Image*& image, Rect r, const char* caption) {
+        image = m.Add<Image>(r);
+        image->SetCaption(caption, style::kCaptionFont, style::kCaptionRed);
+    };
+    const int row1 = 178, row2 = 246, row3 = 314;
+    button(RandomImage, {12, row1, kWideW, kButtonH}, "Random Level");
+    AddKeyName(m, {236, row1, 46, kButtonH}, "F1");
+    button(OptionsImage, {286, row1, kNarrowW, kButtonH}, "Options");
+    AddKeyName(m, {440, row1, 46, kButtonH}, "F10");
+    button(HelpImage, {490, row1, kNarrowW, kButtonH}, "Help");
+    AddKeyName(m, {644, row1, 44, kButtonH}, "F12");
+
+    button(StartImage, {12, row2, kWideW, kButtonH}, "Start Game");
+    AddKeyName(m, {236, row2, 46, kButtonH}, "F2");
+    button(ScoresImage, {286, row2, kNarrowW, kButtonH}, "Scores");
+    AddKeyName(m, {440, row2, 46, kButtonH}, "F11");
+    button(QuitImage, {490, row2, kNarrowW, kButtonH}, "Quit");
+    AddKeyName(m, {644, row2, 44, kButtonH}, "ESC");
+
+    button(LevelImage, {12, row3, kWideW, kButtonH}, "Level");
+    LevelDownImage = m.Add<Image>({238, row3 + 11, 30, 30}, LoadPicture(Pf(), "arrow_down"));
+    LevelLbl = m.Add<Label>(Rect{270, row3, 44, kButtonH}, "0", style::kNumberFont,
+                            style::kCaptionRed, Align::Center);
+    LevelUpImage = m.Add<Image>({316, row3 + 11, 30, 30}, LoadPicture(Pf(), "arrow_up"));
+    AddKeyName(m, {350, row3, 62, kButtonH}, "F5 / F6");
+    button(PlayersImage, {416, row3, kWideW, kButtonH}, "Players");
+    NumPlayersLbl = m.Add<Label>(Rect{638, row3, 26, kButtonH}, "1", style::kNumberFont,
+                                 style::kCaptionRed, Align::Center);
+    AddKeyName(m, {666, row3, 24, kButtonH}, "F7");
+
+    m.Add<Label>(Rect{0, 420, 690, 22}, "Murk is made by the Murk team: code, pictures, sounds and levels.",
+                 style::kSmallFont, style::kGrey, Align::Center);
+    m.Add<Label>(Rect{0, 444, 690, 22}, "Find your way through the murk, and mind the producers.",
+                 style::kSmallFont, style::kGrey, Align::Center);
+
+    RandomImage->onClick = [this] { StartGameCommand(app_, true); };
+    StartImage->onClick = [this] { StartGameCommand(app_, false); };
+    PlayersImage->onClick = [this] { TogglePlayers(app_); };
+    OptionsImage->onClick = [this] { OpenOptions(app_); };
+    ScoresImage->onClick = [this] { OpenScores(app_); };
+    HelpImage->onClick = [this] { OpenHelp(app_); };
+    QuitImage->onClick = [this] { QuitCommand(app_); };
+    LevelDownImage->onMouseDown = [this](int button) {
+        if (button == 1) StepLevelDown(app_);
+    };
+    LevelUpImage->onMouseDown = [this](int button) {
+        if (button == 1) StepLevelUp(app_);
+    };
+    LevelDownImage->onMouseUp = [this](int) { LevelDownRepeat = false; };
+    LevelUpImage->onMouseUp = [this](int) { LevelUpRepeat = false; };
+}
+
+void TMainForm::AssignMenuPictures() {
+    RandomImage->SetPicture(LoadPicture(Pf(), "button_wide"));
+    OptionsImage->SetPicture(LoadPicture(Pf(), "button_narrow"));
+    for (Image* wide : {StartImage, LevelImage, PlayersImage}) wide->SetPicture(RandomImage->Picture());
+    for (Image* narrow : {ScoresImage, QuitImage, HelpImage}) narrow->SetPicture(OptionsImage->Picture());
+}
+
+void TMainForm::BuildPanels() {
+    auto build = [&](PlayerPanel& p, int x, const char* name, Rgb colour) {
+        p.box = Root().Add<Panel>({x, 641, 480, 110}, style::kMainBackground);
+        p.box->SetVisible(false);
+        Panel& b = *p.box;
+        const Font f = style::kPanelFont;
+        auto fixed = [&](Rect r, const char* text) { b.Add<Label>(r, text, f, colour); };
+        auto value = [&](Rect r, const char* text, Align a = Align::Left) {
+            return b.Add<Label>(r, text, f, colour, a);
+        };
+        fixed({0, 0, 110, 27}, name);
+        p.life = value({110, 0, 60, 27}, "90", Align::Right);
+        fixed({172, 0, 30, 27}, "%");
+        p.points = value({260, 0, 216, 27}, "0", Align::Right);
+        fixed({0, 27, 140, 27}, "Health Kits:");
+        p.kits = value({142, 27, 90, 27}, "0");
+        fixed({260, 27, 90, 27}, "Bombs:");
+        p.bombs = value({352, 27, 124, 27}, "0");
+        fixed({0, 54, 140, 27}, "Keys:");
+        p.keys = value({142, 54, 90, 27}, "0");
+        fixed({260, 54, 170, 27}, "Levels Passed:");
+        p.levelsPassed = value({432, 54, 44, 27}, "0");
+        p.status = value({0, 81, 480, 27}, "Status:");
+    };
+    build(P1Panel, 32, "Player 1:", style::kPlayer1Green);
+    build(P2Panel, 512, "Player 2:", style::kPlayer2Teal);
+}
+
+void TMainForm::ShowPanels(bool twoPlayers) {
+    P1Panel.box->SetBounds({32, 641, 480, 110});
+    P1Panel.box->SetVisible(true);
+    P2Panel.box->SetBounds({512, 641, 480, 110});
+    P2Panel.box->SetVisible(twoPlayers);
+}
+
+bool TMainForm::FormKeyDown(int key) {
+    if (MenuBox->Visible()) {
+        if (key == vk::F5 || key == vk::Down) StepLevelDown(app_);
+        if (key == vk::F6 || key == vk::Up) StepLevelUp(app_);
+        return true;
+    }
+    PlayKeyDown(app_, key);
+    return true;
+}
+
+bool TMainForm::FormKeyUp(int key) {
+    if (key == vk::PrintScreen) CaptureWindow(app_, *this);
+    if (!MenuBox->Visible()) {
+        PlayKeyUp(app_, key);
+        return true;
+    }
+    switch (key) {
+        case vk::F5:
+        case vk::Down: LevelDownRepeat = false; break;
+        case vk::F6:
+        case vk::Up: LevelUpRepeat = false; break;
+        case vk::F1: StartGameCommand(app_, true); break;
+        case vk::F2: StartGameCommand(app_, false); break;
+        case vk::F7: TogglePlayers(app_); break;
+        case vk::F10: OpenOptions(app_); break;
+        case vk::F11: OpenScores(app_); break;
+        case vk::F12: OpenHelp(app_); break;
+        case vk::Escape: QuitCommand(app_); break;
+        default: break;
+    }
+    return true;
+}
+
+void TMainForm::FormPaint() { MainFormPaint(app_); }
+
+void TMainForm::FormClose() { ShutDown(app_); }
+
+}  // namespace murk

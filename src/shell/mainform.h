@@ -1,0 +1,61 @@
+// TMainForm: the main window — menu, playfield, title and the two status panels.
+#pragma once
+
+#include "ui/form.h"
+
+namespace murk {
+
+struct App;
+
+struct PlayerPanel {
+    Panel* box = nullptr;
+    Label* life = nullptr;
+    Label* points = nullptr;
+    Label* kits = nullptr;
+    Label* bombs = nullptr;
+    Label* keys = nullptr;
+    Label* levelsPassed = nullptr;
+    Label* status = nullptr;
+};
+
+class TMainForm : public Form {
+public:
+    explicit TMainForm(App& app);
+
+    Panel* MenuBox = nullptr;
+    Image* LogoImage = nullptr;
+    Image* RandomImage = nullptr;
+    Image* StartImage = nullptr;
+    Image* LevelImage = nullptr;
+    Image* PlayersImage = nullptr;
+    Image* OptionsImage = nullptr;
+    Image* ScoresImage = nullptr;
+    Image* QuitImage = nullptr;
+    Image* HelpImage = nullptr;
+    Image* LevelDownImage = nullptr;
+    Image* LevelUpImage = nullptr;
+    Label* LevelLbl = nullptr;
+    Label* NumPlayersLbl = nullptr;
+    Label* LevelTitleLbl = nullptr;
+    PlayerPanel P1Panel, P2Panel;
+
+    bool LevelUpRepeat = false;
+    bool LevelDownRepeat = false;
+
+    // Gives the menu entries their button pictures (start-up, once the pictures are loaded).
+    void AssignMenuPictures();
+    void ShowPanels(bool twoPlayers);
+    void FormClose();
+
+protected:
+    bool FormKeyDown(int key) override;
+    bool FormKeyUp(int key) override;
+    void FormPaint() override;
+
+private:
+    void BuildMenu();
+    void BuildPanels();
+    App& app_;
+};
+
+}  // namespace murk

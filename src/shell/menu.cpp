@@ -1,0 +1,90 @@
+// Main menu commands.
+#include "shell/menu.h"
+
+#include "game/gameloop.h"
+#include "options/optionsform.h"
+#include "shell/app.h"
+#include "shell/mainform.h"
+#include "shell/startup.h"
+
+namespace murk {
+
+namespace {
+
+// One step, then the 210 ms hold-off and the 35 ms repeat while the flag stays set.
+void StepWithRepeat(App& app, bool& repeatFlag, int (*next)(int level, int count)) {
+    TMainForm& m = *app.mainForm;
+    auto step = [&] {
+        m.LevelLbl->SetText(std::to_string(next(StrToInt(m.LevelLbl->Text()), app.game.LevelCount)));
+    };
+    repeatFlag = true;
+    try {
+        step();
+        for (int i = 0; i < kStepInitialDelayMs && !app.terminated; ++i) {
+            app.pf.Sleep1ms();
+            ProcessMessages(app);
+        }
+        while (repeatFlag && !app.terminated) {
+            ProcessMessages(app);
+            if (!repeatFlag || app.terminated) break;
+            step();
+            for (int i = 0; i < kStepRepeatMs && !app.terminated; ++i) {
+                ProcessMessages(app);
+                app.pf.Sleep1ms();
+            }
+        }
+    } catch (const Failure&) {
+        m.LevelLbl->SetText("0");
+    }
+}
+
+int Up(int n, int count) { return n < count - 1 ? n + 1 : 0; }
+int Down(int n, int count) { return n <= 0 ? count - 1 : n - 1; }
+
+}  // namespace
+
+void StepLevelUp(App& app) { StepWithRepeat(app, app.mainForm->LevelUpRepeat, Up); }
+void StepLevelDown(App& app) { StepWithRepeat(app, app.mainForm->LevelDownRepeat, Down); }
+
+void StartGameCommand(App& app, bool random) {
+    Game& g = app.game;
+    try {
+        app.pf.SetPointer(Pointer::Busy);
+        ProcessMessages(app);
+        if (random) {
+            g.SelectedLevel = g.rng.Random(g.LevelCount);
+        } else {
+            g.SelectedLevel = StrToInt(app.mainForm->LevelLbl->Text());
+        }
+        g.RandomMode = random;
+    } catch (const Failure& f) {
+        ShowException(app, f.text);
+        app.pf.SetPointer(Pointer::Normal);
+        return;
+    }
+    StartGame(app);
+}
+
+void TogglePlayers(App& app) {
+    Label& n = *app.mainForm->NumPlayersLbl;
+    n.SetText(n.Text() == "1" ? "2" : "1");
+}
+
+void OpenOptions(App& app) {
+    ShowForm(app, *app.optionsForm);
+    HideForm(app, *app.mainForm);
+}
+
+void OpenScores(App&) {
+    // The high-score window opens from here once it exists.
+}
+
+void OpenHelp(App&) {
+    // The help window opens from here once it exists.
+}
+
+void QuitCommand(App& app) {
+    if (Confirm(app, "Quit to system?")) ShutDown(app);
+}
+
+}  // namespace murk

@@ -1,0 +1,116 @@
+// Start-up sequence, first paint and shut-down.
+#include "shell/startup.h"
+
+#include <ctime>
+
+#include "game/gameloop.h"
+#include "game/render.h"
+#include "level/levels.h"
+#include "options/optionsfile.h"
+#include "options/optionsform.h"
+#include "shell/app.h"
+#include "shell/mainform.h"
+#include "shell/tilestore.h"
+#include "sound/soundbank.h"
+
+namespace murk {
+
+std::string ProgramDirectory(const std::string& cwd) {
+    if (cwd.empty() || cwd.back() == '/') return cwd;
+    return cwd + "/";
+}
+
+namespace {
+
+void CreateWindows(App& app) {
+    app.mainForm = std::make_unique<TMainForm>(app);
+    app.optionsForm = std::make_unique<TOptionsForm>(app);
+    app.WarpTimer.onTimer = [&app] { WarpTimerTimer(app); };
+    app.GameOverTimer.onTimer = [&app] { GameOverTimerTimer(app); };
+}
+
+// Asks for 1024 x 768 when the display runs at anything else; false when the user declines.
+bool SettleDisplayMode(App& app) {
+    app.pf.DisplaySize(app.SavedScreenWidth, app.SavedScreenHeight);
+    if (app.SavedScreenWidth == 1024 && app.SavedScreenHeight == 768) {
+        app.ModeAccepted = true;
+        app.pf.SetPointer(Pointer::Normal);
+        return true;
+    }
+    if (!Confirm(app, kResolutionQuestion, true)) {
+        ShutDown(app);
+        return false;
+    }
+    app.pf.SetDisplayMode(1024, 768);  // a refused switch is not reported
+    app.ModeAccepted = true;
+    app.pf.SetPointer(Pointer::Normal);
+    return true;
+}
+
+}  // namespace
+
+bool Startup(App& app) {
+    CreateWindows(app);
+    app.game.rng.Seed(app.seed ? *app.seed : static_cast<uint32_t>(std::time(nullptr)));
+    app.pf.SetPointer(Pointer::Busy);
+    app.DirLbl = ProgramDirectory(app.pf.CurrentDirectory());
+    if (!LoadTileImages(app)) return false;
+    ProcessMessages(app);
+    LoadSounds(app);
+    ProcessMessages(app);
+    app.game.LevelCount = CountLevels(app);
+    if (app.terminated) return false;
+    if (app.game.LevelCount == 0) {
+        ShowError(app,
+                  "Error loading levels (no levels found). Please make sure the Levels directory "
+                  "exists and that it is in the same directory as this program.");
+        ShutDown(app);
+        return false;
+    }
+    app.mainForm->AssignMenuPictures();
+    if (!SettleDisplayMode(app)) return false;
+    ReadOptions(app);  // the options window reads its file when it is created
+    return !app.terminated;
+}
+
+int RunProgram(App& app) {
+    if (!Startup(app)) return 0;
+    app.pf.ShowWindow();
+    ShowForm(app, *app.mainForm);
+    while (!app.terminated) {
+        ProcessMessages(app);
+        if (!app.terminated) app.pf.Sleep1ms();
+    }
+    return 0;
+}
+
+void MainFormPaint(App& app) {
+    if (app.PaintCount == 1) {
+        ReadOptions(app);
+        Edit& sound = *app.optionsForm->SoundEdit;
+        if (app.sound.soundOn) {
+            if (sound.Text() == "Off") app.sound.soundOn = false;
+        } else {
+            sound.SetText("Off");
+            sound.SetTextColour({128, 128, 128});
+            sound.SetEnabled(false);
+        }
+        // The opening song starts here once the sound bank plays.
+    }
+    ++app.PaintCount;
+    if (!app.game.GameStopped) DrawRoom(app);
+}
+
+void ShutDown(App& app) {
+    if (app.terminated) return;
+    int w = 0, h = 0;
+    app.pf.DisplaySize(w, h);
+    const bool saved = app.SavedScreenWidth > 0 && app.SavedScreenHeight > 0;
+    if (saved && (w != app.SavedScreenWidth || h != app.SavedScreenHeight))
+        app.pf.SetDisplayMode(app.SavedScreenWidth, app.SavedScreenHeight);
+    if (app.ModeAccepted) SaveOptions(app);
+    app.pf.HideWindow();
+    app.terminated = true;
+}
+
+}  // namespace murk

@@ -1,0 +1,68 @@
+// Form: painting, key preview, focus and mouse routing.
+#include "ui/form.h"
+
+namespace murk {
+
+Form::Form(Platform& pf, Rect area, Rgb background)
+    : pf_(pf), root_(std::make_unique<Panel>(background)) {
+    root_->form_ = this;
+    root_->bounds_ = area;
+}
+
+void Form::PaintAll() {
+    if (!shown_) return;
+    root_->Paint(pf_);
+    FormPaint();
+}
+
+void Form::SetFocus(Widget* w) {
+    if (w == focus_) return;
+    Widget* old = focus_;
+    focus_ = w;
+    if (auto* e = dynamic_cast<Edit*>(old)) {
+        e->allSelected_ = false;
+        e->Repaint();
+        if (e->onExit) e->onExit();
+    }
+    if (auto* e = dynamic_cast<Edit*>(w)) {
+        e->allSelected_ = true;
+        e->Repaint();
+    }
+}
+
+void Form::KeyDown(int key) {
+    if (FormKeyDown(key)) return;
+    if (auto* e = dynamic_cast<Edit*>(focus_)) {
+        if (e->onKeyDown && e->onKeyDown(key)) return;
+        if (key == vk::Back) e->Backspace();
+    }
+}
+
+void Form::KeyUp(int key) {
+    if (FormKeyUp(key)) return;
+    if (auto* e = dynamic_cast<Edit*>(focus_))
+        if (e->onKeyUp) e->onKeyUp(key);
+}
+
+void Form::TextTyped(const std::string& text) {
+    if (auto* e = dynamic_cast<Edit*>(focus_)) e->TypeText(text);
+}
+
+void Form::MouseDown(int button, int x, int y) {
+    Widget* hit = root_->HitTest(x, y);
+    pressed_ = hit;
+    if (!hit) return;
+    if (button == 1 && hit->CanFocus()) SetFocus(hit);
+    if (hit->onMouseDown) hit->onMouseDown(button);
+}
+
+void Form::MouseUp(int button, int x, int y) {
+    Widget* hit = root_->HitTest(x, y);
+    Widget* pressed = pressed_;
+    pressed_ = nullptr;
+    if (!hit) return;
+    if (hit->onMouseUp) hit->onMouseUp(button);
+    if (button == 1 && hit == pressed && hit->onClick) hit->onClick();
+}
+
+}  // namespace murk

@@ -1,0 +1,50 @@
+// Form: one of the game's windows, drawn into the shared canvas, with key preview and focus.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "ui/widgets.h"
+
+namespace murk {
+
+class Form {
+public:
+    // A form covers `area` of the canvas (the full screen for most windows).
+    Form(Platform& pf, Rect area, Rgb background);
+    virtual ~Form() = default;
+
+    Platform& Pf() { return pf_; }
+    Panel& Root() { return *root_; }
+    Rect Area() const { return root_->Bounds(); }
+    bool Shown() const { return shown_; }
+    void SetShown(bool s) { shown_ = s; }
+
+    // Paints the whole form: background, widgets, then the form's own painting.
+    void PaintAll();
+
+    // Event entry points, called by the message pump for the active form.
+    void KeyDown(int key);
+    void KeyUp(int key);
+    void TextTyped(const std::string& text);
+    void MouseDown(int button, int x, int y);
+    void MouseUp(int button, int x, int y);
+
+    Widget* FocusedWidget() const { return focus_; }
+    void SetFocus(Widget* w);
+
+protected:
+    // Key preview: the form sees keys before the focused widget; return true to swallow.
+    virtual bool FormKeyDown(int) { return false; }
+    virtual bool FormKeyUp(int) { return false; }
+    virtual void FormPaint() {}
+
+private:
+    Platform& pf_;
+    std::unique_ptr<Panel> root_;
+    Widget* focus_ = nullptr;
+    Widget* pressed_ = nullptr;
+    bool shown_ = false;
+};
+
+}  // namespace murk

@@ -1,0 +1,144 @@
+// The world tick driver: schedule, snapshot, targets and the dispatch table.
+#include "world/tick.h"
+
+#include <array>
+
+#include "combat/bullets.h"
+#include "level/room.h"
+#include "level/tiles.h"
+#include "players/step.h"
+#include "shell/app.h"
+#include "world/rules.h"
+
+namespace murk {
+
+namespace {
+
+enum class Clock { Tick, Laser2, Laser3, Laser4 };
+
+// One row of the dispatch table: a run of consecutive tile indices, when it is due, its rule.
+struct DispatchRow {
+    std::array<std::string_view, 6> codes;  // single codes, or {first, last} of a run
+    bool run;
+    Clock clock;
+    int every;
+    const char* name;
+    SquareRule rule;
+};
+
+constexpr std::array<DispatchRow, 19> kDispatch = {{
+    {{"A18"}, false, Clock::Tick, 16, "random producer", RandomProducerRule},
+    {{"A10", "A01", "A03", "A05"}, false, Clock::Tick, 16, "produce", ProduceRule},
+    {{"A16"}, false, Clock::Tick, 16, "adult pig producer", AdultPigProducerRule},
+    {{"A12", "A15"}, true, Clock::Tick, 16, "grow pig producer", GrowPigProducerRule},
+    {{"A34", "B30"}, false, Clock::Tick, 16, "burn chain wall", BurnChainWallRule},
+    {{"A09"}, false, Clock::Tick, 16, "frog", FrogRule},
+    {{"A64", "A71"}, true, Clock::Tick, 16, "fire dart", FireDartRule},
+    {{"A19"}, false, Clock::Tick, 16, "fire producer", FireProducerRule},
+    {{"A08"}, false, Clock::Tick, 16, "frog producer", FrogProducerRule},
+    {{"A31"}, false, Clock::Tick, 16, "star", StarRule},
+    {{"A02", "A04", "A06", "A07", "A11", "A17"}, false, Clock::Tick, 16, "chase", ChaseRule},
+    {{"A72", "A79"}, true, Clock::Tick, 16, "beam out 1", BeamOutRule},
+    {{"A20", "A27"}, true, Clock::Tick, 64, "laser flash 1", LaserFlashRule},
+    {{"A88", "A95"}, true, Clock::Laser2, 16, "beam out 2", BeamOutRule},
+    {{"A80", "A87"}, true, Clock::Laser2, 64, "laser flash 2", LaserFlashRule},
+    {{"B04", "B11"}, true, Clock::Laser3, 16, "beam out 3", BeamOutRule},
+    {{"A96", "B03"}, true, Clock::Laser3, 64, "laser flash 3", LaserFlashRule},
+    {{"B20", "B27"}, true, Clock::Laser4, 16, "beam out 4", BeamOutRule},
+    {{"B12", "B19"}, true, Clock::Laser4, 64, "laser flash 4", LaserFlashRule},
+}};
+
+int ClockValue(const WorldClocks& c, Clock which) {
+    switch (which) {
+        case Clock::Tick: return c.tick;
+        case Clock::Laser2: return c.laser2;
+        case Clock::Laser3: return c.laser3;
+        case Clock::Laser4: return c.laser4;
+    }
+    return 0;
+}
+
+bool Due(const DispatchRow& row, const WorldClocks& c) {
+    return ClockValue(c, row.clock) % row.every == 0;
+}
+
+bool Holds(const DispatchRow& row, std::string_view code) {
+    if (row.run) {
+        const int i = TileIndex(code);
+        return code.size() == 3 && i >= TileIndex(row.codes[0]) && i <= TileIndex(row.codes[1]);
+    }
+    for (std::string_view c : row.codes)
+        if (!c.empty() && c == code) return true;
+    return false;
+}
+
+const DispatchRow* RowFor(std::string_view code, const WorldClocks& c) {
+    for (const DispatchRow& row : kDispatch)
+        if (Holds(row, code) && Due(row, c)) return &row;
+    return nullptr;
+}
+
+void Scan(App& app) {
+    Game& g = app.game;
+    for (int r = 1; r <= 19 && !app.terminated; ++r) {
+        ProcessMessages(app);
+        if (r % 10 == 0) ProcessMessages(app);
+        for (int c = 1; c <= 30; ++c) {
+            const std::string code = g.BufferGrid.Cell(c, r);
+            if (c % 5 == 0) ProcessMessages(app);
+            if (code == code::Floor || code == code::SolidWall) continue;
+            if (const DispatchRow* row = RowFor(code, g.world.clocks)) row->rule(app, c, r, code);
+        }
+    }
+}
+
+void AddTarget(TargetList& t, int col, int row) {
+    if (t.count >= static_cast<int>(t.items.size())) return;
+    t.items[static_cast<size_t>(t.count++)] = {static_cast<int16_t>(col), static_cast<int16_t>(row)};
+}
+
+}  // namespace
+
+bool AnyRuleDue(const WorldClocks& c) {
+    for (const DispatchRow& row : kDispatch)
+        if (Due(row, c)) return true;
+    return false;
+}
+
+std::string_view DueRuleFor(std::string_view code, const WorldClocks& c) {
+    const DispatchRow* row = RowFor(code, c);
+    return row ? row->name : "";
+}
+
+void CollectTargets(Game& g) {
+    TargetList& t = g.world.targets;
+    t.count = 0;
+    for (int r = 1; r <= 19; ++r)
+        for (int c = 1; c <= 30; ++c) {
+            const std::string& code = g.RoomGrid.Cell(c, r);
+            if (code == code::Player1 || code == code::Player2) AddTarget(t, c, r);
+        }
+    if (!g.P1().dead) AddTarget(t, g.P1().col, g.P1().row);
+    if (g.PlayerCount == 2 && !g.P2().dead) AddTarget(t, g.P2().col, g.P2().row);
+}
+
+void AdvanceClocks(WorldClocks& c) {
+    if (c.tick > 15) ++c.laser2;
+    if (c.tick > 31) ++c.laser3;
+    if (c.tick > 47) ++c.laser4;
+    ++c.tick;
+}
+
+void WorldTick(App& app) {
+    Game& g = app.game;
+    if (g.world.clocks.tick % 4 == 0) PlayerStep(app);
+    BulletStep(app);
+    if (AnyRuleDue(g.world.clocks)) {
+        CopyRoomToBuffer(g);
+        CollectTargets(g);
+        Scan(app);
+    }
+    AdvanceClocks(g.world.clocks);
+}
+
+}  // namespace murk
