@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Murk needs to build, play and test (only those missing).
+set -euo pipefail
+
+PACKAGES=(
+  cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev
+  libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev libfontconfig-dev
+  fonts-dejavu-core fonts-comic-neue
+  lame sox
+  xvfb xauth xdotool imagemagick x11-utils
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
