@@ -30,8 +30,8 @@ HeadlessPlatform::HeadlessPlatform()
       currentDir_(std::filesystem::current_path().string()) {}
 
 bool HeadlessPlatform::PollEvent(Event& e) {
-    if (events_.empty()) return false;
-    e = std::move(events_.front());
+    if (events_.empty() || events_.front().at > now_) return false;
+    e = std::move(events_.front().event);
     events_.pop_front();
     return true;
 }

@@ -29,7 +29,10 @@ public:
     HeadlessPlatform();
 
     // ---- Script side ----
-    void QueueEvent(const Event& e) { events_.push_back(e); }
+    void QueueEvent(const Event& e) { events_.push_back({0, e}); }
+    // An event that becomes pending once the virtual clock reaches `atMs`; events still come out
+    // in the order they were queued.
+    void QueueEventAt(uint64_t atMs, const Event& e) { events_.push_back({atMs, e}); }
     void QueueKeyDown(int key) { QueueEvent({EventKind::KeyDown, key, 0, 0, 0, {}}); }
     void QueueKeyUp(int key) { QueueEvent({EventKind::KeyUp, key, 0, 0, 0, {}}); }
     void QueueAnswer(bool yes) { answers_.push_back(yes); }
@@ -93,7 +96,11 @@ private:
     };
     ImageId AddPicture(Picture p);
 
-    std::deque<Event> events_;
+    struct Timed {
+        uint64_t at;
+        Event event;
+    };
+    std::deque<Timed> events_;
     std::deque<bool> answers_;
     std::vector<Box> boxes_;
     std::vector<Picture> pictures_;
