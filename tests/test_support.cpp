@@ -1,0 +1,80 @@
+// Shared test fixtures.
+#include "test_support.h"
+
+#include <fstream>
+#include <random>
+
+#include "level/gridfile.h"
+#include "level/levels.h"
+#include "shell/mainform.h"
+#include "shell/startup.h"
+
+namespace murk::test {
+
+std::string MakeRoom(const std::string& fill, const std::vector<Square>& squares) {
+    StringGrid g(31, 20);
+    for (int r = 1; r <= 19; ++r)
+        for (int c = 1; c <= 30; ++c) g.SetCell(c, r, fill);
+    for (const Square& s : squares) g.SetCell(s.col, s.row, s.code);
+    std::string packed;
+    for (int r = 1; r <= 19; ++r)
+        for (int c = 1; c <= 30; ++c) packed += g.Cell(c, r);
+    return packed;
+}
+
+TempGameDir::TempGameDir() {
+    std::random_device rd;
+    path_ = std::filesystem::temp_directory_path() / ("murk-test-" + std::to_string(rd()));
+    std::filesystem::create_directories(path_ / "Levels");
+}
+
+TempGameDir::~TempGameDir() {
+    std::error_code ec;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ec);
+    std::filesystem::remove_all(path_, ec);
+}
+
+void TempGameDir::WriteLevel(int number, const LevelSpec& spec) {
+    StringGrid grid(spec.roomsAcross + 1, spec.roomsDown + 1);
+    grid.SetCell(1, 0, spec.title);
+    std::vector<std::string> rooms = spec.rooms;
+    if (rooms.empty())
+        rooms.push_back(MakeRoom("A00", {{spec.p1Col, spec.p1Row, "A46"}, {spec.p2Col, spec.p2Row, "A47"}}));
+    for (int r = 0; r < spec.roomsDown; ++r)
+        for (int c = 0; c < spec.roomsAcross; ++c) {
+            const size_t i = static_cast<size_t>(r * spec.roomsAcross + c);
+            if (i < rooms.size()) grid.SetCell(c + 1, r + 1, rooms[i]);
+        }
+    GridHeader h{};
+    h[0] = spec.p1Col;
+    h[1] = spec.p1Row;
+    h[2] = spec.p2Col;
+    h[3] = spec.p2Row;
+    h[9] = spec.startRoomCol;
+    h[10] = spec.startRoomRow;
+    WriteGridFile(LevelFileName(Dir(), number), grid, h);
+}
+
+void TempGameDir::WriteFile(const std::string& relative, const std::string& text) {
+    const auto p = path_ / relative;
+    std::filesystem::create_directories(p.parent_path());
+    std::ofstream(p, std::ios::binary) << text;
+}
+
+HeadlessApp::HeadlessApp(const TempGameDir& dir, uint32_t seed) {
+    pf.SetFakeImages(true);
+    pf.SetCurrentDirectory(dir.Path().string());
+    app = std::make_unique<App>(pf);
+    app->seed = seed;
+    app->externalLoop = true;
+}
+
+bool HeadlessApp::Start() {
+    if (!Startup(*app)) return false;
+    pf.ShowWindow();
+    ShowForm(*app, *app->mainForm);
+    return !app->terminated;
+}
+
+}  // namespace murk::test
