@@ -49,6 +49,12 @@ Rgb Stone(const Sdf& letter, Vec v, float top) {
     return c;
 }
 
+// 1 in the middle, 0 at the picture's border, so the backdrop melts into the black menu panel.
+float Fade(int x, int y) {
+    const float fx = std::min(x, kW - 1 - x) / 70.0f, fy = std::min(y, kH - 1 - y) / 30.0f;
+    return std::min({1.0f, fx, fy});
+}
+
 // Faint maze corridors receding into fog behind the letters.
 void MazeBackdrop(Canvas& c) {
     const int cell = 20;
@@ -58,7 +64,7 @@ void MazeBackdrop(Canvas& c) {
             const bool wallRight = Hash(cx, cy, 17) < 0.5f, wallDown = !wallRight;
             const bool wall = (wallRight && u >= cell - 3) || (wallDown && v >= cell - 3);
             const float fog = TiledNoise(static_cast<float>(x), y * 2.0f, 40, 40, 18);
-            const float edge = std::min(1.0f, std::min(y, kH - 1 - y) / 30.0f);
+            const float edge = Fade(x, y);
             if (wall) c.Set(x, y, Scale(Hex(0x1c3020), (0.35f + 0.5f * fog) * edge));
             c.Blend(x, y, Hex(0x1a2c24), fog * 0.35f * edge);
         }
@@ -92,7 +98,7 @@ Canvas DrawLogo() {
         for (int x = 0; x < kW; ++x) {
             const float m = TiledNoise(x * 0.6f, y * 2.5f, 24, 60, 21);
             const float band = std::max(0.0f, 1.0f - std::fabs(y - 108.0f) / 22.0f);
-            c.Blend(x, y, Hex(0x9ac0aa), std::max(0.0f, m - 0.35f) * band * 0.5f);
+            c.Blend(x, y, Hex(0x9ac0aa), std::max(0.0f, m - 0.35f) * band * 0.5f * Fade(x, y));
         }
     return c;
 }

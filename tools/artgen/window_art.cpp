@@ -37,8 +37,8 @@ Canvas Arrow(bool up) {
     Canvas c(30, 30);
     Painter p(c, Place{{15, 15}});
     const float s = up ? 1.0f : -1.0f;
-    const Sdf arrow = Polygon(up ? std::vector<Vec>{{0, -10}, {11, 7}, {-11, 7}}
-                                 : std::vector<Vec>{{-11, -7}, {11, -7}, {0, 10}});
+    const Sdf arrow = Polygon(up ? std::vector<Vec>{{0, -11}, {12.5f, 8}, {-12.5f, 8}}
+                                 : std::vector<Vec>{{-12.5f, -8}, {12.5f, -8}, {0, 11}});
     p.Glow(arrow, Hex(0x6080a0), 3, 0.4f);
     p.Fill(Grow(arrow, 1.5f), pal::Ink);
     p.Raised(arrow, Hex(0xd0d4dc), 3.5f, 0.7f);
