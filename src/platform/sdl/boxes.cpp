@@ -49,7 +49,7 @@ bool ShowBox(SDL_Window* parent, BoxKind kind, const std::string& text) {
                                   style.buttonCount, style.buttons, nullptr};
     int answer = kNo;
     if (SDL_ShowMessageBox(&data, &answer) != 0) {
-        std::fprintf(stderr, "Murk: %s\n", text.c_str());
+        std::fprintf(stderr, "Murk: %s\n(no message box: %s)\n", text.c_str(), SDL_GetError());
         return true;
     }
     // Closing the box without a button (answer -1) counts as No for a question, OK otherwise.

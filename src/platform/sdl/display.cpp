@@ -35,8 +35,19 @@ bool Display::Create(std::string& error) {
     return true;
 }
 
+int Display::ApplyFullscreen() {
+    // Cover the display before asking for full screen: without a window manager (a bare X
+    // server) the full-screen request changes nothing and the window would keep its old size.
+    SDL_Rect bounds{};
+    if (fullscreen_ == SDL_WINDOW_FULLSCREEN_DESKTOP && SDL_GetDisplayBounds(0, &bounds) == 0) {
+        SDL_SetWindowPosition(window_.get(), bounds.x, bounds.y);
+        SDL_SetWindowSize(window_.get(), bounds.w, bounds.h);
+    }
+    return SDL_SetWindowFullscreen(window_.get(), fullscreen_);
+}
+
 void Display::Show() {
-    SDL_SetWindowFullscreen(window_.get(), fullscreen_);
+    ApplyFullscreen();
     SDL_ShowWindow(window_.get());
     SDL_RaiseWindow(window_.get());
     shown_ = true;
@@ -81,8 +92,7 @@ int Display::SetMode(int width, int height) {
         if (SDL_SetWindowDisplayMode(window_.get(), &mode) != 0) return -1;
         fullscreen_ = SDL_WINDOW_FULLSCREEN;
     }
-    if (shown_ && SDL_SetWindowFullscreen(window_.get(), fullscreen_) != 0) return -1;
-    return 0;
+    return shown_ && ApplyFullscreen() != 0 ? -1 : 0;
 }
 
 void Display::SetPointer(Pointer pointer) {

@@ -27,6 +27,7 @@ public:
 
 private:
     bool FindMode(int width, int height, SDL_DisplayMode& mode) const;
+    int ApplyFullscreen();
 
     Owned<SDL_Window> window_;
     Owned<SDL_Renderer> renderer_;

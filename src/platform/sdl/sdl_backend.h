@@ -14,8 +14,9 @@
 namespace murk::sdl {
 
 // Presenting: drawing only marks the canvas dirty; PollEvent copies it to the screen when it is
-// dirty and at least kPresentIntervalMs have passed since the last copy, and MessageBox copies it
-// before the box opens. So the pump costs next to nothing while nothing changes.
+// dirty and at least kPresentIntervalMs (or twice what the last copy took, if more) have passed
+// since the last copy, and MessageBox copies it before the box opens. So the pump costs next to
+// nothing while nothing changes.
 class SdlPlatform final : public Platform {
 public:
     static constexpr uint64_t kPresentIntervalMs = 10;
@@ -62,6 +63,7 @@ private:
     SoundBank sounds_;
     Pacer pacer_;
     uint64_t lastPresentMs_ = 0;
+    uint64_t presentIntervalMs_ = kPresentIntervalMs;
 };
 
 }  // namespace murk::sdl
