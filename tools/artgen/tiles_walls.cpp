@@ -39,13 +39,13 @@ BrickStyle WallBricks() {
     return s;
 }
 
-// Moss creeping out of a few joints, darker where it is thick.
+// A few specks of moss; kept faint because every wall tile repeats the same ones.
 void Moss(Canvas& c, int seed) {
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 32; ++x) {
             const float n = TiledNoise(static_cast<float>(x), static_cast<float>(y), 8, 4, seed);
-            if (n > 0.68f && Hash(x, y, seed) < (n - 0.6f) * 3)
-                c.Blend(x, y, Scale(pal::Moss, 0.7f + 0.5f * Hash(x, y, seed + 1)), 0.8f);
+            if (n > 0.7f && Hash(x, y, seed) < (n - 0.62f) * 2.5f)
+                c.Blend(x, y, Scale(pal::Moss, 0.55f + 0.4f * Hash(x, y, seed + 1)), 0.6f);
         }
 }
 
