@@ -7,7 +7,7 @@ out=$2
 mkdir -p "$out"
 cd "$objects"
 /usr/bin/montage -background '#402020' -fill white -font /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf -pointsize 10 -label '%t' \
-  $(ls *.bmp | sort) -filter point -resize 200% -geometry +4+4 -tile 12x "$out/sheet.png"
+  $(ls *.bmp | sort) -filter point -resize 200% -geometry +10+4 -tile 12x "$out/sheet.png"
 # The room: 30x19 codes, one row a line; '..' is floor.
 set --
 while read -r line; do

@@ -46,13 +46,16 @@ void Turret(Painter& p, int dir, const LaserColours& c) {
     p.Shadow(base, 0.5f);
     p.Outlined(base, Hex(0x4a4e56), pal::Ink, 1, 3);
     p.Fill(Ring(Circle({0, 0}, 8.5f), 1.6f), c.body);
-    Facing f(p, dir);
-    const Sdf barrel = Union({Rect(-3.2f, -15, 3.2f, -2), Rect(-4.2f, -15.5f, 4.2f, -12)});
-    p.Outlined(barrel, Hex(0x80868e), pal::Ink, 1, 2);
-    p.Outlined(Circle({0, 1}, 5), c.body, pal::Ink, 0.8f, 4);
-    p.Glow(Rect(-2, -15.5f, 2, -14.5f), c.beam, 4, 0.9f);
-    p.Fill(Rect(-2.4f, -15.5f, 2.4f, -14), Mix(c.beam, pal::White, 0.6f));
-    p.Fill(Circle({-1.5f, -0.5f}, 1.3f), pal::White, 0.6f);
+    {
+        Facing f(p, dir);
+        const Sdf barrel = Union({Rect(-3.2f, -15, 3.2f, -2), Rect(-4.2f, -15.5f, 4.2f, -12)});
+        p.Outlined(barrel, Hex(0x80868e), pal::Ink, 1, 2);
+        p.Glow(Rect(-2, -15.5f, 2, -14.5f), c.beam, 4, 0.9f);
+        p.Fill(Rect(-2.4f, -15.5f, 2.4f, -14), Mix(c.beam, pal::White, 0.6f));
+    }
+    // The dome stays put so its highlight keeps to the top left whichever way the barrel turns.
+    p.Outlined(Circle({0, 0}, 5), c.body, pal::Ink, 0.8f, 4);
+    p.Fill(Circle({-1.8f, -1.8f}, 1.3f), pal::White, 0.6f);
 }
 
 // A beam crossing the whole tile so neighbouring beams join; pulses show which way it runs.
