@@ -46,8 +46,13 @@ TEST_F(SdlPlatform, BoxesWithoutAWindowSystemPrintTheirTextAndAgree) {
 void WriteWav(const std::string& path) {
     const uint32_t samples = 800;
     std::string b = "RIFF";
-    auto put32 = [&b](uint32_t v) { for (int i = 0; i < 4; ++i) b += static_cast<char>(v >> (8 * i)); };
-    auto put16 = [&b](uint16_t v) { b += static_cast<char>(v); b += static_cast<char>(v >> 8); };
+    auto put32 = [&b](uint32_t v) {
+        for (int i = 0; i < 4; ++i) b += static_cast<char>(v >> (8 * i));
+    };
+    auto put16 = [&b](uint16_t v) {
+        b += static_cast<char>(v);
+        b += static_cast<char>(v >> 8);
+    };
     put32(36 + samples);
     b += "WAVEfmt ";
     put32(16), put16(1), put16(1), put32(8000), put32(8000), put16(1), put16(8);
@@ -95,9 +100,9 @@ TEST_F(SdlPlatform, ReadOnlyFilesAreSeenAndMadeWritable) {
 TEST(SdlPacer, DeadlinesAdvanceOneMillisecondUnlessFarBehind) {
     constexpr uint64_t ms = 1'000'000;
     EXPECT_EQ(sdl::NextDeadlineNs(100 * ms, 100 * ms), 101 * ms);
-    EXPECT_EQ(sdl::NextDeadlineNs(100 * ms, 100 * ms + ms / 2), 101 * ms);  // slack is not added
-    EXPECT_EQ(sdl::NextDeadlineNs(100 * ms, 105 * ms), 101 * ms);          // a little behind: catch up
-    EXPECT_EQ(sdl::NextDeadlineNs(100 * ms, 130 * ms), 131 * ms);          // a stall: start afresh
+    EXPECT_EQ(sdl::NextDeadlineNs(100 * ms, 100 * ms + ms / 2), 101 * ms);  // slack not added
+    EXPECT_EQ(sdl::NextDeadlineNs(100 * ms, 105 * ms), 101 * ms);  // a little behind: catch up
+    EXPECT_EQ(sdl::NextDeadlineNs(100 * ms, 130 * ms), 131 * ms);  // a stall: start afresh
 }
 
 TEST(SdlPacer, SleepsKeepRoughlyTheirPace) {

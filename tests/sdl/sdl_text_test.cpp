@@ -31,7 +31,8 @@ void CountInk(const BmpPicture& bmp, SDL_Rect clip, int& inside, int& outside, i
         for (int x = 0; x < bmp.width; ++x) {
             const uint32_t px = bmp.Pixel(x, y);
             if (px == 0) continue;
-            const bool in = x >= clip.x && y >= clip.y && x < clip.x + clip.w && y < clip.y + clip.h;
+            const bool in =
+                x >= clip.x && y >= clip.y && x < clip.x + clip.w && y < clip.y + clip.h;
             (in ? inside : outside)++;
             if (px == 0xffff00) ++pure;
         }

@@ -48,7 +48,8 @@ ImageId Canvas::Adopt(SDL_Surface* loaded, std::string& error) {
 }
 
 ImageId Canvas::Load(SDL_RWops* source, std::string& error) {
-    // Opening is checked apart: SDL_LoadBMP_RW would replace "Couldn't open <file>" by a vaguer text.
+    // Opening is checked apart: SDL_LoadBMP_RW would replace "Couldn't open <file>" by a vaguer
+    // text.
     if (!source) {
         error = SdlError("Cannot read the picture");
         return kNoImage;

@@ -58,7 +58,9 @@ void SdlPlatform::ShowWindow() {
     canvas_.MarkDirty();
 }
 
-void SdlPlatform::DisplaySize(int& width, int& height) const { display_.DesktopSize(width, height); }
+void SdlPlatform::DisplaySize(int& width, int& height) const {
+    display_.DesktopSize(width, height);
+}
 
 int SdlPlatform::SetDisplayMode(int width, int height) { return display_.SetMode(width, height); }
 

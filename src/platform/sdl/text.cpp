@@ -16,7 +16,8 @@ TTF_Font* TextPainter::Open(const Font& font) {
     const std::string file = FontFileFor(font.face);
     Owned<TTF_Font> opened(TTF_OpenFont(file.c_str(), size));
     if (!opened) opened.reset(TTF_OpenFont(FallbackFontFile(), size));
-    if (!opened) std::fprintf(stderr, "Murk: cannot open font %s: %s\n", file.c_str(), TTF_GetError());
+    if (!opened)
+        std::fprintf(stderr, "Murk: cannot open font %s: %s\n", file.c_str(), TTF_GetError());
     // A failed open is remembered too, so it is not retried on every label.
     return fonts_.emplace(key, std::move(opened)).first->second.get();
 }
