@@ -1,0 +1,20 @@
+// levelc: compiles one level source into a level file (levelc SOURCE OUTPUT.dat).
+#include <cstdio>
+
+#include "level/gridfile.h"
+#include "levelc/levelsource.h"
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: levelc SOURCE.lvl OUTPUT.dat\n");
+        return 2;
+    }
+    const murk::LevelSourceResult level = murk::CompileLevelFile(argv[1]);
+    for (const std::string& error : level.errors) std::fprintf(stderr, "%s\n", error.c_str());
+    if (!level.Ok()) return 1;
+    if (!murk::WriteGridFile(argv[2], level.grid, level.header)) {
+        std::fprintf(stderr, "levelc: cannot write %s\n", argv[2]);
+        return 1;
+    }
+    return 0;
+}
