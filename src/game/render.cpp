@@ -33,23 +33,38 @@ ImageId ChooseImage(App& app, int col, int row) {
     return app.tiles.ForCode(g.RoomGrid.Cell(col, row));
 }
 
+void DrawAllSquares(App& app) {
+    for (int r = 1; r <= 19; ++r) {
+        ProcessMessages(app);
+        for (int c = 1; c <= 30; ++c) {
+            const ImageId image = ChooseImage(app, c, r);
+            if (image == kNoImage) continue;  // an unknown code keeps what was shown there
+            std::string error;
+            if (!app.pf.DrawImage(image, kSquarePx * c, kSquarePx * r, error)) throw Failure{error};
+        }
+    }
+    ProcessMessages(app);
+}
+
 }  // namespace
 
 bool DrawRoom(App& app) {
+    // A paint that arrives while the room is being drawn (the draw lets messages through)
+    // asks for one more full pass instead of drawing over the one under way.
+    if (app.drawingRoom) {
+        app.roomRedrawPending = true;
+        return true;
+    }
+    app.drawingRoom = true;
     try {
-        for (int r = 1; r <= 19; ++r) {
-            ProcessMessages(app);
-            for (int c = 1; c <= 30; ++c) {
-                const ImageId image = ChooseImage(app, c, r);
-                if (image == kNoImage) continue;  // an unknown code keeps what was shown there
-                std::string error;
-                if (!app.pf.DrawImage(image, kSquarePx * c, kSquarePx * r, error))
-                    throw Failure{error};
-            }
-        }
-        ProcessMessages(app);
+        do {
+            app.roomRedrawPending = false;
+            DrawAllSquares(app);
+        } while (app.roomRedrawPending && !app.terminated);
+        app.drawingRoom = false;
         return true;
     } catch (const Failure& f) {
+        app.drawingRoom = false;
         ShowException(app, f.text);
         ShowError(app, "Error drawing to screen.");
         ReturnToMenu(app);

@@ -52,6 +52,8 @@ struct App {
     int SavedScreenWidth = 0, SavedScreenHeight = 0;
     bool ModeAccepted = false;
     int PaintCount = 1;
+    bool drawingRoom = false;
+    bool roomRedrawPending = false;
     std::optional<uint32_t> seed;  // fixed seed for game loops (tests, murk-sim)
 
     std::unique_ptr<TMainForm> mainForm;

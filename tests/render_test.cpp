@@ -1,0 +1,180 @@
+// Room drawing with the player-tile rules, its failure path, and loading the tile pictures.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+#include "game/gameloop.h"
+#include "game/render.h"
+#include "level/room.h"
+#include "level/tiles.h"
+#include "shell/mainform.h"
+#include "shell/startup.h"
+#include "test_support.h"
+#include "ui/bmp.h"
+
+namespace murk {
+namespace {
+
+using test::HeadlessApp;
+using test::TempGameDir;
+
+class RenderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir.WriteLevel(0);
+        ASSERT_TRUE(h.Start());
+        ASSERT_TRUE(UnpackRoomString(test::MakeRoom("A00"), app().game.RoomGrid, error));
+    }
+    App& app() { return *h.app; }
+    std::string Drawn(int col, int row) { return h.pf.ImagePath(h.pf.ImageDrawnAt(32 * col, 32 * row)); }
+    static std::string File(const char* code) { return TileFileName(TileIndex(code)); }
+
+    TempGameDir dir;
+    HeadlessApp h{dir};
+    std::string error;
+};
+
+TEST_F(RenderTest, SquaresLandAtTheirPixelsWithTheirPictures) {
+    Game& g = app().game;
+    g.RoomGrid.SetCell(1, 1, "A32");
+    g.RoomGrid.SetCell(30, 19, "A39");
+    g.RoomGrid.SetCell(7, 7, "ZdS");
+    g.RoomGrid.SetCell(8, 7, "Z");
+    ASSERT_TRUE(DrawRoom(app()));
+    EXPECT_NE(Drawn(1, 1).find(File("A32")), std::string::npos);
+    EXPECT_NE(Drawn(30, 19).find("A39-BrickSolid.bmp"), std::string::npos);
+    EXPECT_NE(Drawn(7, 7).find("Z-SlideField.bmp"), std::string::npos);
+    EXPECT_NE(Drawn(8, 7).find("Z-SlideField.bmp"), std::string::npos);
+    EXPECT_EQ(h.pf.ImageDrawnAt(0, 0), kNoImage);  // row 0 and column 0 are never drawn
+}
+
+TEST_F(RenderTest, UnknownCodeKeepsWhatWasShown) {
+    Game& g = app().game;
+    ASSERT_TRUE(DrawRoom(app()));
+    g.RoomGrid.SetCell(4, 4, "Q99");
+    ASSERT_TRUE(DrawRoom(app()));
+    EXPECT_NE(Drawn(4, 4).find("A00-Floor"), std::string::npos);
+    EXPECT_TRUE(h.pf.Boxes().empty());
+}
+
+TEST_F(RenderTest, DeadOrAbsentPlayersOwnSquareBecomesFloor) {
+    Game& g = app().game;
+    g.PlayerCount = 2;
+    g.P1().col = 3, g.P1().row = 4, g.P1().dead = true;
+    g.P2().col = 5, g.P2().row = 4;
+    g.RoomGrid.SetCell(3, 4, "A46");
+    g.RoomGrid.SetCell(9, 9, "A46");  // not player 1's own square
+    g.RoomGrid.SetCell(5, 4, "A47");
+    ASSERT_TRUE(DrawRoom(app()));
+    EXPECT_EQ(g.RoomGrid.Cell(3, 4), "A00");
+    EXPECT_NE(Drawn(3, 4).find("A00-Floor"), std::string::npos);
+    EXPECT_EQ(g.RoomGrid.Cell(9, 9), "A46");
+    EXPECT_NE(Drawn(9, 9).find("A46-Player1"), std::string::npos);
+    EXPECT_EQ(g.RoomGrid.Cell(5, 4), "A47");  // living player 2 of a two-player game
+
+    g.PlayerCount = 1;  // a one-player game removes player 2's start tile
+    ASSERT_TRUE(DrawRoom(app()));
+    EXPECT_EQ(g.RoomGrid.Cell(5, 4), "A00");
+}
+
+TEST_F(RenderTest, EmptySquareIsADrawingFailureThatEndsTheGame) {
+    app().game.GameStopped = false;
+    app().mainForm->MenuBox->SetVisible(false);
+    app().game.RoomGrid.SetCell(12, 3, "");
+    EXPECT_FALSE(DrawRoom(app()));
+    ASSERT_EQ(h.pf.Boxes().size(), 2u);
+    EXPECT_EQ(h.pf.Boxes()[0].kind, BoxKind::Exception);
+    EXPECT_EQ(h.pf.Boxes()[1].text, "Error drawing to screen.");
+    EXPECT_TRUE(app().game.GameStopped);
+    EXPECT_TRUE(app().mainForm->MenuBox->Visible());
+}
+
+TEST_F(RenderTest, SquareDrawingFailure) {
+    app().game.GameStopped = false;
+    EXPECT_FALSE(DrawSquare(app(), 2, 2, kNoImage));
+    ASSERT_EQ(h.pf.Boxes().size(), 1u);  // no exception display here
+    EXPECT_EQ(h.pf.Boxes()[0].text, "Error drawing to a square on the screen.");
+    EXPECT_TRUE(app().game.GameStopped);
+}
+
+// A game folder with real picture files, one of them possibly missing.
+void WriteObjects(const TempGameDir& dir, const std::string& missing) {
+    std::filesystem::create_directories(dir.Path() / "Objects");
+    std::vector<uint32_t> pixels(32 * 32, 0x203040);
+    const std::string bmp = EncodeBmp24(32, 32, pixels.data(), 32);
+    for (int i = 0; i < kTileCount; ++i)
+        if (TileFileName(i) != missing) const_cast<TempGameDir&>(dir).WriteFile("Objects/" + TileFileName(i), bmp);
+}
+
+TEST(TileStore, LoadsAllPicturesOrStopsAtTheFirstMissing) {
+    {
+        TempGameDir dir;
+        dir.WriteLevel(0);
+        WriteObjects(dir, "");
+        HeadlessApp h(dir);
+        h.pf.SetFakeImages(false);
+        ASSERT_TRUE(h.Start());
+        for (ImageId id : h.app->tiles.images) EXPECT_NE(id, kNoImage);
+        EXPECT_NE(h.app->tiles.ForCode("A39"), h.app->tiles.ForCode("A32"));
+        EXPECT_EQ(h.app->tiles.ForCode("Zxy"), h.app->tiles.images[kSlideFieldIndex]);
+    }
+    {
+        TempGameDir dir;
+        dir.WriteLevel(0);
+        WriteObjects(dir, "Z-SlideField.bmp");
+        HeadlessApp h(dir);
+        h.pf.SetFakeImages(false);
+        EXPECT_FALSE(h.Start());
+        EXPECT_TRUE(h.app->terminated);
+        for (int i = 0; i < kSlideFieldIndex; ++i) EXPECT_NE(h.app->tiles.images[i], kNoImage);
+        EXPECT_EQ(h.app->tiles.images[kSlideFieldIndex], kNoImage);
+        ASSERT_EQ(h.pf.Boxes().size(), 2u);
+        EXPECT_EQ(h.pf.Boxes()[0].kind, BoxKind::Exception);
+        EXPECT_NE(h.pf.Boxes()[0].text.find("Z-SlideField.bmp"), std::string::npos);
+        EXPECT_EQ(h.pf.Boxes()[1].text,
+                  "Error loading objects. Please make sure the objects directory exists and "
+                  "that it is in the same directory as this program.");
+    }
+    {
+        TempGameDir dir;  // a damaged picture counts as missing
+        dir.WriteLevel(0);
+        WriteObjects(dir, "");
+        dir.WriteFile("Objects/A10-HorseP.bmp", "BM not really a bitmap");
+        HeadlessApp h(dir);
+        h.pf.SetFakeImages(false);
+        EXPECT_FALSE(h.Start());
+        EXPECT_EQ(h.app->tiles.images[9], h.app->tiles.images[9]);
+        EXPECT_EQ(h.app->tiles.images[10], kNoImage);
+        EXPECT_EQ(h.app->tiles.images[11], kNoImage);
+    }
+}
+
+TEST(TileCatalogue, CodesNamesAndFamilies) {
+    EXPECT_EQ(TileCatalogue().size(), 132u);
+    EXPECT_EQ(TileIndex("A00"), 0);
+    EXPECT_EQ(TileIndex("B30"), 130);
+    EXPECT_EQ(TileIndex("B31"), -1);
+    EXPECT_EQ(TileIndex("A0"), -1);
+    EXPECT_EQ(TileIndex(""), -1);
+    EXPECT_EQ(TileIndex("a00"), -1);
+    EXPECT_EQ(TileIndex("Z"), kSlideFieldIndex);
+    EXPECT_EQ(TileFileName(TileIndex("A39")), "A39-BrickSolid.bmp");
+    EXPECT_EQ(TileFileName(TileIndex("A32")), "A32-BrickSolid.bmp");
+    EXPECT_EQ(TileFileName(TileIndex("B28")), "B28-PlayerTransport.bmp");
+    EXPECT_EQ(TileFileName(kSlideFieldIndex), "Z-SlideField.bmp");
+    const char* set3[] = {"A96", "A97", "A98", "A99", "B00", "B01", "B02", "B03"};
+    for (int k = 1; k <= 8; ++k) EXPECT_EQ(FamilyCode("A96", k), set3[k - 1]);
+    EXPECT_EQ(FamilyCode("A48", 8), "A55");
+    EXPECT_EQ(FamilyCode("A48", 9), "");
+    // Every file name is distinct and every code maps back to its own index.
+    std::set<std::string> names;
+    for (int i = 0; i < kTileCount; ++i) {
+        names.insert(TileFileName(i));
+        EXPECT_EQ(TileIndex(TileCodeAt(i)), i);
+    }
+    EXPECT_EQ(names.size(), 132u);
+}
+
+}  // namespace
+}  // namespace murk
