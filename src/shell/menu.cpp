@@ -17,6 +17,9 @@ void StepWithRepeat(App& app, bool& repeatFlag, int (*next)(int level, int count
     auto step = [&] {
         m.LevelLbl->SetText(std::to_string(next(StrToInt(m.LevelLbl->Text()), app.game.LevelCount)));
     };
+    // The keyboard's own auto-repeat sends more key-downs while the key is held; the stepping
+    // already under way repeats by itself, so they add nothing.
+    if (repeatFlag) return;
     repeatFlag = true;
     try {
         step();
@@ -34,6 +37,7 @@ void StepWithRepeat(App& app, bool& repeatFlag, int (*next)(int level, int count
             }
         }
     } catch (const Failure&) {
+        repeatFlag = false;
         m.LevelLbl->SetText("0");
     }
 }

@@ -77,7 +77,7 @@ public:
         if (cmd == "speed") return app_.optionsForm->GameSpeedEdit->SetText(rest), true;
         if (cmd == "sound" && (rest == "on" || rest == "off"))
             return app_.optionsForm->SoundEdit->SetText(rest == "on" ? "On" : "Off"), true;
-        if (cmd == "seed" && ToInt(rest, n)) return app_.seed = static_cast<uint32_t>(n), true;
+        if (cmd == "seed" && ToInt(rest, n)) return Seed(static_cast<uint32_t>(n)), true;
         if (cmd == "start" && rest.empty()) return StartGameCommand(app_, false), true;
         if (cmd == "random" && rest.empty()) return StartGameCommand(app_, true), true;
         if (cmd == "down" && ToInt(rest, n)) return pf_.QueueKeyDown(n), true;
@@ -93,6 +93,12 @@ public:
     }
 
 private:
+    // The seed also applies at once, so a random level chosen before the loop is reproducible.
+    void Seed(uint32_t seed) {
+        app_.seed = seed;
+        app_.game.rng.Seed(seed);
+    }
+
     bool Tick(const std::string& rest) {
         int n = 1;
         if (!rest.empty() && (!ToInt(rest, n) || n < 0)) return false;
