@@ -47,9 +47,9 @@ TOptionsForm::TOptionsForm(App& app)
               {&P2UpEdit, &P2DownEdit, &P2LeftEdit, &P2RightEdit, &P2FireEdit, &P2MenuEdit},
               &defaults.keys[6]);
 
-    p.Add<Label>(Rect{70, 414, 200, 34}, "Slow down game by", style::kPanelFont, style::kSoftWhite);
-    GameSpeedEdit = p.Add<Edit>(Rect{290, 414, 90, 34}, defaults.speed, kEditFont);
-    p.Add<Label>(Rect{390, 414, 200, 34}, "milliseconds.", style::kPanelFont, style::kSoftWhite);
+    p.Add<Label>(Rect{70, 414, 240, 34}, "Slow down game by", style::kPanelFont, style::kSoftWhite);
+    GameSpeedEdit = p.Add<Edit>(Rect{310, 414, 90, 34}, defaults.speed, kEditFont);
+    p.Add<Label>(Rect{412, 414, 200, 34}, "milliseconds.", style::kPanelFont, style::kSoftWhite);
     GameSpeedEdit->onChange = [this] {
         const std::string& t = GameSpeedEdit->Text();
         if (!t.empty() && !IsWholeNumber(t)) GameSpeedEdit->SetText("20");
@@ -58,7 +58,8 @@ TOptionsForm::TOptionsForm(App& app)
     GameSpeedEdit->onKeyDown = [](int key) { return key == vk::Enter; };
 
     p.Add<Label>(Rect{70, 462, 200, 34}, "Sound:", style::kPanelFont, style::kSoftWhite);
-    SoundEdit = p.Add<Edit>(Rect{290, 462, 90, 34}, defaults.sound, kEditFont);
+    SoundEdit = p.Add<Edit>(Rect{310, 462, 90, 34}, defaults.sound, kEditFont);
+    p.Add<Label>(Rect{412, 462, 300, 34}, "(click to switch)", style::kSmallFont, style::kGrey);
     SoundEdit->SetReadOnly(true);
     SoundEdit->onClick = [this] { ToggleSound(); };
     SoundEdit->onKeyUp = [this](int key) {
