@@ -3,11 +3,13 @@
 
 #include <fstream>
 #include <random>
+#include <sstream>
 
 #include "level/gridfile.h"
 #include "level/levels.h"
 #include "shell/mainform.h"
 #include "shell/startup.h"
+#include "sim/sim.h"
 
 namespace murk::test {
 
@@ -62,6 +64,14 @@ void TempGameDir::WriteFile(const std::string& relative, const std::string& text
     std::ofstream(p, std::ios::binary) << text;
 }
 
+void WriteNumberedLevels(TempGameDir& dir, int count) {
+    for (int n = 0; n < count; ++n) {
+        LevelSpec spec;
+        spec.title = "L" + std::to_string(n);
+        dir.WriteLevel(n, spec);
+    }
+}
+
 HeadlessApp::HeadlessApp(const TempGameDir& dir, uint32_t seed) {
     pf.SetFakeImages(true);
     pf.SetCurrentDirectory(dir.Path().string());
@@ -75,6 +85,49 @@ bool HeadlessApp::Start() {
     pf.ShowWindow();
     ShowForm(*app, *app->mainForm);
     return !app->terminated;
+}
+
+StartedProgram::StartedProgram(int levels) {
+    WriteNumberedLevels(dir, levels);
+    if (h.Start()) ProcessMessages(*h.app);
+}
+
+Event KeyDownEvent(int key) { return {EventKind::KeyDown, key, 0, 0, 0, {}}; }
+Event KeyUpEvent(int key) { return {EventKind::KeyUp, key, 0, 0, 0, {}}; }
+
+void QueueClick(HeadlessPlatform& pf, const Widget& w, int button) {
+    const Rect r = w.ScreenRect();
+    const int x = r.x + r.w / 2, y = r.y + r.h / 2;
+    pf.QueueEvent({EventKind::MouseDown, 0, button, x, y, {}});
+    pf.QueueEvent({EventKind::MouseUp, 0, button, x, y, {}});
+}
+
+std::string ReadFileText(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+ScopedCurrentPath::ScopedCurrentPath(const std::filesystem::path& dir)
+    : saved_(std::filesystem::current_path()) {
+    std::filesystem::current_path(dir);
+}
+
+ScopedCurrentPath::~ScopedCurrentPath() {
+    std::error_code ec;
+    std::filesystem::current_path(saved_, ec);
+}
+
+SimRun RunSim(const TempGameDir& dir, const std::string& script) {
+    ScopedCurrentPath here(dir.Path());
+    std::istringstream in(script);
+    std::ostringstream out, err;
+    SimRun run;
+    run.status = RunSimulator(in, out, err);
+    run.out = out.str();
+    run.err = err.str();
+    return run;
 }
 
 }  // namespace murk::test
