@@ -23,12 +23,9 @@ protected:
 
     // Starts a game from the menu, paced at `speed` ms per pass; returns the clock at its start.
     uint64_t Start(int players, int level, const std::string& speed = "1") {
-        main().NumPlayersLbl->SetText(std::to_string(players));
         main().LevelLbl->SetText(std::to_string(level));
         app().optionsForm->GameSpeedEdit->SetText(speed);
-        h.pf.QueueKeyUp(vk::F2);
-        ProcessMessages(app());
-        EXPECT_FALSE(game().GameStopped);
+        EXPECT_TRUE(StartFromMenu(players));
         return h.pf.NowMs();
     }
 

@@ -92,6 +92,13 @@ StartedProgram::StartedProgram(int levels) {
     if (h.Start()) ProcessMessages(*h.app);
 }
 
+bool StartedProgram::StartFromMenu(int players) {
+    h.app->mainForm->NumPlayersLbl->SetText(std::to_string(players));
+    h.pf.QueueKeyUp(vk::F2);
+    ProcessMessages(*h.app);
+    return !h.app->game.GameStopped;
+}
+
 Event KeyDownEvent(int key) { return {EventKind::KeyDown, key, 0, 0, 0, {}}; }
 Event KeyUpEvent(int key) { return {EventKind::KeyUp, key, 0, 0, 0, {}}; }
 

@@ -63,6 +63,8 @@ struct StartedProgram {
     TempGameDir dir;
     HeadlessApp h{dir};
     App& app() { return *h.app; }
+    // Starts a game with F2 in the menu; true when it runs. (Passes run only when asked.)
+    bool StartFromMenu(int players);
 };
 
 // Key and mouse events for the headless queue; a click is a press and release at the centre of
