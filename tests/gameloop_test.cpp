@@ -186,6 +186,18 @@ TEST_F(GameLoopTest, AMissingLevelFileLeavesTheMenu) {
     EXPECT_EQ(game().PlayerCount, 0);
 }
 
+TEST_F(GameLoopTest, AFailureWhileStartingIsShownAndThePointerHidden) {
+    main().NumPlayersLbl->SetText("x");
+    h.pf.QueueKeyUp(vk::F2);
+    ProcessMessages(app());
+    ASSERT_EQ(h.pf.Boxes().size(), 2u);
+    EXPECT_EQ(h.pf.Boxes()[0].kind, BoxKind::Exception);
+    EXPECT_EQ(h.pf.Boxes()[1].kind, BoxKind::Error);
+    EXPECT_EQ(h.pf.Boxes()[1].text, "Error starting game.");
+    EXPECT_EQ(h.pf.CurrentPointer(), Pointer::Hidden);
+    EXPECT_TRUE(game().GameStopped);
+}
+
 TEST_F(GameLoopTest, AGameSpeedThatIsNotAnIntegerStopsTheLoopBeforeItsFirstPass) {
     app().externalLoop = false;  // the real loop, run inside the start command
     app().optionsForm->GameSpeedEdit->SetText("");
