@@ -1,7 +1,6 @@
 // Game start, the game loop, the warp and game-over timers, and the return to the menu.
 #include "game/gameloop.h"
 
-#include <charconv>
 #include <ctime>
 
 #include "game/panels.h"
@@ -11,20 +10,14 @@
 #include "options/optionsform.h"
 #include "shell/app.h"
 #include "shell/mainform.h"
+#include "util/wholenumber.h"
 #include "world/tick.h"
 
 namespace murk {
 
 int StrToInt(const std::string& text) {
-    int value = 0;
-    const char* first = text.data();
-    const char* last = text.data() + text.size();
-    while (first < last && *first == ' ') ++first;
-    if (first < last && *first == '+') ++first;
-    const auto [end, ec] = std::from_chars(first, last, value);
-    if (ec != std::errc{} || end != last || first == last)
-        throw Failure{"'" + text + "' is not a valid integer value"};
-    return value;
+    if (std::optional<int> value = ParseWholeNumber(text)) return *value;
+    throw Failure{"'" + text + "' is not a valid integer value"};
 }
 
 namespace {

@@ -1,7 +1,6 @@
 // Options.dat reading (defensive) and saving (read-only question, atomic replace).
 #include "options/optionsfile.h"
 
-#include <charconv>
 #include <sstream>
 
 #include "level/safefile.h"
@@ -9,18 +8,9 @@
 #include "options/optionsform.h"
 #include "shell/app.h"
 #include "shell/startup.h"
+#include "util/wholenumber.h"
 
 namespace murk {
-
-bool IsWholeNumber(const std::string& text) {
-    const char* first = text.data();
-    const char* last = first + text.size();
-    if (first < last && (*first == '+' || *first == '-')) ++first;
-    if (first == last) return false;
-    int value = 0;
-    const auto [end, ec] = std::from_chars(first, last, value);
-    return ec == std::errc{} && end == last;
-}
 
 std::string FormatOptions(const OptionValues& v) {
     std::string out = v.speed + "\n";
@@ -42,13 +32,13 @@ void ParseOptions(const std::string& text, OptionValues& v) {
     auto usable = [&] { return word.size() <= kMaxOptionWord; };
 
     if (!next()) return;
-    if (usable() && IsWholeNumber(word)) v.speed = word == "-0" ? "0" : word;
+    if (usable() && IsWholeNumber(word)) v.speed = word;
     for (KeyOption& key : v.keys) {
         if (!next()) return;  // the key's name; the code decides
         if (!next()) return;
-        if (!usable() || !IsWholeNumber(word)) continue;
-        const int code = std::stoi(word);
-        if (auto name = KeyName(code)) key = {*name, code};
+        const std::optional<int> code = usable() ? ParseWholeNumber(word) : std::nullopt;
+        if (!code) continue;
+        if (auto name = KeyName(*code)) key = {*name, *code};
     }
     if (!next()) return;
     if (word == "On" || word == "Off") v.sound = word;

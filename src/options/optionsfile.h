@@ -42,8 +42,6 @@ std::string FormatOptions(const OptionValues& v);
 // gets options it can use. A key's name is the table's name for its code.
 void ParseOptions(const std::string& text, OptionValues& v);
 
-bool IsWholeNumber(const std::string& text);
-
 // Read options into the options window (no file: nothing changes), and save them at quit.
 void ReadOptions(App& app);
 void SaveOptions(App& app);

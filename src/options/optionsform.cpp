@@ -7,6 +7,7 @@
 #include "shell/mainform.h"
 #include "ui/pictures.h"
 #include "ui/style.h"
+#include "util/wholenumber.h"
 
 namespace murk {
 

@@ -29,7 +29,6 @@ void StepWithRepeat(App& app, bool& repeatFlag, int (*next)(int level, int count
         }
         while (repeatFlag && !app.terminated) {
             ProcessMessages(app);
-            if (!repeatFlag || app.terminated) break;
             step();
             for (int i = 0; i < kStepRepeatMs && !app.terminated; ++i) {
                 ProcessMessages(app);
