@@ -135,7 +135,10 @@ scenario_missing_tile() {
     start_murk
     box_before_window
     answer_box Return missing-tile-exception
+    local first=$SHOT
     answer_box Return missing-tile-objects-error
+    [ "$(/usr/bin/compare -metric AE "$first" "$SHOT" null: 2>&1 | awk '{print $1}')" != 0 ] ||
+        fail "the same box showed twice instead of the load error and then the objects error"
     expect_exit_without_window 5 "the objects error"
     expect_no_options_file
 }
