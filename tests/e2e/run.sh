@@ -22,7 +22,7 @@ SCENARIOS=(
     "no_levels 1024x768 20"
     "missing_tile 1024x768 20"
     "play 1024x768 60"
-    "abort_to_quiet_menu 1024x768 30 known-bug"
+    "abort_to_quiet_menu 1024x768 30"
     "options 1024x768 50"
     "capture 1024x768 25"
 )

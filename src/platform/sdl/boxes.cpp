@@ -1,6 +1,7 @@
 // Message boxes through SDL_ShowMessageBox, styled per kind from one table.
 #include "platform/sdl/boxes.h"
 
+#include <SDL_events.h>
 #include <SDL_messagebox.h>
 
 #include <cstdio>
@@ -41,17 +42,45 @@ const BoxStyle& StyleFor(BoxKind kind) {
     return kStyles[0];
 }
 
+// SDL's boxes show one line per line of text, however long; break long messages at spaces so
+// the box stays well inside a 1024-pixel screen.
+std::string Wrapped(const std::string& text, size_t width = 64) {
+    std::string out;
+    size_t lineStart = 0;
+    size_t lastSpace = std::string::npos;
+    for (char c : text) {
+        out += c;
+        if (c == '\n') {
+            lineStart = out.size();
+            lastSpace = std::string::npos;
+        } else if (c == ' ') {
+            lastSpace = out.size() - 1;
+        }
+        if (out.size() - lineStart > width && lastSpace != std::string::npos) {
+            out[lastSpace] = '\n';
+            lineStart = lastSpace + 1;
+            lastSpace = std::string::npos;
+        }
+    }
+    return out;
+}
+
 }  // namespace
 
 bool ShowBox(SDL_Window* parent, BoxKind kind, const std::string& text) {
     const BoxStyle& style = StyleFor(kind);
-    const SDL_MessageBoxData data{style.flags, parent,          "Murk", text.c_str(),
+    const std::string shown = Wrapped(text);
+    const SDL_MessageBoxData data{style.flags, parent,          "Murk", shown.c_str(),
                                   style.buttonCount, style.buttons, nullptr};
     int answer = kNo;
     if (SDL_ShowMessageBox(&data, &answer) != 0) {
         std::fprintf(stderr, "Murk: %s\n(no message box: %s)\n", text.c_str(), SDL_GetError());
         return true;
     }
+    // Keys pressed and released while the box was up were meant for the box: the key-up of the
+    // Escape that opened an abort question must not reach the menu that follows it.
+    SDL_PumpEvents();
+    SDL_FlushEvents(SDL_KEYDOWN, SDL_TEXTINPUT);
     // Closing the box without a button (answer -1) counts as No for a question, OK otherwise.
     return answer == kYes || style.buttonCount == 1;
 }
