@@ -125,7 +125,7 @@ void TMainForm::BuildPanels() {
         p.bombs = value({434, 27, 44, 27}, "0");
         fixed({0, 54, 145, 27}, "Keys:");
         p.keys = value({156, 54, 90, 27}, "0");
-        fixed({250, 54, 170, 27}, "Levels Passed:");
+        fixed({250, 54, 183, 27}, "Levels Passed:");
         p.levelsPassed = value({434, 54, 44, 27}, "0");
         p.status = value({0, 81, 480, 27}, "Status:");
     };
