@@ -125,10 +125,11 @@ private:
     }
 
     bool SetField(int player, const std::string& rest) {
+        // A text field may be set to the empty text: "p1 status" with nothing after it.
         const size_t space = rest.find(' ');
-        if (space == std::string::npos) return false;
-        return SetPlayerField(app_.game.players[static_cast<size_t>(player)], rest.substr(0, space),
-                              rest.substr(space + 1));
+        const std::string field = rest.substr(0, space);
+        const std::string value = space == std::string::npos ? "" : rest.substr(space + 1);
+        return SetPlayerField(app_.game.players[static_cast<size_t>(player)], field, value);
     }
 
     void Dump() {
