@@ -234,6 +234,20 @@ TEST_F(OptionsTest, KeyCaptureAcceptsOnlyNamedKeys) {
     EXPECT_FALSE(h->app->optionsForm->Shown());
 }
 
+TEST_F(OptionsTest, TabWalksTheEditsWithoutCapturingAKey) {
+    auto h = Launch();
+    OpenOptionsWindow(*h);
+    TOptionsForm& o = *h->app->optionsForm;
+    Send(*h, {test::KeyDownEvent(vk::Tab), test::KeyUpEvent(vk::Tab)});
+    EXPECT_EQ(o.FocusedWidget(), o.P1UpEdit);
+    for (int i = 0; i < 12; ++i) Send(*h, {test::KeyDownEvent(vk::Tab), test::KeyUpEvent(vk::Tab)});
+    EXPECT_EQ(o.FocusedWidget(), o.GameSpeedEdit);
+    Send(*h, {test::KeyDownEvent(vk::Tab), test::KeyDownEvent(vk::Tab)});
+    EXPECT_EQ(o.FocusedWidget(), o.P1UpEdit);  // round again after the sound switch
+    EXPECT_EQ(o.P1UpEdit->Text(), "Up");
+    EXPECT_EQ(o.P1UpEdit->Tag(), 38);
+}
+
 TEST_F(OptionsTest, GameSpeedEditKeepsAWholeNumber) {
     auto h = Launch();
     TOptionsForm& o = *h->app->optionsForm;

@@ -14,7 +14,7 @@ namespace murk {
 
 // ---- Keys: Windows virtual-key codes, the game's own key numbering (stored in Options.dat) ----
 namespace vk {
-inline constexpr int Back = 8, Enter = 13, Shift = 16, Ctrl = 17, Alt = 18, Escape = 27,
+inline constexpr int Back = 8, Tab = 9, Enter = 13, Shift = 16, Ctrl = 17, Alt = 18, Escape = 27,
                      Space = 32, PgUp = 33, PgDn = 34, End = 35, Home = 36, Left = 37, Up = 38,
                      Right = 39, Down = 40, PrintScreen = 44, Ins = 45, Del = 46,
                      Numpad0 = 96, Multiply = 106, Add = 107, Subtract = 109, Decimal = 110,

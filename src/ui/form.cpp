@@ -1,6 +1,9 @@
 // Form: painting, key preview, focus and mouse routing.
 #include "ui/form.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace murk {
 
 Form::Form(Platform& pf, Rect area, Rgb background)
@@ -30,8 +33,31 @@ void Form::SetFocus(Widget* w) {
     }
 }
 
+namespace {
+
+void CollectFocusable(Widget& w, std::vector<Widget*>& out) {
+    if (!w.Visible()) return;
+    if (w.CanFocus()) out.push_back(&w);
+    if (auto* panel = dynamic_cast<Panel*>(&w))
+        for (auto& child : panel->Children()) CollectFocusable(*child, out);
+}
+
+}  // namespace
+
+void Form::FocusNext() {
+    std::vector<Widget*> order;
+    CollectFocusable(*root_, order);
+    if (order.empty()) return;
+    auto it = std::find(order.begin(), order.end(), focus_);
+    SetFocus(it == order.end() || ++it == order.end() ? order.front() : *it);
+}
+
 void Form::KeyDown(int key) {
     if (FormKeyDown(key)) return;
+    if (key == vk::Tab) {
+        FocusNext();
+        return;
+    }
     if (auto* e = dynamic_cast<Edit*>(focus_)) {
         if (e->onKeyDown && e->onKeyDown(key)) return;
         if (key == vk::Back) e->Backspace();

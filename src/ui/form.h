@@ -32,6 +32,8 @@ public:
 
     Widget* FocusedWidget() const { return focus_; }
     void SetFocus(Widget* w);
+    // Moves the focus to the next widget that takes it, in layout order (the Tab key).
+    void FocusNext();
 
 protected:
     // Key preview: the form sees keys before the focused widget; return true to swallow.

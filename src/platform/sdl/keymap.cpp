@@ -18,7 +18,7 @@ struct KeyPair {
 // from their runs below.
 constexpr KeyPair kSingleKeys[] = {
     {SDL_SCANCODE_BACKSPACE, vk::Back},      {SDL_SCANCODE_RETURN, vk::Enter},
-    {SDL_SCANCODE_KP_ENTER, vk::Enter},
+    {SDL_SCANCODE_KP_ENTER, vk::Enter},      {SDL_SCANCODE_TAB, vk::Tab},
     {SDL_SCANCODE_LSHIFT, vk::Shift},        {SDL_SCANCODE_RSHIFT, vk::Shift},
     {SDL_SCANCODE_LCTRL, vk::Ctrl},          {SDL_SCANCODE_RCTRL, vk::Ctrl},
     {SDL_SCANCODE_LALT, vk::Alt},            {SDL_SCANCODE_RALT, vk::Alt},
