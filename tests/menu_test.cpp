@@ -82,6 +82,16 @@ TEST_F(MenuTest, HoldingTheMouseOnAnArrowRepeatsUntilRelease) {
     EXPECT_LE(std::stoi(Level()), 7);
 }
 
+TEST_F(MenuTest, ReleasingTheMouseAwayFromTheArrowStillStopsTheRepeat) {
+    const Rect r = menu().LevelUpImage->ScreenRect();
+    const uint64_t now = h.pf.NowMs();
+    h.pf.QueueEventAt(now, {EventKind::MouseDown, 0, 1, r.x + 5, r.y + 5, {}});
+    h.pf.QueueEventAt(now + 400, {EventKind::MouseUp, 0, 1, 5, 5, {}});  // far off the arrow
+    ProcessMessages(app());
+    EXPECT_FALSE(menu().LevelUpRepeat);
+    EXPECT_LE(std::stoi(Level()), 8);
+}
+
 TEST_F(MenuTest, PlayersToggleBetweenOneAndTwo) {
     EXPECT_EQ(menu().NumPlayersLbl->Text(), "1");
     KeyUp(vk::F7);

@@ -83,11 +83,14 @@ void Form::MouseDown(int button, int x, int y) {
 }
 
 void Form::MouseUp(int button, int x, int y) {
+    // The widget that took the press gets the release wherever the pointer is by then (so a
+    // held level arrow always hears it); a click needs the release over the same widget.
     Widget* hit = root_->HitTest(x, y);
     Widget* pressed = pressed_;
     pressed_ = nullptr;
-    if (!hit) return;
-    if (hit->onMouseUp) hit->onMouseUp(button);
+    Widget* target = pressed ? pressed : hit;
+    if (!target) return;
+    if (target->onMouseUp) target->onMouseUp(button);
     if (button == 1 && hit == pressed && hit->onClick) hit->onClick();
 }
 
