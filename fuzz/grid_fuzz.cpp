@@ -1,0 +1,13 @@
+// Fuzz target: the grid file reader must reject or read any bytes without misbehaving.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "level/gridfile.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    murk::StringGrid grid(2, 2);
+    murk::GridHeader header{};
+    murk::ParseGridText(std::string(reinterpret_cast<const char*>(data), size), grid, header);
+    return 0;
+}
