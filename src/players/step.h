@@ -4,7 +4,11 @@
 namespace murk {
 
 struct App;
+struct Game;
 
 void PlayerStep(App& app);
+
+// A square a player may step onto (floor, items, doors, fields, beams, young pig producers).
+bool IsPlayerPassable(const Game& g, int col, int row);
 
 }  // namespace murk

@@ -9,6 +9,7 @@
 #include "players/step.h"
 #include "shell/app.h"
 #include "world/rules.h"
+#include "world/squares.h"
 
 namespace murk {
 
@@ -114,10 +115,8 @@ void CollectTargets(Game& g) {
     TargetList& t = g.world.targets;
     t.count = 0;
     for (int r = 1; r <= 19; ++r)
-        for (int c = 1; c <= 30; ++c) {
-            const std::string& code = g.RoomGrid.Cell(c, r);
-            if (code == code::Player1 || code == code::Player2) AddTarget(t, c, r);
-        }
+        for (int c = 1; c <= 30; ++c)
+            if (IsPlayerSquare(g, c, r)) AddTarget(t, c, r);
     if (!g.P1().dead) AddTarget(t, g.P1().col, g.P1().row);
     if (g.PlayerCount == 2 && !g.P2().dead) AddTarget(t, g.P2().col, g.P2().row);
 }

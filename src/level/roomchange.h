@@ -1,0 +1,12 @@
+// Moving between rooms: both players leave over an edge together into the neighbouring room.
+#pragma once
+
+namespace murk {
+
+struct App;
+
+// The room change in direction 1..8 (clockwise from north), when it is allowed and the room
+// exists; otherwise nothing happens.
+void ChangeRoom(App& app, int direction);
+
+}  // namespace murk

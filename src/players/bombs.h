@@ -1,0 +1,15 @@
+// Bombs: laying one from the item menu, steering it, setting it off, and the blast.
+#pragma once
+
+namespace murk {
+
+struct App;
+struct Player;
+
+void LayBomb(App& app, Player& p);
+void BombStep(App& app, Player& p);
+void FireBomb(App& app, Player& p);
+// The blast around (col, row); chained bombs explode without their own sound.
+void Explosion(App& app, int col, int row, bool withSound);
+
+}  // namespace murk

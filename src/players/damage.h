@@ -1,0 +1,14 @@
+// Damage: the one way harm reaches a player — the shield, death below 0 life, and the sounds.
+#pragma once
+
+#include <string_view>
+
+namespace murk {
+
+struct App;
+
+// Takes `amount` percent of life from the player whose tile code is given (A46 is player 1,
+// anything else player 2).
+void Damage(App& app, int amount, std::string_view playerCode, bool withSound);
+
+}  // namespace murk
