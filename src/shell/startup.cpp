@@ -95,7 +95,7 @@ void MainFormPaint(App& app) {
             sound.SetTextColour({128, 128, 128});
             sound.SetEnabled(false);
         }
-        // The opening song starts here once the sound bank plays.
+        PlayOpeningSong(app);
     }
     ++app.PaintCount;
     if (!app.game.GameStopped) DrawRoom(app);

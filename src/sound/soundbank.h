@@ -1,23 +1,44 @@
-// The sound bank's switches: whether sounds may play and whether the opening song loaded.
+// The sound bank: one opened player per sound file, the sound-on switch and the song flag.
 #pragma once
 
+#include <array>
 #include <string_view>
+
+#include "platform/platform.h"
+#include "sound/soundtable.h"
 
 namespace murk {
 
 struct SoundBank {
-    bool soundOn = false;
-    bool songLoaded = false;
+    bool soundOn = false;     // sounds may play; cleared for the run when a wave file is missing
+    bool songLoaded = false;  // the opening song opened
+    std::array<SoundHandle, kSoundFiles.size()> handles = [] {
+        std::array<SoundHandle, kSoundFiles.size()> none{};
+        none.fill(kNoSound);
+        return none;
+    }();
 };
 
 struct App;
 
-// Opens the game's sound files. Until the sound files ship with the game, sound counts as
-// loaded so the options' sound switch stays usable.
+inline constexpr const char* kWavError =
+    "Error loading WAV sounds. Please make sure the 'Sounds' folder exists in the directory of "
+    "this program.";
+inline constexpr const char* kMp3Error =
+    "Error loading MP3 sounds. Please make sure the 'Sounds' folder exists in the directory of "
+    "this program and that you have the latest version of windows media player installed.";
+
+// Opens the 26 wave effects in table order, then the song. The first wave file that fails
+// stops the loading: its error and kWavError are shown and sound stays off for the whole run.
+// A song that fails shows its error and kMp3Error; the effects stay usable. Called once at
+// start-up.
 void LoadSounds(App& app);
 
-// Stops every sound and plays the one with this id ("S00".."S32", "S99") from its start, when
-// sound is on.
+// Stops every sound and plays the one with this id ("S00".."S32", "S99") from its start;
+// nothing while sound is off. Called by the rules as their events happen.
 void PlaySound(App& app, std::string_view id);
+
+// The opening song at the main window's first paint, when it loaded (and sound is on).
+void PlayOpeningSong(App& app);
 
 }  // namespace murk
