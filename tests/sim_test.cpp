@@ -38,6 +38,7 @@ TEST_F(SimTest, DumpPrintsTheStateBlock) {
     ASSERT_EQ(run.status, 0) << run.err;
 
     std::string expected =
+        "sound S99\n"  // the opening song at the first paint
         "state tick=1 room=1,1 level=0 players=1 stopped=0 paused=0 title=\"Level 0 - Tiny\"\n"
         "p1 " + FreshPlayer(3, 4) + "\n"
         "p2 " + FreshPlayer(5, 4) + "\n"
@@ -63,7 +64,8 @@ TEST_F(SimTest, DumpQuotesTextsAndFollowsTheGame) {
                                     "tick 3\n"
                                     "dump\n");
     ASSERT_EQ(run.status, 0) << run.err;
-    const std::string state = run.out.substr(0, run.out.find('\n'));
+    const size_t from = run.out.find("state");  // after the opening song's line
+    const std::string state = run.out.substr(from, run.out.find('\n', from) - from);
     EXPECT_EQ(state, "state tick=4 room=1,1 level=0 players=2 stopped=0 paused=0 title=\"Level 0 - Tiny\"");
     EXPECT_NE(run.out.find("\np1 col=3 row=4 life=-4 "), std::string::npos);
     EXPECT_NE(run.out.find(" status=\"Say \\\"hi\\\" \\\\ o\"\n"), std::string::npos) << run.out;
@@ -80,6 +82,7 @@ TEST_F(SimTest, ConfirmationBoxesTakeTheQueuedAnswersThenYes) {
     EXPECT_EQ(run.status, 0);
     // The second question is answered yes, the program quits and the script stops there.
     EXPECT_EQ(run.out,
+              "sound S99\n"
               "box confirm Quit to system? -> no\n"
               "box confirm Quit to system? -> yes\n");
     EXPECT_FALSE(std::filesystem::exists(dir.Path() / "Options.dat"));

@@ -49,6 +49,12 @@ public:
                 out_ << " -> " << (b.answer ? "yes" : "no");
             out_ << '\n';
         };
+        // The id is the file name up to its first '-'. The song plays at the first paint,
+        // before the script's first line, while the sound switch still has its default On.
+        pf_.onSoundPlay = [this](const std::string& path) {
+            const std::string file = path.substr(path.find_last_of('/') + 1);
+            out_ << "sound " << file.substr(0, file.find('-')) << '\n';
+        };
         app_.useOptionsFile = false;
         app_.externalLoop = true;
     }
