@@ -158,8 +158,7 @@ void NextLevel(App& app) {
 void GameOverTimerTimer(App& app) {
     SetTimerInterval(app, app.GameOverTimer, 0);
     ReturnToMenu(app);
-    app.pf.SetPointer(Pointer::Normal);
-    // The high-score table takes its turn here once it exists.
+    ScoresAfterGame(app);
 }
 
 void ReturnToMenu(App& app) {

@@ -11,6 +11,8 @@
 
 #include "game/state.h"
 #include "platform/platform.h"
+#include "scores/hscoreform.h"
+#include "scores/nameform.h"
 #include "shell/tilestore.h"
 #include "sound/soundbank.h"
 
@@ -58,6 +60,8 @@ struct App {
 
     std::unique_ptr<TMainForm> mainForm;
     std::unique_ptr<TOptionsForm> optionsForm;
+    std::unique_ptr<THScoreForm> hscoreForm;
+    std::unique_ptr<TNameForm> nameForm;
     std::vector<Form*> shownForms;  // in showing order; the last one receives input
 };
 

@@ -78,9 +78,7 @@ void OpenOptions(App& app) {
     HideForm(app, *app.mainForm);
 }
 
-void OpenScores(App&) {
-    // The high-score window opens from here once it exists.
-}
+void OpenScores(App& app) { OpenHighScores(app); }
 
 void OpenHelp(App&) {
     // The help window opens from here once it exists.

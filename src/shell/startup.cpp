@@ -25,6 +25,8 @@ namespace {
 void CreateWindows(App& app) {
     app.mainForm = std::make_unique<TMainForm>(app);
     app.optionsForm = std::make_unique<TOptionsForm>(app);
+    app.hscoreForm = std::make_unique<THScoreForm>(app);
+    app.nameForm = std::make_unique<TNameForm>(app);
     app.WarpTimer.onTimer = [&app] { WarpTimerTimer(app); };
     app.GameOverTimer.onTimer = [&app] { GameOverTimerTimer(app); };
 }

@@ -1,0 +1,118 @@
+// The high-score window: layout, the two ways it opens, and its keys.
+#include "scores/hscoreform.h"
+
+#include <string>
+
+#include "scores/table.h"
+#include "shell/app.h"
+#include "shell/capture.h"
+#include "shell/mainform.h"
+#include "ui/pictures.h"
+#include "ui/style.h"
+
+namespace murk {
+
+namespace {
+
+constexpr Rect kPanelRect{112, 20, 800, 728};
+constexpr int kFirstLineY = 118, kLinePitch = 34, kLineHeight = 32;
+constexpr Font kLineFont{FontFace::SansBold, 20};
+
+// Each place keeps its own colour, from the first place down.
+constexpr Rgb kLineColours[kShownPlaces] = {
+    {255, 255, 255}, {0, 0, 128},   {0, 255, 255},   {128, 0, 0},   {128, 128, 128},
+    {128, 0, 128},   {224, 0, 0},   {0, 128, 0},     {255, 255, 0}, {0, 0, 255},
+    {255, 0, 0},     {255, 0, 255}, {128, 128, 0},   {192, 192, 192}, {0, 255, 0},
+};
+
+struct Column {
+    const char* heading;
+    int x, w;
+    Align align;
+};
+constexpr Column kRank{"Rank", 30, 80, Align::Center};
+constexpr Column kName{"Player Name", 140, 280, Align::Left};
+constexpr Column kScore{"Player Score", 420, 170, Align::Right};
+constexpr Column kLevels{"Levels Passed", 610, 180, Align::Center};
+
+}  // namespace
+
+THScoreForm::THScoreForm(App& app)
+    : Form(app.pf, {0, 0, kCanvasWidth, kCanvasHeight}, style::kBlack), app_(app) {
+    ScoresBox = Root().Add<Panel>(kPanelRect, style::kBlack);
+    Panel& p = *ScoresBox;
+    p.Add<Label>(Rect{0, 14, kPanelRect.w, 44}, "High Scores", style::kHeadingFont,
+                 style::kTitleBlue, Align::Center);
+    for (const Column* c : {&kRank, &kName, &kScore, &kLevels})
+        p.Add<Label>(Rect{c->x, 74, c->w, 30}, c->heading, style::kCaptionFont, style::kTeal,
+                     c->align);
+    p.Add<Panel>(Rect{20, 106, kPanelRect.w - 40, 2}, style::kFrame);
+    auto cell = [&](const Column& c, int y, const std::string& text, Rgb colour) {
+        return p.Add<Label>(Rect{c.x, y, c.w, kLineHeight}, text, kLineFont, colour, c.align);
+    };
+    for (int i = 0; i < kShownPlaces; ++i) {
+        const int y = kFirstLineY + i * kLinePitch;
+        const Rgb colour = kLineColours[i];
+        const size_t k = static_cast<size_t>(i);
+        RankLbl[k] = cell(kRank, y, std::to_string(i + 1), colour);
+        NameLbl[k] = cell(kName, y, "---", colour);
+        ScoreLbl[k] = cell(kScore, y, "999999999999", colour);
+        LevelsLbl[k] = cell(kLevels, y, "1", colour);
+    }
+
+    ReturnImage = p.Add<Image>(Rect{250, 650, 300, 52});
+    if (const EmbeddedPicture* pic = FindPicture("button_return")) {
+        std::string error;
+        ReturnImage->SetPicture(app.pf.LoadImageMemory(pic->data, pic->size, error));
+    }
+    ReturnImage->SetCaption("Return to Main Menu", style::kCaptionFont, style::kCaptionRed);
+    ReturnImage->onClick = [this] { ReturnToMainMenu(); };
+    p.Add<Label>(Rect{556, 650, 60, 52}, "ESC", style::kKeyFont, style::kKeyBlue);
+}
+
+void THScoreForm::ShowTable() {
+    for (int i = 0; i < kShownPlaces; ++i) {
+        const size_t k = static_cast<size_t>(i);
+        const int row = i + 1;
+        RankLbl[k]->SetText(HScoresGrid.Cell(kRankCol, row));
+        NameLbl[k]->SetText(HScoresGrid.Cell(kNameCol, row));
+        ScoreLbl[k]->SetText(HScoresGrid.Cell(kScoreCol, row));
+        LevelsLbl[k]->SetText(HScoresGrid.Cell(kLevelsCol, row));
+    }
+}
+
+void THScoreForm::ReturnToMainMenu() {
+    ShowForm(app_, *app_.mainForm);
+    HideForm(app_, *this);
+}
+
+bool THScoreForm::FormKeyUp(int key) {
+    if (key == vk::PrintScreen) CaptureWindow(app_, *this);
+    if (key == vk::Escape || key == vk::Enter) {
+        ReturnToMainMenu();
+        return true;
+    }
+    return false;
+}
+
+void OpenHighScores(App& app) {
+    THScoreForm& s = *app.hscoreForm;
+    if (LoadTable(app, s.HScoresGrid) == 0) s.ShowTable();
+    ShowForm(app, s);
+    HideForm(app, *app.mainForm);
+}
+
+void ScoresAfterGame(App& app) {
+    THScoreForm& s = *app.hscoreForm;
+    s.ScoresBox->SetVisible(false);
+    ShowForm(app, s);
+    HideForm(app, *app.mainForm);
+    app.pf.SetPointer(Pointer::Normal);
+    if (LoadTable(app, s.HScoresGrid) == 0) {
+        InsertResults(app, s.HScoresGrid);
+        s.ShowTable();
+    }
+    s.ScoresBox->SetVisible(true);
+}
+
+}  // namespace murk

@@ -1,0 +1,43 @@
+// THScoreForm: the high-score window, holder of the table (HScoresGrid) while the program runs.
+#pragma once
+
+#include <array>
+
+#include "level/stringgrid.h"
+#include "scores/defaulttable.h"
+#include "ui/form.h"
+
+namespace murk {
+
+struct App;
+
+class THScoreForm : public Form {
+public:
+    explicit THScoreForm(App& app);
+
+    StringGrid HScoresGrid;  // the only copy of the table in memory
+    Panel* ScoresBox = nullptr;
+    std::array<Label*, kShownPlaces> RankLbl{}, NameLbl{}, ScoreLbl{}, LevelsLbl{};
+    Image* ReturnImage = nullptr;
+
+    // Copies rows 1..15 of the table into the fifteen lines.
+    void ShowTable();
+    // Shows the main window again and hides this one.
+    void ReturnToMainMenu();
+
+protected:
+    bool FormKeyUp(int key) override;
+
+private:
+    App& app_;
+};
+
+// The menu's Scores command (F11): load, show the table if it loaded, open the window.
+void OpenHighScores(App& app);
+
+// The end of every game, after the return to the menu: opens the window with its panel hidden,
+// enters the players' results (with name entry) when the table loads, shows it, then the panel.
+// Called by GameOverTimerTimer.
+void ScoresAfterGame(App& app);
+
+}  // namespace murk

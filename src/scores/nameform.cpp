@@ -1,0 +1,89 @@
+// The name-entry dialog: layout, its own modal loop, and the keys that close it.
+#include "scores/nameform.h"
+
+#include "shell/app.h"
+#include "shell/capture.h"
+#include "ui/pictures.h"
+#include "ui/style.h"
+
+namespace murk {
+
+namespace {
+
+constexpr int kWidth = 482, kHeight = 413;
+constexpr Rect kArea{(kCanvasWidth - kWidth) / 2, (kCanvasHeight - kHeight) / 2, kWidth, kHeight};
+constexpr Font kNameFont{FontFace::SansBold, 22};
+constexpr int kFrameWidth = 2;
+
+}  // namespace
+
+TNameForm::TNameForm(App& app) : Form(app.pf, kArea, style::kBlack), app_(app) {
+    Panel& p = Root();
+    p.Add<Label>(Rect{0, 36, kWidth, 44}, "Congratulations!!!", style::kHeadingFont,
+                 style::kTitleBlue, Align::Center);
+    p.Add<Label>(Rect{0, 84, kWidth, 32}, "You have a high score.", style::kCaptionFont,
+                 style::kTitleBlue, Align::Center);
+    p.Add<Label>(Rect{50, 160, 300, 30}, "Player Name:", style::kCaptionFont, style::kDarkRed);
+    NameEdit = p.Add<Edit>(Rect{50, 196, 382, 44}, "Player 1", kNameFont);
+    // Enter closes the dialog on its key-up; the edit must neither take nor beep at it.
+    NameEdit->onKeyDown = [](int key) { return key == vk::Enter; };
+    p.Add<Label>(Rect{50, 246, 382, 20}, "Type your name, then press Enter.", style::kSmallFont,
+                 style::kGrey);
+
+    OkImage = p.Add<Image>(Rect{(kWidth - 150) / 2, 304, 150, 52});
+    if (const EmbeddedPicture* pic = FindPicture("button_narrow")) {
+        std::string error;
+        OkImage->SetPicture(app.pf.LoadImageMemory(pic->data, pic->size, error));
+    }
+    OkImage->SetCaption("OK", style::kCaptionFont, style::kDarkRed);
+    OkImage->onClick = [this] { CloseDialog(); };
+}
+
+std::string TNameForm::AskName(const std::string& defaultText, Rgb colour) {
+    NameEdit->SetTextColour(colour);
+    NameEdit->SetText(defaultText);
+    // Focusing afresh selects the whole text, so the first key typed replaces the default.
+    SetFocus(nullptr);
+    SetFocus(NameEdit);
+    if (app_.externalLoop) {
+        if (!app_.scriptedNames.empty()) {
+            NameEdit->SetText(app_.scriptedNames.front());
+            app_.scriptedNames.pop_front();
+        }
+        return NameEdit->Text();
+    }
+    RunModal();
+    return NameEdit->Text();
+}
+
+void TNameForm::RunModal() {
+    closed_ = false;
+    ShowForm(app_, *this);
+    while (!closed_ && !app_.terminated) {
+        ProcessMessages(app_);
+        if (!closed_ && !app_.terminated) app_.pf.Sleep1ms();
+    }
+    closed_ = true;
+    HideForm(app_, *this);
+}
+
+bool TNameForm::FormKeyUp(int key) {
+    if (key == vk::PrintScreen) CaptureWindow(app_, *this);
+    if (key == vk::Enter || key == vk::Escape) {
+        CloseDialog();
+        return true;
+    }
+    return false;
+}
+
+void TNameForm::FormPaint() {
+    // A thin frame keeps the borderless dialog apart from the black window behind it.
+    const Rect a = Area();
+    Platform& pf = Pf();
+    pf.FillRect(a.x, a.y, a.w, kFrameWidth, style::kFrame);
+    pf.FillRect(a.x, a.y + a.h - kFrameWidth, a.w, kFrameWidth, style::kFrame);
+    pf.FillRect(a.x, a.y, kFrameWidth, a.h, style::kFrame);
+    pf.FillRect(a.x + a.w - kFrameWidth, a.y, kFrameWidth, a.h, style::kFrame);
+}
+
+}  // namespace murk

@@ -1,0 +1,38 @@
+// TNameForm: the modal dialog that asks a player who reached the high-score table for a name.
+#pragma once
+
+#include <string>
+
+#include "ui/form.h"
+
+namespace murk {
+
+struct App;
+
+class TNameForm : public Form {
+public:
+    explicit TNameForm(App& app);
+
+    Edit* NameEdit = nullptr;
+    Image* OkImage = nullptr;
+
+    // Shows the dialog over the high-score window with `defaultText` selected in `colour` and
+    // waits until it closes; returns what the edit then holds (possibly empty). Every way of
+    // closing accepts the name. Without a real window (murk-sim, tests) it does not wait: it
+    // returns the next scripted name if one is queued, else the default text.
+    // Called by InsertResults.
+    std::string AskName(const std::string& defaultText, Rgb colour);
+
+    void CloseDialog() { closed_ = true; }
+
+protected:
+    bool FormKeyUp(int key) override;
+    void FormPaint() override;
+
+private:
+    void RunModal();
+    App& app_;
+    bool closed_ = true;
+};
+
+}  // namespace murk
