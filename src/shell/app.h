@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "game/state.h"
+#include "help/helpform.h"
 #include "platform/platform.h"
 #include "scores/hscoreform.h"
 #include "scores/nameform.h"
@@ -62,6 +63,7 @@ struct App {
     std::unique_ptr<TOptionsForm> optionsForm;
     std::unique_ptr<THScoreForm> hscoreForm;
     std::unique_ptr<TNameForm> nameForm;
+    std::unique_ptr<THelpForm> helpForm;
     std::vector<Form*> shownForms;  // in showing order; the last one receives input
 };
 

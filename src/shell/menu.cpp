@@ -80,8 +80,10 @@ void OpenOptions(App& app) {
 
 void OpenScores(App& app) { OpenHighScores(app); }
 
-void OpenHelp(App&) {
-    // The help window opens from here once it exists.
+void OpenHelp(App& app) {
+    app.helpForm->CopyTilePictures();
+    ShowForm(app, *app.helpForm);
+    HideForm(app, *app.mainForm);
 }
 
 void QuitCommand(App& app) {

@@ -27,6 +27,7 @@ void CreateWindows(App& app) {
     app.optionsForm = std::make_unique<TOptionsForm>(app);
     app.hscoreForm = std::make_unique<THScoreForm>(app);
     app.nameForm = std::make_unique<TNameForm>(app);
+    app.helpForm = std::make_unique<THelpForm>(app);
     app.WarpTimer.onTimer = [&app] { WarpTimerTimer(app); };
     app.GameOverTimer.onTimer = [&app] { GameOverTimerTimer(app); };
 }

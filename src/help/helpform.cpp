@@ -1,0 +1,147 @@
+// The help window: the pages' layout, paging, and the keys of the window.
+#include "help/helpform.h"
+
+#include "shell/app.h"
+#include "shell/capture.h"
+#include "shell/mainform.h"
+#include "ui/pictures.h"
+#include "ui/style.h"
+
+namespace murk {
+
+namespace {
+
+constexpr Rect kPageRect{92, 16, 840, 736};
+constexpr int kFirstLineY = 62, kLinePitch = 44, kTileX = 40, kTextX = 88, kTextW = 712;
+constexpr int kButtonY = 664, kButtonH = 52;
+constexpr Font kLineFont{FontFace::SansBold, 17};
+constexpr Font kWrappedFont{FontFace::SansBold, 13};
+constexpr Font kAboutFont{FontFace::SansBold, 17};
+constexpr int kNKey = 78;
+
+ImageId LoadPicture(Platform& pf, const char* name) {
+    const EmbeddedPicture* p = FindPicture(name);
+    if (!p) return kNoImage;
+    std::string error;
+    return pf.LoadImageMemory(p->data, p->size, error);
+}
+
+int TextWidth(Platform& pf, const Font& font, const std::string& text) {
+    int w = 0, h = 0;
+    pf.TextSize(font, text, w, h);
+    return w;
+}
+
+}  // namespace
+
+std::pair<std::string, std::string> SplitInTwo(Platform& pf, const Font& font,
+                                               const std::string& text, int width) {
+    size_t cut = text.find(' ');
+    for (size_t next = cut; next != std::string::npos; next = text.find(' ', next + 1)) {
+        if (TextWidth(pf, font, text.substr(0, next)) > width) break;
+        cut = next;
+    }
+    if (cut == std::string::npos) return {text, ""};
+    return {text.substr(0, cut), text.substr(cut + 1)};
+}
+
+THelpForm::THelpForm(App& app)
+    : Form(app.pf, {0, 0, kCanvasWidth, kCanvasHeight}, style::kBlack), app_(app) {
+    for (int page = 1; page <= kHelpPages; ++page) BuildPage(page);
+}
+
+void THelpForm::BuildPage(int page) {
+    const size_t k = static_cast<size_t>(page - 1);
+    Panel& p = *Root().Add<Panel>(kPageRect, style::kBlack);
+    MenuBox[k] = &p;
+    p.SetVisible(page == 1);
+    p.Add<Label>(Rect{0, 8, kPageRect.w, 44}, "HELP / ABOUT", style::kHeadingFont,
+                 style::kTitleBlue, Align::Center);
+    if (page == 1)
+        BuildAbout(p);
+    else
+        BuildTileLines(p, page);
+
+    ReturnImage[k] = p.Add<Image>(Rect{40, kButtonY, 300, kButtonH}, LoadPicture(Pf(), "button_return"));
+    ReturnImage[k]->SetCaption("Return to Main Menu", style::kCaptionFont, style::kDarkRed);
+    ReturnImage[k]->onClick = [this] { ReturnToMainMenu(); };
+    p.Add<Label>(Rect{346, kButtonY, 50, kButtonH}, "ESC", style::kKeyFont, style::kKeyBlue);
+
+    p.Add<Label>(Rect{kPageRect.w - 40 - 150 - 190, kButtonY, 180, kButtonH},
+                 "Page " + std::to_string(page) + " of " + std::to_string(kHelpPages),
+                 style::kSmallFont, style::kGrey, Align::Right);
+    NextImage[k] = p.Add<Image>(Rect{kPageRect.w - 40 - 150, kButtonY, 150, kButtonH},
+                                LoadPicture(Pf(), "button_narrow"));
+    NextImage[k]->SetCaption("Next", style::kCaptionFont, style::kDarkRed);
+    NextImage[k]->onClick = [this] { NextPage(); };
+    p.Add<Label>(Rect{kPageRect.w - 36, kButtonY, 30, kButtonH}, "N", style::kKeyFont,
+                 style::kKeyBlue);
+}
+
+void THelpForm::BuildAbout(Panel& p) {
+    p.Add<Image>(Rect{(kPageRect.w - 660) / 2, 66, 660, 130}, LoadPicture(Pf(), "logo"));
+    p.Add<Label>(Rect{0, 200, kPageRect.w, 20}, "Version 1.0", style::kSmallFont,
+                 style::kSoftWhite, Align::Center);
+    int y = 252;
+    for (const char* line : AboutLines()) {
+        p.Add<Label>(Rect{0, y, kPageRect.w, 30}, line, kAboutFont, style::kSoftWhite, Align::Center);
+        y += 34;
+    }
+    y += 30;
+    p.Add<Label>(Rect{0, y, kPageRect.w, 32}, "Credits", style::kCaptionFont, style::kTeal,
+                 Align::Center);
+    y += 40;
+    for (const char* line : CreditLines()) {
+        p.Add<Label>(Rect{0, y, kPageRect.w, 28}, line, kAboutFont, style::kRed, Align::Center);
+        y += 32;
+    }
+}
+
+void THelpForm::BuildTileLines(Panel& p, int page) {
+    int y = kFirstLineY;
+    bool red = true;
+    for (const HelpLine& line : HelpTileLines(page)) {
+        Image* tile = p.Add<Image>(Rect{kTileX, y + (kLinePitch - 32) / 2, 32, 32});
+        tiles_.emplace_back(tile, line.code);
+        const Rgb colour = red ? style::kRed : style::kTeal;
+        if (TextWidth(Pf(), kLineFont, line.text) <= kTextW) {
+            p.Add<Label>(Rect{kTextX, y, kTextW, kLinePitch}, line.text, kLineFont, colour);
+        } else {
+            const auto [first, second] = SplitInTwo(Pf(), kWrappedFont, line.text, kTextW);
+            p.Add<Label>(Rect{kTextX, y + 4, kTextW, 18}, first, kWrappedFont, colour);
+            p.Add<Label>(Rect{kTextX, y + 22, kTextW, 18}, second, kWrappedFont, colour);
+        }
+        red = !red;
+        y += kLinePitch;
+    }
+}
+
+void THelpForm::CopyTilePictures() {
+    for (auto& [image, code] : tiles_) image->SetPicture(app_.tiles.ForCode(code));
+}
+
+int THelpForm::VisiblePage() const {
+    for (int i = 0; i < kHelpPages; ++i)
+        if (MenuBox[static_cast<size_t>(i)]->Visible()) return i + 1;
+    return 1;
+}
+
+void THelpForm::NextPage() {
+    const int page = VisiblePage();
+    MenuBox[static_cast<size_t>(page - 1)]->SetVisible(false);
+    MenuBox[static_cast<size_t>(page % kHelpPages)]->SetVisible(true);
+}
+
+void THelpForm::ReturnToMainMenu() {
+    ShowForm(app_, *app_.mainForm);
+    HideForm(app_, *this);
+}
+
+bool THelpForm::FormKeyUp(int key) {
+    if (key == vk::PrintScreen) CaptureWindow(app_, *this);
+    if (key == vk::Escape) ReturnToMainMenu();
+    if (key == kNKey) NextPage();
+    return true;  // no control of this window takes keys
+}
+
+}  // namespace murk

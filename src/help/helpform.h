@@ -1,0 +1,48 @@
+// THelpForm: the help window, four pages of which one is visible at a time.
+#pragma once
+
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "help/helppages.h"
+#include "ui/form.h"
+
+namespace murk {
+
+struct App;
+
+class THelpForm : public Form {
+public:
+    explicit THelpForm(App& app);
+
+    std::array<Panel*, kHelpPages> MenuBox{};  // MenuBox[0] is page 1
+    std::array<Image*, kHelpPages> ReturnImage{}, NextImage{};
+
+    int VisiblePage() const;  // 1..4; page 1 when the program starts
+    // Hides the visible page and shows the following one, the last one followed by the first.
+    void NextPage();
+    // Shows the main window, then hides this one; the page stays for the next opening.
+    void ReturnToMainMenu();
+    // Gives each tile line the picture the game itself draws for that tile. Called when the
+    // window opens, because the tile pictures load after the windows are made.
+    void CopyTilePictures();
+
+protected:
+    bool FormKeyUp(int key) override;
+
+private:
+    void BuildPage(int page);
+    void BuildAbout(Panel& p);
+    void BuildTileLines(Panel& p, int page);
+    App& app_;
+    std::vector<std::pair<Image*, const char*>> tiles_;  // picture, tile code
+};
+
+// Splits `text` into two lines that each fit `width` in `font`, breaking between words; the
+// second line takes whatever does not fit on the first.
+std::pair<std::string, std::string> SplitInTwo(Platform& pf, const Font& font,
+                                               const std::string& text, int width);
+
+}  // namespace murk
