@@ -1,12 +1,201 @@
-// Bullet impacts and tile classes. Not written yet.
+// What a bullet does to the square it hits, and the tile classes shared with bombs and the world.
 #include "combat/impacts.h"
+
+#include <array>
+#include <string_view>
+
+#include "game/render.h"
+#include "level/tiles.h"
+#include "players/bombs.h"
+#include "shell/app.h"
+#include "sound/soundbank.h"
 
 namespace murk {
 
-bool IsBulletTarget(const Game&, int, int) { return false; }
-void Impact(App&, int, int, Player&) {}
-bool IsHostileTile(const Game&, int, int) { return false; }
-bool IsGrowingPigProducer(const Game&, int, int) { return false; }
-bool IsBlastAffected(const Game&, int, int) { return false; }
+namespace {
+
+enum class Effect { None, Burst, Chain1, Chain2, Bomb, Heart };
+
+// One hit tile: what stands there afterwards ("" leaves the square to the effect, or as it is),
+// the points for the shooter, and what else happens.
+struct ImpactRow {
+    std::string_view hit;
+    std::string_view result;
+    int points;
+    Effect effect;
+};
+
+// Enemies step down chigger > cow > devil > ant > gone; producers devil > ant and cow > devil.
+constexpr std::array<ImpactRow, 25> kImpacts = {{
+    {"A31", "A04", 5, Effect::None},     // star becomes a devil
+    {"A09", "A00", 25, Effect::None},    // frog
+    {"A02", "A00", 10, Effect::None},    // ant
+    {"A04", "A02", 20, Effect::None},    // devil
+    {"A06", "A04", 30, Effect::None},    // cow
+    {"A07", "A06", 40, Effect::None},    // chigger
+    {"A11", "A00", 25, Effect::None},    // horse
+    {"A01", "A00", 50, Effect::None},    // ant producer
+    {"A03", "A01", 70, Effect::None},    // devil producer
+    {"A05", "A03", 90, Effect::None},    // cow producer
+    {"A08", "A00", 75, Effect::None},    // frog producer
+    {"A10", "A00", 150, Effect::Burst},  // horse producer
+    {"A12", "A00", 3, Effect::None},     // baby pig producers, stages 1 to 4
+    {"A13", "A00", 3, Effect::None},
+    {"A14", "A00", 5, Effect::None},
+    {"A15", "A00", 7, Effect::None},
+    {"A18", "A00", 100, Effect::None},  // random producer
+    {"A33", "A00", 0, Effect::Chain1},  // chain wall, stopped and moving
+    {"A34", "A00", 0, Effect::Chain1},
+    {"A36", "A00", 0, Effect::None},    // shootable wall
+    {"B29", "A00", 0, Effect::Chain2},  // chain wall 2, stopped and moving
+    {"B30", "A00", 0, Effect::Chain2},
+    {"A41", "A00", 0, Effect::Bomb},
+    {"A42", "", 0, Effect::Heart},
+    {"A19", "", 0, Effect::None},  // the fire-dart producer only stops the bullet
+}};
+
+// Membership of the tile classes; codes not listed belong to none.
+struct ClassRow {
+    std::string_view code;
+    bool hostile;
+    bool growingPig;
+    bool blast;
+};
+
+constexpr std::array<ClassRow, 23> kClasses = {{
+    {"A01", true, false, true},  {"A02", true, false, true},  {"A03", true, false, true},
+    {"A04", true, false, true},  {"A05", true, false, true},  {"A06", true, false, true},
+    {"A07", true, false, true},  {"A08", true, false, true},  {"A09", true, false, true},
+    {"A10", true, false, true},  {"A11", true, false, true},  {"A12", true, true, false},
+    {"A13", true, true, false},  {"A14", true, true, false},  {"A15", true, true, false},
+    {"A16", true, false, false}, {"A17", true, false, true},  {"A18", true, false, true},
+    {"A19", true, false, true},  {"A31", true, false, true},  {"A41", false, false, true},
+    {"A46", false, false, true}, {"A47", false, false, true},
+}};
+
+// A burst of the horse producer: what a chosen square becomes, by a draw below 7.
+constexpr std::array<std::string_view, 7> kBurstTiles = {"A01", "A03", "A05", "A08",
+                                                         "A10", "A18", "A07"};
+
+struct ChainFamily {
+    std::string_view stopped, moving;
+};
+constexpr ChainFamily kChain1{"A33", "A34"};
+constexpr ChainFamily kChain2{"B29", "B30"};
+
+struct Offset {
+    int col, row;
+};
+// A chain passes on up, right, down, left, in that order.
+constexpr std::array<Offset, 4> kChainNeighbours = {{{0, -1}, {1, 0}, {0, 1}, {-1, 0}}};
+
+bool InRoom(int col, int row) {
+    return col >= 1 && col <= kRoomCols && row >= 1 && row <= kRoomRows;
+}
+
+// Outside the playfield every square reads as the empty text, which belongs to no class.
+std::string_view At(const Game& g, int col, int row) {
+    return InRoom(col, row) ? std::string_view(g.RoomGrid.Cell(col, row)) : std::string_view();
+}
+
+const ImpactRow* ImpactFor(std::string_view code) {
+    for (const ImpactRow& row : kImpacts)
+        if (row.hit == code) return &row;
+    return nullptr;
+}
+
+const ClassRow* ClassOf(const Game& g, int col, int row) {
+    const std::string_view code = At(g, col, row);
+    for (const ClassRow& c : kClasses)
+        if (c.code == code) return &c;
+    return nullptr;
+}
+
+// The 3 x 3 block around the blown-up horse producer fills at random with producers and
+// chiggers; only squares holding floor or something hostile take them.
+void Burst(App& app, int col, int row) {
+    Game& g = app.game;
+    for (int r = row - 1; r <= row + 1; ++r)
+        for (int c = col - 1; c <= col + 1; ++c) {
+            if (!InRoom(c, r) || g.rng.Random(2) == 1) continue;
+            if (At(g, c, r) == code::Floor || IsHostileTile(g, c, r))
+                SetSquare(app, c, r, kBurstTiles[static_cast<size_t>(g.rng.Random(7))]);
+        }
+}
+
+void StartChain(App& app, int col, int row, const ChainFamily& family) {
+    for (const Offset& o : kChainNeighbours)
+        if (At(app.game, col + o.col, row + o.row) == family.stopped)
+            SetSquare(app, col + o.col, row + o.row, family.moving);
+}
+
+// In a two-player game a heart brings back a dead player, player 1 first; otherwise it hatches.
+void HitHeart(App& app, int col, int row) {
+    Game& g = app.game;
+    static constexpr std::array<std::string_view, 2> kPlayerTiles = {code::Player1, code::Player2};
+    size_t revived = g.players.size();
+    if (g.PlayerCount == 2)
+        for (size_t i = 0; i < g.players.size() && revived == g.players.size(); ++i)
+            if (g.players[i].dead) revived = i;
+    if (revived < g.players.size()) {
+        Player& p = g.players[revived];
+        p.col = col;
+        p.row = row;
+        p.life = 50;
+        p.dead = false;
+        p.status.clear();
+        SetSquare(app, col, row, kPlayerTiles[revived]);
+    } else {
+        SetSquare(app, col, row, "A07");
+    }
+    PlaySound(app, "S08");
+}
+
+}  // namespace
+
+bool IsBulletTarget(const Game& g, int col, int row) {
+    return ImpactFor(At(g, col, row)) != nullptr;
+}
+
+void Impact(App& app, int col, int row, Player& shooter) {
+    const ImpactRow* hit = ImpactFor(At(app.game, col, row));
+    if (!hit) return;
+    if (!hit->result.empty()) SetSquare(app, col, row, hit->result);
+    shooter.points += hit->points;
+    switch (hit->effect) {
+        case Effect::None:
+            break;
+        case Effect::Burst:
+            Burst(app, col, row);
+            break;
+        case Effect::Chain1:
+            StartChain(app, col, row, kChain1);
+            break;
+        case Effect::Chain2:
+            StartChain(app, col, row, kChain2);
+            break;
+        case Effect::Bomb:
+            Explosion(app, col, row, true);
+            break;
+        case Effect::Heart:
+            HitHeart(app, col, row);
+            break;
+    }
+}
+
+bool IsHostileTile(const Game& g, int col, int row) {
+    const ClassRow* c = ClassOf(g, col, row);
+    return c && c->hostile;
+}
+
+bool IsGrowingPigProducer(const Game& g, int col, int row) {
+    const ClassRow* c = ClassOf(g, col, row);
+    return c && c->growingPig;
+}
+
+bool IsBlastAffected(const Game& g, int col, int row) {
+    const ClassRow* c = ClassOf(g, col, row);
+    return c && c->blast;
+}
 
 }  // namespace murk
