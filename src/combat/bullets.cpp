@@ -1,9 +1,112 @@
-// The bullet step. Not written yet: no bullet flies until it lands.
+// The bullet step: each player's one bullet fired while fire is held, flown a square per tick.
 #include "combat/bullets.h"
+
+#include <array>
+#include <string_view>
+
+#include "combat/impacts.h"
+#include "game/render.h"
+#include "level/tiles.h"
+#include "shell/app.h"
+#include "sound/soundbank.h"
+#include "world/squares.h"
 
 namespace murk {
 
-void BulletStep(App&) {}
-bool IsBullet(const Game&, int, int) { return false; }
+namespace {
+
+struct Offset {
+    int col, row;
+};
+
+// Column and row step of directions 1..8, clockwise from north; index 0 is no direction.
+constexpr std::array<Offset, 9> kDirectionSteps = {
+    {{0, 0}, {0, -1}, {1, -1}, {1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}, {-1, -1}}};
+
+// Per player (index 0 is player 1): first bullet code of its run of eight, firing sound.
+struct Gun {
+    std::string_view firstBullet;
+    std::string_view sound;
+};
+constexpr std::array<Gun, 2> kGuns = {{{code::P1Bullet1, "S00"}, {code::P2Bullet1, "S20"}}};
+
+bool IsDirection(int d) {
+    return d >= 1 && d <= 8;
+}
+
+const Gun& GunOf(const Player& p) {
+    return kGuns[p.number == 2 ? 1 : 0];
+}
+
+// The step lets key and timer events through; an abort answered there ends the game, and
+// nothing may then be drawn over the menu.
+bool StillPlaying(const App& app) {
+    return !app.terminated && !app.game.GameStopped;
+}
+
+void Fire(App& app, Player& p) {
+    // A dead or finished player is off the board; its key releases can still leave a direction
+    // and fire held, but it has nothing to shoot from.
+    if (!IsDirection(p.heldDir) || !p.fireHeld || p.bulletInFlight || p.bombHeld || p.dead ||
+        p.finished)
+        return;
+    p.bulletInFlight = true;
+    p.bulletDir = p.heldDir;
+    p.bulletCol = p.col;
+    p.bulletRow = p.row;
+    p.bulletSteps = 0;
+    PlaySound(app, GunOf(p).sound);
+}
+
+// Takes the bullet off its square. Something that has taken the square since (a fire dart)
+// is cleared only one time in three.
+void Erase(App& app, const Player& p) {
+    Game& g = app.game;
+    if (IsBullet(g, p.bulletCol, p.bulletRow) || g.rng.Random(3) == 0)
+        SetSquare(app, p.bulletCol, p.bulletRow, code::Floor);
+}
+
+void Move(App& app, Player& p) {
+    Game& g = app.game;
+    const Offset step = kDirectionSteps[static_cast<size_t>(p.bulletDir)];
+    const int col = p.bulletCol + step.col, row = p.bulletRow + step.row;
+    if (IsFloor(g, col, row)) {
+        p.bulletCol = col;
+        p.bulletRow = row;
+        SetSquare(app, col, row, FamilyCode(GunOf(p).firstBullet, p.bulletDir));
+        return;
+    }
+    if (IsBulletTarget(g, col, row)) Impact(app, col, row, p);
+    p.bulletInFlight = false;
+}
+
+void PlayerBulletStep(App& app, Player& p) {
+    ProcessMessages(app);
+    if (!StillPlaying(app)) return;
+    Fire(app, p);
+    if (!p.bulletInFlight) return;
+    if (!IsDirection(p.bulletDir)) {  // a record no firing wrote: the bullet cannot go anywhere
+        p.bulletInFlight = false;
+        return;
+    }
+    if (p.bulletSteps > 0) Erase(app, p);
+    ++p.bulletSteps;
+    ProcessMessages(app);
+    if (!StillPlaying(app)) return;
+    Move(app, p);
+}
+
+}  // namespace
+
+void BulletStep(App& app) {
+    PlayerBulletStep(app, app.game.P1());
+    PlayerBulletStep(app, app.game.P2());
+}
+
+bool IsBullet(const Game& g, int col, int row) {
+    const std::string& c = g.RoomGrid.Cell(col, row);
+    const int i = TileIndex(c);
+    return c.size() == 3 && i >= TileIndex(code::P1Bullet1) && i < TileIndex(code::P2Bullet1) + 8;
+}
 
 }  // namespace murk

@@ -1,0 +1,265 @@
+// The bullet step: firing, flight one square per tick, where a bullet ends and who may fire.
+#include "combat/bullets.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "game/gameloop.h"
+#include "test_support.h"
+
+namespace murk {
+namespace {
+
+class BulletTest : public ::testing::Test, protected test::StartedProgram {
+protected:
+    BulletTest() : StartedProgram(1) {}
+    void SetUp() override { ASSERT_TRUE(StartFromMenu(2)); }  // P1 at (3, 4), P2 at (5, 4)
+    Game& g() { return app().game; }
+    std::string At(int c, int r) { return g().RoomGrid.Cell(c, r); }
+    void Put(int c, int r, const std::string& code) { g().RoomGrid.SetCell(c, r, code); }
+    void Place(Player& p, int c, int r, const char* code) {
+        Put(p.col, p.row, "A00");
+        p.col = c;
+        p.row = r;
+        Put(c, r, code);
+    }
+    void Aim(Player& p, int dir) {
+        p.heldDir = dir;
+        p.fireHeld = true;
+    }
+    void Steps(int n) {
+        for (int i = 0; i < n; ++i) BulletStep(app());
+    }
+};
+
+TEST_F(BulletTest, FliesASquareATickAndEndsAtTheFirstObstacle) {
+    Player& p1 = g().P1();
+    Place(g().P2(), 5, 10, "A47");
+    Put(8, 4, "A32");
+    Aim(p1, 3);
+    Steps(1);  // the firing step already moves the bullet off the player
+    EXPECT_EQ(At(3, 4), "A46");
+    EXPECT_EQ(At(4, 4), "A50");
+    p1.fireHeld = false;  // letting go of fire does not stop a bullet in flight
+    Steps(1);
+    EXPECT_EQ(At(4, 4), "A00");
+    EXPECT_EQ(At(5, 4), "A50");
+    Steps(2);
+    EXPECT_EQ(At(7, 4), "A50");
+    EXPECT_TRUE(p1.bulletInFlight);
+    Steps(1);
+    EXPECT_FALSE(p1.bulletInFlight);
+    EXPECT_EQ(At(7, 4), "A00");
+    EXPECT_EQ(At(8, 4), "A32");
+    EXPECT_EQ(At(3, 4), "A46");
+}
+
+TEST_F(BulletTest, EachPlayerHasItsOwnBulletCodesPerDirection) {
+    Player& p2 = g().P2();
+    Place(g().P1(), 1, 19, "A46");
+    Place(p2, 15, 10, "A47");
+    const char* expected[] = {"A56", "A57", "A58", "A59", "A60", "A61", "A62", "A63"};
+    const int col[] = {15, 16, 16, 16, 15, 14, 14, 14};
+    const int row[] = {9, 9, 10, 11, 11, 11, 10, 9};
+    for (int d = 1; d <= 8; ++d) {
+        Aim(p2, d);
+        Steps(1);
+        EXPECT_EQ(At(col[d - 1], row[d - 1]), expected[d - 1]) << d;
+        EXPECT_TRUE(IsBullet(g(), col[d - 1], row[d - 1]));
+        p2.bulletInFlight = false;
+        Put(col[d - 1], row[d - 1], "A00");
+    }
+    Aim(g().P1(), 2);
+    Steps(1);
+    EXPECT_EQ(At(2, 18), "A49");
+}
+
+TEST_F(BulletTest, ADiagonalBulletPassesBetweenWallsTouchingAtACorner) {
+    Player& p1 = g().P1();
+    Place(p1, 5, 10, "A46");
+    Put(5, 9, "A32");
+    Put(6, 10, "A32");
+    Aim(p1, 2);
+    Steps(2);
+    EXPECT_EQ(At(6, 9), "A00");
+    EXPECT_EQ(At(7, 8), "A49");
+}
+
+TEST_F(BulletTest, AtTheRoomsEdgeTheBulletEnds) {
+    Player& p1 = g().P1();
+    Place(p1, 29, 1, "A46");
+    Aim(p1, 3);
+    Steps(1);
+    EXPECT_EQ(At(30, 1), "A50");
+    p1.fireHeld = false;
+    Steps(1);
+    EXPECT_FALSE(p1.bulletInFlight);
+    EXPECT_EQ(At(30, 1), "A00");
+    EXPECT_EQ(At(31, 1), "");
+}
+
+TEST_F(BulletTest, AWallBesideThePlayerDrawsNothingAndFireKeepsShooting) {
+    Player& p1 = g().P1();
+    Put(3, 3, "A32");
+    Aim(p1, 1);
+    Steps(1);
+    EXPECT_FALSE(p1.bulletInFlight);
+    EXPECT_EQ(p1.bulletSteps, 1);
+    EXPECT_EQ(At(3, 3), "A32");
+    EXPECT_EQ(At(3, 4), "A46");
+    p1.bulletSteps = 9;
+    Steps(1);  // fires again at once
+    EXPECT_EQ(p1.bulletSteps, 1);
+}
+
+TEST_F(BulletTest, AnAdjacentAntIsShotOnTheFiringTick) {
+    Player& p1 = g().P1();
+    Put(3, 5, "A02");
+    Aim(p1, 5);
+    Steps(1);
+    EXPECT_EQ(At(3, 5), "A00");
+    EXPECT_EQ(p1.points, 10);
+    EXPECT_FALSE(p1.bulletInFlight);
+    for (int r = 1; r <= 19; ++r)
+        for (int c = 1; c <= 30; ++c) EXPECT_FALSE(IsBullet(g(), c, r)) << c << ',' << r;
+}
+
+TEST_F(BulletTest, ABulletEndsAtTheOtherPlayersBulletAndPlayerOneMovesFirst) {
+    // Both bullets head for (4, 7) on the same tick: player 1 gets there, player 2's ends.
+    Player& p1 = g().P1();
+    Player& p2 = g().P2();
+    Place(p1, 4, 5, "A46");
+    Place(p2, 6, 7, "A47");
+    Aim(p1, 5);
+    Aim(p2, 7);
+    Steps(1);
+    EXPECT_EQ(At(4, 6), "A52");
+    EXPECT_EQ(At(5, 7), "A62");
+    p2.fireHeld = false;
+    Steps(1);
+    EXPECT_EQ(At(4, 7), "A52");
+    EXPECT_EQ(At(5, 7), "A00");
+    EXPECT_FALSE(p2.bulletInFlight);
+    EXPECT_TRUE(p1.bulletInFlight);
+    p1.fireHeld = false;
+    Steps(1);
+    EXPECT_EQ(At(4, 8), "A52");
+}
+
+TEST_F(BulletTest, WhoMayNotFire) {
+    Player& p1 = g().P1();
+    Aim(p1, 3);
+    p1.bombHeld = true;
+    Steps(1);
+    EXPECT_FALSE(p1.bulletInFlight);
+    p1.bombHeld = false;
+
+    // Off the board a player's key releases can leave fire and a direction held.
+    p1.dead = true;
+    Steps(1);
+    EXPECT_FALSE(p1.bulletInFlight);
+    p1.dead = false;
+    p1.finished = true;
+    Steps(1);
+    EXPECT_FALSE(p1.bulletInFlight);
+    p1.finished = false;
+
+    p1.heldDir = 0;
+    Steps(1);
+    EXPECT_FALSE(p1.bulletInFlight);
+    EXPECT_EQ(At(4, 4), "A00");
+}
+
+TEST_F(BulletTest, ABulletFlyingAtDeathFliesOn) {
+    Player& p1 = g().P1();
+    Aim(p1, 5);
+    Steps(1);
+    p1.dead = true;
+    p1.heldDir = 0;
+    Put(3, 4, "A00");
+    Steps(1);
+    EXPECT_EQ(At(3, 6), "A52");
+}
+
+TEST_F(BulletTest, ASquareTakenUnderTheBulletIsClearedOneTimeInThree) {
+    Player& p1 = g().P1();
+    Place(g().P2(), 5, 10, "A47");
+    int cleared = 0;
+    for (int i = 0; i < 300; ++i) {
+        Aim(p1, 3);
+        Steps(1);
+        Put(4, 4, "A64");  // a fire dart takes the bullet's square
+        p1.fireHeld = false;
+        Steps(1);
+        cleared += At(4, 4) == "A00";
+        Put(4, 4, "A00");
+        Put(6, 4, "A32");  // end the bullet, now at (5, 4)
+        Steps(1);
+        Put(6, 4, "A00");
+        ASSERT_EQ(At(5, 4), "A00");
+        ASSERT_FALSE(p1.bulletInFlight);
+    }
+    EXPECT_GT(cleared, 70);
+    EXPECT_LT(cleared, 130);
+}
+
+TEST_F(BulletTest, AnAbortAnsweredDuringTheStepDrawsNoMore) {
+    Player& p1 = g().P1();
+    Aim(p1, 3);
+    h.pf.QueueKeyDown(vk::Escape);
+    h.pf.QueueAnswer(true);
+    Steps(1);
+    EXPECT_TRUE(g().GameStopped);
+    EXPECT_EQ(At(4, 4), "A00");
+}
+
+// Row `row` of the grid that murk-sim's last dump printed.
+std::string DumpRow(const std::string& out, int row) {
+    size_t at = out.rfind("grid\n");
+    for (int r = 0; r < row && at != std::string::npos; ++r) at = out.find('\n', at) + 1;
+    return at == std::string::npos ? "" : out.substr(at, out.find('\n', at) - at);
+}
+
+int Count(const std::string& text, const std::string& part) {
+    int n = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+    return n;
+}
+
+TEST(BulletSimTest, AHeartShotByPlayerOneBringsBackPlayerTwo) {
+    test::TempGameDir dir;
+    dir.WriteLevel(0);
+    const test::SimRun run =
+        test::RunSim(dir,
+                     "players 2\nstart\nset 3 6 A42\n"
+                     "p2 dead 1\np2 life -10\np2 status x\nset 5 4 A00\n"
+                     "p1 dir 5\np1 fire 1\ntick 2\np1 fire 0\np1 dir 0\ndump\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("sound S00\nsound S08\n"), std::string::npos) << run.out;
+    const size_t p2 = run.out.rfind("\np2 ") + 1;
+    const std::string p2Line = run.out.substr(p2, run.out.find('\n', p2) - p2);
+    EXPECT_EQ(p2Line.rfind("p2 col=3 row=6 life=50 ", 0), 0u) << p2Line;
+    EXPECT_NE(p2Line.find(" dead=0 finished=0 status=\"\""), std::string::npos) << p2Line;
+    EXPECT_EQ(DumpRow(run.out, 6).substr(8, 3), "A47");
+}
+
+TEST(BulletSimTest, TheWorldTickFliesBothPlayersBulletsEveryTick) {
+    test::TempGameDir dir;
+    dir.WriteLevel(0);
+    const test::SimRun run =
+        test::RunSim(dir,
+                     "players 2\nstart\nset 3 8 A02\n"
+                     "p1 dir 5\np1 fire 1\np2 dir 3\np2 fire 1\ntick 2\n"
+                     "p1 fire 0\np1 dir 0\np2 fire 0\np2 dir 0\ntick 2\ndump\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Count(run.out, "sound S00\n"), 1) << run.out;  // fire held while a bullet flies
+    EXPECT_EQ(Count(run.out, "sound S20\n"), 1);
+    // Player 1's bullet reached the ant on the fourth tick; player 2's is four squares out.
+    EXPECT_NE(run.out.find("p1 col=3 row=4 life=90 points=10 "), std::string::npos) << run.out;
+    EXPECT_EQ(DumpRow(run.out, 4).substr(0, 39), "A00 A00 A46 A00 A47 A00 A00 A00 A58 A00");
+    for (int r = 5; r <= 8; ++r) EXPECT_EQ(DumpRow(run.out, r).substr(8, 3), "A00") << r;
+}
+
+}  // namespace
+}  // namespace murk
