@@ -227,14 +227,17 @@ int Count(const std::string& text, const std::string& part) {
     return n;
 }
 
-TEST(BulletSimTest, AHeartShotByPlayerOneBringsBackPlayerTwo) {
+// Runs `script` in a two-player game on the default one-room level (P1 at (3, 4), P2 at (5, 4)).
+test::SimRun RunTwoPlayers(const std::string& script) {
     test::TempGameDir dir;
     dir.WriteLevel(0);
-    const test::SimRun run =
-        test::RunSim(dir,
-                     "players 2\nstart\nset 3 6 A42\n"
-                     "p2 dead 1\np2 life -10\np2 status x\nset 5 4 A00\n"
-                     "p1 dir 5\np1 fire 1\ntick 2\np1 fire 0\np1 dir 0\ndump\n");
+    return test::RunSim(dir, "players 2\nstart\n" + script);
+}
+
+TEST(BulletSimTest, AHeartShotByPlayerOneBringsBackPlayerTwo) {
+    const test::SimRun run = RunTwoPlayers(
+        "set 3 6 A42\np2 dead 1\np2 life -10\np2 status x\nset 5 4 A00\n"
+        "p1 dir 5\np1 fire 1\ntick 2\np1 fire 0\np1 dir 0\ndump\n");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("sound S00\nsound S08\n"), std::string::npos) << run.out;
     const size_t p2 = run.out.rfind("\np2 ") + 1;
@@ -245,13 +248,9 @@ TEST(BulletSimTest, AHeartShotByPlayerOneBringsBackPlayerTwo) {
 }
 
 TEST(BulletSimTest, TheWorldTickFliesBothPlayersBulletsEveryTick) {
-    test::TempGameDir dir;
-    dir.WriteLevel(0);
-    const test::SimRun run =
-        test::RunSim(dir,
-                     "players 2\nstart\nset 3 8 A02\n"
-                     "p1 dir 5\np1 fire 1\np2 dir 3\np2 fire 1\ntick 2\n"
-                     "p1 fire 0\np1 dir 0\np2 fire 0\np2 dir 0\ntick 2\ndump\n");
+    const test::SimRun run = RunTwoPlayers(
+        "set 3 8 A02\np1 dir 5\np1 fire 1\np2 dir 3\np2 fire 1\ntick 2\n"
+        "p1 fire 0\np1 dir 0\np2 fire 0\np2 dir 0\ntick 2\ndump\n");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(Count(run.out, "sound S00\n"), 1) << run.out;  // fire held while a bullet flies
     EXPECT_EQ(Count(run.out, "sound S20\n"), 1);
