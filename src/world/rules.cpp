@@ -1,5 +1,5 @@
-// The scan's rules. The creature, production, dart and laser behaviour fills these in; until it
-// lands, squares are scanned and dispatched but do not act.
+// The scan's rules still to come (production, darts, lasers): until they land, those squares
+// are scanned and dispatched but do not act.
 #include "world/rules.h"
 
 namespace murk {
@@ -9,12 +9,10 @@ void ProduceRule(App&, int, int, std::string_view) {}
 void AdultPigProducerRule(App&, int, int, std::string_view) {}
 void GrowPigProducerRule(App&, int, int, std::string_view) {}
 void BurnChainWallRule(App&, int, int, std::string_view) {}
-void FrogRule(App&, int, int, std::string_view) {}
 void FireDartRule(App&, int, int, std::string_view) {}
 void FireProducerRule(App&, int, int, std::string_view) {}
 void FrogProducerRule(App&, int, int, std::string_view) {}
 void StarRule(App&, int, int, std::string_view) {}
-void ChaseRule(App&, int, int, std::string_view) {}
 void BeamOutRule(App&, int, int, std::string_view) {}
 void LaserFlashRule(App&, int, int, std::string_view) {}
 

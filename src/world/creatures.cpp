@@ -1,0 +1,133 @@
+// Chasers and wanderers: their rules, the nearest target, the chase step and wall crossing.
+#include "world/creatures.h"
+
+#include <array>
+#include <cstdlib>
+
+#include "players/damage.h"
+#include "shell/app.h"
+#include "world/neighbour.h"
+#include "world/rules.h"
+#include "world/squares.h"
+
+namespace murk {
+
+namespace {
+
+struct Bite {
+    std::string_view creature;
+    int amount;
+    bool withSound;
+};
+
+// What a creature takes from the player it reaches; it is used up by the bite.
+constexpr std::array<Bite, 8> kBites = {{
+    {"A02", 10, true},   // ant
+    {"A04", 20, true},   // devil
+    {"A06", 30, true},   // cow
+    {"A07", 40, true},   // chigger
+    {"A11", 90, true},   // horse
+    {"A17", 50, true},   // pig
+    {"A09", 50, false},  // frog
+    {"A18", 50, false},  // random producer
+}};
+
+constexpr int kWanderOneIn = 3;
+constexpr int kChasePassLimit = 600;  // a guard only: every pass gets strictly nearer
+
+int Distance(Pos a, Pos b) {
+    return std::abs(a.col - b.col) + std::abs(a.row - b.row);
+}
+
+const Bite* BiteOf(std::string_view creature) {
+    for (const Bite& b : kBites)
+        if (b.creature == creature) return &b;
+    return nullptr;
+}
+
+// The creature reaches `to`: a player there is bitten (the creature is spent), any other square
+// takes the creature.
+void Reach(App& app, Pos to, std::string_view code) {
+    if (IsPlayerSquare(app.game, to.col, to.row)) {
+        if (const Bite* b = BiteOf(code))
+            Damage(app, b->amount, LiveCode(app.game, to), b->withSound);
+        return;
+    }
+    ArriveAt(app, to, code);
+}
+
+// The nearest enemy-open square of the 3 x 3 block around `centre` that beats `best`, the first
+// in reading order among equals; `best` when none is strictly nearer.
+Pos NearerNeighbour(const Game& g, Pos target, Pos centre, Pos best) {
+    for (int dr = -1; dr <= 1; ++dr)
+        for (int dc = -1; dc <= 1; ++dc) {
+            const Pos p{centre.col + dc, centre.row + dr};
+            if (InPlayfield(p) && IsEnemyOpen(g, p.col, p.row) &&
+                Distance(p, target) < Distance(best, target))
+                best = p;
+        }
+    return best;
+}
+
+}  // namespace
+
+Pos NearestTarget(const Game& g, Pos from) {
+    const TargetList& t = g.world.targets;
+    if (t.count <= 0) return from;
+    Pos best{t.items[0].col, t.items[0].row};
+    for (int i = 1; i < t.count; ++i) {
+        const Pos p{t.items[static_cast<size_t>(i)].col, t.items[static_cast<size_t>(i)].row};
+        if (Distance(p, from) <= Distance(best, from)) best = p;
+    }
+    return best;
+}
+
+Pos ChaseStep(const Game& g, Pos target, Pos from) {
+    Pos best = from;
+    for (int pass = 0; pass < kChasePassLimit; ++pass) {
+        const Pos next = NearerNeighbour(g, target, best, best);
+        if (next == best) return from;  // no nearer way, or stuck inside a wall
+        best = next;
+        if (!IsEnemyPassableWall(g, best.col, best.row)) return best;
+    }
+    return from;
+}
+
+Pos WallCrossing(const Game& g, int dir, Pos from, Pos wall) {
+    Pos p = wall;
+    while (InPlayfield(p) && IsEnemyPassableWall(g, p.col, p.row)) p = Moved(p, dir);
+    return IsFloor(g, p.col, p.row) || IsPlayerSquare(g, p.col, p.row) ? p : from;
+}
+
+void Wander(App& app, Pos at, std::string_view code) {
+    Game& g = app.game;
+    if (!Chance(g, kWanderOneIn)) return;
+    const int dir = g.rng.Random(8) + 1;
+    const Pos step = Moved(at, dir);
+    if (!InPlayfield(step)) {
+        // Over the edge: the room next door, by the square alone, takes the creature or not.
+        if (PassToNeighbourRoom(app, at.col, at.row, code)) LeaveSquare(app, at, code);
+        return;
+    }
+    if (!IsEnemyOpen(g, step.col, step.row)) return;
+    const Pos to =
+        IsEnemyPassableWall(g, step.col, step.row) ? WallCrossing(g, dir, at, step) : step;
+    if (to == at) return;
+    LeaveSquare(app, at, code);
+    Reach(app, to, code);
+}
+
+void ChaseRule(App& app, int col, int row, std::string_view code) {
+    const Pos at{col, row};
+    if (!StillThere(app.game, at, code)) return;
+    const Pos to = ChaseStep(app.game, NearestTarget(app.game, at), at);
+    if (to == at) return;
+    LeaveSquare(app, at, code);
+    Reach(app, to, code);
+}
+
+void FrogRule(App& app, int col, int row, std::string_view code) {
+    if (StillThere(app.game, {col, row}, code)) Wander(app, {col, row}, code);
+}
+
+}  // namespace murk

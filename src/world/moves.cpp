@@ -1,0 +1,34 @@
+// The movement basics the creature and dart rules share.
+#include "world/moves.h"
+
+#include "game/render.h"
+#include "level/tiles.h"
+#include "shell/app.h"
+
+namespace murk {
+
+bool InPlayfield(Pos s) {
+    return s.col >= 1 && s.col <= kRoomCols && s.row >= 1 && s.row <= kRoomRows;
+}
+
+bool Chance(Game& g, int n, int hit) {
+    return g.rng.Random(n) == hit;
+}
+
+std::string_view LiveCode(const Game& g, Pos s) {
+    return g.RoomGrid.Cell(s.col, s.row);
+}
+
+bool StillThere(const Game& g, Pos s, std::string_view code) {
+    return LiveCode(g, s) == code;
+}
+
+void LeaveSquare(App& app, Pos s, std::string_view code) {
+    if (LiveCode(app.game, s) == code) SetSquare(app, s.col, s.row, code::Floor);
+}
+
+void ArriveAt(App& app, Pos s, std::string_view code) {
+    SetSquare(app, s.col, s.row, code);
+}
+
+}  // namespace murk
