@@ -1,0 +1,131 @@
+// The room's own weapons: fire darts fly and are fired, laser producers flash, beams go out.
+#include <array>
+
+#include "combat/bullets.h"
+#include "combat/impacts.h"
+#include "game/render.h"
+#include "level/tiles.h"
+#include "players/damage.h"
+#include "shell/app.h"
+#include "world/moves.h"
+#include "world/neighbour.h"
+#include "world/rules.h"
+#include "world/squares.h"
+
+namespace murk {
+
+namespace {
+
+constexpr int kHazardDamage = 150;
+constexpr int kFireOneIn = 2;
+constexpr int kFireTries = 15;
+constexpr std::string_view kDartProducer = "A19";
+
+struct LaserSet {
+    std::string_view firstProducer;  // facing north; the set's eight run clockwise from there
+    std::string_view firstBeam;
+};
+
+constexpr std::array<LaserSet, 4> kLaserSets = {{
+    {code::Laser1Producer1, code::Laser1Beam1},
+    {code::Laser2Producer1, code::Laser2Beam1},
+    {code::Laser3Producer1, code::Laser3Beam1},
+    {code::Laser4Producer1, code::Laser4Beam1},
+}};
+
+// Direction 1..8 of `code` within the family of eight starting at `first`; 0 when outside it.
+int FamilyDir(std::string_view code, std::string_view first) {
+    const int k = TileIndex(code) - TileIndex(first) + 1;
+    return code.size() == 3 && k >= 1 && k <= 8 ? k : 0;
+}
+
+// Hurts the player on `at`; true when the player's tile still stands there afterwards. A hit
+// never covers a living player's tile: the board would show floor where the player stands.
+bool HitPlayer(App& app, Pos at) {
+    Damage(app, kHazardDamage, LiveCode(app.game, at), true);
+    return IsPlayerSquare(app.game, at.col, at.row);
+}
+
+// What a dart may fly onto and destroy: floor, a creature, a producer but its own kind, a star
+// or a player's bullet.
+bool DartCanEnter(const Game& g, Pos at) {
+    if (LiveCode(g, at) == kDartProducer) return false;
+    return IsFloor(g, at.col, at.row) || IsHostileTile(g, at.col, at.row) ||
+           IsBullet(g, at.col, at.row);
+}
+
+// A column or row that ran off the playfield lands on the far side of the room beyond it.
+void Wrap(int& at, int& room, int last) {
+    if (at < 1) {
+        at = last;
+        --room;
+    } else if (at > last) {
+        at = 1;
+        ++room;
+    }
+}
+
+// A dart that flew off the playfield goes on in the next room (the diagonal one when it leaves
+// through a corner), on the facing square.
+void CrossIntoNextRoom(App& app, Pos off, std::string_view dart) {
+    int roomCol = app.game.CurrentRoomCol, roomRow = app.game.CurrentRoomRow;
+    Wrap(off.col, roomCol, kRoomCols);
+    Wrap(off.row, roomRow, kRoomRows);
+    PlaceInRoom(app, roomCol, roomRow, dart, off.col, off.row);
+}
+
+}  // namespace
+
+void FireDartRule(App& app, int col, int row, std::string_view code) {
+    const Pos at{col, row};
+    const int dir = FamilyDir(code, code::Fire1);
+    if (dir == 0 || !StillThere(app.game, at, code)) return;
+    LeaveSquare(app, at, code);
+    const Pos to = Moved(at, dir);
+    if (IsPlayerSquare(app.game, to.col, to.row)) {
+        if (!HitPlayer(app, to)) ArriveAt(app, to, code);  // the player fell: the dart flies on
+    } else if (DartCanEnter(app.game, to)) {
+        ArriveAt(app, to, code);
+    } else if (!InPlayfield(to)) {
+        CrossIntoNextRoom(app, to, code);
+    }
+}
+
+void FireProducerRule(App& app, int col, int row, std::string_view code) {
+    Game& g = app.game;
+    const Pos at{col, row};
+    if (!StillThere(g, at, code) || !Chance(g, kFireOneIn, 0)) return;
+    for (int i = 0; i < kFireTries; ++i) {
+        const int r = g.rng.Random(8);
+        const int dir = r == 0 ? 8 : r;
+        const Pos to = Moved(at, dir);
+        const std::string dart = FamilyCode(code::Fire1, dir);
+        // East to south-west only: never right behind a dart of the same way two squares on.
+        const bool trailing = dir >= 3 && dir <= 6 && LiveCode(g, Moved(at, dir, 2)) == dart;
+        if (InPlayfield(to) && IsFloor(g, to.col, to.row) && !trailing) {
+            ArriveAt(app, to, dart);
+            return;
+        }
+    }
+}
+
+void LaserFlashRule(App& app, int col, int row, std::string_view code) {
+    const Pos at{col, row};
+    if (!StillThere(app.game, at, code)) return;
+    for (const LaserSet& set : kLaserSets) {
+        const int dir = FamilyDir(code, set.firstProducer);
+        if (dir == 0) continue;
+        const Pos to = Moved(at, dir);
+        if (!InPlayfield(to)) return;  // a producer facing out of the room flashes at nothing
+        if (IsPlayerSquare(app.game, to.col, to.row) && HitPlayer(app, to)) return;
+        SetSquare(app, to.col, to.row, FamilyCode(set.firstBeam, dir));
+        return;
+    }
+}
+
+// A beam stands for one period of its set's clock, then leaves floor whatever it burnt.
+void BeamOutRule(App& app, int col, int row, std::string_view) {
+    SetSquare(app, col, row, code::Floor);
+}
+
+}  // namespace murk
