@@ -19,13 +19,6 @@ constexpr Font kWrappedFont{FontFace::SansBold, 13};
 constexpr Font kAboutFont{FontFace::SansBold, 17};
 constexpr int kNKey = 78;
 
-ImageId LoadPicture(Platform& pf, const char* name) {
-    const EmbeddedPicture* p = FindPicture(name);
-    if (!p) return kNoImage;
-    std::string error;
-    return pf.LoadImageMemory(p->data, p->size, error);
-}
-
 int TextWidth(Platform& pf, const Font& font, const std::string& text) {
     int w = 0, h = 0;
     pf.TextSize(font, text, w, h);

@@ -68,10 +68,7 @@ TOptionsForm::TOptionsForm(App& app)
     };
 
     ReturnImage = p.Add<Image>(Rect{230, 526, 300, 52});
-    if (const EmbeddedPicture* pic = FindPicture("button_return")) {
-        std::string error;
-        ReturnImage->SetPicture(app.pf.LoadImageMemory(pic->data, pic->size, error));
-    }
+    ReturnImage->SetPicture(LoadPicture(app.pf, "button_return"));
     ReturnImage->SetCaption("Return to Main Menu", style::kCaptionFont, style::kCaptionRed);
     ReturnImage->onClick = [this] { LeaveOptions(); };
 }

@@ -16,6 +16,7 @@ void InitPlayer(Player& p, int number) {
 
 void AdvancePlayerToNextLevel(Player& p, bool inPlay) {
     if (inPlay) p.finished = false;
+    p.bulletInFlight = false;  // its square belongs to the level just left
     p.col = p.startCol;
     p.row = p.startRow;
     if (inPlay && !p.dead) {

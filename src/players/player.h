@@ -37,7 +37,8 @@ struct Player {
 // direction is cleared too, so nobody walks off before a key is touched in the new game.
 void InitPlayer(Player& p, int number);
 
-// Carries a player into the next level: to its new start square. A player in play (player 1,
+// Carries a player into the next level: to its new start square, with no bullet in flight
+// (the bullet's square belongs to the level just left). A player in play (player 1,
 // and player 2 of a two-player game) has its finished flag cleared and, if alive, gains a level
 // passed and loses its status text.
 void AdvancePlayerToNextLevel(Player& p, bool inPlay);

@@ -61,10 +61,7 @@ THScoreForm::THScoreForm(App& app)
     }
 
     ReturnImage = p.Add<Image>(Rect{250, 650, 300, 52});
-    if (const EmbeddedPicture* pic = FindPicture("button_return")) {
-        std::string error;
-        ReturnImage->SetPicture(app.pf.LoadImageMemory(pic->data, pic->size, error));
-    }
+    ReturnImage->SetPicture(LoadPicture(app.pf, "button_return"));
     ReturnImage->SetCaption("Return to Main Menu", style::kCaptionFont, style::kCaptionRed);
     ReturnImage->onClick = [this] { ReturnToMainMenu(); };
     p.Add<Label>(Rect{556, 650, 60, 52}, "ESC", style::kKeyFont, style::kKeyBlue);

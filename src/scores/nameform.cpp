@@ -31,10 +31,7 @@ TNameForm::TNameForm(App& app) : Form(app.pf, kArea, style::kBlack), app_(app) {
                  style::kGrey);
 
     OkImage = p.Add<Image>(Rect{(kWidth - 150) / 2, 304, 150, 52});
-    if (const EmbeddedPicture* pic = FindPicture("button_narrow")) {
-        std::string error;
-        OkImage->SetPicture(app.pf.LoadImageMemory(pic->data, pic->size, error));
-    }
+    OkImage->SetPicture(LoadPicture(app.pf, "button_narrow"));
     OkImage->SetCaption("OK", style::kCaptionFont, style::kDarkRed);
     OkImage->onClick = [this] { CloseDialog(); };
 }

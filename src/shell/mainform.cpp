@@ -17,13 +17,6 @@ namespace {
 constexpr Rect kMenuRect{167, 134, 690, 500};
 constexpr int kWideW = 220, kNarrowW = 150, kButtonH = 52;
 
-ImageId LoadPicture(Platform& pf, const char* name) {
-    const EmbeddedPicture* p = FindPicture(name);
-    if (!p) return kNoImage;
-    std::string error;
-    return pf.LoadImageMemory(p->data, p->size, error);
-}
-
 Label* AddKeyName(Panel& menu, Rect r, const char* text) {
     return menu.Add<Label>(r, text, style::kKeyFont, style::kKeyBlue);
 }

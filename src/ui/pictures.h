@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "platform/platform.h"
+
 namespace murk {
 
 struct EmbeddedPicture {
@@ -18,5 +20,9 @@ const EmbeddedPicture* EmbeddedPictures(size_t& count);
 
 // The picture of that name, or nullptr.
 const EmbeddedPicture* FindPicture(std::string_view name);
+
+// The built-in picture of that name loaded onto the canvas, or kNoImage (the widget showing it
+// then paints its background, so a missing picture never stops a window from opening).
+ImageId LoadPicture(Platform& pf, std::string_view name);
 
 }  // namespace murk
