@@ -1,0 +1,72 @@
+// What the player rules share: directions, the room's squares, a player's tile and its sounds.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "game/state.h"
+#include "level/tiles.h"
+#include "players/player.h"
+#include "sound/soundbank.h"
+
+namespace murk {
+
+struct App;
+
+struct Spot {
+    int col = 0, row = 0;
+    bool operator==(const Spot&) const = default;
+};
+
+// Column and row change of directions 1..8, clockwise from north; entry 0 is "none".
+inline constexpr std::array<Spot, 9> kDirOffsets = {
+    {{0, 0}, {0, -1}, {1, -1}, {1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}, {-1, -1}}};
+
+inline bool IsDirection(int dir) {
+    return dir >= 1 && dir <= 8;
+}
+
+// The square one step from `s` in direction `dir` (1..8; anything else stays put).
+inline Spot Toward(Spot s, int dir) {
+    if (!IsDirection(dir)) return s;
+    const Spot d = kDirOffsets[static_cast<size_t>(dir)];
+    return {s.col + d.col, s.row + d.row};
+}
+
+inline bool InRoom(Spot s) {
+    return s.col >= 1 && s.col <= 30 && s.row >= 1 && s.row <= 19;
+}
+
+inline Spot Where(const Player& p) {
+    return {p.col, p.row};
+}
+inline void PutAt(Player& p, Spot s) {
+    p.col = s.col, p.row = s.row;
+}
+
+// Neither dead nor finished.
+inline bool Playing(const Player& p) {
+    return !p.dead && !p.finished;
+}
+
+// Playing and in the game: player 2 of a one-player game is never on the board.
+inline bool OnBoard(const Game& g, const Player& p) {
+    return Playing(p) && (p.number == 1 || g.PlayerCount == 2);
+}
+
+inline std::string_view PlayerCode(const Player& p) {
+    return p.number == 1 ? code::Player1 : code::Player2;
+}
+
+inline bool IsPlayerCode(std::string_view c) {
+    return c == code::Player1 || c == code::Player2;
+}
+
+// A sound that each player has its own recording of: {player 1's id, player 2's id}.
+using PlayerSounds = std::array<std::string_view, 2>;
+
+inline void PlayPlayerSound(App& app, const Player& p, const PlayerSounds& ids) {
+    PlaySound(app, ids[p.number == 1 ? 0 : 1]);
+}
+
+}  // namespace murk
