@@ -1,11 +1,143 @@
-// Bombs. Not written yet.
+// Bombs: laying one from the item menu, steering it, setting it off, and the blast.
 #include "players/bombs.h"
+
+#include "combat/impacts.h"
+#include "game/render.h"
+#include "players/board.h"
+#include "players/damage.h"
+#include "shell/app.h"
 
 namespace murk {
 
-void LayBomb(App&, Player&) {}
-void BombStep(App&, Player&) {}
-void FireBomb(App&, Player&) {}
-void Explosion(App&, int, int, bool) {}
+namespace {
+
+constexpr std::string_view kBomb = "A41";
+constexpr std::string_view kDeathField = "A30";
+constexpr int kBlastDamage = 250;
+
+// Slide and death fields lie under a bomb and come back when it leaves or goes off.
+bool IsField(std::string_view c) {
+    return (!c.empty() && c[0] == 'Z') || c == kDeathField;
+}
+
+const std::string& CodeAt(const Game& g, Spot s) {
+    return g.RoomGrid.Cell(s.col, s.row);
+}
+
+// Floor, a death field or a slide field inside the room.
+bool IsBombPassable(const Game& g, Spot s) {
+    return InRoom(s) && (CodeAt(g, s) == code::Floor || IsField(CodeAt(g, s)));
+}
+
+Spot BombSpot(const Player& p) {
+    return {p.bombCol, p.bombRow};
+}
+
+void EndHold(Player& p) {
+    p.bombHeld = false;
+    p.status.clear();
+}
+
+// Puts back what the bomb covered on the square it is leaving (floor when it covered nothing).
+void Uncover(App& app, const Player& p, Spot s) {
+    SetSquare(app, s.col, s.row, p.underBomb.empty() ? code::Floor : std::string_view(p.underBomb));
+}
+
+bool StandsOn(const Game& g, const Player& p, Spot s) {
+    return OnBoard(g, p) && Where(p) == s;
+}
+
+// The bomb's own square: a player whose just-laid bomb goes off under it is hit; the square
+// is cleared unless a living player still stands there.
+void ClearCentre(App& app, Spot s) {
+    Game& g = app.game;
+    for (Player& p : g.players)
+        if (StandsOn(g, p, s) && IsPlayerCode(p.underBomb))
+            Damage(app, kBlastDamage, p.underBomb, true);
+    if (!StandsOn(g, g.P1(), s) && !StandsOn(g, g.P2(), s))
+        SetSquare(app, s.col, s.row, code::Floor);
+}
+
+void BlastSquare(App& app, Spot s) {
+    Game& g = app.game;
+    const std::string hit = CodeAt(g, s);
+    if (hit == kBomb) {
+        SetSquare(app, s.col, s.row, code::Floor);
+        Explosion(app, s.col, s.row, false);  // chain reaction, before the blast goes on
+    } else if (IsPlayerCode(hit)) {
+        Damage(app, kBlastDamage, hit, true);
+        if (g.players[hit == code::Player1 ? 0 : 1].dead) SetSquare(app, s.col, s.row, code::Floor);
+    } else {
+        SetSquare(app, s.col, s.row, code::Floor);
+    }
+}
+
+// The 5 x 5 block around the bomb without its centre and corners, row by row.
+void Blast(App& app, Spot centre) {
+    for (int dr = -2; dr <= 2; ++dr)
+        for (int dc = -2; dc <= 2; ++dc) {
+            const bool corner = (dc == -2 || dc == 2) && (dr == -2 || dr == 2);
+            const Spot s{centre.col + dc, centre.row + dr};
+            if ((dc == 0 && dr == 0) || corner || !InRoom(s)) continue;
+            if (IsBlastAffected(app.game, s.col, s.row)) BlastSquare(app, s);
+        }
+}
+
+}  // namespace
+
+void LayBomb(App& app, Player& p) {
+    --p.bombs;
+    p.bombCol = p.col;
+    p.bombRow = p.row;
+    p.underBomb = app.game.RoomGrid.Cell(p.col, p.row);
+    SetSquare(app, p.col, p.row, kBomb);
+    p.bombHeld = true;
+}
+
+void BombStep(App& app, Player& p) {
+    Game& g = app.game;
+    const Spot from = BombSpot(p);
+    if (IsDirection(p.heldDir)) {
+        const Spot to = Toward(from, p.heldDir);
+        if (IsBombPassable(g, to) || IsHostileTile(g, to.col, to.row))
+            p.bombCol = to.col, p.bombRow = to.row;
+    }
+    const Spot at = BombSpot(p);
+    if (at != from) {
+        Uncover(app, p, from);
+        p.underBomb = CodeAt(g, at);
+    }
+    if (IsHostileTile(g, at.col, at.row)) {
+        Explosion(app, at.col, at.row, true);
+        EndHold(p);
+    } else if (IsBombPassable(g, at)) {
+        SetSquare(app, at.col, at.row, kBomb);
+    }
+}
+
+void FireBomb(App& app, Player& p) {
+    const Spot at = BombSpot(p);
+    Explosion(app, at.col, at.row, true);
+    EndHold(p);
+    if (IsField(p.underBomb)) SetSquare(app, at.col, at.row, p.underBomb);
+}
+
+void Explosion(App& app, int col, int row, bool withSound) {
+    const Spot centre{col, row};
+    if (withSound) PlaySound(app, "S11");
+    ClearCentre(app, centre);
+    // A held bomb set off by a shot or another bomb ends its holder's hold.
+    for (Player& p : app.game.players)
+        if (p.bombHeld && BombSpot(p) == centre) EndHold(p);
+    Blast(app, centre);
+}
+
+void ReturnHeldBomb(App& app, Player& p) {
+    if (!p.bombHeld) return;
+    app.game.RoomGrid.SetCell(p.bombCol, p.bombRow,
+                              p.underBomb.empty() ? std::string(code::Floor) : p.underBomb);
+    ++p.bombs;
+    EndHold(p);
+}
 
 }  // namespace murk

@@ -12,4 +12,9 @@ void FireBomb(App& app, Player& p);
 // The blast around (col, row); chained bombs explode without their own sound.
 void Explosion(App& app, int col, int row, bool withSound);
 
+// Ends a hold without an explosion when the players change rooms: the bomb goes back into the
+// pack and what it covered is put back in the room being left (grid only; the new room is drawn
+// next). Does nothing when no bomb is held.
+void ReturnHeldBomb(App& app, Player& p);
+
 }  // namespace murk
