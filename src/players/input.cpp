@@ -1,13 +1,163 @@
-// Play-time key handling.
+// Keys during play: Escape's abort question, then each player's own keys.
 #include "players/input.h"
+
+#include <array>
 
 #include "game/gameloop.h"
 #include "game/render.h"
+#include "players/board.h"
+#include "players/bombs.h"
 #include "shell/app.h"
 
 namespace murk {
 
 namespace {
+
+constexpr int kFullLife = 90;
+
+using KeyField = int Player::*;
+
+// The direction keys in the order they are compared: the first that matches applies.
+constexpr std::array<KeyField, 4> kDirectionKeys = {&Player::upKey, &Player::downKey,
+                                                    &Player::leftKey, &Player::rightKey};
+
+// Pressing a direction key turns the held direction; from standing still it starts a walk, or,
+// with the item menu open, picks a menu item instead.
+struct Press {
+    KeyField key;
+    int before, after;
+    int menuChoice;  // the item picked when the menu is open (rows from standing only)
+};
+
+constexpr std::array<Press, 12> kPresses = {{
+    {&Player::upKey, 3, 2, 0},
+    {&Player::upKey, 7, 8, 0},
+    {&Player::upKey, 0, 1, 2},
+    {&Player::downKey, 3, 4, 0},
+    {&Player::downKey, 7, 6, 0},
+    {&Player::downKey, 0, 5, 2},
+    {&Player::leftKey, 1, 8, 0},
+    {&Player::leftKey, 5, 6, 0},
+    {&Player::leftKey, 0, 7, 1},
+    {&Player::rightKey, 1, 2, 0},
+    {&Player::rightKey, 5, 4, 0},
+    {&Player::rightKey, 0, 3, 3},
+}};
+
+// Releasing a key of a diagonal keeps the other key's direction; any other release stops.
+struct Release {
+    KeyField key;
+    int before, after;
+};
+
+constexpr std::array<Release, 8> kReleases = {{
+    {&Player::upKey, 8, 7},
+    {&Player::upKey, 2, 3},
+    {&Player::downKey, 6, 7},
+    {&Player::downKey, 4, 3},
+    {&Player::leftKey, 8, 1},
+    {&Player::leftKey, 6, 5},
+    {&Player::rightKey, 2, 1},
+    {&Player::rightKey, 4, 5},
+}};
+
+// The first of the player's direction keys that `key` is, or nullptr.
+KeyField DirectionKeyOf(const Player& p, int key) {
+    for (KeyField k : kDirectionKeys)
+        if (p.*k == key) return k;
+    return nullptr;
+}
+
+void PressDirection(Player& p, int key) {
+    const KeyField k = DirectionKeyOf(p, key);
+    for (const Press& row : kPresses) {
+        if (row.key != k || row.before != p.heldDir) continue;
+        if (row.before == 0 && p.menuOpen)
+            p.menuChoice = row.menuChoice, p.heldDir = 0;
+        else
+            p.heldDir = row.after;
+        return;
+    }
+}
+
+void ReleaseDirection(Player& p, int key) {
+    const KeyField k = DirectionKeyOf(p, key);
+    if (!k) return;
+    for (const Release& row : kReleases)
+        if (row.key == k && row.before == p.heldDir) {
+            p.heldDir = row.after;
+            return;
+        }
+    p.heldDir = 0;
+}
+
+void UseHealthKit(App& app, Player& p) {
+    p.life = kFullLife;
+    --p.kits;
+    PlayPlayerSound(app, p, {"S10", "S30"});
+}
+
+// Fire with the menu on "life": a kit is used only when it helps.
+void ChooseLife(App& app, Player& p) {
+    if (p.kits >= 1 && p.life < kFullLife) {
+        UseHealthKit(app, p);
+        p.fireHeld = true;
+    }
+    p.status.clear();
+}
+
+void ChooseBomb(App& app, Player& p) {
+    if (p.bombs <= 0)
+        p.status.clear();
+    else
+        LayBomb(app, p);
+}
+
+void ChooseNothing(App&, Player& p) {
+    p.fireHeld = true;
+    p.status.clear();
+}
+
+using MenuItem = void (*)(App&, Player&);
+// By menu choice: 1 bomb, 2 life, anything else nothing.
+constexpr std::array<MenuItem, 3> kMenuItems = {ChooseBomb, ChooseLife, ChooseNothing};
+
+void PressFire(App& app, Player& p) {
+    if (!p.menuOpen) {
+        p.fireHeld = true;
+        return;
+    }
+    const bool listed = p.menuChoice >= 1 && p.menuChoice <= 2;
+    kMenuItems[listed ? static_cast<size_t>(p.menuChoice - 1) : 2](app, p);
+    p.menuOpen = false;
+}
+
+void ReleaseFire(App& app, Player& p) {
+    p.fireHeld = false;
+    if (p.bombHeld) FireBomb(app, p);
+}
+
+void OpenItemMenu(Player& p) {
+    p.heldDir = 0;
+    p.fireHeld = false;
+    p.menuOpen = true;
+    p.menuChoice = 2;
+}
+
+void PlayerKeyDown(App& app, Player& p, int key) {
+    if (!Playing(p)) {
+        p.heldDir = 0;
+        return;
+    }
+    PressDirection(p, key);
+    if (key == p.fireKey) PressFire(app, p);
+}
+
+void PlayerKeyUp(App& app, Player& p, int key) {
+    ReleaseDirection(p, key);
+    if (key == p.fireKey) ReleaseFire(app, p);
+    if (key == p.menuKey && Playing(p) && !p.menuOpen && !p.bombHeld) OpenItemMenu(p);
+}
 
 bool SomeoneCanPlay(const Game& g) {
     return !g.players[0].dead || (g.PlayerCount == 2 && !g.players[1].dead);
@@ -26,11 +176,14 @@ void PlayKeyDown(App& app, int key) {
             g.Paused = false;
         }
     }
-    // Each player's own keys steer it once walking lands.
+    PlayerKeyDown(app, g.P1(), key);
+    if (g.PlayerCount == 2) PlayerKeyDown(app, g.P2(), key);
 }
 
-void PlayKeyUp(App&, int) {
-    // Each player's own keys steer it once walking lands.
+void PlayKeyUp(App& app, int key) {
+    Game& g = app.game;
+    PlayerKeyUp(app, g.P1(), key);
+    if (g.PlayerCount == 2) PlayerKeyUp(app, g.P2(), key);
 }
 
 }  // namespace murk
