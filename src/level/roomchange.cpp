@@ -1,8 +1,101 @@
-// Room changes. Not written yet.
+// Room changes: both players leave the room over an edge together into the neighbouring room.
 #include "level/roomchange.h"
+
+#include <array>
+
+#include "game/render.h"
+#include "level/room.h"
+#include "players/board.h"
+#include "players/bombs.h"
+#include "shell/app.h"
 
 namespace murk {
 
-void ChangeRoom(App&, int) {}
+namespace {
+
+// One of the eight changes: the step to the target room, the arrival line (0 keeps the
+// player's own column or row), and for the straight ones the line both players must share.
+struct RoomChange {
+    int dCol, dRow;
+    int arriveCol, arriveRow;
+    bool straight;
+    bool shareRow;  // north and south: same row; east and west: same column
+};
+
+constexpr std::array<RoomChange, 9> kChanges = {{
+    {0, 0, 0, 0, false, false},      // none
+    {0, -1, 0, 19, true, true},      // north
+    {1, -1, 1, 19, false, false},    // north-east
+    {1, 0, 1, 0, true, false},       // east
+    {1, 1, 1, 1, false, false},      // south-east
+    {0, 1, 0, 1, true, true},        // south
+    {-1, 1, 30, 1, false, false},    // south-west
+    {-1, 0, 30, 0, true, false},     // west
+    {-1, -1, 30, 19, false, false},  // north-west
+}};
+
+// Two living players on the board leave only together, on one edge line, pushing one way.
+bool MayChange(const Game& g, const RoomChange& c) {
+    const Player& p1 = g.players[0];
+    const Player& p2 = g.players[1];
+    if (g.PlayerCount != 2 || !Playing(p1) || !Playing(p2)) return true;
+    const bool sameLine = c.shareRow ? p1.row == p2.row : p1.col == p2.col;
+    return c.straight && sameLine && p1.heldDir == p2.heldDir;
+}
+
+bool RoomExists(const Game& g, int col, int row) {
+    return col >= 1 && col <= g.LevelGrid.ColCount() - 1 && row >= 1 &&
+           row <= g.LevelGrid.RowCount() - 1;
+}
+
+// The player's bullet and tile leave the room with it (grid only: the new room is drawn next).
+void TakeOffBoard(App& app, Player& p) {
+    StringGrid& room = app.game.RoomGrid;
+    ReturnHeldBomb(app, p);
+    if (p.bulletInFlight) {
+        p.bulletInFlight = false;
+        room.SetCell(p.bulletCol, p.bulletRow, std::string(code::Floor));
+    }
+    if (Playing(p)) room.SetCell(p.col, p.row, std::string(code::Floor));
+}
+
+void Arrive(Player& p, const RoomChange& c) {
+    if (c.arriveCol) p.col = c.arriveCol;
+    if (c.arriveRow) p.row = c.arriveRow;
+}
+
+void PlaceOnBoard(App& app, const Player& p) {
+    if (Playing(p)) app.game.RoomGrid.SetCell(p.col, p.row, std::string(PlayerCode(p)));
+}
+
+void DoChange(App& app, const RoomChange& c, int targetCol, int targetRow) {
+    Game& g = app.game;
+    const bool twoPlayers = g.PlayerCount == 2;
+    TakeOffBoard(app, g.P1());
+    if (twoPlayers) TakeOffBoard(app, g.P2());
+    PackRoom(g, g.CurrentRoomCol, g.CurrentRoomRow, g.RoomGrid);
+    EnterRoom(app, targetCol, targetRow);  // a damaged room shows its error at the redraw
+    CopyRoomToBuffer(g);
+    Arrive(g.P1(), c);
+    PlaceOnBoard(app, g.P1());
+    if (twoPlayers) {
+        Arrive(g.P2(), c);
+        // Player 2 walks on only after its key sets a direction again.
+        if (c.straight && Playing(g.P1())) g.P2().heldDir = 0;
+        PlaceOnBoard(app, g.P2());
+    }
+    DrawRoom(app);
+}
+
+}  // namespace
+
+void ChangeRoom(App& app, int direction) {
+    if (!IsDirection(direction)) return;
+    const Game& g = app.game;
+    const RoomChange& c = kChanges[static_cast<size_t>(direction)];
+    const int targetCol = g.CurrentRoomCol + c.dCol, targetRow = g.CurrentRoomRow + c.dRow;
+    if (!MayChange(g, c) || !RoomExists(g, targetCol, targetRow)) return;
+    DoChange(app, c, targetCol, targetRow);
+}
 
 }  // namespace murk
