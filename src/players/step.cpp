@@ -1,9 +1,99 @@
-// The player step. Not written yet: players stand still until it lands.
+// The player step: the shield countdown, walking one square, room changes over the edge.
 #include "players/step.h"
+
+#include <algorithm>
+#include <array>
+
+#include "combat/impacts.h"
+#include "game/render.h"
+#include "level/roomchange.h"
+#include "players/bombs.h"
+#include "players/walk.h"
+#include "shell/app.h"
+#include "world/squares.h"
 
 namespace murk {
 
-void PlayerStep(App&) {}
-bool IsPlayerPassable(const Game&, int, int) { return false; }
+namespace {
+
+// Squares a player may step onto besides slide fields, beams and young pig producers.
+constexpr std::array<std::string_view, 10> kPassable = {"A00", "A37", "A28", "A29", "A38",
+                                                        "A41", "A30", "A43", "B28", "A45"};
+
+// A diagonal walk off the room: the corner takes the diagonal neighbour; otherwise the edge
+// that `firstIsRow` names (row `firstLine`, or column) takes `firstDir`, and else `otherDir`.
+struct DiagonalExit {
+    Spot corner;
+    bool firstIsRow;
+    int firstLine;
+    int firstDir;
+    int otherDir;
+};
+
+constexpr std::array<DiagonalExit, 4> kDiagonalExits = {{
+    {{30, 1}, true, 1, 1, 3},    // north-east: north from the top row, else east
+    {{30, 19}, true, 19, 5, 3},  // south-east: south from the bottom row, else east
+    {{1, 19}, false, 1, 7, 5},   // south-west: west from the left column, else south
+    {{1, 1}, true, 1, 1, 7},     // north-west: north from the top row, else west
+}};
+
+// Which neighbouring room a walk in `dir` off the room from `at` leads to.
+int ExitDirection(int dir, Spot at) {
+    if (dir % 2 == 1) return dir;
+    const DiagonalExit& e = kDiagonalExits[static_cast<size_t>(dir / 2 - 1)];
+    if (at == e.corner) return dir;
+    const int line = e.firstIsRow ? at.row : at.col;
+    return line == e.firstLine ? e.firstDir : e.otherDir;
+}
+
+// One square in `dir`, or the room change when the walk leaves the room.
+void DirectionMove(App& app, Player& p, int dir) {
+    const Spot target = Toward(Where(p), dir);
+    if (IsPlayerPassable(app.game, target.col, target.row))
+        PutAt(p, target);
+    else if (!InRoom(target))
+        ChangeRoom(app, ExitDirection(dir, Where(p)));
+}
+
+void Walk(App& app, Player& p) {
+    Game& g = app.game;
+    const Spot old = Where(p);
+    const int roomCol = g.CurrentRoomCol, roomRow = g.CurrentRoomRow;
+    const int dir = p.heldDir;
+    DirectionMove(app, p, dir);
+    FollowField(app, p, old, dir);
+    MeetSquare(app, p, old);
+    const bool moved = Where(p) != old;
+    if (moved && g.CurrentRoomCol == roomCol && g.CurrentRoomRow == roomRow)
+        SetSquare(app, old.col, old.row, code::Floor);
+    if (moved && Playing(p)) SetSquare(app, p.col, p.row, PlayerCode(p));
+}
+
+void StepOnePlayer(App& app, Player& p) {
+    if (p.shieldTime == 1) p.status.clear();
+    --p.shieldTime;
+    ProcessMessages(app);
+    // An abort answered during the pump has ended the game: nothing more moves.
+    if (app.game.GameStopped || app.terminated) return;
+    if (p.heldDir != 0 && !p.fireHeld && !p.bombHeld)
+        Walk(app, p);
+    else if (p.bombHeld)
+        BombStep(app, p);
+}
+
+}  // namespace
+
+void PlayerStep(App& app) {
+    StepOnePlayer(app, app.game.P1());
+    StepOnePlayer(app, app.game.P2());
+}
+
+bool IsPlayerPassable(const Game& g, int col, int row) {
+    if (!InRoom({col, row})) return false;
+    const std::string& c = g.RoomGrid.Cell(col, row);
+    if (c.size() < 3) return false;
+    return c[0] == 'Z' || std::ranges::find(kPassable, c) != kPassable.end() ||
+           IsLaserBeam(g, col, row) || IsGrowingPigProducer(g, col, row);
+}
 
 }  // namespace murk

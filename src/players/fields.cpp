@@ -1,0 +1,59 @@
+// Transport and slide fields: where a player standing on one is carried to.
+#include <string>
+
+#include "players/step.h"
+#include "players/walk.h"
+#include "shell/app.h"
+
+namespace murk {
+
+namespace {
+
+constexpr std::string_view kTransport = "B28";
+
+bool IsTransport(const Game& g, Spot s) {
+    return InRoom(s) && g.RoomGrid.Cell(s.col, s.row) == kTransport;
+}
+
+// Slide-field letters: A..Z are 1..26, a b c are 27 28 29, anything else (or nothing) 30.
+int SlideNumber(const std::string& text, size_t i) {
+    if (i >= text.size()) return 30;
+    const char c = text[i];
+    if (c >= 'A' && c <= 'Z') return c - 'A' + 1;
+    if (c >= 'a' && c <= 'c') return c - 'a' + 27;
+    return 30;
+}
+
+// The first square after the run of transport fields in `dir`, or nothing when the run meets
+// the room's edge.
+bool TransportLanding(const Game& g, Spot start, int dir, Spot& landing) {
+    Spot s = start;
+    while (IsTransport(g, s)) {
+        const Spot next = Toward(s, dir);
+        if (!InRoom(next) || next == s) return false;
+        s = next;
+    }
+    landing = s;
+    return true;
+}
+
+// Moves the player to `to` when it may stand there, else back to `old`.
+void LandOrReturn(const Game& g, Player& p, bool found, Spot to, Spot old) {
+    PutAt(p, found && IsPlayerPassable(g, to.col, to.row) ? to : old);
+}
+
+}  // namespace
+
+void FollowField(App& app, Player& p, Spot old, int dir) {
+    const Game& g = app.game;
+    const std::string& here = g.RoomGrid.Cell(p.col, p.row);
+    if (here == kTransport) {
+        Spot landing;
+        const bool found = TransportLanding(g, Where(p), dir, landing);
+        LandOrReturn(g, p, found, landing, old);
+    } else if (!here.empty() && here[0] == 'Z') {
+        LandOrReturn(g, p, true, {SlideNumber(here, 1), SlideNumber(here, 2)}, old);
+    }
+}
+
+}  // namespace murk

@@ -1,0 +1,90 @@
+// What a walking player meets on its new square: items, doors, the finish, deadly squares.
+#include <array>
+#include <string>
+
+#include "combat/impacts.h"
+#include "game/render.h"
+#include "players/damage.h"
+#include "players/walk.h"
+#include "shell/app.h"
+#include "world/squares.h"
+
+namespace murk {
+
+namespace {
+
+constexpr int kDeadlyAmount = 250;  // walking into a death field or a beam always kills
+constexpr int kShieldSteps = 100;
+
+struct SquareRule;
+using Effect = void (*)(App&, Player&, Spot old, const SquareRule&);
+using ClassTest = bool (*)(const Game&, int col, int row);
+
+// One kind of square: a code (or, for a whole class, a test), what stepping on it does, the
+// counter and amount it changes and the sound it makes.
+struct SquareRule {
+    std::string_view code;
+    ClassTest inClass;
+    Effect effect;
+    int Player::*counter;
+    int amount;
+    PlayerSounds sounds;
+};
+
+void Collect(App& app, Player& p, Spot, const SquareRule& r) {
+    p.*r.counter += r.amount;
+    PlayPlayerSound(app, p, r.sounds);
+}
+
+void Deadly(App& app, Player& p, Spot old, const SquareRule&) {
+    PutAt(p, old);
+    Damage(app, kDeadlyAmount, PlayerCode(p), true);
+}
+
+void OpenDoor(App& app, Player& p, Spot old, const SquareRule& r) {
+    if (p.keys < 1) return PutAt(p, old);
+    Collect(app, p, old, r);
+}
+
+// The player leaves the board from the square it came from; the finish stays for the partner.
+void Finish(App& app, Player& p, Spot old, const SquareRule& r) {
+    PutAt(p, old);
+    SetSquare(app, old.col, old.row, code::Floor);
+    p.finished = true;
+    p.heldDir = 0;
+    PlayPlayerSound(app, p, r.sounds);
+}
+
+// A fresh shield: the full time, not added to what was left.
+void TakeShield(App&, Player& p, Spot, const SquareRule&) {
+    p.shieldTime = kShieldSteps;
+    p.status = "Shield On - 100%";
+}
+
+constexpr std::array<SquareRule, 10> kSquareRules = {{
+    {"A37", nullptr, Collect, &Player::points, 100, {"S02", "S22"}},  // gold sack
+    {"A38", nullptr, Collect, &Player::kits, 1, {"S01", "S21"}},      // health kit
+    {"A29", nullptr, Collect, &Player::keys, 1, {"S03", "S23"}},      // key
+    {"A41", nullptr, Collect, &Player::bombs, 1, {"S04", "S24"}},     // bomb
+    {"A30", nullptr, Deadly, nullptr, 0, {}},                         // death field
+    {"A28", nullptr, OpenDoor, &Player::keys, -1, {"S07", "S27"}},    // door
+    {"A45", nullptr, Finish, nullptr, 0, {"S09", "S29"}},             // level finish
+    {"", IsLaserBeam, Deadly, nullptr, 0, {}},
+    {"", IsGrowingPigProducer, Collect, &Player::points, 8, {"S12", "S32"}},  // eaten
+    {"A43", nullptr, TakeShield, nullptr, 0, {}},
+}};
+
+const SquareRule* RuleFor(const Game& g, Spot s) {
+    const std::string& c = g.RoomGrid.Cell(s.col, s.row);
+    for (const SquareRule& r : kSquareRules)
+        if (r.inClass ? r.inClass(g, s.col, s.row) : c == r.code) return &r;
+    return nullptr;
+}
+
+}  // namespace
+
+void MeetSquare(App& app, Player& p, Spot old) {
+    if (const SquareRule* r = RuleFor(app.game, Where(p))) r->effect(app, p, old, *r);
+}
+
+}  // namespace murk

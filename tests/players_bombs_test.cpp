@@ -1,0 +1,96 @@
+// Bombs: laying and firing, steering over fields and against obstacles, holds ended by blasts.
+#include <gtest/gtest.h>
+
+#include "players/bombs.h"
+#include "players_fixture.h"
+
+namespace murk {
+namespace {
+
+class PlayersBombsTest : public test::PlayersFixture {
+protected:
+    void SetUp() override { StartOn(1); }
+
+    // Player 1 lays a bomb from the item menu and keeps fire down.
+    void Lay() {
+        P1().bombs = 1;
+        Up(vk::Shift);
+        Down(vk::Left);
+        Up(vk::Left);
+        Down(vk::Ctrl);
+        ASSERT_TRUE(P1().bombHeld);
+    }
+    // Steers the held bomb one square per step.
+    void Steer(int dir, int steps = 1) {
+        P1().heldDir = dir;
+        Steps(steps);
+    }
+};
+
+TEST_F(PlayersBombsTest, FiringWhereItWasLaidKillsTheLayerThroughAShield) {
+    P1().shieldTime = 500;
+    Lay();
+    Up(vk::Ctrl);
+    EXPECT_TRUE(P1().dead);
+    EXPECT_FALSE(P1().bombHeld);
+    EXPECT_EQ(P1().status, "");
+    EXPECT_EQ(At(3, 4), "A00");
+}
+
+TEST_F(PlayersBombsTest, SteeringCoversFieldsAndPutsThemBack) {
+    Put(4, 4, "ZAA");
+    Put(6, 4, "A30");
+    Lay();
+    Steer(3);
+    EXPECT_EQ(At(3, 4), "A46");  // the player reappears as the bomb leaves
+    EXPECT_EQ(At(4, 4), "A41");
+    EXPECT_EQ(P1().underBomb, "ZAA");
+    EXPECT_EQ(P1().col, 3);  // the player does not walk while steering
+    Steer(3, 2);
+    EXPECT_EQ(At(4, 4), "ZAA");
+    EXPECT_EQ(At(5, 4), "A00");
+    EXPECT_EQ(At(6, 4), "A41");
+    Up(vk::Ctrl);
+    EXPECT_EQ(At(6, 4), "A30");  // a death field survives the bomb that went off on it
+    EXPECT_FALSE(P1().bombHeld);
+    EXPECT_FALSE(P1().dead);  // three columns away
+}
+
+TEST_F(PlayersBombsTest, ItemsWallsFieldsPlayersAndTheEdgeStopABomb) {
+    Place(P1(), 29, 4);
+    Put(29, 3, "A37");
+    Put(29, 5, "B28");
+    Put(28, 4, "A32");
+    Put(30, 4, "A47");
+    Lay();
+    for (int dir : {1, 5, 7, 3}) {
+        Steer(dir);
+        EXPECT_EQ(P1().bombCol, 29) << dir;
+        EXPECT_EQ(P1().bombRow, 4) << dir;
+    }
+    Steer(4);
+    Steer(3);  // the edge of the room
+    EXPECT_EQ(P1().bombCol, 30);
+    EXPECT_EQ(P1().bombRow, 5);
+    EXPECT_EQ(At(29, 4), "A46");
+    EXPECT_EQ(At(30, 5), "A41");
+    EXPECT_EQ(At(29, 3), "A37");
+    EXPECT_EQ(At(29, 5), "B28");
+}
+
+TEST_F(PlayersBombsTest, AnExplosionOnAHeldBombEndsOnlyThatHold) {
+    Lay();
+    Steer(3, 2);
+    P2().bombCol = 5;  // a stale square from an old bomb
+    P2().bombRow = 4;
+    P2().status = "LIFE";
+    P1().status = "BOMB";
+    Explosion(app(), 5, 4, false);
+    EXPECT_FALSE(P1().bombHeld);
+    EXPECT_EQ(P1().status, "");
+    EXPECT_EQ(P2().status, "LIFE");
+    EXPECT_EQ(At(5, 4), "A00");
+}
+
+}  // namespace
+}  // namespace murk
