@@ -96,13 +96,16 @@ TEST_F(Hazards, ALaserSparesAPlayersTileAndFlashesAtNothingOutsideTheRoom) {
     EXPECT_EQ(Count("A00"), 570 - 3);
 }
 
-TEST_F(Hazards, AThingTakenOverEarlierInTheScanDoesNotActAgain) {
+// The scan goes by its snapshot: a thing taken over earlier in the same scan still runs its
+// own rule, and its leaving does not clear the square the other thing now holds.
+TEST_F(Hazards, AThingTakenOverEarlierInTheScanStillActsFromTheSnapshot) {
     MoveP1(20, 5);
     Put(4, 5, "A22");  // a laser facing east flashes over the ant before the ant's turn
     Put(5, 5, "A02");
     Scan(64);
     EXPECT_EQ(At(5, 5), "A74");
-    EXPECT_EQ(Count("A02"), 0);
+    EXPECT_EQ(At(6, 5), "A02");
+    EXPECT_EQ(Count("A02"), 1);
 }
 
 }  // namespace

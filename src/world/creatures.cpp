@@ -119,7 +119,6 @@ void Wander(App& app, Pos at, std::string_view code) {
 
 void ChaseRule(App& app, int col, int row, std::string_view code) {
     const Pos at{col, row};
-    if (!StillThere(app.game, at, code)) return;
     const Pos to = ChaseStep(app.game, NearestTarget(app.game, at), at);
     if (to == at) return;
     LeaveSquare(app, at, code);
@@ -127,7 +126,7 @@ void ChaseRule(App& app, int col, int row, std::string_view code) {
 }
 
 void FrogRule(App& app, int col, int row, std::string_view code) {
-    if (StillThere(app.game, {col, row}, code)) Wander(app, {col, row}, code);
+    Wander(app, {col, row}, code);
 }
 
 }  // namespace murk

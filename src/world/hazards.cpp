@@ -79,7 +79,7 @@ void CrossIntoNextRoom(App& app, Pos off, std::string_view dart) {
 void FireDartRule(App& app, int col, int row, std::string_view code) {
     const Pos at{col, row};
     const int dir = FamilyDir(code, code::Fire1);
-    if (dir == 0 || !StillThere(app.game, at, code)) return;
+    if (dir == 0) return;
     LeaveSquare(app, at, code);
     const Pos to = Moved(at, dir);
     if (IsPlayerSquare(app.game, to.col, to.row)) {
@@ -91,10 +91,10 @@ void FireDartRule(App& app, int col, int row, std::string_view code) {
     }
 }
 
-void FireProducerRule(App& app, int col, int row, std::string_view code) {
+void FireProducerRule(App& app, int col, int row, std::string_view) {
     Game& g = app.game;
     const Pos at{col, row};
-    if (!StillThere(g, at, code) || !Chance(g, kFireOneIn, 0)) return;
+    if (!Chance(g, kFireOneIn, 0)) return;
     for (int i = 0; i < kFireTries; ++i) {
         const int r = g.rng.Random(8);
         const int dir = r == 0 ? 8 : r;
@@ -111,7 +111,6 @@ void FireProducerRule(App& app, int col, int row, std::string_view code) {
 
 void LaserFlashRule(App& app, int col, int row, std::string_view code) {
     const Pos at{col, row};
-    if (!StillThere(app.game, at, code)) return;
     for (const LaserSet& set : kLaserSets) {
         const int dir = FamilyDir(code, set.firstProducer);
         if (dir == 0) continue;

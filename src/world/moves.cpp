@@ -19,10 +19,6 @@ std::string_view LiveCode(const Game& g, Pos s) {
     return g.RoomGrid.Cell(s.col, s.row);
 }
 
-bool StillThere(const Game& g, Pos s, std::string_view code) {
-    return LiveCode(g, s) == code;
-}
-
 void LeaveSquare(App& app, Pos s, std::string_view code) {
     if (LiveCode(app.game, s) == code) SetSquare(app, s.col, s.row, code::Floor);
 }

@@ -31,9 +31,6 @@ bool Chance(Game& g, int n, int hit = 1);
 // The live RoomGrid code on a square ("" outside the grid).
 std::string_view LiveCode(const Game& g, Pos s);
 
-// A rule acts only while its square still holds the code the scan found there: a thing that a
-// dart or a beam took over earlier in the same scan is gone and does nothing more.
-bool StillThere(const Game& g, Pos s, std::string_view code);
 
 // Leaving a square: floor, but only while the live cell still holds the mover's own code, so a
 // thing that took the square meanwhile is left alone.

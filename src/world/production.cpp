@@ -56,7 +56,7 @@ const Production* ProductionOf(std::string_view producer) {
 }
 
 void ProducerRule(App& app, int col, int row, std::string_view code) {
-    if (StillThere(app.game, {col, row}, code)) Produce(app, {col, row}, code);
+    Produce(app, {col, row}, code);
 }
 
 }  // namespace
@@ -92,19 +92,18 @@ void FrogProducerRule(App& app, int col, int row, std::string_view code) {
 
 // The random producer wanders first, then breeds around the square where the scan found it.
 void RandomProducerRule(App& app, int col, int row, std::string_view code) {
-    if (!StillThere(app.game, {col, row}, code)) return;
     Wander(app, {col, row}, code);
     Produce(app, {col, row}, code);
 }
 
 void GrowPigProducerRule(App& app, int col, int row, std::string_view code) {
-    if (!StillThere(app.game, {col, row}, code) || !Chance(app.game, kGrowOneIn)) return;
+    if (!Chance(app.game, kGrowOneIn)) return;
     for (const auto& [stage, next] : kGrowth)
         if (stage == code) SetSquare(app, col, row, next);
 }
 
-void StarRule(App& app, int col, int row, std::string_view code) {
-    if (!StillThere(app.game, {col, row}, code) || !Chance(app.game, kSpreadOneIn)) return;
+void StarRule(App& app, int col, int row, std::string_view) {
+    if (!Chance(app.game, kSpreadOneIn)) return;
     SpawnBeside(app, {col, row}, kStar);
     PassToNeighbourRoom(app, col, row, kStar);  // only from an edge square
 }
