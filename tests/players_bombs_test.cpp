@@ -1,6 +1,7 @@
 // Bombs: laying and firing, steering over fields and against obstacles, holds ended by blasts.
 #include <gtest/gtest.h>
 
+#include "game/gameloop.h"
 #include "players/bombs.h"
 #include "players_fixture.h"
 
@@ -90,6 +91,52 @@ TEST_F(PlayersBombsTest, AnExplosionOnAHeldBombEndsOnlyThatHold) {
     EXPECT_EQ(P1().status, "");
     EXPECT_EQ(P2().status, "LIFE");
     EXPECT_EQ(At(5, 4), "A00");
+}
+
+TEST_F(PlayersBombsTest, SteeredIntoAnAntItBlastsCreaturesButNotPigProducers) {
+    Put(5, 4, "A02");
+    Put(7, 4, "A06");
+    Put(5, 6, "A12");
+    Put(4, 2, "A16");
+    Put(6, 3, "A19");
+    Put(7, 5, "A38");
+    Put(7, 6, "A04");  // a corner of the block: out of reach
+    Lay();
+    Steer(3, 2);
+    EXPECT_FALSE(P1().bombHeld);
+    EXPECT_TRUE(P1().dead);  // one square from the blast
+    for (auto [c, r] : {std::pair{5, 4}, {7, 4}, {6, 3}})
+        EXPECT_EQ(At(c, r), "A00") << c << "," << r;
+    EXPECT_EQ(At(5, 6), "A12");
+    EXPECT_EQ(At(4, 2), "A16");
+    EXPECT_EQ(At(7, 5), "A38");
+    EXPECT_EQ(At(7, 6), "A04");
+}
+
+TEST_F(PlayersBombsTest, ABlastSetsOffBombsInReachSilentlyAndEndsAHoldItReaches) {
+    ReturnToMenu(app());
+    StartOn(2);
+    Place(P2(), 10, 10);
+    P2().bombHeld = true;  // player 2 holds a bomb at (9, 8), its status showing
+    P2().bombCol = 9;
+    P2().bombRow = 8;
+    P2().underBomb = "ZAB";
+    P2().status = "BOMB";
+    Put(9, 8, "A41");
+    Put(7, 8, "A41");   // the chain's first link, two squares east of the held bomb's blast
+    Put(20, 4, "A41");  // out of every reach
+    Put(5, 8, "A02");   // reached only through the first link
+    Explosion(app(), 11, 8, true);
+    EXPECT_FALSE(P2().bombHeld);
+    EXPECT_EQ(P2().status, "");
+    EXPECT_TRUE(P2().dead);
+    EXPECT_EQ(At(9, 8), "A00");  // a field under a bomb set off by another is not put back
+    EXPECT_EQ(At(7, 8), "A00");
+    EXPECT_EQ(At(5, 8), "A00");
+    EXPECT_EQ(At(20, 4), "A41");
+    int bangs = 0;
+    for (const std::string& s : h.pf.PlayedSounds()) bangs += s.find("S11-") != std::string::npos;
+    EXPECT_EQ(bangs, 1);
 }
 
 }  // namespace

@@ -44,6 +44,15 @@ TEST_F(PlayersStepTest, DiagonalSlipsBetweenCornerTouchingWalls) {
     EXPECT_EQ(P1().row, 3);
 }
 
+TEST_F(PlayersStepTest, YoungPigProducersAreEaten) {
+    for (int c = 4; c <= 7; ++c) Put(c, 4, "A1" + std::to_string(c - 2));
+    Put(8, 4, "A16");
+    Walk(3, 5);
+    EXPECT_EQ(P1().points, 32);
+    EXPECT_EQ(P1().col, 7);
+    EXPECT_EQ(At(8, 4), "A16");
+}
+
 TEST_F(PlayersStepTest, ItemsAreCountedAndTakenAway) {
     Put(4, 4, "A37");
     Put(5, 4, "A38");
