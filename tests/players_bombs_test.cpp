@@ -15,10 +15,7 @@ protected:
     // Player 1 lays a bomb from the item menu and keeps fire down.
     void Lay() {
         P1().bombs = 1;
-        Up(vk::Shift);
-        Down(vk::Left);
-        Up(vk::Left);
-        Down(vk::Ctrl);
+        FireOnBomb();
         ASSERT_TRUE(P1().bombHeld);
     }
     // Steers the held bomb one square per step.

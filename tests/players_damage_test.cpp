@@ -40,16 +40,6 @@ TEST_F(PlayersDamageTest, AShieldStopsEverythingBelow200) {
     EXPECT_EQ(P1().life, 90);  // any code but A46 is player 2
 }
 
-TEST_F(PlayersDamageTest, AHeldBombSteeredAwayStaysWhenItsHolderDies) {
-    P1().bombHeld = true;
-    P1().bombCol = 8;
-    P1().bombRow = 4;
-    Put(8, 4, "A41");
-    Damage(app(), 250, "A46", true);
-    EXPECT_FALSE(P1().bombHeld);
-    EXPECT_EQ(At(8, 4), "A41");
-}
-
 TEST_F(PlayersDamageTest, APlayerOffTheBoardIsNotHurtAgain) {
     Damage(app(), 250, "A46", true);
     Place(P2(), 3, 4);  // the partner now stands on the dead player's square

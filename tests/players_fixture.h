@@ -48,6 +48,13 @@ protected:
     void Steps(int n = 1) {
         for (int i = 0; i < n; ++i) PlayerStep(app());
     }
+    // Player 1 presses fire with the item menu on the bomb (laying one if it carries any).
+    void FireOnBomb() {
+        Up(vk::Shift);
+        Down(vk::Left);
+        Up(vk::Left);
+        Down(vk::Ctrl);
+    }
     // Player 1 walks `steps` squares (or tries to) in direction `dir`.
     void Walk(int dir, int steps = 1) {
         P1().heldDir = dir;

@@ -1,5 +1,4 @@
-// Play-time keys: directions and diagonals, the item menu, health kits, laying bombs, who hears
-// keys.
+// Play-time keys: directions, the item menu, kits and bombs from it, who hears the keys.
 #include <gtest/gtest.h>
 
 #include "players_fixture.h"
@@ -26,13 +25,9 @@ TEST_F(PlayersInputTest, TwoKeysMakeADiagonalAndReleasingOneKeepsTheOther) {
     EXPECT_EQ(P1().heldDir, 8);
     Up(vk::Left);
     EXPECT_EQ(P1().heldDir, 1);
-}
-
-TEST_F(PlayersInputTest, AnOppositeKeyIsIgnoredButItsReleaseStops) {
-    Down(vk::Right);
-    Down(vk::Left);
-    EXPECT_EQ(P1().heldDir, 3);
-    Up(vk::Left);
+    Down(vk::Down);  // the opposite key is ignored, but its release stops
+    EXPECT_EQ(P1().heldDir, 1);
+    Up(vk::Down);
     EXPECT_EQ(P1().heldDir, 0);
 }
 
@@ -74,20 +69,15 @@ TEST_F(PlayersInputTest, FireOnLifeUsesAKitOnlyWhenItHelps) {
 }
 
 TEST_F(PlayersInputTest, FireOnBombLaysItUnderThePlayerOnlyWhenOneIsCarried) {
-    Up(vk::Shift);
-    Down(vk::Left);
-    Down(vk::Ctrl);
+    FireOnBomb();
     EXPECT_FALSE(P1().menuOpen);
     EXPECT_FALSE(P1().bombHeld);
     EXPECT_EQ(At(3, 4), "A46");
     Up(vk::Ctrl);
 
     P1().bombs = 2;
-    Up(vk::Shift);
-    Down(vk::Left);
-    Up(vk::Left);
     P1().status = "BOMB";
-    Down(vk::Ctrl);
+    FireOnBomb();
     EXPECT_TRUE(P1().bombHeld);
     EXPECT_EQ(P1().bombs, 1);
     EXPECT_EQ(At(3, 4), "A41");
@@ -96,16 +86,6 @@ TEST_F(PlayersInputTest, FireOnBombLaysItUnderThePlayerOnlyWhenOneIsCarried) {
     EXPECT_FALSE(P1().fireHeld);
     Up(vk::Shift);  // no menu while a bomb is held
     EXPECT_FALSE(P1().menuOpen);
-}
-
-TEST_F(PlayersInputTest, FireOnNothingShootsAndClosesTheMenu) {
-    Up(vk::Shift);
-    Down(vk::Right);
-    Down(vk::Ctrl);
-    EXPECT_FALSE(P1().menuOpen);
-    EXPECT_TRUE(P1().fireHeld);
-    Up(vk::Ctrl);
-    EXPECT_FALSE(P1().fireHeld);
 }
 
 TEST_F(PlayersInputTest, AFinishedOrDeadPlayerOnlyLosesItsDirectionOnKeyDown) {
@@ -124,22 +104,6 @@ TEST_F(PlayersInputTest, AFinishedOrDeadPlayerOnlyLosesItsDirectionOnKeyDown) {
     EXPECT_FALSE(P1().menuOpen);
 }
 
-TEST_F(PlayersInputTest, EscapeAsksNothingWhenNobodyCanPlay) {
-    P1().dead = true;
-    h.pf.ClearBoxes();
-    Down(vk::Escape);
-    EXPECT_TRUE(h.pf.Boxes().empty());
-    EXPECT_FALSE(g().GameStopped);
-}
-
-TEST_F(PlayersInputTest, EscapeAnsweredNoGoesOnPlaying) {
-    h.pf.QueueAnswer(false);
-    Down(vk::Escape);
-    ASSERT_EQ(h.pf.Boxes().size(), 1u);
-    EXPECT_FALSE(g().Paused);
-    EXPECT_FALSE(g().GameStopped);
-}
-
 TEST_F(PlayersInputTest, AOnePlayerGameSendsNoKeysToPlayer2) {
     P2().upKey = vk::Up;
     P2().menuKey = vk::Shift;
@@ -148,21 +112,6 @@ TEST_F(PlayersInputTest, AOnePlayerGameSendsNoKeysToPlayer2) {
     EXPECT_EQ(P1().heldDir, 0);  // the menu opened
     EXPECT_EQ(P2().heldDir, 0);
     EXPECT_FALSE(P2().menuOpen);
-}
-
-class TwoPlayersInputTest : public test::PlayersFixture {
-protected:
-    void SetUp() override { StartOn(2); }
-};
-
-TEST_F(TwoPlayersInputTest, EachPlayerHearsItsOwnKeysAndBothHearAShared) {
-    Down(P2().upKey);
-    EXPECT_EQ(P2().heldDir, 1);
-    EXPECT_EQ(P1().heldDir, 0);
-    P2().rightKey = vk::Right;
-    Down(vk::Right);
-    EXPECT_EQ(P1().heldDir, 3);
-    EXPECT_EQ(P2().heldDir, 2);
 }
 
 }  // namespace

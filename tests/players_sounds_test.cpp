@@ -1,5 +1,4 @@
-// The players' sounds: each player's own pick-up, door, finish and kit sounds; shared hurt,
-// death and bomb sounds.
+// The players' sounds: each one's own pick-up, door, finish and kit sounds; shared hurt and death.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -68,9 +67,7 @@ TEST_F(PlayersSoundsTest, KitsAndBombsFromTheMenu) {
     Down(vk::Ctrl);
     Up(vk::Ctrl);
     P1().bombs = 1;
-    Up(vk::Shift);
-    Down(vk::Left);
-    Down(vk::Ctrl);
+    FireOnBomb();
     Up(vk::Ctrl);
     EXPECT_EQ(Heard(), (std::vector<std::string>{"S10", "S11", "S06"}));
 }

@@ -20,22 +20,6 @@ TEST_F(PlayersStepTest, WalksOneSquarePerStepLeavingFloor) {
     EXPECT_EQ(At(4, 4), "A00");
 }
 
-TEST_F(PlayersStepTest, NoWalkWhileFiring) {
-    P1().fireHeld = true;
-    Walk(3);
-    EXPECT_EQ(P1().col, 3);
-}
-
-TEST_F(PlayersStepTest, WallsCreaturesProducersAndAdultPigProducersBlock) {
-    for (const char* blocker : {"A32", "A39", "A02", "A01", "A16", "A17", "A42", "A47", "Z"}) {
-        Put(4, 4, blocker);
-        Walk(3);
-        EXPECT_EQ(P1().col, 3) << blocker;
-        EXPECT_EQ(At(4, 4), blocker);
-        EXPECT_EQ(At(3, 4), "A46");
-    }
-}
-
 TEST_F(PlayersStepTest, DiagonalSlipsBetweenCornerTouchingWalls) {
     Put(4, 4, "A32");
     Put(3, 3, "A32");
@@ -157,7 +141,7 @@ TEST_F(PlayersStepTest, ASlideFieldSendsToItsLettersAndPicksUpThere) {
     EXPECT_EQ(P1().row, 3);
 }
 
-TEST_F(PlayersStepTest, PassableSquares) {
+TEST_F(PlayersStepTest, WhatAPlayerMayStepOnto) {
     for (const char* c : {"A00", "A37", "A28", "A29", "A38", "A41", "A30", "A43", "B28", "A45",
                           "A72", "A95", "B04", "B27", "ZAA"}) {
         Put(10, 10, c);

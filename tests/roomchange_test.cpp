@@ -116,15 +116,6 @@ TEST_F(RoomChangeTest, WithPlayer2DeadPlayer1GoesAloneAndPlayer2sSquareFollows) 
     EXPECT_EQ(At(1, 1), "A46");
 }
 
-TEST_F(RoomChangeTest, TheArrivalSquareIsTakenWhateverStoodThere) {
-    test::LevelSpec spec = Rooms3x3(2, 2);
-    spec.rooms[5] = test::MakeRoom("A00", {{1, 9, "A32"}});  // room (3, 2)
-    StartOn(1, spec);
-    Place(P1(), 30, 9);
-    Walk(3);
-    EXPECT_EQ(At(1, 9), "A46");
-}
-
 TEST_F(RoomChangeTest, TheRoomLeftKeepsItsStateButNotTheBulletOrThePlayer) {
     Start(1);
     Put(10, 10, "A02");
@@ -150,10 +141,7 @@ TEST_F(RoomChangeTest, AHeldBombGoesBackIntoThePackWhenThePartnerLeads) {
     Place(P2(), 20, 1);
     Put(13, 1, "ZAA");
     P1().bombs = 1;
-    Up(vk::Shift);
-    Down(vk::Left);
-    Up(vk::Left);
-    Down(vk::Ctrl);
+    FireOnBomb();
     P1().heldDir = 3;
     Steps();  // the bomb now covers the slide field
     ASSERT_EQ(At(13, 1), "A41");
