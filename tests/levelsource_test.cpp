@@ -66,7 +66,7 @@ int LineOf(const std::string& text, const std::string& needle) {
     return 0;
 }
 
-std::string Square(const StringGrid& grid, int roomCol, int col, int row) {
+std::string CodeAt(const StringGrid& grid, int roomCol, int col, int row) {
     return grid.Cell(roomCol, 1).substr(static_cast<size_t>(((row - 1) * 30 + col - 1) * 3), 3);
 }
 
@@ -93,13 +93,13 @@ TEST(LevelSource, BuildsTheGridAndHeaderAndSurvivesAGridFileRoundTrip) {
     EXPECT_EQ(g.Cell(0, 1), "");
     EXPECT_EQ(g.Cell(1, 1).size(), 1710u);
     EXPECT_EQ(g.Cell(2, 1).size(), 1710u);
-    EXPECT_EQ(Square(g, 1, 1, 1), "A38");
-    EXPECT_EQ(Square(g, 1, 2, 2), "A46");
-    EXPECT_EQ(Square(g, 1, 3, 2), "A47");
-    EXPECT_EQ(Square(g, 1, 30, 19), "A22");
-    EXPECT_EQ(Square(g, 1, 4, 4), "A00");
-    EXPECT_EQ(Square(g, 2, 7, 5), "ZEC");  // column 5 is E, row 3 is C
-    EXPECT_EQ(Square(g, 2, 7, 6), "ZdS");  // column 30 is any letter past c, row 19 is S
+    EXPECT_EQ(CodeAt(g, 1, 1, 1), "A38");
+    EXPECT_EQ(CodeAt(g, 1, 2, 2), "A46");
+    EXPECT_EQ(CodeAt(g, 1, 3, 2), "A47");
+    EXPECT_EQ(CodeAt(g, 1, 30, 19), "A22");
+    EXPECT_EQ(CodeAt(g, 1, 4, 4), "A00");
+    EXPECT_EQ(CodeAt(g, 2, 7, 5), "ZEC");  // column 5 is E, row 3 is C
+    EXPECT_EQ(CodeAt(g, 2, 7, 6), "ZdS");  // column 30 is any letter past c, row 19 is S
     const GridHeader expected{2, 2, 3, 2, 0, 0, 0, 0, 0, 1, 1, 0};
     EXPECT_EQ(level.header, expected);
 

@@ -13,11 +13,11 @@
 
 namespace murk::test {
 
-std::string MakeRoom(const std::string& fill, const std::vector<Square>& squares) {
+std::string MakeRoom(const std::string& fill, const std::vector<Placed>& squares) {
     StringGrid g(31, 20);
     for (int r = 1; r <= 19; ++r)
         for (int c = 1; c <= 30; ++c) g.SetCell(c, r, fill);
-    for (const Square& s : squares) g.SetCell(s.col, s.row, s.code);
+    for (const Placed& s : squares) g.SetCell(s.col, s.row, s.code);
     std::string packed;
     for (int r = 1; r <= 19; ++r)
         for (int c = 1; c <= 30; ++c) packed += g.Cell(c, r);

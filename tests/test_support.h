@@ -14,11 +14,11 @@
 namespace murk::test {
 
 // A room of 570 codes: `fill` everywhere, then the given squares.
-struct Square {
+struct Placed {
     int col, row;
     std::string code;
 };
-std::string MakeRoom(const std::string& fill = "A00", const std::vector<Square>& squares = {});
+std::string MakeRoom(const std::string& fill = "A00", const std::vector<Placed>& squares = {});
 
 // A one-room level: P1 start (3,4) with A46, P2 start (5,4) with A47 unless told otherwise.
 struct LevelSpec {

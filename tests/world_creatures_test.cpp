@@ -12,19 +12,19 @@ using Creatures = test::WorldFixture;
 TEST_F(Creatures, ChaseStepGoesThroughEnemyPassableWallsOrNotAtAll) {
     PutAll({{5, 4}, {5, 3}}, "A35");
     PutAll({{4, 4}, {6, 4}}, "A32");
-    EXPECT_EQ(ChaseStep(g(), {5, 1}, {5, 5}), (Pos{5, 2}));
+    EXPECT_EQ(ChaseStep(g(), {5, 1}, {5, 5}), (Square{5, 2}));
     // A wall it cannot get out of toward the target: no move at all.
     PutAll({{4, 3}, {5, 3}, {6, 3}}, "A32");
-    EXPECT_EQ(ChaseStep(g(), {5, 1}, {5, 5}), (Pos{5, 5}));
+    EXPECT_EQ(ChaseStep(g(), {5, 1}, {5, 5}), (Square{5, 5}));
 }
 
 TEST_F(Creatures, ChaseStepIsGreedyAndTakesTheFirstOfEquallyNearSquares) {
     Put(9, 9, "A32");  // the diagonal toward (8, 8) is blocked; north and west are as near
-    EXPECT_EQ(ChaseStep(g(), {8, 8}, {10, 10}), (Pos{10, 9}));
+    EXPECT_EQ(ChaseStep(g(), {8, 8}, {10, 10}), (Square{10, 9}));
     for (int c = 9; c <= 11; ++c)
         Put(c, 9, "A32");  // nothing nearer: stays, though a way round exists
-    EXPECT_EQ(ChaseStep(g(), {10, 5}, {10, 10}), (Pos{10, 10}));
-    EXPECT_EQ(ChaseStep(g(), {10, 10}, {10, 10}), (Pos{10, 10}));  // no target
+    EXPECT_EQ(ChaseStep(g(), {10, 5}, {10, 10}), (Square{10, 10}));
+    EXPECT_EQ(ChaseStep(g(), {10, 10}, {10, 10}), (Square{10, 10}));  // no target
 }
 
 TEST_F(Creatures, NearestTargetGoesToTheLaterOfEquallyNearEntries) {
@@ -33,9 +33,9 @@ TEST_F(Creatures, NearestTargetGoesToTheLaterOfEquallyNearEntries) {
     t.items[0] = {1, 1};
     t.items[1] = {9, 1};
     t.items[2] = {20, 1};
-    EXPECT_EQ(NearestTarget(g(), {5, 1}), (Pos{9, 1}));
+    EXPECT_EQ(NearestTarget(g(), {5, 1}), (Square{9, 1}));
     t.count = 0;
-    EXPECT_EQ(NearestTarget(g(), {5, 1}), (Pos{5, 1}));
+    EXPECT_EQ(NearestTarget(g(), {5, 1}), (Square{5, 1}));
 }
 
 TEST_F(Creatures, ChasersMoveOncePerScanTowardThePlayerAndAreSpentOnTheBite) {
@@ -64,13 +64,13 @@ TEST_F(Creatures, ChasersStayWithoutALivingPlayer) {
 
 TEST_F(Creatures, WallCrossingEndsPastTheWallsOnFloorOrAPlayerOnly) {
     for (int c = 6; c <= 7; ++c) Put(c, 5, "A35");
-    EXPECT_EQ(WallCrossing(g(), 3, {5, 5}, {6, 5}), (Pos{8, 5}));
+    EXPECT_EQ(WallCrossing(g(), 3, {5, 5}, {6, 5}), (Square{8, 5}));
     Put(8, 5, "A47");
-    EXPECT_EQ(WallCrossing(g(), 3, {5, 5}, {6, 5}), (Pos{8, 5}));
+    EXPECT_EQ(WallCrossing(g(), 3, {5, 5}, {6, 5}), (Square{8, 5}));
     Put(8, 5, "A37");
-    EXPECT_EQ(WallCrossing(g(), 3, {5, 5}, {6, 5}), (Pos{5, 5}));
+    EXPECT_EQ(WallCrossing(g(), 3, {5, 5}, {6, 5}), (Square{5, 5}));
     for (int c = 29; c <= 30; ++c) Put(c, 5, "A35");  // runs to the edge: never out through a wall
-    EXPECT_EQ(WallCrossing(g(), 3, {28, 5}, {29, 5}), (Pos{28, 5}));
+    EXPECT_EQ(WallCrossing(g(), 3, {28, 5}, {29, 5}), (Square{28, 5}));
 }
 
 TEST_F(Creatures, WanderersNeitherMultiplyNorVanishInARoomWithoutNeighbours) {

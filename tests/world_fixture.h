@@ -32,15 +32,15 @@ protected:
 public:
     Game& g() { return app().game; }
     void Put(int col, int row, const std::string& code) { g().RoomGrid.SetCell(col, row, code); }
-    void PutAll(std::initializer_list<Pos> squares, const std::string& code) {
-        for (const Pos p : squares) Put(p.col, p.row, code);
+    void PutAll(std::initializer_list<Square> squares, const std::string& code) {
+        for (const Square p : squares) Put(p.col, p.row, code);
     }
     // Solid walls on the eight squares around (col, row), but for the gaps.
-    void WallAround(int col, int row, std::initializer_list<Pos> gaps = {}) {
+    void WallAround(int col, int row, std::initializer_list<Square> gaps = {}) {
         for (int dir = 1; dir <= 8; ++dir) {
-            const Pos p = Moved({col, row}, dir);
+            const Square p = Step({col, row}, dir);
             bool gap = false;
-            for (const Pos q : gaps) gap = gap || q == p;
+            for (const Square q : gaps) gap = gap || q == p;
             if (!gap) Put(p.col, p.row, "A32");
         }
     }

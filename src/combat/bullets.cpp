@@ -6,6 +6,7 @@
 
 #include "combat/impacts.h"
 #include "game/render.h"
+#include "level/square.h"
 #include "level/tiles.h"
 #include "shell/app.h"
 #include "sound/soundbank.h"
@@ -15,24 +16,12 @@ namespace murk {
 
 namespace {
 
-struct Offset {
-    int col, row;
-};
-
-// Column and row step of directions 1..8, clockwise from north; index 0 is no direction.
-constexpr std::array<Offset, 9> kDirectionSteps = {
-    {{0, 0}, {0, -1}, {1, -1}, {1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}, {-1, -1}}};
-
 // Per player (index 0 is player 1): first bullet code of its run of eight, firing sound.
 struct Gun {
     std::string_view firstBullet;
     std::string_view sound;
 };
 constexpr std::array<Gun, 2> kGuns = {{{code::P1Bullet1, "S00"}, {code::P2Bullet1, "S20"}}};
-
-bool IsDirection(int d) {
-    return d >= 1 && d <= 8;
-}
 
 const Gun& GunOf(const Player& p) {
     return kGuns[p.number == 2 ? 1 : 0];
@@ -68,8 +57,8 @@ void Erase(App& app, const Player& p) {
 
 void Move(App& app, Player& p) {
     Game& g = app.game;
-    const Offset step = kDirectionSteps[static_cast<size_t>(p.bulletDir)];
-    const int col = p.bulletCol + step.col, row = p.bulletRow + step.row;
+    const Square next = Step({p.bulletCol, p.bulletRow}, p.bulletDir);
+    const int col = next.col, row = next.row;
     if (IsFloor(g, col, row)) {
         p.bulletCol = col;
         p.bulletRow = row;

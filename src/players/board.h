@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "game/state.h"
+#include "level/square.h"
 #include "level/tiles.h"
 #include "players/player.h"
 #include "sound/soundbank.h"
@@ -13,34 +14,10 @@ namespace murk {
 
 struct App;
 
-struct Spot {
-    int col = 0, row = 0;
-    bool operator==(const Spot&) const = default;
-};
-
-// Column and row change of directions 1..8, clockwise from north; entry 0 is "none".
-inline constexpr std::array<Spot, 9> kDirOffsets = {
-    {{0, 0}, {0, -1}, {1, -1}, {1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}, {-1, -1}}};
-
-inline bool IsDirection(int dir) {
-    return dir >= 1 && dir <= 8;
-}
-
-// The square one step from `s` in direction `dir` (1..8; anything else stays put).
-inline Spot Toward(Spot s, int dir) {
-    if (!IsDirection(dir)) return s;
-    const Spot d = kDirOffsets[static_cast<size_t>(dir)];
-    return {s.col + d.col, s.row + d.row};
-}
-
-inline bool InRoom(Spot s) {
-    return s.col >= 1 && s.col <= 30 && s.row >= 1 && s.row <= 19;
-}
-
-inline Spot Where(const Player& p) {
+inline Square Where(const Player& p) {
     return {p.col, p.row};
 }
-inline void PutAt(Player& p, Spot s) {
+inline void PutAt(Player& p, Square s) {
     p.col = s.col, p.row = s.row;
 }
 

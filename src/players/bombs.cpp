@@ -20,16 +20,16 @@ bool IsField(std::string_view c) {
     return (!c.empty() && c[0] == 'Z') || c == kDeathField;
 }
 
-const std::string& CodeAt(const Game& g, Spot s) {
+const std::string& CodeAt(const Game& g, Square s) {
     return g.RoomGrid.Cell(s.col, s.row);
 }
 
 // Floor, a death field or a slide field inside the room.
-bool IsBombPassable(const Game& g, Spot s) {
-    return InRoom(s) && (CodeAt(g, s) == code::Floor || IsField(CodeAt(g, s)));
+bool IsBombPassable(const Game& g, Square s) {
+    return InPlayfield(s) && (CodeAt(g, s) == code::Floor || IsField(CodeAt(g, s)));
 }
 
-Spot BombSpot(const Player& p) {
+Square BombSpot(const Player& p) {
     return {p.bombCol, p.bombRow};
 }
 
@@ -39,17 +39,17 @@ void EndHold(Player& p) {
 }
 
 // Puts back what the bomb covered on the square it is leaving (floor when it covered nothing).
-void Uncover(App& app, const Player& p, Spot s) {
+void Uncover(App& app, const Player& p, Square s) {
     SetSquare(app, s.col, s.row, p.underBomb.empty() ? code::Floor : std::string_view(p.underBomb));
 }
 
-bool StandsOn(const Game& g, const Player& p, Spot s) {
+bool StandsOn(const Game& g, const Player& p, Square s) {
     return OnBoard(g, p) && Where(p) == s;
 }
 
 // The bomb's own square: a player whose just-laid bomb goes off under it is hit; the square
 // is cleared unless a living player still stands there.
-void ClearCentre(App& app, Spot s) {
+void ClearCentre(App& app, Square s) {
     Game& g = app.game;
     for (Player& p : g.players)
         if (StandsOn(g, p, s) && IsPlayerCode(p.underBomb))
@@ -58,7 +58,7 @@ void ClearCentre(App& app, Spot s) {
         SetSquare(app, s.col, s.row, code::Floor);
 }
 
-void BlastSquare(App& app, Spot s) {
+void BlastSquare(App& app, Square s) {
     Game& g = app.game;
     const std::string hit = CodeAt(g, s);
     if (hit == kBomb) {
@@ -73,12 +73,12 @@ void BlastSquare(App& app, Spot s) {
 }
 
 // The 5 x 5 block around the bomb without its centre and corners, row by row.
-void Blast(App& app, Spot centre) {
+void Blast(App& app, Square centre) {
     for (int dr = -2; dr <= 2; ++dr)
         for (int dc = -2; dc <= 2; ++dc) {
             const bool corner = (dc == -2 || dc == 2) && (dr == -2 || dr == 2);
-            const Spot s{centre.col + dc, centre.row + dr};
-            if ((dc == 0 && dr == 0) || corner || !InRoom(s)) continue;
+            const Square s{centre.col + dc, centre.row + dr};
+            if ((dc == 0 && dr == 0) || corner || !InPlayfield(s)) continue;
             if (IsBlastAffected(app.game, s.col, s.row)) BlastSquare(app, s);
         }
 }
@@ -96,13 +96,13 @@ void LayBomb(App& app, Player& p) {
 
 void BombStep(App& app, Player& p) {
     Game& g = app.game;
-    const Spot from = BombSpot(p);
+    const Square from = BombSpot(p);
     if (IsDirection(p.heldDir)) {
-        const Spot to = Toward(from, p.heldDir);
+        const Square to = Step(from, p.heldDir);
         if (IsBombPassable(g, to) || IsHostileTile(g, to.col, to.row))
             p.bombCol = to.col, p.bombRow = to.row;
     }
-    const Spot at = BombSpot(p);
+    const Square at = BombSpot(p);
     if (at != from) {
         Uncover(app, p, from);
         p.underBomb = CodeAt(g, at);
@@ -116,14 +116,14 @@ void BombStep(App& app, Player& p) {
 }
 
 void FireBomb(App& app, Player& p) {
-    const Spot at = BombSpot(p);
+    const Square at = BombSpot(p);
     Explosion(app, at.col, at.row, true);
     EndHold(p);
     if (IsField(p.underBomb)) SetSquare(app, at.col, at.row, p.underBomb);
 }
 
 void Explosion(App& app, int col, int row, bool withSound) {
-    const Spot centre{col, row};
+    const Square centre{col, row};
     if (withSound) PlaySound(app, "S11");
     ClearCentre(app, centre);
     // A held bomb set off by a shot or another bomb ends its holder's hold.

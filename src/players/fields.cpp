@@ -11,8 +11,8 @@ namespace {
 
 constexpr std::string_view kTransport = "B28";
 
-bool IsTransport(const Game& g, Spot s) {
-    return InRoom(s) && g.RoomGrid.Cell(s.col, s.row) == kTransport;
+bool IsTransport(const Game& g, Square s) {
+    return InPlayfield(s) && g.RoomGrid.Cell(s.col, s.row) == kTransport;
 }
 
 // Slide-field letters: A..Z are 1..26, a b c are 27 28 29, anything else (or nothing) 30.
@@ -26,11 +26,11 @@ int SlideNumber(const std::string& text, size_t i) {
 
 // The first square after the run of transport fields in `dir`, or nothing when the run meets
 // the room's edge.
-bool TransportLanding(const Game& g, Spot start, int dir, Spot& landing) {
-    Spot s = start;
+bool TransportLanding(const Game& g, Square start, int dir, Square& landing) {
+    Square s = start;
     while (IsTransport(g, s)) {
-        const Spot next = Toward(s, dir);
-        if (!InRoom(next) || next == s) return false;
+        const Square next = Step(s, dir);
+        if (!InPlayfield(next) || next == s) return false;
         s = next;
     }
     landing = s;
@@ -38,17 +38,17 @@ bool TransportLanding(const Game& g, Spot start, int dir, Spot& landing) {
 }
 
 // Moves the player to `to` when it may stand there, else back to `old`.
-void LandOrReturn(const Game& g, Player& p, bool found, Spot to, Spot old) {
+void LandOrReturn(const Game& g, Player& p, bool found, Square to, Square old) {
     PutAt(p, found && IsPlayerPassable(g, to.col, to.row) ? to : old);
 }
 
 }  // namespace
 
-void FollowField(App& app, Player& p, Spot old, int dir) {
+void FollowField(App& app, Player& p, Square old, int dir) {
     const Game& g = app.game;
     const std::string& here = g.RoomGrid.Cell(p.col, p.row);
     if (here == kTransport) {
-        Spot landing;
+        Square landing;
         const bool found = TransportLanding(g, Where(p), dir, landing);
         LandOrReturn(g, p, found, landing, old);
     } else if (!here.empty() && here[0] == 'Z') {

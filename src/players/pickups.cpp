@@ -17,7 +17,7 @@ constexpr int kDeadlyAmount = 250;  // walking into a death field or a beam alwa
 constexpr int kShieldSteps = 100;
 
 struct SquareRule;
-using Effect = void (*)(App&, Player&, Spot old, const SquareRule&);
+using Effect = void (*)(App&, Player&, Square old, const SquareRule&);
 using ClassTest = bool (*)(const Game&, int col, int row);
 
 // One kind of square: a code (or, for a whole class, a test), what stepping on it does, the
@@ -31,23 +31,23 @@ struct SquareRule {
     PlayerSounds sounds;
 };
 
-void Collect(App& app, Player& p, Spot, const SquareRule& r) {
+void Collect(App& app, Player& p, Square, const SquareRule& r) {
     p.*r.counter += r.amount;
     PlayPlayerSound(app, p, r.sounds);
 }
 
-void Deadly(App& app, Player& p, Spot old, const SquareRule&) {
+void Deadly(App& app, Player& p, Square old, const SquareRule&) {
     PutAt(p, old);
     Damage(app, kDeadlyAmount, PlayerCode(p), true);
 }
 
-void OpenDoor(App& app, Player& p, Spot old, const SquareRule& r) {
+void OpenDoor(App& app, Player& p, Square old, const SquareRule& r) {
     if (p.keys < 1) return PutAt(p, old);
     Collect(app, p, old, r);
 }
 
 // The player leaves the board from the square it came from; the finish stays for the partner.
-void Finish(App& app, Player& p, Spot old, const SquareRule& r) {
+void Finish(App& app, Player& p, Square old, const SquareRule& r) {
     PutAt(p, old);
     SetSquare(app, old.col, old.row, code::Floor);
     p.finished = true;
@@ -56,7 +56,7 @@ void Finish(App& app, Player& p, Spot old, const SquareRule& r) {
 }
 
 // A fresh shield: the full time, not added to what was left.
-void TakeShield(App&, Player& p, Spot, const SquareRule&) {
+void TakeShield(App&, Player& p, Square, const SquareRule&) {
     p.shieldTime = kShieldSteps;
     p.status = "Shield On - 100%";
 }
@@ -74,7 +74,7 @@ constexpr std::array<SquareRule, 10> kSquareRules = {{
     {"A43", nullptr, TakeShield, nullptr, 0, {}},
 }};
 
-const SquareRule* RuleFor(const Game& g, Spot s) {
+const SquareRule* RuleFor(const Game& g, Square s) {
     const std::string& c = g.RoomGrid.Cell(s.col, s.row);
     for (const SquareRule& r : kSquareRules)
         if (r.inClass ? r.inClass(g, s.col, s.row) : c == r.code) return &r;
@@ -83,7 +83,7 @@ const SquareRule* RuleFor(const Game& g, Spot s) {
 
 }  // namespace
 
-void MeetSquare(App& app, Player& p, Spot old) {
+void MeetSquare(App& app, Player& p, Square old) {
     if (const SquareRule* r = RuleFor(app.game, Where(p))) r->effect(app, p, old, *r);
 }
 

@@ -23,7 +23,7 @@ constexpr std::array<std::string_view, 10> kPassable = {"A00", "A37", "A28", "A2
 // A diagonal walk off the room: the corner takes the diagonal neighbour; otherwise the edge
 // that `firstIsRow` names (row `firstLine`, or column) takes `firstDir`, and else `otherDir`.
 struct DiagonalExit {
-    Spot corner;
+    Square corner;
     bool firstIsRow;
     int firstLine;
     int firstDir;
@@ -38,7 +38,7 @@ constexpr std::array<DiagonalExit, 4> kDiagonalExits = {{
 }};
 
 // Which neighbouring room a walk in `dir` off the room from `at` leads to.
-int ExitDirection(int dir, Spot at) {
+int ExitDirection(int dir, Square at) {
     if (dir % 2 == 1) return dir;
     const DiagonalExit& e = kDiagonalExits[static_cast<size_t>(dir / 2 - 1)];
     if (at == e.corner) return dir;
@@ -48,16 +48,16 @@ int ExitDirection(int dir, Spot at) {
 
 // One square in `dir`, or the room change when the walk leaves the room.
 void DirectionMove(App& app, Player& p, int dir) {
-    const Spot target = Toward(Where(p), dir);
+    const Square target = Step(Where(p), dir);
     if (IsPlayerPassable(app.game, target.col, target.row))
         PutAt(p, target);
-    else if (!InRoom(target))
+    else if (!InPlayfield(target))
         ChangeRoom(app, ExitDirection(dir, Where(p)));
 }
 
 void Walk(App& app, Player& p) {
     Game& g = app.game;
-    const Spot old = Where(p);
+    const Square old = Where(p);
     const int roomCol = g.CurrentRoomCol, roomRow = g.CurrentRoomRow;
     const int dir = p.heldDir;
     DirectionMove(app, p, dir);
@@ -89,7 +89,7 @@ void PlayerStep(App& app) {
 }
 
 bool IsPlayerPassable(const Game& g, int col, int row) {
-    if (!InRoom({col, row})) return false;
+    if (!InPlayfield({col, row})) return false;
     const std::string& c = g.RoomGrid.Cell(col, row);
     if (c.size() < 3) return false;
     return c[0] == 'Z' || std::ranges::find(kPassable, c) != kPassable.end() ||

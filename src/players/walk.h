@@ -9,10 +9,10 @@ struct App;
 
 // A transport run or a slide field under the player carries it on, or puts it back on `old`.
 // `dir` is the direction of the walk.
-void FollowField(App& app, Player& p, Spot old, int dir);
+void FollowField(App& app, Player& p, Square old, int dir);
 
 // What the player has walked onto: pick-ups, doors, the finish, death fields and beams, the
 // shield. The player either stays on its square or is put back on `old`.
-void MeetSquare(App& app, Player& p, Spot old);
+void MeetSquare(App& app, Player& p, Square old);
 
 }  // namespace murk

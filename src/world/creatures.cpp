@@ -35,7 +35,7 @@ constexpr std::array<Bite, 8> kBites = {{
 constexpr int kWanderOneIn = 3;
 constexpr int kChasePassLimit = 600;  // a guard only: every pass gets strictly nearer
 
-int Distance(Pos a, Pos b) {
+int Distance(Square a, Square b) {
     return std::abs(a.col - b.col) + std::abs(a.row - b.row);
 }
 
@@ -47,7 +47,7 @@ const Bite* BiteOf(std::string_view creature) {
 
 // The creature reaches `to`: a player there is bitten (the creature is spent), any other square
 // takes the creature.
-void Reach(App& app, Pos to, std::string_view code) {
+void Reach(App& app, Square to, std::string_view code) {
     if (IsPlayerSquare(app.game, to.col, to.row)) {
         if (const Bite* b = BiteOf(code))
             Damage(app, b->amount, LiveCode(app.game, to), b->withSound);
@@ -58,10 +58,10 @@ void Reach(App& app, Pos to, std::string_view code) {
 
 // The nearest enemy-open square of the 3 x 3 block around `centre` that beats `best`, the first
 // in reading order among equals; `best` when none is strictly nearer.
-Pos NearerNeighbour(const Game& g, Pos target, Pos centre, Pos best) {
+Square NearerNeighbour(const Game& g, Square target, Square centre, Square best) {
     for (int dr = -1; dr <= 1; ++dr)
         for (int dc = -1; dc <= 1; ++dc) {
-            const Pos p{centre.col + dc, centre.row + dr};
+            const Square p{centre.col + dc, centre.row + dr};
             if (InPlayfield(p) && IsEnemyOpen(g, p.col, p.row) &&
                 Distance(p, target) < Distance(best, target))
                 best = p;
@@ -71,21 +71,21 @@ Pos NearerNeighbour(const Game& g, Pos target, Pos centre, Pos best) {
 
 }  // namespace
 
-Pos NearestTarget(const Game& g, Pos from) {
+Square NearestTarget(const Game& g, Square from) {
     const TargetList& t = g.world.targets;
     if (t.count <= 0) return from;
-    Pos best{t.items[0].col, t.items[0].row};
+    Square best{t.items[0].col, t.items[0].row};
     for (int i = 1; i < t.count; ++i) {
-        const Pos p{t.items[static_cast<size_t>(i)].col, t.items[static_cast<size_t>(i)].row};
+        const Square p{t.items[static_cast<size_t>(i)].col, t.items[static_cast<size_t>(i)].row};
         if (Distance(p, from) <= Distance(best, from)) best = p;
     }
     return best;
 }
 
-Pos ChaseStep(const Game& g, Pos target, Pos from) {
-    Pos best = from;
+Square ChaseStep(const Game& g, Square target, Square from) {
+    Square best = from;
     for (int pass = 0; pass < kChasePassLimit; ++pass) {
-        const Pos next = NearerNeighbour(g, target, best, best);
+        const Square next = NearerNeighbour(g, target, best, best);
         if (next == best) return from;  // no nearer way, or stuck inside a wall
         best = next;
         if (!IsEnemyPassableWall(g, best.col, best.row)) return best;
@@ -93,24 +93,24 @@ Pos ChaseStep(const Game& g, Pos target, Pos from) {
     return from;
 }
 
-Pos WallCrossing(const Game& g, int dir, Pos from, Pos wall) {
-    Pos p = wall;
-    while (InPlayfield(p) && IsEnemyPassableWall(g, p.col, p.row)) p = Moved(p, dir);
+Square WallCrossing(const Game& g, int dir, Square from, Square wall) {
+    Square p = wall;
+    while (InPlayfield(p) && IsEnemyPassableWall(g, p.col, p.row)) p = Step(p, dir);
     return IsFloor(g, p.col, p.row) || IsPlayerSquare(g, p.col, p.row) ? p : from;
 }
 
-void Wander(App& app, Pos at, std::string_view code) {
+void Wander(App& app, Square at, std::string_view code) {
     Game& g = app.game;
     if (!Chance(g, kWanderOneIn)) return;
     const int dir = g.rng.Random(8) + 1;
-    const Pos step = Moved(at, dir);
+    const Square step = Step(at, dir);
     if (!InPlayfield(step)) {
         // Over the edge: the room next door, by the square alone, takes the creature or not.
         if (PassToNeighbourRoom(app, at.col, at.row, code)) LeaveSquare(app, at, code);
         return;
     }
     if (!IsEnemyOpen(g, step.col, step.row)) return;
-    const Pos to =
+    const Square to =
         IsEnemyPassableWall(g, step.col, step.row) ? WallCrossing(g, dir, at, step) : step;
     if (to == at) return;
     LeaveSquare(app, at, code);
@@ -118,8 +118,8 @@ void Wander(App& app, Pos at, std::string_view code) {
 }
 
 void ChaseRule(App& app, int col, int row, std::string_view code) {
-    const Pos at{col, row};
-    const Pos to = ChaseStep(app.game, NearestTarget(app.game, at), at);
+    const Square at{col, row};
+    const Square to = ChaseStep(app.game, NearestTarget(app.game, at), at);
     if (to == at) return;
     LeaveSquare(app, at, code);
     Reach(app, to, code);

@@ -12,18 +12,18 @@ struct Game;
 
 // The nearest entry of the target list by column plus row distance (ties go to the later
 // entry); the square itself when the list is empty.
-Pos NearestTarget(const Game& g, Pos from);
+Square NearestTarget(const Game& g, Square from);
 
 // A chaser's one move toward `target`: the first strictly nearer enemy-open square of the 3 x 3
 // block, carried on through enemy-passable walls. `from` itself when nothing is nearer or the
 // way through a wall does not get out of it.
-Pos ChaseStep(const Game& g, Pos target, Pos from);
+Square ChaseStep(const Game& g, Square target, Square from);
 
 // Where a wanderer stepping from `from` in `dir` onto the enemy-passable wall `wall` ends: the
 // first square past the run of walls when it is floor or a player, otherwise `from`.
-Pos WallCrossing(const Game& g, int dir, Pos from, Pos wall);
+Square WallCrossing(const Game& g, int dir, Square from, Square wall);
 
 // The wander of a frog or random producer with snapshot code `code` at `at`.
-void Wander(App& app, Pos at, std::string_view code);
+void Wander(App& app, Square at, std::string_view code);
 
 }  // namespace murk

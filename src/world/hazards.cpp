@@ -41,14 +41,14 @@ int FamilyDir(std::string_view code, std::string_view first) {
 
 // Hurts the player on `at`; true when the player's tile still stands there afterwards. A hit
 // never covers a living player's tile: the board would show floor where the player stands.
-bool HitPlayer(App& app, Pos at) {
+bool HitPlayer(App& app, Square at) {
     Damage(app, kHazardDamage, LiveCode(app.game, at), true);
     return IsPlayerSquare(app.game, at.col, at.row);
 }
 
 // What a dart may fly onto and destroy: floor, a creature, a producer but its own kind, a star
 // or a player's bullet.
-bool DartCanEnter(const Game& g, Pos at) {
+bool DartCanEnter(const Game& g, Square at) {
     if (LiveCode(g, at) == kDartProducer) return false;
     return IsFloor(g, at.col, at.row) || IsHostileTile(g, at.col, at.row) ||
            IsBullet(g, at.col, at.row);
@@ -67,7 +67,7 @@ void Wrap(int& at, int& room, int last) {
 
 // A dart that flew off the playfield goes on in the next room (the diagonal one when it leaves
 // through a corner), on the facing square.
-void CrossIntoNextRoom(App& app, Pos off, std::string_view dart) {
+void CrossIntoNextRoom(App& app, Square off, std::string_view dart) {
     int roomCol = app.game.CurrentRoomCol, roomRow = app.game.CurrentRoomRow;
     Wrap(off.col, roomCol, kRoomCols);
     Wrap(off.row, roomRow, kRoomRows);
@@ -77,11 +77,11 @@ void CrossIntoNextRoom(App& app, Pos off, std::string_view dart) {
 }  // namespace
 
 void FireDartRule(App& app, int col, int row, std::string_view code) {
-    const Pos at{col, row};
+    const Square at{col, row};
     const int dir = FamilyDir(code, code::Fire1);
     if (dir == 0) return;
     LeaveSquare(app, at, code);
-    const Pos to = Moved(at, dir);
+    const Square to = Step(at, dir);
     if (IsPlayerSquare(app.game, to.col, to.row)) {
         if (!HitPlayer(app, to)) ArriveAt(app, to, code);  // the player fell: the dart flies on
     } else if (DartCanEnter(app.game, to)) {
@@ -93,15 +93,15 @@ void FireDartRule(App& app, int col, int row, std::string_view code) {
 
 void FireProducerRule(App& app, int col, int row, std::string_view) {
     Game& g = app.game;
-    const Pos at{col, row};
+    const Square at{col, row};
     if (!Chance(g, kFireOneIn, 0)) return;
     for (int i = 0; i < kFireTries; ++i) {
         const int r = g.rng.Random(8);
         const int dir = r == 0 ? 8 : r;
-        const Pos to = Moved(at, dir);
+        const Square to = Step(at, dir);
         const std::string dart = FamilyCode(code::Fire1, dir);
         // East to south-west only: never right behind a dart of the same way two squares on.
-        const bool trailing = dir >= 3 && dir <= 6 && LiveCode(g, Moved(at, dir, 2)) == dart;
+        const bool trailing = dir >= 3 && dir <= 6 && LiveCode(g, Step(at, dir, 2)) == dart;
         if (InPlayfield(to) && IsFloor(g, to.col, to.row) && !trailing) {
             ArriveAt(app, to, dart);
             return;
@@ -110,11 +110,11 @@ void FireProducerRule(App& app, int col, int row, std::string_view) {
 }
 
 void LaserFlashRule(App& app, int col, int row, std::string_view code) {
-    const Pos at{col, row};
+    const Square at{col, row};
     for (const LaserSet& set : kLaserSets) {
         const int dir = FamilyDir(code, set.firstProducer);
         if (dir == 0) continue;
-        const Pos to = Moved(at, dir);
+        const Square to = Step(at, dir);
         if (!InPlayfield(to)) return;  // a producer facing out of the room flashes at nothing
         if (IsPlayerSquare(app.game, to.col, to.row) && HitPlayer(app, to)) return;
         SetSquare(app, to.col, to.row, FamilyCode(set.firstBeam, dir));

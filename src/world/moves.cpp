@@ -7,23 +7,19 @@
 
 namespace murk {
 
-bool InPlayfield(Pos s) {
-    return s.col >= 1 && s.col <= kRoomCols && s.row >= 1 && s.row <= kRoomRows;
-}
-
 bool Chance(Game& g, int n, int hit) {
     return g.rng.Random(n) == hit;
 }
 
-std::string_view LiveCode(const Game& g, Pos s) {
+std::string_view LiveCode(const Game& g, Square s) {
     return g.RoomGrid.Cell(s.col, s.row);
 }
 
-void LeaveSquare(App& app, Pos s, std::string_view code) {
+void LeaveSquare(App& app, Square s, std::string_view code) {
     if (LiveCode(app.game, s) == code) SetSquare(app, s.col, s.row, code::Floor);
 }
 
-void ArriveAt(App& app, Pos s, std::string_view code) {
+void ArriveAt(App& app, Square s, std::string_view code) {
     SetSquare(app, s.col, s.row, code);
 }
 

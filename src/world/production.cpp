@@ -61,9 +61,9 @@ void ProducerRule(App& app, int col, int row, std::string_view code) {
 
 }  // namespace
 
-void SpawnBeside(App& app, Pos at, std::string_view code) {
+void SpawnBeside(App& app, Square at, std::string_view code) {
     for (int i = 0; i < kSpawnTries; ++i) {
-        const Pos p = Moved(at, app.game.rng.Random(8) + 1);
+        const Square p = Step(at, app.game.rng.Random(8) + 1);
         if (InPlayfield(p) && IsFloor(app.game, p.col, p.row)) {
             ArriveAt(app, p, code);
             return;
@@ -71,7 +71,7 @@ void SpawnBeside(App& app, Pos at, std::string_view code) {
     }
 }
 
-void Produce(App& app, Pos at, std::string_view producer) {
+void Produce(App& app, Square at, std::string_view producer) {
     const Production* p = ProductionOf(producer);
     if (!p || !Chance(app.game, p->oneIn)) return;
     const std::string_view product =
@@ -116,7 +116,7 @@ void BurnChainWallRule(App& app, int col, int row, std::string_view code) {
         if (moving != code) continue;
         LeaveSquare(app, {col, row}, moving);
         for (int dir : kBurnDirs) {
-            const Pos n = Moved({col, row}, dir);
+            const Square n = Step({col, row}, dir);
             if (app.game.BufferGrid.Cell(n.col, n.row) == stopped &&
                 LiveCode(app.game, n) == stopped)
                 SetSquare(app, n.col, n.row, moving);
