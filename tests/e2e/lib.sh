@@ -172,15 +172,18 @@ count_colour() {
     /usr/bin/convert "$1" -crop "$3" -depth 8 txt:- 2>/dev/null | grep -c "(${2})" || true
 }
 
-# Prints how many pixels of room square ($2,$3) in screenshot $1 differ from tile picture $4
-# (a 1024x768 screen: square (c,r) covers pixels 32c..32c+31, 32r..32r+31).
-square_diff() {
+# Prints how many pixels of the 32x32 picture at ($2,$3) in screenshot $1 (a 1024x768 screen)
+# differ from tile picture $4.
+picture_diff() {
     local bmps=(Objects/"$4"-*.bmp) bmp
     bmp=${bmps[0]}
     [ -f "$bmp" ] || { echo "no-picture-for-$4"; return; }
-    /usr/bin/convert "$1" -crop "32x32+$(($2 * 32))+$(($3 * 32))" +repage square.png
+    /usr/bin/convert "$1" -crop "32x32+$2+$3" +repage square.png
     /usr/bin/compare -metric AE square.png "$bmp" null: 2>&1 | awk '{print $1}'
 }
+
+# The same for room square ($2,$3): square (c,r) covers pixels 32c..32c+31, 32r..32r+31.
+square_diff() { picture_diff "$1" $(($2 * 32)) $(($3 * 32)) "$4"; }
 
 square_is() { [ "$(square_diff "$SHOT" "$1" "$2" "$3")" = "0" ]; }
 
@@ -203,4 +206,40 @@ wait_screen() {
         [ "$SECONDS" -ge "$deadline" ] && fail "after ${secs} s, not $* (see $SHOT)"
         sleep 0.2
     done
+}
+
+# Ends the scenario as skipped (run.sh reports it and does not count it as a failure).
+skip() {
+    echo "    $SCENARIO: SKIPPED: $*"
+    exit 77
+}
+
+# Prints the pixel-by-pixel difference count of screen rectangle $3 (WxH+X+Y) between
+# screenshots $1 and $2.
+area_diff() {
+    /usr/bin/convert "$1" -crop "$3" +repage a.png && /usr/bin/convert "$2" -crop "$3" +repage b.png &&
+        /usr/bin/compare -metric AE a.png b.png null: 2>&1 | awk '{print $1}'
+}
+
+areas_same() { [ "$(area_diff "$@")" = 0 ]; }
+
+# Prints a room row: edge wall, then $1 over floor, then edge wall at column 30.
+room_row() {
+    local inner="$1............................."
+    echo "X${inner:0:28}X"
+}
+
+# Compiles a one-room level into Levels/Level000.dat, so a new game starts in it. $1 is the
+# title, $2..$5 the players' start squares; the 17 rows between the edge walls come on stdin.
+# Skips the scenario when the build has no levelc.
+install_room() {
+    [ -x "${LEVELC:-}" ] || skip "no level compiler at ${LEVELC:-(not given)}"
+    {
+        printf 'title %s\nsize 1 1\nstart 1 1\nplayer1 %s %s\nplayer2 %s %s\nroom 1 1\n' "$@"
+        echo XXXXXXXXXXXXXXXXXXXXXXXXXXXXXX
+        cat
+        echo XXXXXXXXXXXXXXXXXXXXXXXXXXXXXX
+    } >room.lvl
+    "$LEVELC" room.lvl Levels/Level000.dat || fail "levelc rejected the scenario's room (room.lvl)"
+    note "Level000.dat is now the room in room.lvl"
 }

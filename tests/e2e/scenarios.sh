@@ -261,4 +261,77 @@ scenario_capture() {
     quit_from_menu
 }
 
+readonly TITLE_BLUE="40,90,255" FRAME="110,60,60" LIME="0,255,0"
+
+# Secondary windows are black from edge to edge, with a blue title at the top centre.
+window_with_title() {
+    [ "$(canvas_pixel "$SHOT" 20 20)" = "$BLACK" ] &&
+        [ "$(count_colour "$SHOT" "$TITLE_BLUE" "400x50+312+$1")" -gt 200 ]
+}
+
+# The high-score table: the rule under the column heads, and its last line (lime) filled in.
+scores_shown() {
+    window_with_title 30 && [ "$(canvas_pixel "$SHOT" 512 126)" = "$FRAME" ] &&
+        [ "$(count_colour "$SHOT" "$LIME" "760x32+132+614")" -gt 100 ]
+}
+
+scenario_scores() {
+    start_to_menu menu
+    key F11
+    wait_screen 5 scores scores_shown
+    key Print
+    expect_capture Capture000.bmp
+    key Escape
+    wait_screen 5 menu-after-scores menu_shown
+    quit_from_menu
+}
+
+# Page N's first tile picture (pages 2 to 4) sits at the left of its first line.
+readonly HELP_FIRST_TILES=(none none A32 A10 A30)
+
+help_page_shown() {
+    window_with_title 20 || return 1
+    [ "$1" = 1 ] || [ "$(picture_diff "$SHOT" 132 84 "${HELP_FIRST_TILES[$1]}")" = 0 ]
+}
+
+same_picture() { [ "$(/usr/bin/compare -metric AE "$1" "$2" null: 2>&1 | awk '{print $1}')" = 0 ]; }
+shows() { same_picture "$1" "$SHOT"; }
+
+scenario_help() {
+    start_to_menu menu
+    key F12
+    wait_screen 5 page-1 help_page_shown 1
+    local pages=("$SHOT") page other
+    for page in 2 3 4; do
+        key n
+        wait_screen 5 "page-$page" help_page_shown "$page"
+        pages+=("$SHOT")
+    done
+    for page in 0 1 2; do
+        for other in $(seq $((page + 1)) 3); do
+            same_picture "${pages[page]}" "${pages[other]}" &&
+                fail "help pages $((page + 1)) and $((other + 1)) look the same"
+        done
+    done
+    note "the four pages differ"
+    key n
+    wait_screen 5 page-1-again shows "${pages[0]}"
+    key Return
+    sleep 0.3
+    shot page-1-after-enter
+    shows "${pages[0]}" || fail "Enter changed the help window (see $SHOT)"
+    note "Enter leaves the help window as it was"
+
+    # The page left open is the one the next opening shows.
+    key n
+    wait_screen 5 page-2-again shows "${pages[1]}"
+    key Escape
+    wait_screen 5 menu-after-help menu_shown
+    key F12
+    wait_screen 5 page-2-reopened shows "${pages[1]}"
+    key Escape
+    wait_screen 5 menu-after-help-again menu_shown
+    quit_from_menu
+}
+
 "scenario_$SCENARIO"
