@@ -230,16 +230,20 @@ room_row() {
 }
 
 # Compiles a one-room level into Levels/Level000.dat, so a new game starts in it. $1 is the
-# title, $2..$5 the players' start squares; the 17 rows between the edge walls come on stdin.
-# Skips the scenario when the build has no levelc.
+# title, $2..$5 the players' start squares, then pairs of a row number (2..18) and that row's
+# squares from column 2 on; other rows are open floor inside the edge walls. Skips the
+# scenario when the build has no levelc.
 install_room() {
     [ -x "${LEVELC:-}" ] || skip "no level compiler at ${LEVELC:-(not given)}"
+    local rows=() r
+    printf 'title %s\nsize 1 1\nstart 1 1\nplayer1 %s %s\nplayer2 %s %s\nroom 1 1\n' "${@:1:5}" >room.lvl
+    shift 5
+    while [ $# -ge 2 ]; do rows[$1]=$2; shift 2; done
     {
-        printf 'title %s\nsize 1 1\nstart 1 1\nplayer1 %s %s\nplayer2 %s %s\nroom 1 1\n' "$@"
         echo XXXXXXXXXXXXXXXXXXXXXXXXXXXXXX
-        cat
+        for r in $(seq 2 18); do room_row "${rows[r]:-}"; done
         echo XXXXXXXXXXXXXXXXXXXXXXXXXXXXXX
-    } >room.lvl
+    } >>room.lvl
     "$LEVELC" room.lvl Levels/Level000.dat || fail "levelc rejected the scenario's room (room.lvl)"
     note "Level000.dat is now the room in room.lvl"
 }

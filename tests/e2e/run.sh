@@ -30,6 +30,7 @@ SCENARIOS=(
     "capture 1024x768 25"
     "scores 1024x768 25"
     "help 1024x768 30"
+    "walk 1024x768 30"
 )
 
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/murk-e2e.XXXXXX")

@@ -334,4 +334,28 @@ scenario_help() {
     quit_from_menu
 }
 
+readonly P1_POINTS_AREA="200x28+300+642"
+
+# Key $1 goes down and stays down while the player walks; release it with `xdotool keyup`.
+hold() { xdotool keydown "$1" 2>/dev/null; }
+
+gold_ahead() { square_is 4 9 A46 && square_is 6 9 A37; }
+gold_taken() { square_is 6 9 A00 && square_is 7 9 A46; }
+area_changed() { ! areas_same "$1" "$SHOT" "$2"; }
+
+# Player 1 stands two squares west of a gold sack, a wall one square beyond it.
+scenario_walk() {
+    install_room "Gold Ahead" 4 9 4 11 9 '..1.$.#' 11 '..2'
+    start_to_menu menu
+    key F2
+    wait_screen 10 before-walk gold_ahead
+    local before=$SHOT
+    hold Right
+    wait_screen 5 after-walk gold_taken
+    xdotool keyup Right
+    wait_screen 3 points-changed area_changed "$before" "$P1_POINTS_AREA"
+    abort_game abort-question
+    quit_from_menu
+}
+
 "scenario_$SCENARIO"
