@@ -31,6 +31,8 @@ SCENARIOS=(
     "scores 1024x768 25"
     "help 1024x768 30"
     "walk 1024x768 30"
+    "game_over 1024x768 30"
+    "game_over_name 1024x768 40"
 )
 
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/murk-e2e.XXXXXX")

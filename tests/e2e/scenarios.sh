@@ -334,7 +334,7 @@ scenario_help() {
     quit_from_menu
 }
 
-readonly P1_POINTS_AREA="200x28+300+642"
+readonly P1_POINTS_AREA="200x28+300+642" P1_STATUS_AREA="400x28+32+722"
 
 # Key $1 goes down and stays down while the player walks; release it with `xdotool keyup`.
 hold() { xdotool keydown "$1" 2>/dev/null; }
@@ -355,6 +355,121 @@ scenario_walk() {
     xdotool keyup Right
     wait_screen 3 points-changed area_changed "$before" "$P1_POINTS_AREA"
     abort_game abort-question
+    quit_from_menu
+}
+
+# Seconds since the epoch, with fractions.
+now() { date +%s.%N; }
+
+beside_death_field() { square_is 4 9 A46 && square_is 5 9 A30; }
+
+# Player 1 is gone from its square, the death field stays, and the status line has changed.
+player_1_died() { square_is 4 9 A00 && square_is 5 9 A30 && area_changed "$1" "$P1_STATUS_AREA"; }
+
+# Holds Right until player 1 has walked into the death field east of column 4, row 9;
+# then the table must come 3.1 s later (allowing for the screenshots' pace).
+walk_into_death_field() {
+    wait_screen 10 before-death beside_death_field
+    hold Right
+    wait_screen 5 dead player_1_died "$SHOT"
+    xdotool keyup Right
+    DIED_AT=$(now)
+}
+
+expect_table_after_game_over() {
+    wait_screen 8 "$1" scores_shown
+    local waited
+    waited=$(echo "$(now) - $DIED_AT" | bc)
+    note "table shown $waited s after the death was seen"
+    [ "$(echo "$waited >= 2.5 && $waited <= 4.5" | bc)" = 1 ] ||
+        fail "the table came $waited s after the death, not about 3.1 s"
+}
+
+# Player 1 stands west of a death field with nothing to pick up: a score of 0 earns no place.
+scenario_game_over() {
+    install_room "Death Ahead" 4 9 4 11 9 '..1!' 11 '..2'
+    cp HighScores.dat delivered-scores.dat
+    start_to_menu menu
+    key F2
+    walk_into_death_field
+    expect_table_after_game_over scores-after-game
+    cmp -s HighScores.dat delivered-scores.dat || fail "HighScores.dat changed: $(cat HighScores.dat)"
+    note "nothing asked, HighScores.dat as delivered"
+    key Escape
+    wait_screen 5 menu-after-scores menu_shown
+    quit_from_menu
+}
+
+# Prints the text of cell (column $2, row $3) of grid file $1: each cell is its length, a
+# space, the text and a space, so texts may hold spaces.
+table_cell() {
+    awk -v col="$2" -v row="$3" 'NR == row + 5 {
+        s = $0
+        for (c = 0; c <= col; c++) {
+            n = substr(s, 1, index(s, " ") - 1) + 0
+            text = substr(s, index(s, " ") + 1, n)
+            s = substr(s, index(s, " ") + n + 2)
+        }
+        print text; exit }' "$1"
+}
+
+player_1_at() { square_is "$1" "$2" A46; }
+
+name_dialog_shown() {
+    [ "$(canvas_pixel "$SHOT" 20 20)" = "$BLACK" ] &&
+        [ "$(canvas_pixel "$SHOT" 271 400)" = "$FRAME" ] &&
+        [ "$(count_colour "$SHOT" "$TITLE_BLUE" "400x44+312+213")" -gt 200 ]
+}
+
+# Line $1 (1 to 15) of the high-score table on the screen.
+table_line_area() { echo "760x32+132+$((138 + ($1 - 1) * 34))"; }
+
+# Player 1 walks over a row of gold sacks worth just more than the last shown place, into a
+# death field: the name dialog asks, and the typed name lands in the table and the file.
+scenario_game_over_name() {
+    local last sacks score place line name="Tess Tester"
+    last=$(table_cell HighScores.dat 3 15)
+    sacks=$((last / 100 + 1))
+    score=$((sacks * 100))
+    [ "$sacks" -le 25 ] || fail "the last place's $last points need more gold than a room row holds"
+    for place in $(seq 15); do
+        [ "$(table_cell HighScores.dat 3 "$place")" -lt "$score" ] && break
+    done
+    note "$sacks gold sacks, $score points, should take place $place"
+    install_room "Gold Then Death" 2 9 2 11 9 "$(printf '1%*s!' "$sacks" '' | tr ' ' '$')" 11 '2'
+
+    start_to_menu menu
+    key F11
+    wait_screen 5 scores-before scores_shown
+    local before=$SHOT
+    key Escape
+    wait_screen 5 menu-before-game menu_shown
+    key F2
+    wait_screen 10 before-gold player_1_at 2 9
+    hold Right
+    wait_screen 10 name-dialog name_dialog_shown
+    xdotool keyup Right
+    xdotool type --delay 60 "$name" 2>/dev/null
+    sleep 0.3
+    shot name-typed
+    key Return
+    wait_screen 8 scores-after-game scores_shown
+    sleep 0.5
+    shot scores-still-shown
+    scores_shown || fail "the high-score window went away after Enter in the name dialog (see $SHOT)"
+    for line in $(seq $((place - 1))); do
+        areas_same "$before" "$SHOT" "$(table_line_area "$line")" ||
+            fail "line $line of the table changed (see $before and $SHOT)"
+    done
+    areas_same "$before" "$SHOT" "$(table_line_area "$place")" &&
+        fail "line $place of the table still shows what it did before the game (see $SHOT)"
+    note "the table changed from line $place on"
+    [ "$(table_cell HighScores.dat 2 "$place")" = "$name" ] &&
+        [ "$(table_cell HighScores.dat 3 "$place")" = "$score" ] ||
+        fail "HighScores.dat's place $place holds: $(sed -n "$((place + 5))p" HighScores.dat)"
+    note "HighScores.dat holds $name with $score points in place $place"
+    key Escape
+    wait_screen 5 menu-after-scores menu_shown
     quit_from_menu
 }
 
