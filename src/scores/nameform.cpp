@@ -25,6 +25,7 @@ TNameForm::TNameForm(App& app) : Form(app.pf, kArea, style::kBlack), app_(app) {
                  style::kTitleBlue, Align::Center);
     p.Add<Label>(Rect{50, 160, 300, 30}, "Player Name:", style::kCaptionFont, style::kDarkRed);
     NameEdit = p.Add<Edit>(Rect{50, 196, 382, 44}, "Player 1", kNameFont);
+    NameEdit->SetFieldColour({0, 0, 0});
     // Enter closes the dialog on its key-up; the edit must neither take nor beep at it.
     NameEdit->onKeyDown = [](int key) { return key == vk::Enter; };
     p.Add<Label>(Rect{50, 246, 382, 20}, "Type your name, then press Enter.", style::kSmallFont,

@@ -153,23 +153,30 @@ void Edit::SetTextColour(Rgb c) {
     Repaint();
 }
 
+void Edit::SetFieldColour(Rgb c) {
+    fieldColour_ = c;
+    Repaint();
+}
+
 bool Edit::Focused() const { return form_ && form_->FocusedWidget() == this; }
 
 void Edit::Paint(Platform& pf) {
     const Rect r = ScreenRect();
     const bool focused = Focused();
     pf.FillRect(r.x, r.y, r.w, r.h, focused ? Rgb{255, 220, 120} : Rgb{160, 160, 160});
-    pf.FillRect(r.x + 2, r.y + 2, r.w - 4, r.h - 4, Rgb{255, 255, 255});
+    pf.FillRect(r.x + 2, r.y + 2, r.w - 4, r.h - 4, fieldColour_);
     const Rect inner{r.x + 6, r.y + 2, r.w - 12, r.h - 4};
     int tw = 0, th = 0;
     pf.TextSize(font_, text_, tw, th);
     if (focused && allSelected_ && !text_.empty())
         pf.FillRect(inner.x, inner.y + 2, std::min(tw, inner.w), inner.h - 4, Rgb{51, 153, 255});
+    const bool light = fieldColour_.r + fieldColour_.g + fieldColour_.b > 384;
+    const Rgb caret = light ? Rgb{0, 0, 0} : Rgb{255, 255, 255};
     const Rgb colour = focused && allSelected_ ? Rgb{255, 255, 255} : textColour_;
     DrawAligned(pf, font_, colour, inner, Align::Left, text_);
     if (focused && !readOnly_) {
         const int cx = inner.x + std::min(tw, inner.w - 2);
-        pf.FillRect(cx, inner.y + 3, 2, inner.h - 6, Rgb{0, 0, 0});
+        pf.FillRect(cx, inner.y + 3, 2, inner.h - 6, caret);
     }
 }
 

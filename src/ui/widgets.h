@@ -127,6 +127,7 @@ public:
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool e);
     void SetTextColour(Rgb c);
+    void SetFieldColour(Rgb c);  // the box behind the text (white unless set)
     bool Focused() const;
     bool CanFocus() const override { return enabled_ && visible_; }
     void Paint(Platform& pf) override;
@@ -144,6 +145,7 @@ private:
     std::string text_;
     Font font_;
     Rgb textColour_{0, 0, 0};
+    Rgb fieldColour_{255, 255, 255};
     int tag_ = 0;
     bool readOnly_ = false;
     bool enabled_ = true;
