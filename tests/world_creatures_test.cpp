@@ -55,6 +55,20 @@ TEST_F(Creatures, ChasersMoveOncePerScanTowardThePlayerAndAreSpentOnTheBite) {
     EXPECT_EQ(Count("A06"), 0);
 }
 
+// An abort answered while the scan lets messages through ends the game there: the rest of the
+// room does not move under the menu.
+TEST_F(Creatures, AnAbortDuringTheScanStopsTheRestOfIt) {
+    MoveP1(20, 10);
+    Put(5, 3, "A02");
+    Put(5, 15, "A02");
+    h.pf.QueueKeyDown(vk::Escape);  // delivered at the first row's pump
+    h.pf.QueueAnswer(true);
+    Scan();
+    EXPECT_TRUE(g().GameStopped);
+    EXPECT_EQ(At(5, 3), "A02");
+    EXPECT_EQ(At(5, 15), "A02");
+}
+
 TEST_F(Creatures, ChasersStayWithoutALivingPlayer) {
     RemoveP1();
     Put(10, 10, "A04");

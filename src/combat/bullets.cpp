@@ -27,12 +27,6 @@ const Gun& GunOf(const Player& p) {
     return kGuns[p.number == 2 ? 1 : 0];
 }
 
-// The step lets key and timer events through; an abort answered there ends the game, and
-// nothing may then be drawn over the menu.
-bool StillPlaying(const App& app) {
-    return !app.terminated && !app.game.GameStopped;
-}
-
 void Fire(App& app, Player& p) {
     // A dead or finished player is off the board; its key releases can still leave a direction
     // and fire held, but it has nothing to shoot from.
@@ -71,7 +65,7 @@ void Move(App& app, Player& p) {
 
 void PlayerBulletStep(App& app, Player& p) {
     ProcessMessages(app);
-    if (!StillPlaying(app)) return;
+    if (!GameRunning(app)) return;
     Fire(app, p);
     if (!p.bulletInFlight) return;
     if (!IsDirection(p.bulletDir)) {  // a record no firing wrote: the bullet cannot go anywhere
@@ -81,7 +75,7 @@ void PlayerBulletStep(App& app, Player& p) {
     if (p.bulletSteps > 0) Erase(app, p);
     ++p.bulletSteps;
     ProcessMessages(app);
-    if (!StillPlaying(app)) return;
+    if (!GameRunning(app)) return;
     Move(app, p);
 }
 

@@ -73,8 +73,7 @@ void StepOnePlayer(App& app, Player& p) {
     if (p.shieldTime == 1) p.status.clear();
     --p.shieldTime;
     ProcessMessages(app);
-    // An abort answered during the pump has ended the game: nothing more moves.
-    if (app.game.GameStopped || app.terminated) return;
+    if (!GameRunning(app)) return;
     if (p.heldDir != 0 && !p.fireHeld && !p.bombHeld)
         Walk(app, p);
     else if (p.bombHeld)

@@ -69,6 +69,10 @@ struct App {
 
 void SetTimerInterval(App& app, Timer& t, int ms);
 
+// A game is under way. The rules let messages through in the middle of their work; an abort
+// answered there ends the game, and nothing may then move or be drawn over the menu.
+inline bool GameRunning(const App& app) { return !app.terminated && !app.game.GameStopped; }
+
 // Delivers every pending event to its window and fires due timers. Safe to call from inside a
 // handler: each event is taken from the queue once, so nothing is lost or delivered twice.
 void ProcessMessages(App& app);

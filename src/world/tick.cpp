@@ -81,12 +81,13 @@ const DispatchRow* RowFor(std::string_view code, const WorldClocks& c) {
 
 void Scan(App& app) {
     Game& g = app.game;
-    for (int r = 1; r <= 19 && !app.terminated; ++r) {
+    for (int r = 1; r <= 19 && GameRunning(app); ++r) {
         ProcessMessages(app);
         if (r % 10 == 0) ProcessMessages(app);
         for (int c = 1; c <= 30; ++c) {
             const std::string code = g.BufferGrid.Cell(c, r);
             if (c % 5 == 0) ProcessMessages(app);
+            if (!GameRunning(app)) return;
             if (code == code::Floor || code == code::SolidWall) continue;
             if (const DispatchRow* row = RowFor(code, g.world.clocks)) row->rule(app, c, r, code);
         }
