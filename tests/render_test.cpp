@@ -98,55 +98,52 @@ TEST_F(RenderTest, SquareDrawingFailure) {
     EXPECT_TRUE(app().game.GameStopped);
 }
 
-// A game folder with real picture files, one of them possibly missing.
-void WriteObjects(const TempGameDir& dir, const std::string& missing) {
-    std::filesystem::create_directories(dir.Path() / "Objects");
-    std::vector<uint32_t> pixels(32 * 32, 0x203040);
-    const std::string bmp = EncodeBmp24(32, 32, pixels.data(), 32);
-    for (int i = 0; i < kTileCount; ++i)
-        if (TileFileName(i) != missing) const_cast<TempGameDir&>(dir).WriteFile("Objects/" + TileFileName(i), bmp);
-}
+// A game folder with real picture files, one of them possibly missing or damaged, and a
+// program about to start in it that reads them for real.
+struct RealObjects {
+    explicit RealObjects(const std::string& missing, const std::string& damaged = "") {
+        dir.WriteLevel(0);
+        std::vector<uint32_t> pixels(32 * 32, 0x203040);
+        const std::string bmp = EncodeBmp24(32, 32, pixels.data(), 32);
+        for (int i = 0; i < kTileCount; ++i) {
+            const std::string name = TileFileName(i);
+            if (name != missing) dir.WriteFile("Objects/" + name, name == damaged ? "BM not really" : bmp);
+        }
+        h.pf.SetFakeImages(false);
+    }
+    const TileStore& Tiles() const { return h.app->tiles; }
+    TempGameDir dir;
+    HeadlessApp h{dir};
+};
 
 TEST(TileStore, LoadsAllPicturesOrStopsAtTheFirstMissing) {
     {
-        TempGameDir dir;
-        dir.WriteLevel(0);
-        WriteObjects(dir, "");
-        HeadlessApp h(dir);
-        h.pf.SetFakeImages(false);
-        ASSERT_TRUE(h.Start());
-        for (ImageId id : h.app->tiles.images) EXPECT_NE(id, kNoImage);
-        EXPECT_NE(h.app->tiles.ForCode("A39"), h.app->tiles.ForCode("A32"));
-        EXPECT_EQ(h.app->tiles.ForCode("Zxy"), h.app->tiles.images[kSlideFieldIndex]);
+        RealObjects o("");
+        ASSERT_TRUE(o.h.Start());
+        for (ImageId id : o.Tiles().images) EXPECT_NE(id, kNoImage);
+        EXPECT_NE(o.Tiles().ForCode("A39"), o.Tiles().ForCode("A32"));
+        EXPECT_EQ(o.Tiles().ForCode("Zxy"), o.Tiles().images[kSlideFieldIndex]);
     }
     {
-        TempGameDir dir;
-        dir.WriteLevel(0);
-        WriteObjects(dir, "Z-SlideField.bmp");
-        HeadlessApp h(dir);
-        h.pf.SetFakeImages(false);
-        EXPECT_FALSE(h.Start());
-        EXPECT_TRUE(h.app->terminated);
-        for (int i = 0; i < kSlideFieldIndex; ++i) EXPECT_NE(h.app->tiles.images[i], kNoImage);
-        EXPECT_EQ(h.app->tiles.images[kSlideFieldIndex], kNoImage);
-        ASSERT_EQ(h.pf.Boxes().size(), 2u);
-        EXPECT_EQ(h.pf.Boxes()[0].kind, BoxKind::Exception);
-        EXPECT_NE(h.pf.Boxes()[0].text.find("Z-SlideField.bmp"), std::string::npos);
-        EXPECT_EQ(h.pf.Boxes()[1].text,
+        RealObjects o("Z-SlideField.bmp");
+        EXPECT_FALSE(o.h.Start());
+        EXPECT_TRUE(o.h.app->terminated);
+        for (int i = 0; i < kSlideFieldIndex; ++i) EXPECT_NE(o.Tiles().images[i], kNoImage);
+        EXPECT_EQ(o.Tiles().images[kSlideFieldIndex], kNoImage);
+        const auto& boxes = o.h.pf.Boxes();
+        ASSERT_EQ(boxes.size(), 2u);
+        EXPECT_EQ(boxes[0].kind, BoxKind::Exception);
+        EXPECT_NE(boxes[0].text.find("Z-SlideField.bmp"), std::string::npos);
+        EXPECT_EQ(boxes[1].text,
                   "Error loading objects. Please make sure the objects directory exists and "
                   "that it is in the same directory as this program.");
     }
     {
-        TempGameDir dir;  // a damaged picture counts as missing
-        dir.WriteLevel(0);
-        WriteObjects(dir, "");
-        dir.WriteFile("Objects/A10-HorseP.bmp", "BM not really a bitmap");
-        HeadlessApp h(dir);
-        h.pf.SetFakeImages(false);
-        EXPECT_FALSE(h.Start());
-        EXPECT_EQ(h.app->tiles.images[9], h.app->tiles.images[9]);
-        EXPECT_EQ(h.app->tiles.images[10], kNoImage);
-        EXPECT_EQ(h.app->tiles.images[11], kNoImage);
+        RealObjects o("", "A10-HorseP.bmp");  // a damaged picture counts as missing
+        EXPECT_FALSE(o.h.Start());
+        EXPECT_NE(o.Tiles().images[9], kNoImage);
+        EXPECT_EQ(o.Tiles().images[10], kNoImage);
+        EXPECT_EQ(o.Tiles().images[11], kNoImage);
     }
 }
 
