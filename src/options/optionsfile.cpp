@@ -4,13 +4,13 @@
 #include "level/safefile.h"
 #include "options/optionsform.h"
 #include "shell/app.h"
-#include "shell/startup.h"
 
 namespace murk {
 
 namespace {
 
-std::string OptionsPath(App& app) { return ProgramDirectory(app.pf.CurrentDirectory()) + kOptionsFile; }
+// Options.dat lies in the working directory, which is the program directory of start-up.
+std::string OptionsPath(const App& app) { return app.DirLbl + kOptionsFile; }
 
 }  // namespace
 

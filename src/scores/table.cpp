@@ -7,7 +7,6 @@
 #include "scores/nameform.h"
 #include "shell/app.h"
 #include "shell/mainform.h"
-#include "shell/startup.h"
 #include "ui/style.h"
 
 namespace murk {
@@ -38,7 +37,7 @@ constexpr Contender kContenders[] = {
 };
 
 std::string TablePath(App& app) {
-    return ProgramDirectory(app.pf.CurrentDirectory()) + kHighScoresFile;
+    return app.DirLbl + kHighScoresFile;
 }
 
 RowPump Pump(App& app) {
