@@ -158,7 +158,7 @@ TEST_F(GameLoopTest, TwoPlayerGameOverWaitsForBothDeaths) {
 TEST_F(GameLoopTest, EachPassWaitsTheGameSpeed) {
     Start(1, 0, "5");
     uint64_t before = h.pf.NowMs();
-    const int tick = game().world.clocks.tick;
+    const uint64_t tick = game().world.clocks.tick;
     RunPasses(10);
     EXPECT_EQ(h.pf.NowMs() - before, 50u);
     EXPECT_EQ(game().world.clocks.tick, tick + 10);
@@ -201,8 +201,8 @@ TEST_F(GameLoopTest, AFailureWhileStartingIsShownAndThePointerHidden) {
 TEST_F(GameLoopTest, AGameSpeedThatIsNotAnIntegerStopsTheLoopBeforeItsFirstPass) {
     app().externalLoop = false;  // the real loop, run inside the start command
     app().optionsForm->GameSpeedEdit->SetText("");
-    const int tick = game().world.clocks.tick;
-    const int panelCalls = game().panelCalls;
+    const uint64_t tick = game().world.clocks.tick;
+    const uint64_t panelCalls = game().panelCalls;
     h.pf.QueueKeyUp(vk::F2);
     ProcessMessages(app());
 

@@ -58,7 +58,7 @@ public:
 
     // One world tick on which every rule due each 16 ticks runs; the laser clocks are set so
     // that the laser sets stay dark unless `tick` says otherwise.
-    void Scan(int tick = 16, int laser = 2) {
+    void Scan(uint64_t tick = 16, uint64_t laser = 2) {
         g().world.clocks = {tick, laser, laser, laser};
         WorldTick(app());
     }

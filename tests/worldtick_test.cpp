@@ -26,7 +26,7 @@ int FirstTickWithRule(std::string_view code, int from = 1) {
 
 TEST(WorldSchedule, TheFirstScanIsOnTick16) {
     WorldClocks c;
-    for (int tick = 1; tick <= 15; ++tick, AdvanceClocks(c)) {
+    for (uint64_t tick = 1; tick <= 15; ++tick, AdvanceClocks(c)) {
         ASSERT_EQ(c.tick, tick);
         EXPECT_FALSE(AnyRuleDue(c)) << tick;
     }
@@ -97,17 +97,17 @@ TEST_F(WorldTickGameTest, ClocksCarryOverIntoTheNextGame) {
     StartGame(1);
     for (int i = 0; i < 40; ++i) RunPass(app(), 0);
     const WorldClocks before = game().world.clocks;
-    EXPECT_EQ(before.tick, 41);
-    EXPECT_EQ(before.laser2, 26);
-    EXPECT_EQ(before.laser3, 10);
-    EXPECT_EQ(before.laser4, 1);
+    EXPECT_EQ(before.tick, 41u);
+    EXPECT_EQ(before.laser2, 26u);
+    EXPECT_EQ(before.laser3, 10u);
+    EXPECT_EQ(before.laser4, 1u);
 
     ReturnToMenu(app());
     StartGame(1);
-    EXPECT_EQ(game().world.clocks.tick, 41);
+    EXPECT_EQ(game().world.clocks.tick, 41u);
     RunPass(app(), 0);
-    EXPECT_EQ(game().world.clocks.tick, 42);
-    EXPECT_EQ(game().world.clocks.laser3, 11);
+    EXPECT_EQ(game().world.clocks.tick, 42u);
+    EXPECT_EQ(game().world.clocks.laser3, 11u);
 }
 
 TEST_F(WorldTickGameTest, TargetsAreTheBoardsPlayersThenTheLivingRecords) {

@@ -63,9 +63,8 @@ void Move(App& app, Player& p) {
     p.bulletInFlight = false;
 }
 
-void PlayerBulletStep(App& app, Player& p) {
-    ProcessMessages(app);
-    if (!GameRunning(app)) return;
+void PlayerBulletStep(App& app, Player& p, Footing pass) {
+    if (!LetMessagesThrough(app, pass)) return;
     Fire(app, p);
     if (!p.bulletInFlight) return;
     if (!IsDirection(p.bulletDir)) {  // a record no firing wrote: the bullet cannot go anywhere
@@ -74,16 +73,15 @@ void PlayerBulletStep(App& app, Player& p) {
     }
     if (p.bulletSteps > 0) Erase(app, p);
     ++p.bulletSteps;
-    ProcessMessages(app);
-    if (!GameRunning(app)) return;
+    if (!LetMessagesThrough(app, pass)) return;
     Move(app, p);
 }
 
 }  // namespace
 
-void BulletStep(App& app) {
-    PlayerBulletStep(app, app.game.P1());
-    PlayerBulletStep(app, app.game.P2());
+void BulletStep(App& app, Footing pass) {
+    PlayerBulletStep(app, app.game.P1(), pass);
+    if (Stands(app, pass)) PlayerBulletStep(app, app.game.P2(), pass);
 }
 
 bool IsBullet(const Game& g, int col, int row) {

@@ -4,9 +4,11 @@
 namespace murk {
 
 struct App;
+struct Footing;
 struct Game;
 
-void BulletStep(App& app);
+// Lets messages through twice for each player; stops when `pass` no longer stands.
+void BulletStep(App& app, Footing pass);
 
 // The square holds a bullet of either player (A48..A63).
 bool IsBullet(const Game& g, int col, int row);

@@ -33,9 +33,17 @@ void CopyKeys(Player& p, const PlayerKeyEdits& k) {
 
 }  // namespace
 
+void StopGameTimers(App& app) {
+    SetTimerInterval(app, app.WarpTimer, 0);
+    SetTimerInterval(app, app.GameOverTimer, 0);
+    app.game.WarpArmed1 = false;
+    app.game.WarpArmed2 = false;
+}
+
 bool BeginGame(App& app) {
     Game& g = app.game;
     TMainForm& m = *app.mainForm;
+    StopGameTimers(app);
     try {
         if (LoadLevel(app, g.SelectedLevel) != 0 ||
             EnterRoom(app, g.StartRoomCol, g.StartRoomRow) != 0) {
@@ -163,6 +171,7 @@ void GameOverTimerTimer(App& app) {
 
 void ReturnToMenu(App& app) {
     Game& g = app.game;
+    StopGameTimers(app);
     g.GameStopped = true;
     g.PlayerCount = 0;
     g.Paused = false;

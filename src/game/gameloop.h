@@ -25,7 +25,10 @@ void RunPass(App& app, int delay);
 void WarpTimerTimer(App& app);
 void GameOverTimerTimer(App& app);
 void NextLevel(App& app);
+// Back to the menu: the game stops, and so do its warp and game-over timers.
 void ReturnToMenu(App& app);
+// A game's timers belong to it alone: stopped when it ends and before the next one starts.
+void StopGameTimers(App& app);
 
 // Integer value of a text as the game reads its labels and edits; throws Failure otherwise.
 int StrToInt(const std::string& text);

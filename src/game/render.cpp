@@ -33,9 +33,16 @@ ImageId ChooseImage(App& app, int col, int row) {
     return app.tiles.ForCode(g.RoomGrid.Cell(col, row));
 }
 
-void DrawAllSquares(App& app) {
-    for (int r = 1; r <= 19; ++r) {
+// Draws row by row, letting messages through before each. False when the game that was under
+// way ended at one of those pumps: the menu is showing, and no more rows go over it.
+bool DrawAllSquares(App& app) {
+    const bool inGame = GameRunning(app);
+    const auto pump = [&app, inGame] {
         ProcessMessages(app);
+        return !inGame || GameRunning(app);
+    };
+    for (int r = 1; r <= 19; ++r) {
+        if (!pump()) return false;
         for (int c = 1; c <= 30; ++c) {
             const ImageId image = ChooseImage(app, c, r);
             if (image == kNoImage) continue;  // an unknown code keeps what was shown there
@@ -43,7 +50,7 @@ void DrawAllSquares(App& app) {
             if (!app.pf.DrawImage(image, kSquarePx * c, kSquarePx * r, error)) throw Failure{error};
         }
     }
-    ProcessMessages(app);
+    return pump();
 }
 
 }  // namespace
@@ -59,7 +66,7 @@ bool DrawRoom(App& app) {
     try {
         do {
             app.roomRedrawPending = false;
-            DrawAllSquares(app);
+            if (!DrawAllSquares(app)) break;
         } while (app.roomRedrawPending && !app.terminated);
         app.drawingRoom = false;
         return true;

@@ -26,6 +26,7 @@ int CountLevels(App& app) {
 
 int LoadLevel(App& app, int level) {
     Game& g = app.game;
+    ++g.LevelSerial;
     for (int r = 1; r < g.LevelGrid.RowCount(); ++r)
         for (int c = 0; c < g.LevelGrid.ColCount(); ++c) g.LevelGrid.SetCell(c, r, "");
     g.LevelGrid.SetRowCount(2);

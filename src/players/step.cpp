@@ -69,11 +69,10 @@ void Walk(App& app, Player& p) {
     if (moved && Playing(p)) SetSquare(app, p.col, p.row, PlayerCode(p));
 }
 
-void StepOnePlayer(App& app, Player& p) {
+void StepOnePlayer(App& app, Player& p, Footing pass) {
     if (p.shieldTime == 1) p.status.clear();
     --p.shieldTime;
-    ProcessMessages(app);
-    if (!GameRunning(app)) return;
+    if (!LetMessagesThrough(app, pass)) return;
     if (p.heldDir != 0 && !p.fireHeld && !p.bombHeld)
         Walk(app, p);
     else if (p.bombHeld)
@@ -82,9 +81,9 @@ void StepOnePlayer(App& app, Player& p) {
 
 }  // namespace
 
-void PlayerStep(App& app) {
-    StepOnePlayer(app, app.game.P1());
-    StepOnePlayer(app, app.game.P2());
+void PlayerStep(App& app, Footing pass) {
+    StepOnePlayer(app, app.game.P1(), pass);
+    if (Stands(app, pass)) StepOnePlayer(app, app.game.P2(), pass);
 }
 
 bool IsPlayerPassable(const Game& g, int col, int row) {

@@ -4,9 +4,11 @@
 namespace murk {
 
 struct App;
+struct Footing;
 struct Game;
 
-void PlayerStep(App& app);
+// Lets messages through before each player; stops when `pass` no longer stands.
+void PlayerStep(App& app, Footing pass);
 
 // A square a player may step onto (floor, items, doors, fields, beams, young pig producers).
 bool IsPlayerPassable(const Game& g, int col, int row);

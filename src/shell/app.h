@@ -54,7 +54,7 @@ struct App {
     std::string DirLbl;  // program directory with a trailing '/'
     int SavedScreenWidth = 0, SavedScreenHeight = 0;
     bool ModeAccepted = false;
-    int PaintCount = 1;
+    uint64_t PaintCount = 1;
     bool drawingRoom = false;
     bool roomRedrawPending = false;
     std::optional<uint32_t> seed;  // fixed seed for game loops (tests, murk-sim)
@@ -76,6 +76,22 @@ inline bool GameRunning(const App& app) { return !app.terminated && !app.game.Ga
 // Delivers every pending event to its window and fires due timers. Safe to call from inside a
 // handler: each event is taken from the queue once, so nothing is lost or delivered twice.
 void ProcessMessages(App& app);
+
+// What a step of a pass stands on across a message pump: the game under way and the level it
+// began in. An abort, a game over or a warp at the pump pulls it away; the step must then leave
+// the room alone, for the room is now the menu's background or the next level's.
+struct Footing {
+    uint32_t levelSerial = 0;
+};
+inline Footing FootingNow(const App& app) { return {app.game.LevelSerial}; }
+inline bool Stands(const App& app, Footing f) {
+    return GameRunning(app) && app.game.LevelSerial == f.levelSerial;
+}
+// Lets messages through; true when the footing still stands.
+[[nodiscard]] inline bool LetMessagesThrough(App& app, Footing f) {
+    ProcessMessages(app);
+    return Stands(app, f);
+}
 
 // Shows a window over the others, or hides it (the window below is painted again).
 void ShowForm(App& app, Form& f);

@@ -89,6 +89,7 @@ public:
         if (cmd == "down" && ToInt(rest, n)) return pf_.QueueKeyDown(n), true;
         if (cmd == "up" && ToInt(rest, n)) return pf_.QueueKeyUp(n), true;
         if (cmd == "tick") return Tick(rest);
+        if (cmd == "drawcost" && ToInt(rest, n) && n >= 0) return pf_.SetDrawCost(n), true;
         if (cmd == "set") return Set(rest);
         if ((cmd == "p1" || cmd == "p2")) return SetField(cmd == "p1" ? 0 : 1, rest);
         if (cmd == "answer" && (rest == "yes" || rest == "no")) return pf_.QueueAnswer(rest == "yes"), true;

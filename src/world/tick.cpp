@@ -22,7 +22,7 @@ struct DispatchRow {
     std::array<std::string_view, 6> codes;  // single codes, or {first, last} of a run
     bool run;
     Clock clock;
-    int every;
+    uint64_t every;
     const char* name;
     SquareRule rule;
 };
@@ -49,7 +49,7 @@ constexpr std::array<DispatchRow, 19> kDispatch = {{
     {{"B12", "B19"}, true, Clock::Laser4, 64, "laser flash 4", LaserFlashRule},
 }};
 
-int ClockValue(const WorldClocks& c, Clock which) {
+uint64_t ClockValue(const WorldClocks& c, Clock which) {
     switch (which) {
         case Clock::Tick: return c.tick;
         case Clock::Laser2: return c.laser2;
@@ -79,15 +79,14 @@ const DispatchRow* RowFor(std::string_view code, const WorldClocks& c) {
     return nullptr;
 }
 
-void Scan(App& app) {
+void Scan(App& app, Footing pass) {
     Game& g = app.game;
-    for (int r = 1; r <= 19 && GameRunning(app); ++r) {
-        ProcessMessages(app);
-        if (r % 10 == 0) ProcessMessages(app);
+    for (int r = 1; r <= 19; ++r) {
+        if (!LetMessagesThrough(app, pass)) return;
+        if (r % 10 == 0 && !LetMessagesThrough(app, pass)) return;
         for (int c = 1; c <= 30; ++c) {
             const std::string code = g.BufferGrid.Cell(c, r);
-            if (c % 5 == 0) ProcessMessages(app);
-            if (!GameRunning(app)) return;
+            if (c % 5 == 0 && !LetMessagesThrough(app, pass)) return;
             if (code == code::Floor || code == code::SolidWall) continue;
             if (const DispatchRow* row = RowFor(code, g.world.clocks)) row->rule(app, c, r, code);
         }
@@ -131,12 +130,13 @@ void AdvanceClocks(WorldClocks& c) {
 
 void WorldTick(App& app) {
     Game& g = app.game;
-    if (g.world.clocks.tick % 4 == 0) PlayerStep(app);
-    BulletStep(app);
-    if (AnyRuleDue(g.world.clocks)) {
+    const Footing pass = FootingNow(app);
+    if (g.world.clocks.tick % 4 == 0) PlayerStep(app, pass);
+    if (Stands(app, pass)) BulletStep(app, pass);
+    if (Stands(app, pass) && AnyRuleDue(g.world.clocks)) {
         CopyRoomToBuffer(g);
         CollectTargets(g);
-        Scan(app);
+        Scan(app, pass);
     }
     AdvanceClocks(g.world.clocks);
 }

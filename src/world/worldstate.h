@@ -6,11 +6,13 @@
 
 namespace murk {
 
+// 64-bit counts: at a tick a millisecond they would run for half a billion years, so the
+// rules' phases (every 4th, 16th, 64th tick) hold for the life of any program.
 struct WorldClocks {
-    int tick = 1;  // never reset: periodic rules keep their phase from game to game
-    int laser2 = 1;
-    int laser3 = 1;
-    int laser4 = 1;
+    uint64_t tick = 1;  // never reset: periodic rules keep their phase from game to game
+    uint64_t laser2 = 1;
+    uint64_t laser3 = 1;
+    uint64_t laser4 = 1;
 };
 
 struct Target {

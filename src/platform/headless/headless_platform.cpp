@@ -96,6 +96,7 @@ bool HeadlessPlatform::DrawImage(ImageId id, int x, int y, std::string& error) {
         return false;
     }
     const Picture& p = pictures_[static_cast<size_t>(id)];
+    now_ += drawCostMs_;
     for (int py = 0; py < p.h; ++py)
         for (int px = 0; px < p.w; ++px) {
             const int cx = x + px, cy = y + py;

@@ -41,6 +41,9 @@ public:
     void SetFakeImages(bool on) { fakeImages_ = on; }
     void SetDisplay(int w, int h) { displayW_ = w, displayH_ = h; }
     void SetCurrentDirectory(std::string dir) { currentDir_ = std::move(dir); }
+    // From now on every picture drawn advances the virtual clock by `ms`, so timers can fall due
+    // at the message pumps inside a room draw, a scan or the bullet step.
+    void SetDrawCost(int ms) { drawCostMs_ = ms > 0 ? static_cast<uint64_t>(ms) : 0; }
     // Called with each box as it is shown (murk-sim prints them).
     std::function<void(const Box&)> onBox;
     std::function<void(const std::string& path)> onSoundPlay;
@@ -110,6 +113,7 @@ private:
     std::vector<std::string> sounds_;
     std::vector<std::string> played_;
     uint64_t now_ = 0;
+    uint64_t drawCostMs_ = 0;
     bool fakeImages_ = false;
     bool shown_ = false;
     int displayW_ = kCanvasWidth, displayH_ = kCanvasHeight;
