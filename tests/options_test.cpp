@@ -278,6 +278,15 @@ TEST_F(OptionsTest, GameSpeedEditKeepsAWholeNumber) {
     EXPECT_EQ(speed.Text(), "4");
 }
 
+TEST_F(OptionsTest, QuittingFromTheWindowWithTheSpeedDeletedSavesAUsableSpeed) {
+    auto h = Launch();
+    Focus(*h, &TOptionsForm::GameSpeedEdit);
+    Send(*h, {test::KeyDownEvent(vk::Back), {EventKind::Close, 0, 0, 0, 0, {}}});
+    ASSERT_TRUE(h->app->terminated);
+    std::string expected = kDefaultFile;
+    EXPECT_EQ(test::ReadFileText(OptionsFile()), expected.replace(0, 2, "4"));
+}
+
 TEST_F(OptionsTest, SoundEditTogglesOnClickAndEnterRelease) {
     auto h = Launch();
     TOptionsForm& o = *h->app->optionsForm;

@@ -250,6 +250,21 @@ TEST_F(ScoresTest, OnlyQualifyingPlayersAreAskedAndUnqueuedDialogsGiveTheDefault
     EXPECT_EQ(ReadBack().Cell(kNameCol, 1), "Player 1");
 }
 
+TEST_F(ScoresTest, ClosingTheProgramAtTheNameDialogKeepsEveryResult) {
+    WriteTable(SampleTable());
+    ASSERT_TRUE(StartFromMenu(2));
+    main().P1Panel.points->SetText("650");
+    main().P2Panel.points->SetText("640");
+    app().externalLoop = false;  // the real dialog, typed into once it waits
+    h.pf.QueueEventAt(h.pf.NowMs() + 1, {EventKind::Text, 0, 0, 0, 0, "Bo"});
+    h.pf.QueueEventAt(h.pf.NowMs() + 2, {EventKind::Close, 0, 0, 0, 0, {}});
+    GameOverTimerTimer(app());
+    ASSERT_TRUE(app().terminated);
+    const StringGrid saved = ReadBack();
+    EXPECT_EQ(saved.Cell(kNameCol, 4), "Bo");        // as typed
+    EXPECT_EQ(saved.Cell(kNameCol, 5), "Player 2");  // never asked: the default
+}
+
 TEST_F(ScoresTest, AResultThatPlacesNowhereStillRewritesTheFile) {
     StringGrid t = SampleTable();
     WriteTable(t, 7);

@@ -10,8 +10,11 @@ enum class FileReadResult { Read, CannotOpen, TooLarge };
 
 FileReadResult ReadWholeFile(const std::string& path, size_t maxBytes, std::string& out);
 
-// Writes `text` to a temporary file beside `path`, flushes it and renames it over `path`.
-// Returns false (and leaves `path` as it was) when any step fails.
+// Writes `text` to a uniquely named temporary file beside the file `path` names (following
+// symbolic links, so a link stays a link), with the old file's permissions and group, flushes it
+// to disk and renames it over the old file. Where the folder cannot take a new file but the
+// file itself is writable, the file is rewritten in place. Returns false when the text could not
+// be saved; a failed replace leaves the old file as it was.
 bool WriteFileAtomically(const std::string& path, const std::string& text);
 
 }  // namespace murk

@@ -49,6 +49,8 @@ void SaveOptions(App& app) {
             return;
         }
     }
+    // Quitting while the options window shows an unusable speed leaves it as the window would.
+    app.optionsForm->CheckSpeedOnExit();
     if (!WriteFileAtomically(path, FormatOptions(app.optionsForm->Values())))
         ShowError(app, "Option settings not saved. Please make sure the disk is not write protected.");
 }

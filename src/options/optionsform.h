@@ -39,13 +39,14 @@ public:
     static void KeyCapture(int key, Edit& edit);
     void ToggleSound();
     void LeaveOptions();
+    // The speed the window leaves behind: a speed that is not a whole number becomes 4.
+    void CheckSpeedOnExit();
 
 protected:
     bool FormKeyUp(int key) override;
 
 private:
     std::array<Edit*, 12> KeyEdits() const;
-    void CheckSpeedOnExit();
     App& app_;
 };
 

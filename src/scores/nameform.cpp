@@ -43,6 +43,7 @@ std::string TNameForm::AskName(const std::string& defaultText, Rgb colour) {
     // Focusing afresh selects the whole text, so the first key typed replaces the default.
     SetFocus(nullptr);
     SetFocus(NameEdit);
+    if (app_.terminated) return defaultText;
     if (app_.externalLoop) {
         if (!app_.scriptedNames.empty()) {
             NameEdit->SetText(app_.scriptedNames.front());

@@ -123,7 +123,9 @@ void SaveTable(App& app, StringGrid& table) {
 void InsertResults(App& app, StringGrid& table) {
     TMainForm& m = *app.mainForm;
     const int players = m.NumPlayersLbl->Text() == "2" ? 2 : 1;
-    for (int i = 0; i < players && !app.terminated; ++i) {
+    // A program closed while a name is asked still keeps every result: the name as typed, and
+    // for a player not yet asked the default name.
+    for (int i = 0; i < players; ++i) {
         const Contender& who = kContenders[i];
         const PlayerPanel& panel = m.*who.panel;
         const std::optional<long long> score = ParseTableNumber(panel.points->Text());
@@ -134,7 +136,7 @@ void InsertResults(App& app, StringGrid& table) {
         const std::string name = app.nameForm->AskName(who.defaultName, who.colour);
         InsertEntry(table, row, name, *score, panel.levelsPassed->Text());
     }
-    if (!app.terminated) SaveTable(app, table);
+    SaveTable(app, table);
 }
 
 }  // namespace murk
