@@ -1,8 +1,10 @@
 // High-score table: the ranking rule, HighScores.dat loading and saving with every failure
 // message, the F11 window and the results entered after a game.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <csignal>
 #include <filesystem>
 
 #include "game/gameloop.h"
@@ -320,12 +322,19 @@ TEST_F(ScoresTest, ReadOnlyFileIsOnlyReplacedWhenTheUserAgrees) {
 TEST_F(ScoresTest, AFailedSaveIsReportedAndLeavesTheOldFileWhole) {
     WriteTable(SampleTable());
     const std::string before = test::ReadFileText(File());
-    // The replacement is written beside the file first; a folder in its way makes that fail
-    // even for a user who may write anywhere.
-    std::filesystem::create_directory(dir.Path() / "HighScores.dat.tmp");
     scores().HScoresGrid = SampleTable();
     InsertEntry(scores().HScoresGrid, 1, "X", 5000, "1");
-    SaveTable(app(), scores().HScoresGrid);
+    {
+        // A full disk, as far as this process is concerned, even for a user who may write anywhere.
+        const rlimit small{16, 16};
+        rlimit saved{};
+        ::getrlimit(RLIMIT_FSIZE, &saved);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        SaveTable(app(), scores().HScoresGrid);
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+    }
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{kSaveError});
     EXPECT_EQ(test::ReadFileText(File()), before);
     EXPECT_EQ(scores().HScoresGrid.Cell(kNameCol, 1), "X");  // the window keeps the new entry
