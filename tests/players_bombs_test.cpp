@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "game/gameloop.h"
+#include "combat/impacts.h"
 #include "players/bombs.h"
 #include "players_fixture.h"
 
@@ -88,6 +89,39 @@ TEST_F(PlayersBombsTest, AnExplosionOnAHeldBombEndsOnlyThatHold) {
     EXPECT_EQ(P1().status, "");
     EXPECT_EQ(P2().status, "LIFE");
     EXPECT_EQ(At(5, 4), "A00");
+}
+
+TEST_F(PlayersBombsTest, AHeldBombShotGoesOffAsIfReleased) {
+    // Shot where it was laid: the holder dies, and its status no longer says it holds a bomb.
+    Lay();
+    P1().status = "BOMB";
+    Impact(app(), 3, 4, P2());
+    EXPECT_TRUE(P1().dead);
+    EXPECT_FALSE(P1().bombHeld);
+    EXPECT_EQ(P1().status, "");
+
+    // Shot over a death field: the field comes back, as when fire is released.
+    ReturnToMenu(app());
+    StartOn(1);
+    Put(4, 4, "A30");
+    Lay();
+    Steer(3);
+    Impact(app(), 4, 4, P2());
+    EXPECT_FALSE(P1().bombHeld);
+    EXPECT_EQ(At(4, 4), "A30");
+}
+
+TEST_F(PlayersBombsTest, ABombInAPlayersHandsBlocksThePartner) {
+    ReturnToMenu(app());
+    StartOn(2);
+    Lay();
+    Steer(3);  // player 1's bomb at (4, 4), player 2 at (5, 4)
+    P2().heldDir = 7;
+    Steps(2);
+    EXPECT_EQ(P2().col, 5);
+    EXPECT_EQ(P2().bombs, 0);
+    EXPECT_EQ(At(4, 4), "A41");
+    EXPECT_EQ(At(5, 4), "A47");
 }
 
 TEST_F(PlayersBombsTest, SteeredIntoAnAntItBlastsCreaturesButNotPigProducers) {

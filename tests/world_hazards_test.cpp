@@ -87,6 +87,14 @@ TEST_F(Hazards, ABeamBurnsWhatItStandsOnAndGoesOutOnItsSetsOwnClock) {
     EXPECT_EQ(At(11, 10), "A00");
 }
 
+TEST_F(Hazards, ABeamEarlierInTheScanDoesNotHaltABurningChain) {
+    Put(12, 10, "A22");  // set 1, facing east: its beam burns (13, 10)
+    Put(13, 10, "A33");
+    Put(13, 11, "A34");  // burns on north from the row after the beam's
+    Scan(64);
+    EXPECT_EQ(At(13, 10), "A34");
+}
+
 TEST_F(Hazards, ALaserSparesAPlayersTileAndFlashesAtNothingOutsideTheRoom) {
     Put(2, 4, "A22");  // facing the player at (3, 4)
     Put(5, 1, "A20");  // facing north, out of the room

@@ -175,7 +175,7 @@ void Impact(App& app, int col, int row, Player& shooter) {
             StartChain(app, col, row, kChain2);
             break;
         case Effect::Bomb:
-            Explosion(app, col, row, true);
+            ShootBomb(app, col, row);
             break;
         case Effect::Heart:
             HitHeart(app, col, row);

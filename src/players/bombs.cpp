@@ -1,6 +1,8 @@
 // Bombs: laying one from the item menu, steering it, setting it off, and the blast.
 #include "players/bombs.h"
 
+#include <array>
+
 #include "combat/impacts.h"
 #include "game/render.h"
 #include "players/board.h"
@@ -118,17 +120,27 @@ void BombStep(App& app, Player& p) {
 void FireBomb(App& app, Player& p) {
     const Square at = BombSpot(p);
     Explosion(app, at.col, at.row, true);
-    EndHold(p);
     if (IsField(p.underBomb)) SetSquare(app, at.col, at.row, p.underBomb);
+}
+
+void ShootBomb(App& app, int col, int row) {
+    for (Player& p : app.game.players)
+        if (p.bombHeld && BombSpot(p) == Square{col, row}) return FireBomb(app, p);
+    Explosion(app, col, row, true);
 }
 
 void Explosion(App& app, int col, int row, bool withSound) {
     const Square centre{col, row};
+    // Who holds this bomb, taken before the blast can kill the holder (a death drops the hold).
+    std::array<bool, 2> held{};
+    for (size_t i = 0; i < held.size(); ++i) {
+        const Player& p = app.game.players[i];
+        held[i] = p.bombHeld && BombSpot(p) == centre;
+    }
     if (withSound) PlaySound(app, "S11");
     ClearCentre(app, centre);
-    // A held bomb set off by a shot or another bomb ends its holder's hold.
-    for (Player& p : app.game.players)
-        if (p.bombHeld && BombSpot(p) == centre) EndHold(p);
+    for (size_t i = 0; i < held.size(); ++i)
+        if (held[i]) EndHold(app.game.players[i]);
     Blast(app, centre);
 }
 

@@ -8,7 +8,10 @@ struct Player;
 
 void LayBomb(App& app, Player& p);
 void BombStep(App& app, Player& p);
+// Releasing fire sets the held bomb off; a death or slide field it covered comes back.
 void FireBomb(App& app, Player& p);
+// A bullet hit a bomb: a held one goes off exactly as if its holder had released it.
+void ShootBomb(App& app, int col, int row);
 // The blast around (col, row); chained bombs explode without their own sound.
 void Explosion(App& app, int col, int row, bool withSound);
 

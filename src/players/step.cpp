@@ -90,6 +90,9 @@ bool IsPlayerPassable(const Game& g, int col, int row) {
     if (!InPlayfield({col, row})) return false;
     const std::string& c = g.RoomGrid.Cell(col, row);
     if (c.size() < 3) return false;
+    // A bomb in a player's hands is not there for the taking: it blocks like a wall.
+    for (const Player& p : g.players)
+        if (p.bombHeld && p.bombCol == col && p.bombRow == row) return false;
     return c[0] == 'Z' || std::ranges::find(kPassable, c) != kPassable.end() ||
            IsLaserBeam(g, col, row) || IsGrowingPigProducer(g, col, row);
 }

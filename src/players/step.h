@@ -10,7 +10,8 @@ struct Game;
 // Lets messages through before each player; stops when `pass` no longer stands.
 void PlayerStep(App& app, Footing pass);
 
-// A square a player may step onto (floor, items, doors, fields, beams, young pig producers).
+// A square a player may step onto (floor, items, doors, fields, beams, young pig producers),
+// but not a bomb that a player holds.
 bool IsPlayerPassable(const Game& g, int col, int row);
 
 }  // namespace murk

@@ -109,16 +109,15 @@ void StarRule(App& app, int col, int row, std::string_view) {
 }
 
 // The burn goes on from a square even when something took it over: the reaction is under way.
-// Neighbours are judged by the snapshot so the front advances one square per due tick, and by
-// the live room so a wall already gone (burnt by a beam) is not brought back.
+// Neighbours are judged by the snapshot alone, so the front advances one square per due tick
+// whatever else wrote on the live room earlier in the scan.
 void BurnChainWallRule(App& app, int col, int row, std::string_view code) {
     for (const auto& [moving, stopped] : kChainWalls) {
         if (moving != code) continue;
         LeaveSquare(app, {col, row}, moving);
         for (int dir : kBurnDirs) {
             const Square n = Step({col, row}, dir);
-            if (app.game.BufferGrid.Cell(n.col, n.row) == stopped &&
-                LiveCode(app.game, n) == stopped)
+            if (app.game.BufferGrid.Cell(n.col, n.row) == stopped)
                 SetSquare(app, n.col, n.row, moving);
         }
     }
