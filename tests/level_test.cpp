@@ -80,20 +80,35 @@ TEST(Levels, FailedLoadsReportAndLeaveTheGridReset) {
     dir.WriteLevel(0);
     dir.WriteFile("Levels/Level001.dat", "Version1.0 2 2");
     dir.WriteFile("Levels/Level002.dat", "version1.0 2 2 64 64 1 2 3 4 0 0 0 0 0 1 1 0 5 Title");
+    // Cells that read well under a header that puts a start outside its room or level.
+    test::LevelSpec bad;
+    bad.p1Col = 2147483647;
+    dir.WriteLevel(3, bad);
+    bad = {};
+    bad.p2Row = 20;
+    dir.WriteLevel(4, bad);
+    bad = {};
+    bad.startRoomCol = 2;
+    dir.WriteLevel(5, bad);
+    bad = {};
+    bad.startRoomRow = 0;
+    dir.WriteLevel(6, bad);
     HeadlessApp h(dir);
     ASSERT_TRUE(h.Start());
     Game& g = h.app->game;
     ASSERT_EQ(LoadLevel(*h.app, 0), 0);
     const std::string title = h.app->mainForm->LevelTitleLbl->Text();
+    constexpr const char* kDamaged =
+        "Error loading level. Please make sure the file exists and has not been corrupted.";
     const struct {
         int level;
         const char* message;
     } cases[] = {
         {1, "Invalid file format. File not opened."},
-        {2, "Error loading level. Please make sure the file exists and has not been corrupted."},
-        {9, "Error loading level. Please make sure the file exists and has not been corrupted."},
+        {2, kDamaged}, {3, kDamaged}, {4, kDamaged}, {5, kDamaged}, {6, kDamaged}, {9, kDamaged},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.level);
         h.pf.ClearBoxes();
         EXPECT_EQ(LoadLevel(*h.app, c.level), 1);
         ASSERT_EQ(h.pf.Boxes().size(), 1u);

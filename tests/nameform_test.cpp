@@ -19,7 +19,7 @@ protected:
 
     // Runs the real dialog (as in the game, not the scripted shortcut) over these events.
     std::string Ask(const std::string& defaultText, const std::vector<Event>& events,
-                    Rgb colour = style::kNameGreen) {
+                    Rgb colour = style::kGreen) {
         for (const Event& e : events) h.pf.QueueEvent(e);
         app().externalLoop = false;
         const std::string name = dialog().AskName(defaultText, colour);
@@ -33,7 +33,7 @@ protected:
 
 TEST_F(NameFormTest, ScriptedRunsTakeQueuedNamesInOrderThenTheDefault) {
     app().scriptedNames = {"Ada", ""};
-    EXPECT_EQ(dialog().AskName("Player 1", style::kNameGreen), "Ada");
+    EXPECT_EQ(dialog().AskName("Player 1", style::kGreen), "Ada");
     EXPECT_EQ(dialog().AskName("Player 2", style::kTeal), "");
     EXPECT_EQ(dialog().AskName("Player 2", style::kTeal), "Player 2");
     EXPECT_TRUE(app().scriptedNames.empty());
@@ -74,7 +74,7 @@ TEST_F(NameFormTest, OkClosesAndPrintScreenCapturesTheDialog) {
     const int x = area.x + ok.x + ok.w / 2, y = area.y + ok.y + ok.h / 2;
     h.pf.QueueEvent({EventKind::MouseDown, 0, 1, x, y, {}});
     h.pf.QueueEvent({EventKind::MouseUp, 0, 1, x, y, {}});
-    EXPECT_EQ(dialog().AskName("Player 1", style::kNameGreen), "Player 1");
+    EXPECT_EQ(dialog().AskName("Player 1", style::kGreen), "Player 1");
     app().externalLoop = true;
 
     const std::string bmp = test::ReadFileText(dir.Path() / "Capture000.bmp");

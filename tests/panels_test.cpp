@@ -39,6 +39,11 @@ TEST_F(PanelsTest, PanelsArePlacedAndReadTheirStartValuesBeforeTheFirstRefresh) 
     EXPECT_EQ(panel1().points->Text(), "0");
     EXPECT_EQ(panel1().status->Text(), "Status:");
 
+    // The named colours: player 1 green, player 2 teal, the title blue.
+    EXPECT_EQ(panel1().life->Colour(), (Rgb{0, 128, 0}));
+    EXPECT_EQ(panel2().status->Colour(), (Rgb{0, 128, 128}));
+    EXPECT_EQ(main().LevelTitleLbl->Colour(), (Rgb{0, 0, 255}));
+
     ReturnToMenu(app());
     StartGame(2);
     EXPECT_TRUE(panel2().box->Visible());

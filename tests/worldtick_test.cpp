@@ -37,6 +37,17 @@ TEST(WorldSchedule, TheFirstScanIsOnTick16) {
     EXPECT_TRUE(DueRuleFor("A20", c).empty());  // lasers flash every 64
 }
 
+TEST(WorldSchedule, ClocksKeepTheirPhasesPastAnyIntRange) {
+    const uint64_t far = uint64_t{1} << 40;  // a multiple of 64, as tick 0 would be
+    WorldClocks c{far - 1, far - 1, far - 1, far - 1};
+    AdvanceClocks(c);
+    EXPECT_EQ(c.tick, far);
+    EXPECT_EQ(DueRuleFor("A02", c), "chase");
+    EXPECT_EQ(DueRuleFor("A20", c), "laser flash 1");
+    AdvanceClocks(c);
+    EXPECT_FALSE(AnyRuleDue(c));
+}
+
 TEST(WorldSchedule, LaserSetsFlashFirstOn64_79_95_111AndGoOut16Later) {
     EXPECT_EQ(FirstTickWithRule(code::Laser1Producer1), 64);
     EXPECT_EQ(FirstTickWithRule(code::Laser2Producer1), 79);

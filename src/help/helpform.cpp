@@ -49,7 +49,7 @@ void THelpForm::BuildPage(int page) {
     MenuBox[k] = &p;
     p.SetVisible(page == 1);
     p.Add<Label>(Rect{0, 8, kPageRect.w, 44}, "HELP / ABOUT", style::kHeadingFont,
-                 style::kTitleBlue, Align::Center);
+                 style::kBlue, Align::Center);
     if (page == 1)
         BuildAbout(p);
     else
@@ -58,7 +58,7 @@ void THelpForm::BuildPage(int page) {
     ReturnImage[k] = p.Add<Image>(Rect{40, kButtonY, 300, kButtonH}, LoadPicture(Pf(), "button_return"));
     ReturnImage[k]->SetCaption("Return to Main Menu", style::kCaptionFont, style::kDarkRed);
     ReturnImage[k]->onClick = [this] { ReturnToMainMenu(); };
-    p.Add<Label>(Rect{346, kButtonY, 50, kButtonH}, "ESC", style::kKeyFont, style::kKeyBlue);
+    p.Add<Label>(Rect{346, kButtonY, 50, kButtonH}, "ESC", style::kKeyFont, style::kBlue);
 
     p.Add<Label>(Rect{kPageRect.w - 40 - 150 - 190, kButtonY, 180, kButtonH},
                  "Page " + std::to_string(page) + " of " + std::to_string(kHelpPages),
@@ -68,7 +68,7 @@ void THelpForm::BuildPage(int page) {
     NextImage[k]->SetCaption("Next", style::kCaptionFont, style::kDarkRed);
     NextImage[k]->onClick = [this] { NextPage(); };
     p.Add<Label>(Rect{kPageRect.w - 36, kButtonY, 30, kButtonH}, "N", style::kKeyFont,
-                 style::kKeyBlue);
+                 style::kBlue);
 }
 
 void THelpForm::BuildAbout(Panel& p) {

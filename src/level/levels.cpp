@@ -24,6 +24,20 @@ int CountLevels(App& app) {
     return n;
 }
 
+namespace {
+
+bool InRange(int v, int low, int high) { return v >= low && v <= high; }
+
+// The start room is one of the level's rooms and both start squares lie inside a room: a file
+// that says otherwise is damaged, however well its cells read.
+bool StartFitsLevel(const GridHeader& h, const StringGrid& level) {
+    return InRange(h[0], 1, kRoomCols) && InRange(h[1], 1, kRoomRows) &&
+           InRange(h[2], 1, kRoomCols) && InRange(h[3], 1, kRoomRows) &&
+           InRange(h[9], 1, level.ColCount() - 1) && InRange(h[10], 1, level.RowCount() - 1);
+}
+
+}  // namespace
+
 int LoadLevel(App& app, int level) {
     Game& g = app.game;
     ++g.LevelSerial;
@@ -32,8 +46,11 @@ int LoadLevel(App& app, int level) {
     g.LevelGrid.SetRowCount(2);
 
     GridHeader header{};
-    const GridReadResult result = ReadGridFile(LevelFileName(app.DirLbl, level), g.LevelGrid,
-                                               header, [&app] { ProcessMessages(app); });
+    StringGrid loaded = g.LevelGrid;
+    GridReadResult result = ReadGridFile(LevelFileName(app.DirLbl, level), loaded, header,
+                                         [&app] { ProcessMessages(app); });
+    if (result == GridReadResult::Read && !StartFitsLevel(header, loaded))
+        result = GridReadResult::Damaged;
     switch (result) {
         case GridReadResult::Read: break;
         case GridReadResult::WrongVersion:
@@ -46,6 +63,7 @@ int LoadLevel(App& app, int level) {
                       "corrupted.");
             return 1;
     }
+    g.LevelGrid = std::move(loaded);
     g.P1().startCol = header[0];
     g.P1().startRow = header[1];
     g.P2().startCol = header[2];

@@ -23,7 +23,7 @@ const char* const kKeyRows[6] = {"Up:", "Down:", "Left:", "Right:", "Fire:", "Me
 TOptionsForm::TOptionsForm(App& app)
     : Form(app.pf, {0, 0, kCanvasWidth, kCanvasHeight}, style::kMainBackground), app_(app) {
     Panel& p = *Root().Add<Panel>(kPanelRect, style::kBlack);
-    p.Add<Label>(Rect{0, 14, 760, 40}, "Options", kHeadingFont, style::kCaptionRed, Align::Center);
+    p.Add<Label>(Rect{0, 14, 760, 40}, "Options", kHeadingFont, style::kRed, Align::Center);
     p.Add<Label>(Rect{0, 58, 760, 20}, "Click a box, then press the key you want for it.",
                  style::kSmallFont, style::kSoftWhite, Align::Center);
 
@@ -41,10 +41,10 @@ TOptionsForm::TOptionsForm(App& app)
         }
     };
     const OptionValues defaults;
-    keyColumn(70, "Player 1", style::kPlayer1Green,
+    keyColumn(70, "Player 1", style::kGreen,
               {&P1UpEdit, &P1DownEdit, &P1LeftEdit, &P1RightEdit, &P1FireEdit, &P1MenuEdit},
               &defaults.keys[0]);
-    keyColumn(420, "Player 2", style::kPlayer2Teal,
+    keyColumn(420, "Player 2", style::kTeal,
               {&P2UpEdit, &P2DownEdit, &P2LeftEdit, &P2RightEdit, &P2FireEdit, &P2MenuEdit},
               &defaults.keys[6]);
 
@@ -69,7 +69,7 @@ TOptionsForm::TOptionsForm(App& app)
 
     ReturnImage = p.Add<Image>(Rect{230, 526, 300, 52});
     ReturnImage->SetPicture(LoadPicture(app.pf, "button_return"));
-    ReturnImage->SetCaption("Return to Main Menu", style::kCaptionFont, style::kCaptionRed);
+    ReturnImage->SetCaption("Return to Main Menu", style::kCaptionFont, style::kRed);
     ReturnImage->onClick = [this] { LeaveOptions(); };
 }
 

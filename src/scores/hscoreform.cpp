@@ -42,7 +42,7 @@ THScoreForm::THScoreForm(App& app)
     ScoresBox = Root().Add<Panel>(kPanelRect, style::kBlack);
     Panel& p = *ScoresBox;
     p.Add<Label>(Rect{0, 14, kPanelRect.w, 44}, "High Scores", style::kHeadingFont,
-                 style::kTitleBlue, Align::Center);
+                 style::kBlue, Align::Center);
     for (const Column* c : {&kRank, &kName, &kScore, &kLevels})
         p.Add<Label>(Rect{c->x, 74, c->w, 30}, c->heading, style::kCaptionFont, style::kTeal,
                      c->align);
@@ -62,9 +62,9 @@ THScoreForm::THScoreForm(App& app)
 
     ReturnImage = p.Add<Image>(Rect{250, 650, 300, 52});
     ReturnImage->SetPicture(LoadPicture(app.pf, "button_return"));
-    ReturnImage->SetCaption("Return to Main Menu", style::kCaptionFont, style::kCaptionRed);
+    ReturnImage->SetCaption("Return to Main Menu", style::kCaptionFont, style::kRed);
     ReturnImage->onClick = [this] { ReturnToMainMenu(); };
-    p.Add<Label>(Rect{556, 650, 60, 52}, "ESC", style::kKeyFont, style::kKeyBlue);
+    p.Add<Label>(Rect{556, 650, 60, 52}, "ESC", style::kKeyFont, style::kBlue);
 }
 
 void THScoreForm::ShowTable() {

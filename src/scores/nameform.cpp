@@ -20,9 +20,9 @@ constexpr int kFrameWidth = 2;
 TNameForm::TNameForm(App& app) : Form(app.pf, kArea, style::kBlack), app_(app) {
     Panel& p = Root();
     p.Add<Label>(Rect{0, 36, kWidth, 44}, "Congratulations!!!", style::kHeadingFont,
-                 style::kTitleBlue, Align::Center);
+                 style::kBlue, Align::Center);
     p.Add<Label>(Rect{0, 84, kWidth, 32}, "You have a high score.", style::kCaptionFont,
-                 style::kTitleBlue, Align::Center);
+                 style::kBlue, Align::Center);
     p.Add<Label>(Rect{50, 160, 300, 30}, "Player Name:", style::kCaptionFont, style::kDarkRed);
     NameEdit = p.Add<Edit>(Rect{50, 196, 382, 44}, "Player 1", kNameFont);
     NameEdit->SetFieldColour({0, 0, 0});

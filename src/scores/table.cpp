@@ -32,7 +32,7 @@ struct Contender {
     Rgb colour;
 };
 constexpr Contender kContenders[] = {
-    {&TMainForm::P1Panel, "Player 1", style::kNameGreen},
+    {&TMainForm::P1Panel, "Player 1", style::kGreen},
     {&TMainForm::P2Panel, "Player 2", style::kTeal},
 };
 

@@ -18,7 +18,7 @@ constexpr Rect kMenuRect{167, 134, 690, 500};
 constexpr int kWideW = 220, kNarrowW = 150, kButtonH = 52;
 
 Label* AddKeyName(Panel& menu, Rect r, const char* text) {
-    return menu.Add<Label>(r, text, style::kKeyFont, style::kKeyBlue);
+    return menu.Add<Label>(r, text, style::kKeyFont, style::kBlue);
 }
 
 }  // namespace
@@ -26,7 +26,7 @@ Label* AddKeyName(Panel& menu, Rect r, const char* text) {
 TMainForm::TMainForm(App& app)
     : Form(app.pf, {0, 0, kCanvasWidth, kCanvasHeight}, style::kMainBackground), app_(app) {
     LevelTitleLbl = Root().Add<Label>({0, 0, kCanvasWidth, 30}, "", style::kTitleFont,
-                                      style::kTitleBlue, Align::Center);
+                                      style::kBlue, Align::Center);
     LevelTitleLbl->SetVisible(false);
     BuildPanels();
     BuildMenu();
@@ -41,7 +41,7 @@ void TMainForm::BuildMenu() {
 
     auto button = [&](Image*& image, Rect r, const char* caption) {
         image = m.Add<Image>(r);
-        image->SetCaption(caption, style::kCaptionFont, style::kCaptionRed);
+        image->SetCaption(caption, style::kCaptionFont, style::kRed);
     };
     const int row1 = 178, row2 = 246, row3 = 314;
     button(RandomImage, {12, row1, kWideW, kButtonH}, "Random Level");
@@ -61,12 +61,12 @@ void TMainForm::BuildMenu() {
     button(LevelImage, {12, row3, kWideW, kButtonH}, "Level");
     LevelDownImage = m.Add<Image>({238, row3 + 11, 30, 30}, LoadPicture(Pf(), "arrow_down"));
     LevelLbl = m.Add<Label>(Rect{270, row3, 44, kButtonH}, "0", style::kNumberFont,
-                            style::kCaptionRed, Align::Center);
+                            style::kRed, Align::Center);
     LevelUpImage = m.Add<Image>({316, row3 + 11, 30, 30}, LoadPicture(Pf(), "arrow_up"));
     AddKeyName(m, {350, row3, 62, kButtonH}, "F5 / F6");
     button(PlayersImage, {416, row3, kWideW, kButtonH}, "Players");
     NumPlayersLbl = m.Add<Label>(Rect{638, row3, 26, kButtonH}, "1", style::kNumberFont,
-                                 style::kCaptionRed, Align::Center);
+                                 style::kRed, Align::Center);
     AddKeyName(m, {666, row3, 24, kButtonH}, "F7");
 
     m.Add<Label>(Rect{0, 420, 690, 22}, "Murk is made by the Murk team: code, pictures, sounds and levels.",
@@ -122,8 +122,8 @@ void TMainForm::BuildPanels() {
         p.levelsPassed = value({434, 54, 44, 27}, "0");
         p.status = value({0, 81, 480, 27}, "Status:");
     };
-    build(P1Panel, 32, "Player 1:", style::kPlayer1Green);
-    build(P2Panel, 512, "Player 2:", style::kPlayer2Teal);
+    build(P1Panel, 32, "Player 1:", style::kGreen);
+    build(P2Panel, 512, "Player 2:", style::kTeal);
 }
 
 void TMainForm::ShowPanels(bool twoPlayers) {

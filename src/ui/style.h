@@ -7,17 +7,14 @@ namespace murk::style {
 
 inline constexpr Rgb kMainBackground{64, 32, 32};
 inline constexpr Rgb kBlack{0, 0, 0};
-inline constexpr Rgb kCaptionRed{210, 0, 0};
-inline constexpr Rgb kKeyBlue{70, 130, 255};
-inline constexpr Rgb kTitleBlue{40, 90, 255};
-inline constexpr Rgb kPlayer1Green{0, 200, 0};
-inline constexpr Rgb kPlayer2Teal{0, 180, 180};
+// The named colours: titles and key names blue, captions red, player 1 green, player 2 teal.
+inline constexpr Rgb kBlue{0, 0, 255};
+inline constexpr Rgb kRed{255, 0, 0};
+inline constexpr Rgb kGreen{0, 128, 0};
+inline constexpr Rgb kTeal{0, 128, 128};
 inline constexpr Rgb kGrey{128, 128, 128};
 inline constexpr Rgb kSoftWhite{200, 200, 200};
 inline constexpr Rgb kDarkRed{224, 0, 0};      // button captions of the help and name windows
-inline constexpr Rgb kRed{255, 0, 0};
-inline constexpr Rgb kTeal{0, 128, 128};       // column heads, help lines, player 2's name
-inline constexpr Rgb kNameGreen{0, 128, 0};    // player 1's name in the name dialog
 inline constexpr Rgb kFrame{110, 60, 60};      // the thin frame around dialogs and panels
 
 inline constexpr Font kCaptionFont{FontFace::SansBold, 22};

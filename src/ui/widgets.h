@@ -82,6 +82,7 @@ public:
     Label(std::string text, Font font, Rgb colour, Align align = Align::Left)
         : text_(std::move(text)), font_(font), textColour_(colour), align_(align) {}
     const std::string& Text() const { return text_; }
+    Rgb Colour() const { return textColour_; }
     void SetText(std::string text);
     void SetColour(Rgb c);
     void SetBackground(Rgb c) {
