@@ -6,7 +6,7 @@ SCENARIO=$1
 # shellcheck source-path=SCRIPTDIR
 source "$(dirname "$0")/lib.sh"
 
-readonly BACKGROUND="64,32,32" BLACK="0,0,0" GREEN="0,200,0" TEAL="0,180,180"
+readonly BACKGROUND="64,32,32" BLACK="0,0,0" GREEN="0,128,0" TEAL="0,128,128"
 readonly DEFAULT_OPTIONS="20
 Up 38 Down 40 Left 37 Right 39 Ctrl 17 Shift 16 
 T 84 G 71 F 70 H 72 Z 90 A 65 
@@ -261,7 +261,7 @@ scenario_capture() {
     quit_from_menu
 }
 
-readonly TITLE_BLUE="40,90,255" FRAME="110,60,60" LIME="0,255,0"
+readonly TITLE_BLUE="0,0,255" FRAME="110,60,60" LIME="0,255,0"
 
 # Secondary windows are black from edge to edge, with a blue title at the top centre.
 window_with_title() {
