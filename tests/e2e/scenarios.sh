@@ -381,7 +381,9 @@ expect_table_after_game_over() {
     local waited
     waited=$(echo "$(now) - $DIED_AT" | bc)
     note "table shown $waited s after the death was seen"
-    [ "$(echo "$waited >= 2.5 && $waited <= 4.5" | bc)" = 1 ] ||
+    # The death is seen through screenshots, which lag on a loaded machine: the lower bound
+    # only tells a delay of about 3.1 s from none at all.
+    [ "$(echo "$waited >= 1.5 && $waited <= 4.5" | bc)" = 1 ] ||
         fail "the table came $waited s after the death, not about 3.1 s"
 }
 
