@@ -255,7 +255,8 @@ TEST(LevelCheck, FolderNumberingAndCoverage) {
     EXPECT_EQ(levels.size(), 3u);
     EXPECT_SAYS(lines, "notes.txt: not a level");
     EXPECT_SAYS(lines, "Level002.lvl is missing", "Level003.lvl and those after it are never");
-    EXPECT_EQ(lines.size(), 2u) << Joined(lines);
+    EXPECT_SAYS(lines, "Level001.lvl: the title 'First Steps' is Level000.lvl's too");
+    EXPECT_EQ(lines.size(), 4u) << Joined(lines);
 
     Source s(1, 1);
     s.extra = "legend N B12\nlegend n B13\n";

@@ -48,6 +48,7 @@ std::vector<std::string> CheckLevelFolder(const std::string& folder,
     // Sources when there are any; a game's Levels/ folder holds the compiled files.
     const auto& files = byExtension.count("lvl") ? byExtension["lvl"] : byExtension["dat"];
     if (files.empty()) problems.push_back(folder + ": holds no LevelNNN.lvl or .dat files");
+    std::map<std::string, std::string> titles;  // title -> the first level that has it
     int expected = 0;
     for (const auto& [number, path] : files) {
         if (number != expected) {
@@ -61,6 +62,10 @@ std::vector<std::string> CheckLevelFolder(const std::string& folder,
         ++expected;
         LevelFile level = ReadLevelFile(path.string());
         for (std::string& p : CheckLevel(level)) problems.push_back(std::move(p));
+        const std::string& title = level.grid.Cell(1, 0);
+        if (level.Ok() && !titles.emplace(title, level.name).second)
+            problems.push_back(level.name + ": the title '" + title + "' is " + titles[title] +
+                               "'s too; give each level its own");
         if (levels) levels->push_back(std::move(level));
     }
     return problems;
