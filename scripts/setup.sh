@@ -7,6 +7,7 @@ PACKAGES=(
   libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev libfontconfig-dev
   fonts-dejavu-core fonts-comic-neue
   lame sox
+  zlib1g-dev  # levelpic writes its level pictures as PNG through zlib
   xvfb xauth xdotool imagemagick x11-utils xfonts-base
 )
 

@@ -6,13 +6,11 @@
 #include <random>
 
 #include "level/stringgrid.h"
+#include "level/tiles.h"
 #include "players/player.h"
 #include "world/worldstate.h"
 
 namespace murk {
-
-inline constexpr int kRoomCols = 30;
-inline constexpr int kRoomRows = 19;
 
 // The game's one pseudo-random generator.
 class Rng {

@@ -6,11 +6,10 @@
 
 #include "level/gridfile.h"
 #include "level/stringgrid.h"
+#include "level/tiles.h"
 
 namespace murk {
 
-inline constexpr int kRoomCols = 30;
-inline constexpr int kRoomRows = 19;
 inline constexpr int kMaxLevelRooms = 20;  // rooms across and down, each
 inline constexpr int kMaxTitleLength = 40;
 

@@ -1,0 +1,74 @@
+// The validator's entry points: one level, a folder of levels.
+#include "levelcheck/levelcheck.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <regex>
+
+#include "levelcheck/checks.h"
+
+namespace murk {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> CheckLevel(const LevelFile& level) {
+    Report report(level.name);
+    if (!level.Ok()) {
+        for (const std::string& e : level.errors) report.Add({}, e);
+        return report.Take();
+    }
+    if (CheckShape(level, report)) {
+        CheckStartAndFinish(level, report);
+        CheckSlidesAndLasers(level, report);
+        CheckEdges(level, report);
+        CheckReach(level, report);
+    }
+    return report.Take();
+}
+
+std::vector<std::string> CheckLevelFolder(const std::string& folder,
+                                          std::vector<LevelFile>* levels) {
+    std::vector<std::string> problems;
+    std::error_code ec;
+    fs::directory_iterator it(folder, ec);
+    if (ec) return {folder + ": cannot be read as a folder"};
+    static const std::regex kName("Level([0-9]{3})\\.(lvl|dat)");
+    std::map<std::string, std::map<int, fs::path>> byExtension;
+    for (const fs::directory_entry& entry : it) {
+        const std::string name = entry.path().filename().string();
+        std::smatch m;
+        if (std::regex_match(name, m, kName))
+            byExtension[m[2]][std::stoi(m[1])] = entry.path();
+        else
+            problems.push_back((fs::path(folder) / name).string() +
+                               ": not a level; level files are named LevelNNN.lvl (or .dat)");
+    }
+    // Sources when there are any; a game's Levels/ folder holds the compiled files.
+    const auto& files = byExtension.count("lvl") ? byExtension["lvl"] : byExtension["dat"];
+    if (files.empty()) problems.push_back(folder + ": holds no LevelNNN.lvl or .dat files");
+    std::map<std::string, std::string> titles;  // title -> the first level that has it
+    int expected = 0;
+    for (const auto& [number, path] : files) {
+        if (number != expected) {
+            char name[32];
+            std::snprintf(name, sizeof name, "Level%03d", expected);
+            problems.push_back((fs::path(folder) / name).string() + path.extension().string() +
+                               " is missing; the game stops counting levels at the first gap, so " +
+                               path.filename().string() + " and those after it are never played");
+            expected = number;
+        }
+        ++expected;
+        LevelFile level = ReadLevelFile(path.string());
+        for (std::string& p : CheckLevel(level)) problems.push_back(std::move(p));
+        const std::string& title = level.grid.Cell(1, 0);
+        if (level.Ok() && !titles.emplace(title, level.name).second)
+            problems.push_back(level.name + ": the title '" + title + "' is " + titles[title] +
+                               "'s too; give each level its own");
+        if (levels) levels->push_back(std::move(level));
+    }
+    return problems;
+}
+
+}  // namespace murk
