@@ -1,0 +1,434 @@
+// The route tool's player: one decision per player step, checked ahead in a scratch simulator.
+#include "router.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <string_view>
+
+#include "game/state.h"
+#include "heldkeys.h"
+#include "level/tiles.h"
+#include "pathfind.h"
+#include "shell/app.h"
+#include "sim/sim.h"
+#include "sim/simulator.h"
+
+namespace murk::route {
+
+namespace {
+
+constexpr int kStallSteps = 200;  // player steps without getting nearer before giving up
+constexpr int kNoWaySteps = 100;  // player steps without any way before giving up
+constexpr int kShootOnSightRange = 8;
+constexpr int kShootRunLimit = 40;  // then only creatures about to bite are shot on sight
+constexpr int kWarpTicks = 250;
+constexpr int kDeath = 1000;  // a probe's loss when the player dies
+
+DirKeys DirKeysOf(const Player& p) {
+    return {p.upKey, p.downKey, p.leftKey, p.rightKey};
+}
+
+std::string Header(const RouteSetup& s, int speed) {
+    return "players " + std::to_string(s.players) + "\nlevel " + std::to_string(s.level) +
+           "\nseed " + std::to_string(s.seed) + "\nspeed " + std::to_string(speed) +
+           "\nsound off\nstart\n";
+}
+
+bool RunLines(Simulator& sim, const std::string& text) {
+    std::istringstream in(text);
+    std::string line;
+    while (std::getline(in, line))
+        if (!sim.Run(line)) return false;
+    return true;
+}
+
+// The level sources' characters, for pictures in reports.
+char PictureChar(const std::string& c) {
+    static const std::array<std::pair<std::string_view, char>, 40> kChars = {{
+        {"A00", '.'}, {"A32", '#'}, {"A39", 'X'}, {"A33", '='}, {"A34", '='}, {"B29", '~'},
+        {"B30", '~'}, {"A36", '%'}, {"A35", ':'}, {"A40", '|'}, {"A37", '$'}, {"A38", '+'},
+        {"A29", 'k'}, {"A28", 'D'}, {"A41", 'b'}, {"A43", 's'}, {"A42", '&'}, {"A30", '!'},
+        {"A46", '1'}, {"A47", '2'}, {"A45", 'F'}, {"A01", 'A'}, {"A02", 'a'}, {"A03", 'V'},
+        {"A04", 'v'}, {"A05", 'C'}, {"A06", 'c'}, {"A07", 'g'}, {"A08", 'R'}, {"A09", 'r'},
+        {"A10", 'H'}, {"A11", 'h'}, {"A16", 'P'}, {"A17", 'p'}, {"A18", '?'}, {"A19", '^'},
+        {"B28", '>'}, {"A31", '*'}, {"A44", '.'}, {"A12", 'u'},
+    }};
+    if (!c.empty() && c[0] == 'Z') return 'z';
+    for (const auto& [code, ch] : kChars)
+        if (code == c) return ch;
+    const int i = TileIndex(c);
+    if (i >= 13 && i <= 15) return 'u';
+    if (i >= 48 && i <= 63) return 'o';  // bullets
+    if (i >= 64 && i <= 71) return 'd';  // fire darts
+    for (int first : {20, 80, 96, 112})
+        if (i >= first && i < first + 8) return 'L';  // laser producers
+    return '-';                                       // laser beams and anything else
+}
+
+}  // namespace
+
+// ---- Driver ----
+
+const Game& Driver::game() const {
+    return sim_.app().game;
+}
+
+bool Driver::Send(const std::string& line) {
+    if (!sim_.Run(line)) return false;
+    if (script_) script_->push_back(line);
+    return true;
+}
+
+void Driver::Key(bool press, int key) {
+    Send((press ? "down " : "up ") + std::to_string(key));
+    if (press)
+        down_.insert(key);
+    else
+        down_.erase(key);
+}
+
+void Driver::Ticks(int n) {
+    if (n <= 0) return;
+    sim_.Run("tick " + std::to_string(n));
+    pendingDir_ = {-1, -1};
+    if (!script_) return;
+    // Runs of passes are written as one line: "tick 4" + "tick 4" is "tick 8".
+    std::string& last = script_->empty() ? script_->emplace_back() : script_->back();
+    if (last.rfind("tick ", 0) == 0)
+        last = "tick " + std::to_string(std::stoi(last.substr(5)) + n);
+    else
+        script_->push_back("tick " + std::to_string(n));
+}
+
+void Driver::Hold(int index, Action a) {
+    const Player& p = game().players[static_cast<size_t>(index)];
+    const bool fireDown = down_.count(p.fireKey) != 0;
+    if (a.fire && !fireDown) Key(true, p.fireKey);
+    if (!a.fire && fireDown) Key(false, p.fireKey);
+    // Keys sent since the last pass are not delivered yet: start from where they will leave it.
+    int& dir = pendingDir_[static_cast<size_t>(index)];
+    for (const KeyEvent& e : KeysToHold(dir >= 0 ? dir : p.heldDir, down_, a.dir, DirKeysOf(p)))
+        Key(e.down, e.key);
+    dir = a.dir;
+}
+
+void Driver::ToNextStep() {
+    const int tick = game().world.clocks.tick;
+    Ticks((4 - tick % 4) % 4);
+}
+
+// ---- Router ----
+
+Router::Router(const RouteSetup& setup, std::ostream& report)
+    : setup_(setup),
+      report_(report),
+      mainSim_(std::make_unique<Simulator>(mainOut_)),
+      scratchSim_(std::make_unique<Simulator>(scratchOut_)) {
+    main_ = std::make_unique<Driver>(*mainSim_, &script_);
+}
+
+Router::~Router() = default;
+
+const Game& Router::game() const {
+    return mainSim_->app().game;
+}
+const Player& Router::driven() const {
+    return game().players[static_cast<size_t>(drivenIndex_)];
+}
+Spot Router::Here() const {
+    const Game& g = game();
+    return LevelMap::ToSpot(g.CurrentRoomCol, g.CurrentRoomRow, {driven().col, driven().row});
+}
+
+std::string Router::Script() const {
+    std::string text;
+    for (const std::string& line : script_) text += line + '\n';
+    return text;
+}
+
+void Router::Note(const std::string& what) {
+    script_.push_back("# " + what);
+}
+
+bool Router::Fail(const std::string& why) {
+    const Game& g = game();
+    const Player& p = driven();
+    report_ << "levelroute: ";
+    if (step_) report_ << "line " << step_->line << " (" << step_->text << "): ";
+    report_ << why << "\n  tick " << g.world.clocks.tick << ", room " << g.CurrentRoomCol << ','
+            << g.CurrentRoomRow << ", player " << (drivenIndex_ + 1) << " at " << p.col << ','
+            << p.row << ", life " << p.life << ", keys " << p.keys << ", kits " << p.kits
+            << ", bombs " << p.bombs << (p.dead ? ", dead" : "") << '\n'
+            << RoomPicture(g);
+    Note("the route failed here: " + why);
+    return false;
+}
+
+bool Router::Play(const Route& route) {
+    const std::string levelName = [&] {
+        std::string n = std::to_string(setup_.level);
+        return "Level" + std::string(n.size() < 3 ? 3 - n.size() : 0, '0') + n;
+    }();
+    for (size_t i = 0; i < route.about.size(); ++i)
+        script_.push_back("# " + (i == 0 ? levelName + ": " : std::string()) + route.about[i]);
+    if (route.about.empty()) script_.push_back("# " + levelName + ": written by levelroute");
+    if (!mainSim_->Start() || !scratchSim_->Start()) return Fail("no levels in this folder");
+    std::istringstream header(Header(setup_, 20));
+    for (std::string line; std::getline(header, line);)
+        if (!main_->Send(line)) return Fail("the simulator refused '" + line + "'");
+    RunLines(*scratchSim_, Header(setup_, 0));
+    if (game().GameStopped) return Fail("the game did not start (" + mainOut_.str() + ")");
+    main_->ToNextStep();
+    for (const RouteStep& step : route.steps) {
+        step_ = &step;
+        Note(step.text);
+        if (!RunStep(step)) return false;
+        if (game().players[0].finished || (setup_.players == 2 && game().players[1].finished))
+            break;
+    }
+    const bool done =
+        game().players[0].finished || (setup_.players == 2 && game().players[1].finished);
+    if (!done) return Fail("the route ends before the finish");
+    step_ = nullptr;
+    main_->Hold(drivenIndex_, {});
+    main_->Ticks(kWarpTicks);
+    main_->Send("dump");
+    if (game().players[0].levelsPassed < 1)
+        return Fail("no warp to the next level after the finish");
+    std::string output;
+    if (!ScriptFinishes(Script(), output)) return Fail("the replayed script does not finish");
+    return true;
+}
+
+bool Router::RunStep(const RouteStep& step) {
+    const std::vector<int>& a = step.args;
+    const std::string& v = step.verb;
+    if (v == "goto" || v == "finish") {
+        std::vector<Spot> goals;
+        if (v == "finish") {
+            goals = LevelMap(game()).Find("A45");
+            if (goals.empty()) return Fail("the level has no finish");
+        } else if (a.size() == 2) {
+            goals.push_back(
+                LevelMap::ToSpot(game().CurrentRoomCol, game().CurrentRoomRow, {a[0], a[1]}));
+        } else {
+            goals.push_back(LevelMap::ToSpot(a[0], a[1], {a[2], a[3]}));
+        }
+        return Go(goals, v == "finish") != Outcome::Failed;
+    }
+    if (v == "wait") {
+        main_->Hold(drivenIndex_, {});
+        main_->Ticks(a[0]);
+        main_->ToNextStep();
+        return !driven().dead || Fail("player died while waiting");
+    }
+    if (v == "shoot") {
+        main_->Hold(drivenIndex_, {a[0], true});
+        main_->Ticks(a.size() > 1 ? a[1] : 16);
+        main_->Hold(drivenIndex_, {});
+        main_->ToNextStep();
+        return !driven().dead || Fail("player died while shooting");
+    }
+    if (v == "kit") return UseKit();
+    if (v == "bomb") return Bomb(a);
+    if (v == "player") {
+        if (setup_.players != 2) return Fail("'player' needs a two-player game (-p 2)");
+        main_->Hold(drivenIndex_, {});
+        drivenIndex_ = a[0] - 1;
+        return true;
+    }
+    if (v == "down" || v == "up") {
+        main_->Key(v == "down", a[0]);
+        return true;
+    }
+    if (v == "tick") {
+        main_->Ticks(a[0]);
+        main_->ToNextStep();
+        return true;
+    }
+    return Fail("unknown verb");
+}
+
+Router::Outcome Router::Go(const std::vector<Spot>& goals, bool toFinish) {
+    int best = INT_MAX, stall = 0, noWay = 0;
+    shootRun_ = 0;
+    for (;;) {
+        const Player& p = driven();
+        if (p.finished) return Outcome::Finished;
+        if (p.dead)
+            return Fail("player " + std::to_string(drivenIndex_ + 1) + " died"), Outcome::Failed;
+        const Spot here = Here();
+        if (!toFinish && std::ranges::find(goals, here) != goals.end()) {
+            main_->Hold(drivenIndex_, {});
+            return Outcome::Reached;
+        }
+        if (p.life <= setup_.kitLife && p.kits > 0 && p.life < 90) {
+            if (!UseKit()) return Outcome::Failed;
+            continue;
+        }
+        const LevelMap map(game());
+        int cost = 0;
+        bool noPath = false;
+        const Action a = Decide(map, here, goals, cost, noPath);
+        if (noPath) {
+            if (++noWay > kNoWaySteps) return Fail("no way to the goal"), Outcome::Failed;
+        } else if (cost < best) {
+            best = cost, stall = 0, shootRun_ = 0;
+        } else if (++stall > kStallSteps) {
+            return Fail("stuck: no nearer to the goal for " + std::to_string(kStallSteps) +
+                        " player steps"),
+                   Outcome::Failed;
+        }
+        main_->Hold(drivenIndex_, a);
+        main_->Ticks(4);
+    }
+}
+
+Action Router::Decide(const LevelMap& map, Spot here, const std::vector<Spot>& goals, int& pathCost,
+                      bool& noPath) {
+    const Game& g = game();
+    const PathResult path = FindPath(map, here, goals, driven().keys);
+    noPath = !path.found;
+    pathCost = path.cost;
+
+    // Candidates in order of preference, each with the steps a probe plays after it.
+    struct Candidate {
+        std::vector<Action> actions;
+    };
+    std::vector<Candidate> preferred, fallback;
+
+    // A creature or producer in a straight line over floor: shoot it before it comes closer.
+    int threatDir = 0, threatDist = INT_MAX;
+    const Player& p = driven();
+    for (int d = 1; d <= 8; ++d) {
+        Square s{p.col, p.row};
+        for (int n = 1; n <= kShootOnSightRange; ++n) {
+            s = Step(s, d);
+            const std::string& c = g.RoomGrid.Cell(s.col, s.row);
+            if (!InPlayfield(s) || c != "A00") {
+                const int limit = shootRun_ > kShootRunLimit ? 2 : kShootOnSightRange;
+                if (InPlayfield(s) && ShootOnSight(c) && n < threatDist && n <= limit)
+                    threatDir = d, threatDist = n;
+                break;
+            }
+        }
+    }
+    if (threatDir) preferred.push_back({{{threatDir, true}}});
+    if (path.found && !path.moves.empty()) {
+        Candidate c;
+        for (const Move& m : path.moves) {
+            c.actions.push_back({m.dir, m.shoot});
+            if (m.shoot || c.actions.size() == 3) break;
+        }
+        preferred.push_back(c);
+    }
+    fallback.push_back({{{0, false}}});
+    for (int d = 1; d <= 8; ++d) {
+        const Square s = Step({p.col, p.row}, d);
+        if (InPlayfield(s) && HowToPass(g.RoomGrid.Cell(s.col, s.row)).way == Way::Walk)
+            fallback.push_back({{{d, false}}});
+    }
+
+    constexpr int kTail = 12;
+    int bestLoss = INT_MAX;
+    Action best{};
+    for (const Candidate& c : preferred) {
+        const int loss = Probe(c.actions, kTail);
+        if (loss == 0) {
+            if (c.actions.front().fire && c.actions.front().dir == threatDir) ++shootRun_;
+            return c.actions.front();
+        }
+        if (loss < bestLoss) bestLoss = loss, best = c.actions.front();
+    }
+    for (const Candidate& c : fallback) {
+        const int loss = Probe(c.actions, kTail);
+        if (loss == 0) return c.actions.front();
+        if (loss < bestLoss) bestLoss = loss, best = c.actions.front();
+    }
+    return best;
+}
+
+int Router::Probe(const std::vector<Action>& actions, int tailTicks) {
+    App& scratch = scratchSim_->app();
+    scratch.game = game();
+    Driver probe(*scratchSim_, nullptr);
+    probe.down() = main_->down();
+    const Player& before = driven();
+    const int lifeBefore = before.life;
+    auto loss = [&] {
+        const Player& p = probe.game().players[static_cast<size_t>(drivenIndex_)];
+        if (p.dead) return kDeath;
+        if (p.finished) return 0;
+        return std::max(0, lifeBefore - p.life);
+    };
+    for (const Action& a : actions) {
+        probe.Hold(drivenIndex_, a);
+        probe.Ticks(4);
+        if (probe.game().players[static_cast<size_t>(drivenIndex_)].finished) return 0;
+    }
+    probe.Hold(drivenIndex_, {});
+    probe.Ticks(tailTicks);
+    return loss();
+}
+
+bool Router::UseKit() {
+    const Player& p = driven();
+    if (p.kits < 1) return Fail("no health kit to use");
+    main_->Hold(drivenIndex_, {});
+    main_->Key(true, p.menuKey);
+    main_->Key(false, p.menuKey);  // the item menu opens on the menu key's release, on "life"
+    main_->Key(true, p.fireKey);
+    main_->Key(false, p.fireKey);
+    main_->Ticks(4);
+    return !driven().dead || Fail("player died using a health kit");
+}
+
+bool Router::Bomb(const std::vector<int>& args) {
+    const Player& p = driven();
+    if (p.bombs < 1) return Fail("no bomb to lay");
+    main_->Hold(drivenIndex_, {});
+    main_->Key(true, p.menuKey);
+    main_->Key(false, p.menuKey);
+    main_->Key(true, p.leftKey);  // "bomb" in the item menu
+    main_->Key(false, p.leftKey);
+    main_->Key(true, p.fireKey);  // lays it; holding fire steers it
+    main_->Ticks(4);
+    if (!driven().bombHeld) return Fail("the bomb was not laid");
+    for (size_t i = 0; i + 1 < args.size() && driven().bombHeld; i += 2) {
+        main_->Hold(drivenIndex_, {args[i], true});
+        main_->Ticks(4 * args[i + 1]);
+    }
+    main_->Hold(drivenIndex_, {0, true});
+    main_->Hold(drivenIndex_, {});  // releasing fire sets it off
+    main_->Ticks(4);
+    return !driven().dead || Fail("player died in the bomb's blast");
+}
+
+// ---- Checking and pictures ----
+
+bool ScriptFinishes(const std::string& script, std::string& output) {
+    std::istringstream in(script);
+    std::ostringstream out, err;
+    RunSimulator(in, out, err);
+    output = out.str() + err.str();
+    // The last dump's player-1 line.
+    const size_t dump = output.rfind("\nstate ");
+    if (dump == std::string::npos) return false;
+    const size_t p1 = output.find("\np1 ", dump);
+    if (p1 == std::string::npos) return false;
+    const std::string line = output.substr(p1 + 1, output.find('\n', p1 + 1) - p1 - 1);
+    return line.find(" levels=1 ") != std::string::npos;
+}
+
+std::string RoomPicture(const Game& g) {
+    std::string text;
+    for (int r = 1; r <= 19; ++r) {
+        text += "  ";
+        for (int c = 1; c <= 30; ++c) text += PictureChar(g.RoomGrid.Cell(c, r));
+        text += '\n';
+    }
+    return text;
+}
+
+}  // namespace murk::route

@@ -1,0 +1,108 @@
+// The route tool's player: plays a route in the simulator and writes what it pressed as a script.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <ostream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "levelmap.h"
+#include "routefile.h"
+
+namespace murk {
+class Simulator;
+struct Game;
+struct Player;
+}  // namespace murk
+
+namespace murk::route {
+
+struct RouteSetup {
+    int level = 0;
+    int players = 1;
+    int seed = 1;
+    int kitLife = 40;  // a health kit is used when life falls to this or below
+};
+
+// One player step's worth of keys: a direction (0 none) and the fire key.
+struct Action {
+    int dir = 0;
+    bool fire = false;
+};
+
+// A simulator with the keys now held down, and (for the real run) the script being written.
+class Driver {
+public:
+    Driver(Simulator& sim, std::vector<std::string>* script) : sim_(sim), script_(script) {}
+
+    Simulator& sim() { return sim_; }
+    const Game& game() const;
+    std::set<int>& down() { return down_; }
+
+    // Runs a script command; false when the simulator refused it (a bug here, not in the level).
+    bool Send(const std::string& line);
+    void Key(bool press, int key);
+    void Ticks(int n);
+    // Presses and releases keys so that player `index` holds `a` from the next pass on.
+    void Hold(int index, Action a);
+    // Runs the passes up to the next one that steps the players.
+    void ToNextStep();
+
+private:
+    Simulator& sim_;
+    std::vector<std::string>* script_;
+    std::set<int> down_;
+    // The held direction the keys sent since the last pass will leave, per player; -1 when none
+    // were sent (the game's own value then holds).
+    std::array<int, 2> pendingDir_ = {-1, -1};
+};
+
+class Router {
+public:
+    Router(const RouteSetup& setup, std::ostream& report);
+    ~Router();
+
+    // Plays the route from the level's start; false (after reporting where and why) on failure.
+    bool Play(const Route& route);
+    // The script written so far; complete and replay-checked when Play returned true.
+    std::string Script() const;
+
+private:
+    enum class Outcome { Reached, Finished, Failed };
+
+    bool RunStep(const RouteStep& step);
+    Outcome Go(const std::vector<Spot>& goals, bool toFinish);
+    Action Decide(const LevelMap& map, Spot here, const std::vector<Spot>& goals, int& pathCost,
+                  bool& noPath);
+    int Probe(const std::vector<Action>& actions, int tailTicks);
+    bool UseKit();
+    bool Bomb(const std::vector<int>& args);
+    bool Fail(const std::string& why);
+    void Note(const std::string& what);
+
+    const Game& game() const;
+    const Player& driven() const;
+    Spot Here() const;
+
+    RouteSetup setup_;
+    std::ostream& report_;
+    std::ostringstream mainOut_, scratchOut_;
+    std::unique_ptr<Simulator> mainSim_, scratchSim_;
+    std::vector<std::string> script_;
+    std::unique_ptr<Driver> main_;
+    int drivenIndex_ = 0;
+    int shootRun_ = 0;  // player steps spent shooting on sight since the last progress
+    const RouteStep* step_ = nullptr;
+};
+
+// Replays a script in a fresh simulator (in the current directory); true when the last dump shows
+// player 1 with one level passed. `output` receives what the simulator printed.
+bool ScriptFinishes(const std::string& script, std::string& output);
+
+// The room as the level sources draw it, one text line a row, for failure reports.
+std::string RoomPicture(const Game& g);
+
+}  // namespace murk::route
