@@ -21,19 +21,40 @@ struct Policy {
 
 // Tiles not listed block. Hits follow the bullet impacts: each shot steps a creature down once.
 constexpr std::array<Policy, 33> kPolicies = {{
-    {"A00", Way::Walk, 0},   {"A37", Way::Walk, 0},      {"A38", Way::Walk, 0},
-    {"A29", Way::Walk, 0},   {"A41", Way::Walk, 0},      {"A43", Way::Walk, 0},
-    {"A45", Way::Walk, 0},   {"A12", Way::Walk, 0},      {"A13", Way::Walk, 0},
-    {"A14", Way::Walk, 0},   {"A15", Way::Walk, 0},      {"A44", Way::Block, 0},
-    {"A28", Way::Door, 0},   {"B28", Way::Transport, 0}, {"A02", Way::Shoot, 1},
-    {"A04", Way::Shoot, 2},  {"A06", Way::Shoot, 3},     {"A07", Way::Shoot, 4},
-    {"A09", Way::Shoot, 1},  {"A11", Way::Shoot, 1},     {"A01", Way::Shoot, 1},
-    {"A03", Way::Shoot, 2},  {"A05", Way::Shoot, 3},     {"A08", Way::Shoot, 1},
-    {"A18", Way::Shoot, 1},  {"A31", Way::Shoot, 3},     {"A36", Way::Shoot, 1},
-    {"A33", Way::Shoot, 1},  {"A34", Way::Shoot, 1},     {"B29", Way::Shoot, 1},
-    {"B30", Way::Shoot, 1},  {"A10", Way::Shoot, 12},  // bursts into new producers: only when
-                                                       // nothing else will do
-    {"A42", Way::Shoot, 10},                           // a heart turns into a chigger first
+    {"A00", Way::Walk, 0},
+    {"A37", Way::Walk, 0},
+    {"A38", Way::Walk, 0},
+    {"A29", Way::Walk, 0},
+    {"A41", Way::Walk, 0},
+    {"A43", Way::Walk, 0},
+    {"A45", Way::Walk, 0},
+    {"A12", Way::Walk, 0},
+    {"A13", Way::Walk, 0},
+    {"A14", Way::Walk, 0},
+    {"A15", Way::Walk, 0},
+    {"A44", Way::Block, 0},
+    {"A28", Way::Door, 0},
+    {"B28", Way::Transport, 0},
+    {"A02", Way::Shoot, 1},
+    {"A04", Way::Shoot, 2},
+    {"A06", Way::Shoot, 3},
+    {"A07", Way::Shoot, 4},
+    {"A09", Way::Shoot, 1},
+    {"A11", Way::Shoot, 1},
+    {"A01", Way::Shoot, 1},
+    {"A03", Way::Shoot, 2},
+    {"A05", Way::Shoot, 3},
+    {"A08", Way::Shoot, 1},
+    {"A18", Way::Shoot, 1},
+    {"A31", Way::Shoot, 3},
+    {"A36", Way::Shoot, 1},
+    {"A33", Way::Shoot, 1},
+    {"A34", Way::Shoot, 1},
+    {"B29", Way::Shoot, 1},
+    {"B30", Way::Shoot, 1},
+    {"A10", Way::Shoot, 12},  // bursts into new producers: only when
+                              // nothing else will do
+    {"A42", Way::Shoot, 10},  // a heart turns into a chigger first
 }};
 
 int SlideLetter(char c) {

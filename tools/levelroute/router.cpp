@@ -184,14 +184,19 @@ bool Router::Play(const Route& route) {
         step_ = &step;
         Note(step.text);
         if (!RunStep(step)) return false;
-        if (game().players[0].finished || (setup_.players == 2 && game().players[1].finished))
-            break;
+        if (!OnBoard(0) && !OnBoard(1)) break;
     }
-    const bool done =
-        game().players[0].finished || (setup_.players == 2 && game().players[1].finished);
-    if (!done) return Fail("the route ends before the finish");
+    if (!game().players[0].finished && !game().players[1].finished)
+        return Fail("the route ends before the finish");
+    // Once one player is through, the other follows it to the finish.
     step_ = nullptr;
-    main_->Hold(drivenIndex_, {});
+    while (OnBoard(0) || OnBoard(1)) {
+        drivenIndex_ = OnBoard(0) ? 0 : 1;
+        Note("player " + std::to_string(drivenIndex_ + 1) + " follows to the finish");
+        if (Go(LevelMap(game()).Find("A45"), true) == Outcome::Failed) return false;
+    }
+    if (!game().players[0].finished) return Fail("player 1 did not reach the finish");
+    HoldAll({});
     main_->Ticks(kWarpTicks);
     main_->Send("dump");
     if (game().players[0].levelsPassed < 1)
@@ -230,7 +235,7 @@ bool Router::RunStep(const RouteStep& step) {
         main_->ToNextStep();
         return !driven().dead || Fail("player died while shooting");
     }
-    if (v == "kit") return UseKit();
+    if (v == "kit") return UseKit(drivenIndex_);
     if (v == "bomb") return Bomb(a);
     if (v == "player") {
         if (setup_.players != 2) return Fail("'player' needs a two-player game (-p 2)");
@@ -250,6 +255,25 @@ bool Router::RunStep(const RouteStep& step) {
     return Fail("unknown verb");
 }
 
+bool Router::OnBoard(int index) const {
+    const Player& p = game().players[static_cast<size_t>(index)];
+    return !p.dead && !p.finished && (index == 0 || setup_.players == 2);
+}
+
+int Router::Partner() const {
+    const int other = 1 - drivenIndex_;
+    return OnBoard(other) ? other : -1;
+}
+
+bool Router::NeedsKit(int index) const {
+    const Player& p = game().players[static_cast<size_t>(index)];
+    return OnBoard(index) && p.life <= setup_.kitLife && p.life < 90 && p.kits > 0;
+}
+
+void Router::HoldAll(const StepKeys& keys) {
+    for (int i = 0; i < setup_.players; ++i) main_->Hold(i, keys[static_cast<size_t>(i)]);
+}
+
 Router::Outcome Router::Go(const std::vector<Spot>& goals, bool toFinish) {
     int best = INT_MAX, stall = 0, noWay = 0;
     shootRun_ = 0;
@@ -258,130 +282,183 @@ Router::Outcome Router::Go(const std::vector<Spot>& goals, bool toFinish) {
         if (p.finished) return Outcome::Finished;
         if (p.dead)
             return Fail("player " + std::to_string(drivenIndex_ + 1) + " died"), Outcome::Failed;
+        const int partner = Partner();
         const Spot here = Here();
         if (!toFinish && std::ranges::find(goals, here) != goals.end()) {
-            main_->Hold(drivenIndex_, {});
+            HoldAll({});
             return Outcome::Reached;
         }
-        if (p.life <= setup_.kitLife && p.kits > 0 && p.life < 90) {
-            if (!UseKit()) return Outcome::Failed;
+        if (NeedsKit(drivenIndex_) || (partner >= 0 && NeedsKit(partner))) {
+            if (!UseKit(NeedsKit(drivenIndex_) ? drivenIndex_ : partner)) return Outcome::Failed;
             continue;
         }
         const LevelMap map(game());
-        int cost = 0;
-        bool noPath = false;
-        const Action a = Decide(map, here, goals, cost, noPath);
-        if (noPath) {
+        const PathResult path = FindPath(map, here, goals, p.keys);
+        if (!path.found) {
             if (++noWay > kNoWaySteps) return Fail("no way to the goal"), Outcome::Failed;
-        } else if (cost < best) {
-            best = cost, stall = 0, shootRun_ = 0;
+        } else if (path.cost < best) {
+            best = path.cost, stall = 0, shootRun_ = 0;
         } else if (++stall > kStallSteps) {
             return Fail("stuck: no nearer to the goal for " + std::to_string(kStallSteps) +
                         " player steps"),
                    Outcome::Failed;
         }
-        main_->Hold(drivenIndex_, a);
+        HoldAll(Decide(map, path));
         main_->Ticks(4);
     }
 }
 
-Action Router::Decide(const LevelMap& map, Spot here, const std::vector<Spot>& goals, int& pathCost,
-                      bool& noPath) {
+int Router::ThreatDir(int index) const {
     const Game& g = game();
-    const PathResult path = FindPath(map, here, goals, driven().keys);
-    noPath = !path.found;
-    pathCost = path.cost;
-
-    // Candidates in order of preference, each with the steps a probe plays after it.
-    struct Candidate {
-        std::vector<Action> actions;
-    };
-    std::vector<Candidate> preferred, fallback;
-
-    // A creature or producer in a straight line over floor: shoot it before it comes closer.
-    int threatDir = 0, threatDist = INT_MAX;
-    const Player& p = driven();
+    const Player& p = g.players[static_cast<size_t>(index)];
+    const int limit = shootRun_ > kShootRunLimit ? 2 : kShootOnSightRange;
+    int dir = 0, nearest = INT_MAX;
     for (int d = 1; d <= 8; ++d) {
         Square s{p.col, p.row};
-        for (int n = 1; n <= kShootOnSightRange; ++n) {
+        for (int n = 1; n <= limit; ++n) {
             s = Step(s, d);
             const std::string& c = g.RoomGrid.Cell(s.col, s.row);
-            if (!InPlayfield(s) || c != "A00") {
-                const int limit = shootRun_ > kShootRunLimit ? 2 : kShootOnSightRange;
-                if (InPlayfield(s) && ShootOnSight(c) && n < threatDist && n <= limit)
-                    threatDir = d, threatDist = n;
-                break;
+            if (c == "A00") continue;
+            if (InPlayfield(s) && ShootOnSight(c) && n < nearest) dir = d, nearest = n;
+            break;
+        }
+    }
+    return dir;
+}
+
+std::vector<Action> Router::PathSteps(const PathResult& path) {
+    std::vector<Action> steps;
+    for (const Move& m : path.moves) {
+        steps.push_back({m.dir, m.shoot});
+        if (m.shoot || steps.size() == 3) break;
+    }
+    return steps;
+}
+
+StepKeys Router::Decide(const LevelMap& map, const PathResult& path) {
+    const Game& g = game();
+    const int lead = drivenIndex_, partner = Partner();
+    const Player& p = driven();
+    using Plan = std::vector<Action>;
+    std::vector<Plan> leadPlans, partnerPlans;
+
+    // A straight step off the edge takes both players along only when both stand on that edge's
+    // line and push the same way: the partner goes to the line first, then both push.
+    const Spot here = Here();
+    const int exitDir = path.found && !path.moves.empty() &&
+                                !LevelMap::SameRoom(here, Step(here, path.moves.front().dir))
+                            ? path.moves.front().dir
+                            : 0;
+    bool partnerOnLine = false;
+    std::vector<Spot> partnerGoals;
+    if (partner >= 0) {
+        const Player& q = g.players[static_cast<size_t>(partner)];
+        for (int r = 1; r <= 19; ++r)
+            for (int c = 1; c <= 30; ++c) {
+                const bool onLine = exitDir == 1 || exitDir == 5 ? r == p.row
+                                    : exitDir
+                                        ? c == p.col
+                                        : std::max(std::abs(c - p.col), std::abs(r - p.row)) == 1;
+                if (!onLine || HowToPass(g.RoomGrid.Cell(c, r)).way != Way::Walk) continue;
+                partnerGoals.push_back(
+                    LevelMap::ToSpot(g.CurrentRoomCol, g.CurrentRoomRow, {c, r}));
             }
+        partnerOnLine = exitDir && (exitDir == 1 || exitDir == 5 ? q.row == p.row : q.col == p.col);
+        const int threat = ThreatDir(partner);
+        if (threat) partnerPlans.push_back({{threat, true}});
+        if (partnerOnLine) {
+            partnerPlans.push_back({{exitDir, false}});
+        } else if (exitDir || std::max(std::abs(q.col - p.col), std::abs(q.row - p.row)) > 2) {
+            const Spot from = LevelMap::ToSpot(g.CurrentRoomCol, g.CurrentRoomRow, {q.col, q.row});
+            const PathResult follow = FindPath(map, from, partnerGoals, q.keys);
+            if (follow.found && !follow.moves.empty()) partnerPlans.push_back(PathSteps(follow));
         }
+        partnerPlans.push_back({{0, false}});
+    } else {
+        partnerPlans.push_back({});
     }
-    if (threatDir) preferred.push_back({{{threatDir, true}}});
-    if (path.found && !path.moves.empty()) {
-        Candidate c;
-        for (const Move& m : path.moves) {
-            c.actions.push_back({m.dir, m.shoot});
-            if (m.shoot || c.actions.size() == 3) break;
-        }
-        preferred.push_back(c);
-    }
-    fallback.push_back({{{0, false}}});
+
+    const int threat = ThreatDir(lead);
+    if (threat) leadPlans.push_back({{threat, true}});
+    const size_t preferred = leadPlans.size() + 1;
+    if (exitDir && partner >= 0 && !partnerOnLine)
+        leadPlans.push_back({{0, false}});  // wait on the edge for the partner
+    else if (path.found && !path.moves.empty())
+        leadPlans.push_back(PathSteps(path));
+    leadPlans.push_back({{0, false}});
     for (int d = 1; d <= 8; ++d) {
         const Square s = Step({p.col, p.row}, d);
         if (InPlayfield(s) && HowToPass(g.RoomGrid.Cell(s.col, s.row)).way == Way::Walk)
-            fallback.push_back({{{d, false}}});
+            leadPlans.push_back({{d, false}});
     }
 
+    // The first pair that costs no life in the look-ahead; else the one that costs least.
     constexpr int kTail = 12;
     int bestLoss = INT_MAX;
-    Action best{};
-    for (const Candidate& c : preferred) {
-        const int loss = Probe(c.actions, kTail);
-        if (loss == 0) {
-            if (c.actions.front().fire && c.actions.front().dir == threatDir) ++shootRun_;
-            return c.actions.front();
+    StepKeys best{};
+    for (size_t i = 0; i < leadPlans.size(); ++i) {
+        for (const Plan& other : partnerPlans) {
+            std::array<Plan, 2> plans;
+            plans[static_cast<size_t>(lead)] = leadPlans[i];
+            if (partner >= 0) plans[static_cast<size_t>(partner)] = other;
+            const int loss = Probe(plans, kTail);
+            StepKeys keys{};
+            for (size_t k = 0; k < 2; ++k)
+                if (!plans[k].empty()) keys[k] = plans[k].front();
+            if (loss == 0) {
+                if (i + 1 < preferred && threat) ++shootRun_;
+                return keys;
+            }
+            if (loss < bestLoss) bestLoss = loss, best = keys;
         }
-        if (loss < bestLoss) bestLoss = loss, best = c.actions.front();
-    }
-    for (const Candidate& c : fallback) {
-        const int loss = Probe(c.actions, kTail);
-        if (loss == 0) return c.actions.front();
-        if (loss < bestLoss) bestLoss = loss, best = c.actions.front();
     }
     return best;
 }
 
-int Router::Probe(const std::vector<Action>& actions, int tailTicks) {
+int Router::Probe(const std::array<std::vector<Action>, 2>& plans, int tailTicks) {
     App& scratch = scratchSim_->app();
     scratch.game = game();
     Driver probe(*scratchSim_, nullptr);
     probe.down() = main_->down();
-    const Player& before = driven();
-    const int lifeBefore = before.life;
-    auto loss = [&] {
-        const Player& p = probe.game().players[static_cast<size_t>(drivenIndex_)];
-        if (p.dead) return kDeath;
-        if (p.finished) return 0;
-        return std::max(0, lifeBefore - p.life);
-    };
-    for (const Action& a : actions) {
-        probe.Hold(drivenIndex_, a);
-        probe.Ticks(4);
-        if (probe.game().players[static_cast<size_t>(drivenIndex_)].finished) return 0;
+    std::array<int, 2> lifeBefore{};
+    std::array<bool, 2> watched{};
+    for (int i = 0; i < setup_.players; ++i) {
+        lifeBefore[static_cast<size_t>(i)] = game().players[static_cast<size_t>(i)].life;
+        watched[static_cast<size_t>(i)] = OnBoard(i);
     }
-    probe.Hold(drivenIndex_, {});
+    const size_t steps = std::max(plans[0].size(), plans[1].size());
+    for (size_t n = 0; n < steps; ++n) {
+        for (int i = 0; i < setup_.players; ++i) {
+            const auto& plan = plans[static_cast<size_t>(i)];
+            probe.Hold(i, n < plan.size() ? plan[n] : Action{});
+        }
+        probe.Ticks(4);
+        if (probe.game().players[static_cast<size_t>(drivenIndex_)].finished) break;
+    }
+    for (int i = 0; i < setup_.players; ++i) probe.Hold(i, {});
     probe.Ticks(tailTicks);
-    return loss();
+    int loss = 0;
+    for (size_t i = 0; i < 2; ++i) {
+        if (!watched[i]) continue;
+        const Player& q = probe.game().players[i];
+        if (q.dead)
+            loss += kDeath;
+        else if (!q.finished)
+            loss += std::max(0, lifeBefore[i] - q.life);
+    }
+    return loss;
 }
 
-bool Router::UseKit() {
-    const Player& p = driven();
+bool Router::UseKit(int index) {
+    const Player& p = game().players[static_cast<size_t>(index)];
     if (p.kits < 1) return Fail("no health kit to use");
-    main_->Hold(drivenIndex_, {});
+    HoldAll({});
     main_->Key(true, p.menuKey);
     main_->Key(false, p.menuKey);  // the item menu opens on the menu key's release, on "life"
     main_->Key(true, p.fireKey);
     main_->Key(false, p.fireKey);
     main_->Ticks(4);
-    return !driven().dead || Fail("player died using a health kit");
+    return !p.dead || Fail("player died using a health kit");
 }
 
 bool Router::Bomb(const std::vector<int>& args) {

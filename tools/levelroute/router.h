@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "levelmap.h"
+#include "pathfind.h"
 #include "routefile.h"
 
 namespace murk {
@@ -32,6 +33,9 @@ struct Action {
     int dir = 0;
     bool fire = false;
 };
+
+// Keys for one player step, by player index.
+using StepKeys = std::array<Action, 2>;
 
 // A simulator with the keys now held down, and (for the real run) the script being written.
 class Driver {
@@ -75,10 +79,20 @@ private:
 
     bool RunStep(const RouteStep& step);
     Outcome Go(const std::vector<Spot>& goals, bool toFinish);
-    Action Decide(const LevelMap& map, Spot here, const std::vector<Spot>& goals, int& pathCost,
-                  bool& noPath);
-    int Probe(const std::vector<Action>& actions, int tailTicks);
-    bool UseKit();
+    // Both players' keys for the next player step: the driven player follows `path`, the partner
+    // keeps beside it; each shoots what comes at it; the look-ahead vetoes what costs life.
+    StepKeys Decide(const LevelMap& map, const PathResult& path);
+    // Life both players lose (a death counts 1000) when they play `plans` in the scratch game,
+    // one action a player step, and then stand still for `tailTicks` passes.
+    int Probe(const std::array<std::vector<Action>, 2>& plans, int tailTicks);
+    // Direction of the nearest thing to shoot on sight from player `index`'s square, or 0.
+    int ThreatDir(int index) const;
+    static std::vector<Action> PathSteps(const PathResult& path);
+    bool OnBoard(int index) const;
+    int Partner() const;  // the other player while it is on the board, or -1
+    bool NeedsKit(int index) const;
+    void HoldAll(const StepKeys& keys);
+    bool UseKit(int index);
     bool Bomb(const std::vector<int>& args);
     bool Fail(const std::string& why);
     void Note(const std::string& what);
