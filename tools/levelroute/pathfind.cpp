@@ -94,7 +94,8 @@ bool ShootOnSight(const std::string& code) {
     return std::ranges::find(kTargets, code) != kTargets.end();
 }
 
-PathResult FindPath(const LevelMap& map, Spot from, const std::vector<Spot>& goals, int keys) {
+PathResult FindPath(const LevelMap& map, Spot from, const std::vector<Spot>& goals, int keys,
+                    Spot yielding) {
     PathResult result;
     const int w = map.Width(), h = map.Height();
     auto index = [w](Spot s) { return (s.row - 1) * w + s.col - 1; };
@@ -139,7 +140,8 @@ PathResult FindPath(const LevelMap& map, Spot from, const std::vector<Spot>& goa
                 // Walking off the edge puts the player on the facing square whatever it holds.
                 if (!Straight(dir)) continue;
             } else {
-                const TileWay way = HowToPass(map.Cell(t));
+                const TileWay way =
+                    t == yielding ? TileWay{Way::Walk, 0, 5} : HowToPass(map.Cell(t));
                 switch (way.way) {
                     case Way::Walk:
                         cost = way.cost;

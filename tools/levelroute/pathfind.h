@@ -35,7 +35,9 @@ struct PathResult {
 };
 
 // Cheapest way from `from` to any of `goals` for a player carrying `keys` keys. A room is left
-// only by a straight move off its edge.
-PathResult FindPath(const LevelMap& map, Spot from, const std::vector<Spot>& goals, int keys);
+// only by a straight move off its edge. `yielding` is a square whose occupant (the partner) will
+// step aside: passable at a price.
+PathResult FindPath(const LevelMap& map, Spot from, const std::vector<Spot>& goals, int keys,
+                    Spot yielding = {});
 
 }  // namespace murk::route

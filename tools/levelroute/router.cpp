@@ -23,7 +23,8 @@ constexpr int kNoWaySteps = 100;  // player steps without any way before giving 
 constexpr int kShootOnSightRange = 8;
 constexpr int kShootRunLimit = 40;  // then only creatures about to bite are shot on sight
 constexpr int kWarpTicks = 250;
-constexpr int kDeath = 1000;  // a probe's loss when the player dies
+constexpr int kDeath = 1000;
+constexpr int kBiteAfterSteps = 12;  // a probe's loss when the player dies
 
 DirKeys DirKeysOf(const Player& p) {
     return {p.upKey, p.downKey, p.leftKey, p.rightKey};
@@ -260,6 +261,13 @@ bool Router::OnBoard(int index) const {
     return !p.dead && !p.finished && (index == 0 || setup_.players == 2);
 }
 
+Spot Router::PartnerSpot() const {
+    const int partner = Partner();
+    if (partner < 0) return {};
+    const Player& q = game().players[static_cast<size_t>(partner)];
+    return LevelMap::ToSpot(game().CurrentRoomCol, game().CurrentRoomRow, {q.col, q.row});
+}
+
 int Router::Partner() const {
     const int other = 1 - drivenIndex_;
     return OnBoard(other) ? other : -1;
@@ -275,8 +283,11 @@ void Router::HoldAll(const StepKeys& keys) {
 }
 
 Router::Outcome Router::Go(const std::vector<Spot>& goals, bool toFinish) {
-    int best = INT_MAX, stall = 0, noWay = 0;
+    int best = INT_MAX, noWay = 0;
+    int& stall = stall_;
+    stall = 0;
     shootRun_ = 0;
+    partnerOffLine_ = 0;
     for (;;) {
         const Player& p = driven();
         if (p.finished) return Outcome::Finished;
@@ -293,7 +304,7 @@ Router::Outcome Router::Go(const std::vector<Spot>& goals, bool toFinish) {
             continue;
         }
         const LevelMap map(game());
-        const PathResult path = FindPath(map, here, goals, p.keys);
+        const PathResult path = FindPath(map, here, goals, p.keys, PartnerSpot());
         if (!path.found) {
             if (++noWay > kNoWaySteps) return Fail("no way to the goal"), Outcome::Failed;
         } else if (path.cost < best) {
@@ -304,14 +315,23 @@ Router::Outcome Router::Go(const std::vector<Spot>& goals, bool toFinish) {
                    Outcome::Failed;
         }
         HoldAll(Decide(map, path));
+        if (partnerOffLine_ > kNoWaySteps)
+            return Fail("player " + std::to_string(partner + 1) +
+                        " finds no way onto the edge line beside player " +
+                        std::to_string(drivenIndex_ + 1) +
+                        ": both leave a room together, side by side (make the opening two "
+                        "squares wide)"),
+                   Outcome::Failed;
         main_->Ticks(4);
     }
 }
 
 int Router::ThreatDir(int index) const {
-    const Game& g = game();
+    return ThreatDirIn(game(), index, shootRun_ > kShootRunLimit ? 2 : kShootOnSightRange);
+}
+
+int ThreatDirIn(const Game& g, int index, int limit) {
     const Player& p = g.players[static_cast<size_t>(index)];
-    const int limit = shootRun_ > kShootRunLimit ? 2 : kShootOnSightRange;
     int dir = 0, nearest = INT_MAX;
     for (int d = 1; d <= 8; ++d) {
         Square s{p.col, p.row};
@@ -350,28 +370,43 @@ StepKeys Router::Decide(const LevelMap& map, const PathResult& path) {
                             ? path.moves.front().dir
                             : 0;
     bool partnerOnLine = false;
-    std::vector<Spot> partnerGoals;
     if (partner >= 0) {
         const Player& q = g.players[static_cast<size_t>(partner)];
+        const Spot at = PartnerSpot();
+        // The partner stands on the leader's next squares: it walks ahead or steps aside.
+        std::vector<Spot> ahead;
+        size_t inTheWay = SIZE_MAX;
+        for (size_t k = 0; k < path.moves.size() && k < 5; ++k) {
+            ahead.push_back(path.moves[k].to);
+            if (path.moves[k].to == at) inTheWay = k;
+        }
+        std::vector<Spot> partnerGoals;
         for (int r = 1; r <= 19; ++r)
             for (int c = 1; c <= 30; ++c) {
-                const bool onLine = exitDir == 1 || exitDir == 5 ? r == p.row
-                                    : exitDir
-                                        ? c == p.col
-                                        : std::max(std::abs(c - p.col), std::abs(r - p.row)) == 1;
-                if (!onLine || HowToPass(g.RoomGrid.Cell(c, r)).way != Way::Walk) continue;
-                partnerGoals.push_back(
-                    LevelMap::ToSpot(g.CurrentRoomCol, g.CurrentRoomRow, {c, r}));
+                const Spot s = LevelMap::ToSpot(g.CurrentRoomCol, g.CurrentRoomRow, {c, r});
+                const int nearLeader = std::max(std::abs(c - p.col), std::abs(r - p.row));
+                const bool wanted = inTheWay != SIZE_MAX
+                                        ? std::max(std::abs(c - q.col), std::abs(r - q.row)) <= 2 &&
+                                              nearLeader > 0 &&
+                                              std::ranges::find(ahead, s) == ahead.end()
+                                    : exitDir == 1 || exitDir == 5 ? r == p.row
+                                    : exitDir                      ? c == p.col
+                                                                   : nearLeader == 1;
+                if (wanted && HowToPass(g.RoomGrid.Cell(c, r)).way == Way::Walk)
+                    partnerGoals.push_back(s);
             }
+        if (inTheWay != SIZE_MAX && inTheWay + 2 < path.moves.size())
+            partnerGoals.push_back(path.moves[inTheWay + 2].to);
         partnerOnLine = exitDir && (exitDir == 1 || exitDir == 5 ? q.row == p.row : q.col == p.col);
         const int threat = ThreatDir(partner);
         if (threat) partnerPlans.push_back({{threat, true}});
         if (partnerOnLine) {
             partnerPlans.push_back({{exitDir, false}});
-        } else if (exitDir || std::max(std::abs(q.col - p.col), std::abs(q.row - p.row)) > 2) {
-            const Spot from = LevelMap::ToSpot(g.CurrentRoomCol, g.CurrentRoomRow, {q.col, q.row});
-            const PathResult follow = FindPath(map, from, partnerGoals, q.keys);
+        } else if (inTheWay != SIZE_MAX || exitDir ||
+                   std::max(std::abs(q.col - p.col), std::abs(q.row - p.row)) > 2) {
+            const PathResult follow = FindPath(map, at, partnerGoals, q.keys);
             if (follow.found && !follow.moves.empty()) partnerPlans.push_back(PathSteps(follow));
+            if (exitDir && !follow.found) ++partnerOffLine_;
         }
         partnerPlans.push_back({{0, false}});
     } else {
@@ -392,8 +427,10 @@ StepKeys Router::Decide(const LevelMap& map, const PathResult& path) {
             leadPlans.push_back({{d, false}});
     }
 
-    // The first pair that costs no life in the look-ahead; else the one that costs least.
+    // The first pair that costs no life in the look-ahead; else the one that costs least. After
+    // a while without getting nearer, a bite on the way forward is taken rather than waiting.
     constexpr int kTail = 12;
+    const int tolerance = stall_ > kBiteAfterSteps ? std::min(30, p.life - 30) : 0;
     int bestLoss = INT_MAX;
     StepKeys best{};
     for (size_t i = 0; i < leadPlans.size(); ++i) {
@@ -405,7 +442,7 @@ StepKeys Router::Decide(const LevelMap& map, const PathResult& path) {
             StepKeys keys{};
             for (size_t k = 0; k < 2; ++k)
                 if (!plans[k].empty()) keys[k] = plans[k].front();
-            if (loss == 0) {
+            if (loss == 0 || (i + 1 <= preferred && loss <= tolerance)) {
                 if (i + 1 < preferred && threat) ++shootRun_;
                 return keys;
             }
@@ -435,8 +472,14 @@ int Router::Probe(const std::array<std::vector<Action>, 2>& plans, int tailTicks
         probe.Ticks(4);
         if (probe.game().players[static_cast<size_t>(drivenIndex_)].finished) break;
     }
-    for (int i = 0; i < setup_.players; ++i) probe.Hold(i, {});
-    probe.Ticks(tailTicks);
+    // Then each stands and shoots what comes at it, as the real run would.
+    for (int t = 0; t < tailTicks; t += 4) {
+        for (int i = 0; i < setup_.players; ++i) {
+            const int threat = ThreatDirIn(probe.game(), i, kShootOnSightRange);
+            probe.Hold(i, {threat, threat != 0});
+        }
+        probe.Ticks(4);
+    }
     int loss = 0;
     for (size_t i = 0; i < 2; ++i) {
         if (!watched[i]) continue;

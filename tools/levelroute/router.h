@@ -89,7 +89,8 @@ private:
     int ThreatDir(int index) const;
     static std::vector<Action> PathSteps(const PathResult& path);
     bool OnBoard(int index) const;
-    int Partner() const;  // the other player while it is on the board, or -1
+    int Partner() const;       // the other player while it is on the board, or -1
+    Spot PartnerSpot() const;  // its square, or {0, 0}
     bool NeedsKit(int index) const;
     void HoldAll(const StepKeys& keys);
     bool UseKit(int index);
@@ -108,9 +109,15 @@ private:
     std::vector<std::string> script_;
     std::unique_ptr<Driver> main_;
     int drivenIndex_ = 0;
-    int shootRun_ = 0;  // player steps spent shooting on sight since the last progress
+    int shootRun_ = 0;
+    int stall_ = 0;           // player steps without getting nearer to the goal
+    int partnerOffLine_ = 0;  // player steps the partner found no way to the leader's edge line  //
+                              // player steps spent shooting on sight since the last progress
     const RouteStep* step_ = nullptr;
 };
+
+// Direction of the nearest thing to shoot on sight within `limit` squares of player `index`, or 0.
+int ThreatDirIn(const Game& g, int index, int limit);
 
 // Replays a script in a fresh simulator (in the current directory); true when the last dump shows
 // player 1 with one level passed. `output` receives what the simulator printed.
