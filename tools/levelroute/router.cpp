@@ -148,6 +148,21 @@ std::string Router::Script() const {
     return text;
 }
 
+void Router::Progress(const RouteStep& step) {
+    const Game& g = game();
+    report_ << "line " << step.line << " (" << step.text << "): tick " << g.world.clocks.tick
+            << ", room " << g.CurrentRoomCol << ',' << g.CurrentRoomRow;
+    for (int i = 0; i < setup_.players; ++i) {
+        const Player& p = g.players[static_cast<size_t>(i)];
+        report_ << ", player " << (i + 1)
+                << (p.finished ? " finished"
+                    : p.dead   ? " dead"
+                               : "")
+                << " at " << p.col << ',' << p.row << " life " << p.life << " points " << p.points;
+    }
+    report_ << '\n';
+}
+
 void Router::Note(const std::string& what) {
     script_.push_back("# " + what);
 }
@@ -185,6 +200,7 @@ bool Router::Play(const Route& route) {
         step_ = &step;
         Note(step.text);
         if (!RunStep(step)) return false;
+        Progress(step);
         if (!OnBoard(0) && !OnBoard(1)) break;
     }
     if (!game().players[0].finished && !game().players[1].finished)

@@ -97,6 +97,7 @@ private:
     bool Bomb(const std::vector<int>& args);
     bool Fail(const std::string& why);
     void Note(const std::string& what);
+    void Progress(const RouteStep& step);  // one line on the report after each route step
 
     const Game& game() const;
     const Player& driven() const;
