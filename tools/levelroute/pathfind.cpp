@@ -79,12 +79,17 @@ bool Straight(int dir) {
 
 TileWay HowToPass(const std::string& code) {
     if (!code.empty() && code[0] == 'Z') return {Way::Slide, 0, 1};
-    for (const Policy& p : kPolicies)
-        if (p.code == code) return {p.way, p.hits, 1 + p.hits * 3};
-    // Bullets in flight (either player's) are gone a tick later.
+    // Looked up by catalogue index: the planner asks for every square of the level at each step.
+    static const std::array<TileWay, kTileCount> table = [] {
+        std::array<TileWay, kTileCount> t{};
+        for (const Policy& p : kPolicies)
+            t[static_cast<size_t>(TileIndex(p.code))] = {p.way, p.hits, 1 + p.hits * 3};
+        // Bullets in flight (either player's) are gone a tick later.
+        for (int i = 48; i <= 63; ++i) t[static_cast<size_t>(i)] = {Way::Walk, 0, 2};
+        return t;
+    }();
     const int i = TileIndex(code);
-    if (i >= 48 && i <= 63) return {Way::Walk, 0, 2};
-    return {};
+    return i < 0 ? TileWay{} : table[static_cast<size_t>(i)];
 }
 
 bool ShootOnSight(const std::string& code) {
@@ -102,6 +107,12 @@ PathResult FindPath(const LevelMap& map, Spot from, const std::vector<Spot>& goa
     if (!map.Inside(from) || goals.empty()) return result;
     // Squares in front of laser producers cost extra, so the way does not run along a beam line.
     std::vector<int> extra(static_cast<size_t>(w * h), 0);
+    // Each square's way, looked up once: the search below visits each square eight times.
+    std::vector<TileWay> ways(static_cast<size_t>(w * h));
+    for (int row = 1; row <= h; ++row)
+        for (int col = 1; col <= w; ++col)
+            ways[static_cast<size_t>(index({col, row}))] = HowToPass(map.Cell({col, row}));
+    auto wayAt = [&](Spot s) { return ways[static_cast<size_t>(index(s))]; };
     for (int row = 1; row <= h; ++row)
         for (int col = 1; col <= w; ++col)
             if (const int f = LaserFacing(map.Cell({col, row}))) {
@@ -140,8 +151,7 @@ PathResult FindPath(const LevelMap& map, Spot from, const std::vector<Spot>& goa
                 // Walking off the edge puts the player on the facing square whatever it holds.
                 if (!Straight(dir)) continue;
             } else {
-                const TileWay way =
-                    t == yielding ? TileWay{Way::Walk, 0, 5} : HowToPass(map.Cell(t));
+                const TileWay way = t == yielding ? TileWay{Way::Walk, 0, 5} : wayAt(t);
                 switch (way.way) {
                     case Way::Walk:
                         cost = way.cost;
@@ -160,7 +170,7 @@ PathResult FindPath(const LevelMap& map, Spot from, const std::vector<Spot>& goa
                             if (!map.Inside(next) || !LevelMap::SameRoom(next, t)) break;
                             land = next;
                         }
-                        const Way lw = HowToPass(map.Cell(land)).way;
+                        const Way lw = wayAt(land).way;
                         if (map.Cell(land) == "B28" ||
                             !(lw == Way::Walk || lw == Way::Slide || (lw == Way::Door && keys > 0)))
                             continue;
@@ -173,7 +183,7 @@ PathResult FindPath(const LevelMap& map, Spot from, const std::vector<Spot>& goa
                         const RoomSquare rs = LevelMap::ToRoom(t);
                         const Spot target = LevelMap::ToSpot(
                             rs.roomCol, rs.roomRow, {SlideLetter(c[1]), SlideLetter(c[2])});
-                        const TileWay tw = HowToPass(map.Cell(target));
+                        const TileWay tw = wayAt(target);
                         if (!(tw.way == Way::Walk || tw.way == Way::Transport ||
                               tw.way == Way::Slide))
                             continue;
