@@ -23,8 +23,8 @@ constexpr int kNoWaySteps = 100;  // player steps without any way before giving 
 constexpr int kShootOnSightRange = 8;
 constexpr int kShootRunLimit = 40;  // then only creatures about to bite are shot on sight
 constexpr int kWarpTicks = 250;
-constexpr int kDeath = 1000;
-constexpr int kBiteAfterSteps = 12;  // a probe's loss when the player dies
+constexpr int kDeath = 1000;         // a probe's loss when a player dies
+constexpr int kBiteAfterSteps = 12;  // player steps without progress before a bite is taken
 
 DirKeys DirKeysOf(const Player& p) {
     return {p.upKey, p.downKey, p.leftKey, p.rightKey};
@@ -87,6 +87,15 @@ void Driver::Key(bool press, int key) {
         down_.insert(key);
     else
         down_.erase(key);
+    // Where the held directions will be once this key is delivered.
+    for (size_t i = 0; i < 2; ++i) {
+        const Player& p = game().players[i];
+        int& dir = pendingDir_[i];
+        const int from = dir >= 0 ? dir : p.heldDir;
+        const int to =
+            press ? AfterKeyDown(from, key, DirKeysOf(p)) : AfterKeyUp(from, key, DirKeysOf(p));
+        if (to != from || dir >= 0) dir = to;
+    }
 }
 
 void Driver::Ticks(int n) {
@@ -95,9 +104,8 @@ void Driver::Ticks(int n) {
     pendingDir_ = {-1, -1};
     if (!script_) return;
     // Runs of passes are written as one line: "tick 4" + "tick 4" is "tick 8".
-    std::string& last = script_->empty() ? script_->emplace_back() : script_->back();
-    if (last.rfind("tick ", 0) == 0)
-        last = "tick " + std::to_string(std::stoi(last.substr(5)) + n);
+    if (!script_->empty() && script_->back().rfind("tick ", 0) == 0)
+        script_->back() = "tick " + std::to_string(std::stoi(script_->back().substr(5)) + n);
     else
         script_->push_back("tick " + std::to_string(n));
 }
@@ -108,10 +116,9 @@ void Driver::Hold(int index, Action a) {
     if (a.fire && !fireDown) Key(true, p.fireKey);
     if (!a.fire && fireDown) Key(false, p.fireKey);
     // Keys sent since the last pass are not delivered yet: start from where they will leave it.
-    int& dir = pendingDir_[static_cast<size_t>(index)];
+    const int dir = pendingDir_[static_cast<size_t>(index)];
     for (const KeyEvent& e : KeysToHold(dir >= 0 ? dir : p.heldDir, down_, a.dir, DirKeysOf(p)))
         Key(e.down, e.key);
-    dir = a.dir;
 }
 
 void Driver::ToNextStep() {
@@ -240,12 +247,13 @@ bool Router::RunStep(const RouteStep& step) {
         return Go(goals, v == "finish") != Outcome::Failed;
     }
     if (v == "wait") {
-        main_->Hold(drivenIndex_, {});
+        HoldAll({});
         main_->Ticks(a[0]);
         main_->ToNextStep();
         return !driven().dead || Fail("player died while waiting");
     }
     if (v == "shoot") {
+        HoldAll({});
         main_->Hold(drivenIndex_, {a[0], true});
         main_->Ticks(a.size() > 1 ? a[1] : 16);
         main_->Hold(drivenIndex_, {});
@@ -256,7 +264,7 @@ bool Router::RunStep(const RouteStep& step) {
     if (v == "bomb") return Bomb(a);
     if (v == "player") {
         if (setup_.players != 2) return Fail("'player' needs a two-player game (-p 2)");
-        main_->Hold(drivenIndex_, {});
+        HoldAll({});
         drivenIndex_ = a[0] - 1;
         return true;
     }
@@ -516,7 +524,9 @@ bool Router::UseKit(int index) {
     main_->Key(false, p.menuKey);  // the item menu opens on the menu key's release, on "life"
     main_->Key(true, p.fireKey);
     main_->Key(false, p.fireKey);
+    const int kitsBefore = p.kits;
     main_->Ticks(4);
+    if (p.kits == kitsBefore) return Fail("the health kit was not used");
     return !p.dead || Fail("player died using a health kit");
 }
 
