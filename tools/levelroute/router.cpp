@@ -379,95 +379,126 @@ std::vector<Action> Router::PathSteps(const PathResult& path) {
     return steps;
 }
 
-StepKeys Router::Decide(const LevelMap& map, const PathResult& path) {
-    const Game& g = game();
-    const int lead = drivenIndex_, partner = Partner();
-    const Player& p = driven();
-    using Plan = std::vector<Action>;
-    std::vector<Plan> leadPlans, partnerPlans;
+namespace {
 
-    // A straight step off the edge takes both players along only when both stand on that edge's
-    // line and push the same way: the partner goes to the line first, then both push.
+int Chebyshev(Square a, Square b) {
+    return std::max(std::abs(a.col - b.col), std::abs(a.row - b.row));
+}
+
+// Both players stand on the line of the edge that direction `exitDir` leaves by.
+bool OnEdgeLine(Square a, Square b, int exitDir) {
+    return exitDir == 1 || exitDir == 5 ? a.row == b.row : a.col == b.col;
+}
+
+}  // namespace
+
+int Router::ExitDir(const PathResult& path) const {
+    if (path.moves.empty()) return 0;
     const Spot here = Here();
-    const int exitDir = path.found && !path.moves.empty() &&
-                                !LevelMap::SameRoom(here, Step(here, path.moves.front().dir))
-                            ? path.moves.front().dir
-                            : 0;
-    bool partnerOnLine = false;
-    if (partner >= 0) {
-        const Player& q = g.players[static_cast<size_t>(partner)];
-        const Spot at = PartnerSpot();
-        // The partner stands on the leader's next squares: it walks ahead or steps aside.
-        std::vector<Spot> ahead;
-        size_t inTheWay = SIZE_MAX;
-        for (size_t k = 0; k < path.moves.size() && k < 5; ++k) {
-            ahead.push_back(path.moves[k].to);
-            if (path.moves[k].to == at) inTheWay = k;
-        }
-        std::vector<Spot> partnerGoals;
-        for (int r = 1; r <= 19; ++r)
-            for (int c = 1; c <= 30; ++c) {
-                const Spot s = LevelMap::ToSpot(g.CurrentRoomCol, g.CurrentRoomRow, {c, r});
-                const int nearLeader = std::max(std::abs(c - p.col), std::abs(r - p.row));
-                const bool wanted = inTheWay != SIZE_MAX
-                                        ? std::max(std::abs(c - q.col), std::abs(r - q.row)) <= 2 &&
-                                              nearLeader > 0 &&
-                                              std::ranges::find(ahead, s) == ahead.end()
-                                    : exitDir == 1 || exitDir == 5 ? r == p.row
-                                    : exitDir                      ? c == p.col
-                                                                   : nearLeader == 1;
-                if (wanted && HowToPass(g.RoomGrid.Cell(c, r)).way == Way::Walk)
-                    partnerGoals.push_back(s);
-            }
-        if (inTheWay != SIZE_MAX && inTheWay + 2 < path.moves.size())
-            partnerGoals.push_back(path.moves[inTheWay + 2].to);
-        partnerOnLine = exitDir && (exitDir == 1 || exitDir == 5 ? q.row == p.row : q.col == p.col);
-        const int threat = ThreatDir(partner);
-        if (threat) partnerPlans.push_back({{threat, true}});
-        if (partnerOnLine) {
-            partnerPlans.push_back({{exitDir, false}});
-        } else if (inTheWay != SIZE_MAX || exitDir ||
-                   std::max(std::abs(q.col - p.col), std::abs(q.row - p.row)) > 2) {
-            const PathResult follow = FindPath(map, at, partnerGoals, q.keys);
-            if (follow.found && !follow.moves.empty()) partnerPlans.push_back(PathSteps(follow));
-            if (exitDir && !follow.found) ++partnerOffLine_;
-        }
-        partnerPlans.push_back({{0, false}});
-    } else {
-        partnerPlans.push_back({});
-    }
+    const int dir = path.moves.front().dir;
+    return LevelMap::SameRoom(here, Step(here, dir)) ? 0 : dir;
+}
 
-    const int threat = ThreatDir(lead);
-    if (threat) leadPlans.push_back({{threat, true}});
-    const size_t preferred = leadPlans.size() + 1;
-    if (exitDir && partner >= 0 && !partnerOnLine)
-        leadPlans.push_back({{0, false}});  // wait on the edge for the partner
-    else if (path.found && !path.moves.empty())
-        leadPlans.push_back(PathSteps(path));
-    leadPlans.push_back({{0, false}});
+std::vector<Spot> Router::PartnerGoals(const PathResult& path, int exitDir) const {
+    const Game& g = game();
+    const Square lead{driven().col, driven().row};
+    const Player& q = g.players[static_cast<size_t>(Partner())];
+    const Square at{q.col, q.row};
+    std::vector<Spot> ahead;  // the leader's next squares
+    size_t inTheWay = SIZE_MAX;
+    for (size_t k = 0; k < path.moves.size() && k < 5; ++k) {
+        ahead.push_back(path.moves[k].to);
+        if (path.moves[k].to == PartnerSpot()) inTheWay = k;
+    }
+    std::vector<Spot> goals;
+    for (int r = 1; r <= 19; ++r)
+        for (int c = 1; c <= 30; ++c) {
+            const Spot s = LevelMap::ToSpot(g.CurrentRoomCol, g.CurrentRoomRow, {c, r});
+            bool wanted = false;
+            if (inTheWay != SIZE_MAX)  // out of the leader's way, close by
+                wanted = Chebyshev({c, r}, at) <= 2 && Chebyshev({c, r}, lead) > 0 &&
+                         std::ranges::find(ahead, s) == ahead.end();
+            else if (exitDir)
+                wanted = OnEdgeLine({c, r}, lead, exitDir);
+            else
+                wanted = Chebyshev({c, r}, lead) == 1;
+            if (wanted && HowToPass(g.RoomGrid.Cell(c, r)).way == Way::Walk) goals.push_back(s);
+        }
+    // In a corridor there is no aside: the partner leads the way.
+    if (inTheWay != SIZE_MAX && inTheWay + 2 < path.moves.size())
+        goals.push_back(path.moves[inTheWay + 2].to);
+    return goals;
+}
+
+std::vector<Router::Plan> Router::PartnerPlans(const LevelMap& map, const PathResult& path,
+                                               int exitDir) {
+    const int partner = Partner();
+    if (partner < 0) return {Plan{}};
+    const Player& q = game().players[static_cast<size_t>(partner)];
+    const Square lead{driven().col, driven().row};
+    std::vector<Plan> plans;
+    if (const int threat = ThreatDir(partner)) plans.push_back({{{threat, true}}});
+    const bool inTheWay = std::ranges::any_of(
+        path.moves.begin(), path.moves.begin() + std::min<size_t>(5, path.moves.size()),
+        [&](const Move& m) { return m.to == PartnerSpot(); });
+    if (exitDir && OnEdgeLine({q.col, q.row}, lead, exitDir)) {
+        plans.push_back({{{exitDir, false}}});
+    } else if (inTheWay || exitDir || Chebyshev({q.col, q.row}, lead) > 2) {
+        const PathResult follow = FindPath(map, PartnerSpot(), PartnerGoals(path, exitDir), q.keys);
+        if (follow.found && !follow.moves.empty()) plans.push_back({PathSteps(follow)});
+        if (exitDir && !follow.found) ++partnerOffLine_;
+    }
+    plans.push_back({{{0, false}}});
+    return plans;
+}
+
+std::vector<Router::Plan> Router::LeaderPlans(const PathResult& path, int exitDir) {
+    const Game& g = game();
+    const Player& p = driven();
+    std::vector<Plan> plans;
+    if (const int threat = ThreatDir(drivenIndex_)) plans.push_back({{{threat, true}}, true, true});
+    const int partner = Partner();
+    const bool partnerBehind = exitDir && partner >= 0 &&
+                               !OnEdgeLine({p.col, p.row},
+                                           {g.players[static_cast<size_t>(partner)].col,
+                                            g.players[static_cast<size_t>(partner)].row},
+                                           exitDir);
+    if (partnerBehind)
+        plans.push_back({{{0, false}}, true});  // wait on the edge for the partner
+    else if (!path.moves.empty())
+        plans.push_back({PathSteps(path), true});
+    plans.push_back({{{0, false}}});
     for (int d = 1; d <= 8; ++d) {
         const Square s = Step({p.col, p.row}, d);
         if (InPlayfield(s) && HowToPass(g.RoomGrid.Cell(s.col, s.row)).way == Way::Walk)
-            leadPlans.push_back({{d, false}});
+            plans.push_back({{{d, false}}});
     }
+    return plans;
+}
+
+StepKeys Router::Decide(const LevelMap& map, const PathResult& path) {
+    const int lead = drivenIndex_, partner = Partner();
+    const int exitDir = ExitDir(path);
+    const std::vector<Plan> partnerPlans = PartnerPlans(map, path, exitDir);
+    const std::vector<Plan> leadPlans = LeaderPlans(path, exitDir);
 
     // The first pair that costs no life in the look-ahead; else the one that costs least. After
     // a while without getting nearer, a bite on the way forward is taken rather than waiting.
     constexpr int kTail = 12;
-    const int tolerance = stall_ > kBiteAfterSteps ? std::min(30, p.life - 30) : 0;
+    const int tolerance = stall_ > kBiteAfterSteps ? std::min(30, driven().life - 30) : 0;
     int bestLoss = INT_MAX;
     StepKeys best{};
-    for (size_t i = 0; i < leadPlans.size(); ++i) {
+    for (const Plan& mine : leadPlans) {
         for (const Plan& other : partnerPlans) {
-            std::array<Plan, 2> plans;
-            plans[static_cast<size_t>(lead)] = leadPlans[i];
-            if (partner >= 0) plans[static_cast<size_t>(partner)] = other;
-            const int loss = Probe(plans, kTail);
+            std::array<std::vector<Action>, 2> steps;
+            steps[static_cast<size_t>(lead)] = mine.steps;
+            if (partner >= 0) steps[static_cast<size_t>(partner)] = other.steps;
+            const int loss = Probe(steps, kTail);
             StepKeys keys{};
             for (size_t k = 0; k < 2; ++k)
-                if (!plans[k].empty()) keys[k] = plans[k].front();
-            if (loss == 0 || (i + 1 <= preferred && loss <= tolerance)) {
-                if (i + 1 < preferred && threat) ++shootRun_;
+                if (!steps[k].empty()) keys[k] = steps[k].front();
+            if (loss == 0 || (mine.forward && loss <= tolerance)) {
+                if (mine.shootsOnSight) ++shootRun_;
                 return keys;
             }
             if (loss < bestLoss) bestLoss = loss, best = keys;

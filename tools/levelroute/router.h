@@ -79,9 +79,23 @@ private:
 
     bool RunStep(const RouteStep& step);
     Outcome Go(const std::vector<Spot>& goals, bool toFinish);
+    // A few player steps of one player's keys, tried in the look-ahead.
+    struct Plan {
+        std::vector<Action> steps;
+        bool forward = false;        // on the way (or waiting for the partner to join)
+        bool shootsOnSight = false;  // shooting what comes at the player
+    };
+
     // Both players' keys for the next player step: the driven player follows `path`, the partner
     // keeps beside it; each shoots what comes at it; the look-ahead vetoes what costs life.
     StepKeys Decide(const LevelMap& map, const PathResult& path);
+    std::vector<Plan> LeaderPlans(const PathResult& path, int exitDir);
+    std::vector<Plan> PartnerPlans(const LevelMap& map, const PathResult& path, int exitDir);
+    // Where the partner heads: beside the leader; onto the line of the edge the leader leaves
+    // by; or, when it stands on the leader's next squares, aside or ahead along them.
+    std::vector<Spot> PartnerGoals(const PathResult& path, int exitDir) const;
+    // The direction of the path's first step when it leaves the room, else 0.
+    int ExitDir(const PathResult& path) const;
     // Life both players lose (a death counts 1000) when they play `plans` in the scratch game,
     // one action a player step, and then stand still for `tailTicks` passes.
     int Probe(const std::array<std::vector<Action>, 2>& plans, int tailTicks);
