@@ -179,7 +179,9 @@ bool Router::Fail(const std::string& why) {
     const Player& p = driven();
     report_ << "levelroute: ";
     if (step_) report_ << "line " << step_->line << " (" << step_->text << "): ";
-    report_ << why << "\n  tick " << g.world.clocks.tick << ", room " << g.CurrentRoomCol << ','
+    report_ << why << '\n';
+    if (!started_) return false;
+    report_ << "  tick " << g.world.clocks.tick << ", room " << g.CurrentRoomCol << ','
             << g.CurrentRoomRow << ", player " << (drivenIndex_ + 1) << " at " << p.col << ','
             << p.row << ", life " << p.life << ", keys " << p.keys << ", kits " << p.kits
             << ", bombs " << p.bombs << (p.dead ? ", dead" : "") << '\n'
@@ -201,7 +203,8 @@ bool Router::Play(const Route& route) {
     for (std::string line; std::getline(header, line);)
         if (!main_->Send(line)) return Fail("the simulator refused '" + line + "'");
     RunLines(*scratchSim_, Header(setup_, 0));
-    if (game().GameStopped) return Fail("the game did not start (" + mainOut_.str() + ")");
+    if (game().GameStopped) return Fail("the game did not start:\n" + mainOut_.str());
+    started_ = true;
     main_->ToNextStep();
     for (const RouteStep& step : route.steps) {
         step_ = &step;
@@ -238,11 +241,16 @@ bool Router::RunStep(const RouteStep& step) {
         if (v == "finish") {
             goals = LevelMap(game()).Find("A45");
             if (goals.empty()) return Fail("the level has no finish");
-        } else if (a.size() == 2) {
-            goals.push_back(
-                LevelMap::ToSpot(game().CurrentRoomCol, game().CurrentRoomRow, {a[0], a[1]}));
         } else {
-            goals.push_back(LevelMap::ToSpot(a[0], a[1], {a[2], a[3]}));
+            const Game& g = game();
+            const int rc = a.size() == 2 ? g.CurrentRoomCol : a[0],
+                      rr = a.size() == 2 ? g.CurrentRoomRow : a[1];
+            const Square sq{a[a.size() - 2], a[a.size() - 1]};
+            if (rc >= g.LevelGrid.ColCount() || rr >= g.LevelGrid.RowCount())
+                return Fail("there is no room " + std::to_string(rc) + "," + std::to_string(rr) +
+                            " in this level");
+            if (!InPlayfield(sq)) return Fail("a square is column 1..30, row 1..19");
+            goals.push_back(LevelMap::ToSpot(rc, rr, sq));
         }
         return Go(goals, v == "finish") != Outcome::Failed;
     }

@@ -129,6 +129,7 @@ private:
     int partnerOffLine_ = 0;  // player steps the partner found no way to the leader's edge line  //
                               // player steps spent shooting on sight since the last progress
     const RouteStep* step_ = nullptr;
+    bool started_ = false;  // the game runs: failures show its state
 };
 
 // Direction of the nearest thing to shoot on sight within `limit` squares of player `index`, or 0.
