@@ -10,9 +10,11 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: levelroute [-C GAMEDIR] [-p PLAYERS] [-s SEED] [-o SCRIPT] LEVEL ROUTEFILE\n"
+    "usage: levelroute [-C GAMEDIR] [-p PLAYERS] [-s SEED] [-t TRIES] [-v] [-o SCRIPT] LEVEL "
+    "ROUTEFILE\n"
     "  plays ROUTEFILE on level LEVEL of the game folder GAMEDIR (default: the current folder)\n"
-    "  and writes the murk-sim script to SCRIPT (default: standard output)\n";
+    "  and writes the murk-sim script to SCRIPT (default: standard output); -t tries seeds SEED,\n"
+    "  SEED+1, ... until one finishes; -v reports every player step\n";
 
 bool Number(const char* text, int& out) {
     try {
@@ -30,7 +32,7 @@ int main(int argc, char** argv) {
     namespace fs = std::filesystem;
     murk::route::RouteSetup setup;
     std::string gameDir = ".", output, routePath;
-    int positional = 0;
+    int positional = 0, tries = 1;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -43,6 +45,10 @@ int main(int argc, char** argv) {
             ++i;
         } else if (arg == "-s" && hasValue && Number(argv[i + 1], setup.seed)) {
             ++i;
+        } else if (arg == "-t" && hasValue && Number(argv[i + 1], tries) && tries >= 1) {
+            ++i;
+        } else if (arg == "-v") {
+            setup.verbose = true;
         } else if (positional == 0 && Number(argv[i], setup.level) && setup.level >= 0) {
             ++positional;
         } else if (positional == 1 && arg[0] != '-') {
@@ -74,9 +80,15 @@ int main(int argc, char** argv) {
         std::cerr << "levelroute: cannot enter " << gameDir << ": " << ec.message() << '\n';
         return 2;
     }
-    murk::route::Router router(setup, std::cerr);
-    const bool ok = router.Play(route);
-    const std::string script = router.Script();
+    bool ok = false;
+    std::string script;
+    for (int t = 0; t < tries && !ok; ++t, ++setup.seed) {
+        if (tries > 1) std::cerr << "levelroute: seed " << setup.seed << '\n';
+        murk::route::Router router(setup, std::cerr);
+        ok = router.Play(route);
+        if (ok || t == 0) script = router.Script();  // a failure shows the first seed's run
+    }
+    if (ok) --setup.seed;
     if (output.empty()) {
         std::cout << script;
     } else {
@@ -87,6 +99,8 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    if (ok) std::cerr << "levelroute: the script finishes level " << setup.level << '\n';
+    if (ok)
+        std::cerr << "levelroute: the script finishes level " << setup.level << " (seed "
+                  << setup.seed << ")\n";
     return ok ? 0 : 1;
 }

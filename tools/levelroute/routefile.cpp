@@ -42,11 +42,11 @@ std::string ReadArgs(const std::string& verb, const std::vector<std::string>& wo
         return numbers(0, 1);
     }
     if (verb == "down" || verb == "up") return n == 1 ? numbers(0, 0) : verb + " wants a key code";
-    if (verb == "shoot" || verb == "bomb") {
-        // shoot DIR [TICKS]; bomb DIR COUNT [DIR COUNT ...]
+    if (verb == "shoot" || verb == "step" || verb == "bomb") {
+        // shoot DIR [TICKS]; step DIR [COUNT]; bomb DIR COUNT [DIR COUNT ...]
         if (n == 0) return verb + " wants a direction";
         if (verb == "bomb" && n % 2 != 0) return "bomb wants DIR COUNT pairs";
-        if (verb == "shoot" && n > 2) return "shoot wants DIR [TICKS]";
+        if (verb != "bomb" && n > 2) return verb + " wants DIR [COUNT]";
         for (size_t i = 0; i < n; ++i) {
             int v = 0;
             if (i % 2 == 0) {

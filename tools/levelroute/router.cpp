@@ -170,6 +170,22 @@ void Router::Progress(const RouteStep& step) {
     report_ << '\n';
 }
 
+void Router::Trace(const StepKeys& keys, const PathResult& path) {
+    const Game& g = game();
+    report_ << "  tick " << g.world.clocks.tick << " room " << g.CurrentRoomCol << ','
+            << g.CurrentRoomRow;
+    for (int i = 0; i < setup_.players; ++i) {
+        const Player& p = g.players[static_cast<size_t>(i)];
+        const Action a = keys[static_cast<size_t>(i)];
+        report_ << " | p" << (i + 1) << ' ' << p.col << ',' << p.row << " life " << p.life << ' '
+                << (a.fire  ? "shoots "
+                    : a.dir ? "walks "
+                            : "stands")
+                << (a.dir ? DirectionName(a.dir) : "");
+    }
+    report_ << " | way " << (path.found ? std::to_string(path.cost) : "none") << '\n';
+}
+
 void Router::Note(const std::string& what) {
     script_.push_back("# " + what);
 }
@@ -268,6 +284,14 @@ bool Router::RunStep(const RouteStep& step) {
         main_->ToNextStep();
         return !driven().dead || Fail("player died while shooting");
     }
+    if (v ==
+        "step") {  // walks blindly: onto a death field, into a beam, wherever the designer says
+        HoldAll({});
+        main_->Hold(drivenIndex_, {a[0], false});
+        main_->Ticks(4 * (a.size() > 1 ? a[1] : 1));
+        HoldAll({});
+        return true;
+    }
     if (v == "kit") return UseKit(drivenIndex_);
     if (v == "bomb") return Bomb(a);
     if (v == "player") {
@@ -346,7 +370,9 @@ Router::Outcome Router::Go(const std::vector<Spot>& goals, bool toFinish) {
                         " player steps"),
                    Outcome::Failed;
         }
-        HoldAll(Decide(map, path));
+        const StepKeys keys = Decide(map, path);
+        if (setup_.verbose) Trace(keys, path);
+        HoldAll(keys);
         if (partnerOffLine_ > kNoWaySteps)
             return Fail("player " + std::to_string(partner + 1) +
                         " finds no way onto the edge line beside player " +

@@ -25,7 +25,8 @@ struct RouteSetup {
     int level = 0;
     int players = 1;
     int seed = 1;
-    int kitLife = 40;  // a health kit is used when life falls to this or below
+    int kitLife = 40;      // a health kit is used when life falls to this or below
+    bool verbose = false;  // a report line for every player step
 };
 
 // One player step's worth of keys: a direction (0 none) and the fire key.
@@ -112,6 +113,7 @@ private:
     bool Fail(const std::string& why);
     void Note(const std::string& what);
     void Progress(const RouteStep& step);  // one line on the report after each route step
+    void Trace(const StepKeys& keys, const PathResult& path);
 
     const Game& game() const;
     const Player& driven() const;
