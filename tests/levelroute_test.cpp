@@ -4,7 +4,10 @@
 
 #include <sstream>
 
+#include "game/state.h"
 #include "heldkeys.h"
+#include "level/room.h"
+#include "pathfind.h"
 #include "players/input.h"
 #include "routefile.h"
 #include "router.h"
@@ -14,6 +17,66 @@ namespace murk {
 namespace {
 
 using route::KeyEvent;
+using route::LevelMap;
+using route::Spot;
+
+// A level of two rooms side by side, the west one the current room.
+Game TwoRooms(const std::vector<test::Placed>& west, const std::vector<test::Placed>& east) {
+    Game g;
+    g.LevelGrid.Resize(3, 2);
+    g.LevelGrid.SetCell(1, 1, test::MakeRoom("A00", west));
+    g.LevelGrid.SetCell(2, 1, test::MakeRoom("A00", east));
+    g.CurrentRoomCol = g.CurrentRoomRow = 1;
+    std::string error;
+    UnpackRoomString(g.LevelGrid.Cell(1, 1), g.RoomGrid, error);
+    return g;
+}
+
+// The planner moves players the way the game does: transport runs and slide fields carry them
+// on (or nowhere), doors want keys, rooms are left straight, bullets clear what they can.
+TEST(FindPath, FollowsFieldsDoorsEdgesAndShotsAsTheGameMovesPlayers) {
+    std::vector<test::Placed> west{{5, 10, "B28"}, {6, 10, "B28"}, {8, 4, "ZLO"}, {20, 2, "A28"},
+                                   {28, 5, "B28"}, {29, 5, "B28"}, {30, 5, "B28"}};
+    for (int r = 1; r <= 19; ++r)
+        if (r != 10) west.push_back({5, r, "A30"}), west.push_back({6, r, "A30"});
+    for (int c = 19; c <= 21; ++c) west.push_back({c, 1, "A32"}), west.push_back({c, 3, "A32"});
+    west.push_back({19, 2, "A32"});
+    std::vector<test::Placed> wall;
+    for (int r = 1; r <= 19; ++r) wall.push_back({2, r, r == 9 ? "A36" : "A32"});
+    const Game g = TwoRooms(west, wall);
+    const LevelMap map(g);
+    auto way = [&](Spot from, Spot to, int keys = 0) {
+        return route::FindPath(map, from, {to}, keys);
+    };
+
+    // Over the death-field band only by the transport run, landing just past it.
+    const route::PathResult over = way({3, 10}, {9, 10});
+    ASSERT_TRUE(over.found);
+    EXPECT_EQ(over.moves[1].to, (Spot{7, 10}));
+    // A run that reaches the room's edge carries nobody into the next room: around it instead.
+    const route::PathResult edge = way({27, 5}, {31, 5});
+    ASSERT_TRUE(edge.found);
+    EXPECT_NE(edge.moves.front().dir, 3);
+    // The slide at (8, 4) sends a player to (12, 15).
+    const route::PathResult slide = way({7, 4}, {12, 15});
+    ASSERT_TRUE(slide.found);
+    EXPECT_EQ(slide.moves.size(), 1u);
+    // The walled square behind the door: only with a key.
+    EXPECT_FALSE(way({20, 5}, {20, 2}).found);
+    EXPECT_TRUE(way({20, 5}, {20, 2}, 1).found);
+    // Into the east room only straight over the edge; its shootable wall is shot, not walked.
+    const route::PathResult east = way({28, 12}, {34, 9});
+    ASSERT_TRUE(east.found);
+    bool shot = false;
+    for (size_t i = 0; i < east.moves.size(); ++i) {
+        const Spot from = i ? east.moves[i - 1].to : Spot{28, 12};
+        if (!LevelMap::SameRoom(from, east.moves[i].to)) {
+            EXPECT_EQ(east.moves[i].dir % 2, 1);
+        }
+        shot = shot || (east.moves[i].shoot && east.moves[i].to == Spot{32, 9});
+    }
+    EXPECT_TRUE(shot);
+}
 
 TEST(RouteFile, ReadsStepsAndNamesEveryMistakeByLine) {
     std::istringstream text(
@@ -77,6 +140,11 @@ TEST(HeldKeys, TheGameEndsUpHoldingTheDirectionAsked) {
 class RouteTest : public ::testing::Test {
 protected:
     RouteTest() {
+        dir.WriteLevel(1);
+        WriteFieldsLevel();
+    }
+
+    void WriteFieldsLevel() {
         std::vector<test::Placed> west{{3, 4, "A46"},   {5, 4, "A47"},   {5, 10, "ZLO"},
                                        {10, 15, "ZFL"}, {11, 15, "A29"}, {26, 10, "A02"}};
         for (int c = 9; c <= 13; ++c)
@@ -93,7 +161,23 @@ protected:
         spec.roomsAcross = 2;
         spec.rooms = {test::MakeRoom("A00", west), test::MakeRoom("A00", east)};
         dir.WriteLevel(0, spec);
-        dir.WriteLevel(1);
+    }
+
+    // One room: the start in the west, the finish in the east, `squares` between.
+    void WriteRoom(std::vector<test::Placed> squares, int p2Row = 4) {
+        squares.push_back({3, 4, "A46"});
+        squares.push_back({3, p2Row, "A47"});
+        squares.push_back({28, 10, "A45"});
+        test::LevelSpec spec;
+        spec.p1Col = spec.p2Col = 3;
+        spec.p2Row = p2Row;
+        spec.rooms = {test::MakeRoom("A00", squares)};
+        dir.WriteLevel(0, spec);
+    }
+
+    const std::string& Dump(const std::string& script) {
+        route::ScriptFinishes(script, output);
+        return output;
     }
 
     // Plays the route; the report of a failure lands in `report`.
@@ -113,6 +197,7 @@ protected:
     test::TempGameDir dir;
     test::ScopedCurrentPath here{dir.Path()};
     std::ostringstream report;
+    std::string output;
 };
 
 TEST_F(RouteTest, AShortRouteBecomesAScriptOfKeysThatFinishesTheLevel) {
@@ -147,6 +232,53 @@ TEST_F(RouteTest, AFailedRouteSaysWhereAndWhy) {
     EXPECT_NE(script.find("# the route failed here: no way to the goal"), std::string::npos);
     std::string output;
     EXPECT_FALSE(route::ScriptFinishes(script, output));
+}
+
+// The only way east is a corridor under eight laser producers of all four sets, each flashing
+// onto it in turn: the look-ahead times every step.
+TEST_F(RouteTest, LaserFlashesAreWaitedOutNotWalkedInto) {
+    std::vector<test::Placed> squares;
+    const char* producers[] = {"A24", "A84", "B00", "B16"};
+    for (int r = 1; r <= 19; ++r)
+        if (r != 9) squares.push_back({12, r, "A32"}), squares.push_back({19, r, "A32"});
+    for (int c = 12; c <= 19; ++c) {
+        squares.push_back({c, 8, producers[c % 4]});
+        if (c > 12 && c < 19) squares.push_back({c, 10, "A32"});
+    }
+    WriteRoom(squares);
+    for (int wait : {0, 20, 40}) {
+        std::string script;
+        ASSERT_TRUE(Play("wait " + std::to_string(wait) + "\nfinish\n", 1, script)) << report.str();
+        EXPECT_NE(Dump(script).find(" life=90 "), std::string::npos) << output;
+    }
+}
+
+// A fire-dart producer plugs the only way: a bomb steered into it clears it from afar.
+TEST_F(RouteTest, ABombClearsWhatBulletsCannot) {
+    std::vector<test::Placed> squares{{5, 12, "A41"}};
+    for (int r = 1; r <= 19; ++r) squares.push_back({15, r, r == 10 ? "A19" : "A32"});
+    WriteRoom(squares);
+    std::string script;
+    EXPECT_FALSE(Play("finish\n", 1, script));
+    report.str("");
+    ASSERT_TRUE(Play("goto 5 12\ngoto 10 10\nbomb E 3\nfinish\n", 1, script)) << report.str();
+}
+
+// Both players leave a room side by side; a one-square opening keeps the second one back.
+TEST_F(RouteTest, TwoPlayersNeedTwoSquareOpenings) {
+    std::vector<test::Placed> west, east{{12, 10, "A45"}};
+    for (int r = 1; r <= 19; ++r) west.push_back({30, r, r == 10 ? "A00" : "A32"});
+    for (int r = 1; r <= 19; ++r) east.push_back({1, r, r == 10 ? "A00" : "A32"});
+    west.push_back({3, 4, "A46"}), west.push_back({5, 4, "A47"});
+    test::LevelSpec spec;
+    spec.roomsAcross = 2;
+    spec.rooms = {test::MakeRoom("A00", west), test::MakeRoom("A00", east)};
+    dir.WriteLevel(0, spec);
+    std::string script;
+    ASSERT_TRUE(Play("finish\n", 1, script)) << report.str();
+    EXPECT_FALSE(Play("finish\n", 2, script));
+    EXPECT_NE(report.str().find("finds no way onto the edge line"), std::string::npos)
+        << report.str();
 }
 
 }  // namespace

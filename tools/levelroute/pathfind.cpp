@@ -84,8 +84,12 @@ TileWay HowToPass(const std::string& code) {
         std::array<TileWay, kTileCount> t{};
         for (const Policy& p : kPolicies)
             t[static_cast<size_t>(TileIndex(p.code))] = {p.way, p.hits, 1 + p.hits * 3};
-        // Bullets in flight (either player's) are gone a tick later.
+        // Bullets in flight (either player's) are gone a tick later; darts fly on and beams go
+        // out within 16 passes. The look-ahead keeps the player off them meanwhile.
         for (int i = 48; i <= 63; ++i) t[static_cast<size_t>(i)] = {Way::Walk, 0, 2};
+        for (int i = 64; i <= 71; ++i) t[static_cast<size_t>(i)] = {Way::Walk, 0, 8};
+        for (int first : {72, 88, 104, 120})
+            for (int i = first; i < first + 8; ++i) t[static_cast<size_t>(i)] = {Way::Walk, 0, 8};
         return t;
     }();
     const int i = TileIndex(code);
