@@ -79,7 +79,10 @@ private:
     enum class Outcome { Reached, Finished, Failed };
 
     bool RunStep(const RouteStep& step);
+    // Walks the driven player (and the partner along) until it stands on one of `goals` (or,
+    // `toFinish`, has stepped onto the finish).
     Outcome Go(const std::vector<Spot>& goals, bool toFinish);
+
     // A few player steps of one player's keys, tried in the look-ahead.
     struct Plan {
         std::vector<Action> steps;
@@ -98,7 +101,7 @@ private:
     // The direction of the path's first step when it leaves the room, else 0.
     int ExitDir(const PathResult& path) const;
     // Life both players lose (a death counts 1000) when they play `plans` in the scratch game,
-    // one action a player step, and then stand still for `tailTicks` passes.
+    // one action a player step, and then stand for `tailTicks` passes shooting on sight.
     int Probe(const std::array<std::vector<Action>, 2>& plans, int tailTicks);
     // Direction of the nearest thing to shoot on sight from player `index`'s square, or 0.
     int ThreatDir(int index) const;
@@ -126,10 +129,9 @@ private:
     std::vector<std::string> script_;
     std::unique_ptr<Driver> main_;
     int drivenIndex_ = 0;
-    int shootRun_ = 0;
+    int shootRun_ = 0;        // player steps spent shooting on sight since the last progress
     int stall_ = 0;           // player steps without getting nearer to the goal
-    int partnerOffLine_ = 0;  // player steps the partner found no way to the leader's edge line  //
-                              // player steps spent shooting on sight since the last progress
+    int partnerOffLine_ = 0;  // player steps the partner found no way to the leader's edge line
     const RouteStep* step_ = nullptr;
     bool started_ = false;  // the game runs: failures show its state
 };
