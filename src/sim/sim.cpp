@@ -2,6 +2,7 @@
 #include "sim/sim.h"
 
 #include <charconv>
+#include <memory>
 #include <sstream>
 #include <string>
 
@@ -9,12 +10,13 @@
 #include "game/render.h"
 #include "level/levels.h"
 #include "options/optionsform.h"
+#include "platform/headless/headless_platform.h"
+#include "shell/app.h"
 #include "shell/capture.h"
 #include "shell/mainform.h"
 #include "shell/menu.h"
 #include "shell/startup.h"
 #include "sim/playerfields.h"
-#include "sim/simulator.h"
 
 namespace murk {
 
@@ -38,123 +40,145 @@ bool ToInt(const std::string& text, int& out) {
     return ec == std::errc{} && end == last && first != last;
 }
 
+class Simulator {
+public:
+    Simulator(std::ostream& out) : out_(out), app_(pf_) {
+        pf_.SetFakeImages(true);
+        pf_.onBox = [this](const HeadlessPlatform::Box& b) {
+            out_ << "box " << BoxWord(b.kind) << ' ' << b.text;
+            if (b.kind == BoxKind::ConfirmYesNo || b.kind == BoxKind::ConfirmOkCancel)
+                out_ << " -> " << (b.answer ? "yes" : "no");
+            out_ << '\n';
+        };
+        // The id is the file name up to its first '-'. The song plays at the first paint,
+        // before the script's first line, while the sound switch still has its default On.
+        pf_.onSoundPlay = [this](const std::string& path) {
+            const std::string file = path.substr(path.find_last_of('/') + 1);
+            out_ << "sound " << file.substr(0, file.find('-')) << '\n';
+        };
+        app_.useOptionsFile = false;
+        app_.externalLoop = true;
+    }
+
+    // Start-up as the game does it; false when the program shut down (no levels).
+    bool Start() {
+        if (!Startup(app_)) return false;
+        app_.pf.ShowWindow();
+        ShowForm(app_, *app_.mainForm);
+        return !app_.terminated;
+    }
+
+    bool Terminated() const { return app_.terminated; }
+    App& app() { return app_; }
+
+    // Runs one script line; false when it cannot be parsed.
+    bool Run(const std::string& line) {
+        std::istringstream in(line);
+        std::string cmd;
+        in >> cmd;
+        std::string rest;
+        std::getline(in, rest);
+        if (!rest.empty() && rest[0] == ' ') rest.erase(0, 1);
+        int n = 0;
+        if (cmd == "players" && ToInt(rest, n)) return app_.mainForm->NumPlayersLbl->SetText(rest), true;
+        if (cmd == "level" && ToInt(rest, n)) return app_.mainForm->LevelLbl->SetText(rest), true;
+        if (cmd == "speed") return app_.optionsForm->GameSpeedEdit->SetText(rest), true;
+        if (cmd == "sound" && (rest == "on" || rest == "off"))
+            return app_.optionsForm->SoundEdit->SetText(rest == "on" ? "On" : "Off"), true;
+        if (cmd == "seed" && ToInt(rest, n)) return Seed(static_cast<uint32_t>(n)), true;
+        if (cmd == "start" && rest.empty()) return StartGameCommand(app_, false), true;
+        if (cmd == "random" && rest.empty()) return StartGameCommand(app_, true), true;
+        if (cmd == "down" && ToInt(rest, n)) return pf_.QueueKeyDown(n), true;
+        if (cmd == "up" && ToInt(rest, n)) return pf_.QueueKeyUp(n), true;
+        if (cmd == "tick") return Tick(rest);
+        if (cmd == "set") return Set(rest);
+        if ((cmd == "p1" || cmd == "p2")) return SetField(cmd == "p1" ? 0 : 1, rest);
+        if (cmd == "answer" && (rest == "yes" || rest == "no")) return pf_.QueueAnswer(rest == "yes"), true;
+        if (cmd == "name") return app_.scriptedNames.push_back(rest), true;
+        if (cmd == "dump" && rest.empty()) return Dump(), true;
+        if (cmd == "capture" && !rest.empty()) return Capture(rest), true;
+        return false;
+    }
+
+private:
+    // The seed also applies at once, so a random level chosen before the loop is reproducible.
+    void Seed(uint32_t seed) {
+        app_.seed = seed;
+        app_.game.rng.Seed(seed);
+    }
+
+    bool Tick(const std::string& rest) {
+        int n = 1;
+        if (!rest.empty() && (!ToInt(rest, n) || n < 0)) return false;
+        for (int i = 0; i < n && !app_.terminated; ++i) {
+            if (app_.loopActive && !app_.game.GameStopped) {
+                RunPass(app_, app_.loopDelay);
+            } else {
+                app_.loopActive = false;
+                ProcessMessages(app_);  // the idle menu still takes its events
+            }
+        }
+        return true;
+    }
+
+    bool Set(const std::string& rest) {
+        std::istringstream in(rest);
+        int c = 0, r = 0;
+        std::string code, extra;
+        if (!(in >> c >> r >> code) || (in >> extra)) return false;
+        app_.game.RoomGrid.SetCell(c, r, code);
+        const ImageId image = app_.tiles.ForCode(code);
+        if (image != kNoImage && c >= 1 && c <= 30 && r >= 1 && r <= 19) DrawSquare(app_, c, r, image);
+        return true;
+    }
+
+    bool SetField(int player, const std::string& rest) {
+        // A text field may be set to the empty text: "p1 status" with nothing after it.
+        const size_t space = rest.find(' ');
+        const std::string field = rest.substr(0, space);
+        const std::string value = space == std::string::npos ? "" : rest.substr(space + 1);
+        return SetPlayerField(app_.game.players[static_cast<size_t>(player)], field, value);
+    }
+
+    void Dump() {
+        const Game& g = app_.game;
+        out_ << "state tick=" << g.world.clocks.tick << " room=" << g.CurrentRoomCol << ','
+             << g.CurrentRoomRow << " level=" << g.SelectedLevel << " players=" << g.PlayerCount
+             << " stopped=" << (g.GameStopped ? 1 : 0) << " paused=" << (g.Paused ? 1 : 0)
+             << " title=" << Quoted(app_.mainForm->LevelTitleLbl->Text()) << '\n';
+        out_ << "p1 " << DumpPlayer(g.players[0]) << '\n';
+        out_ << "p2 " << DumpPlayer(g.players[1]) << '\n';
+        out_ << "grid\n";
+        for (int r = 1; r <= 19; ++r) {
+            for (int c = 1; c <= 30; ++c) out_ << (c > 1 ? " " : "") << g.RoomGrid.Cell(c, r);
+            out_ << '\n';
+        }
+        out_ << "end\n";
+    }
+
+    void Capture(const std::string& file) {
+        std::string error;
+        if (!pf_.SaveCanvasBmp(file, 0, 0, kCanvasWidth, kCanvasHeight, error))
+            out_ << "capture failed: " << error << '\n';
+    }
+
+    std::ostream& out_;
+    HeadlessPlatform pf_;
+    App app_;
+};
+
 }  // namespace
 
-Simulator::Simulator(std::ostream& out) : out_(out), app_(pf_) {
-    pf_.SetFakeImages(true);
-    pf_.onBox = [this](const HeadlessPlatform::Box& b) {
-        out_ << "box " << BoxWord(b.kind) << ' ' << b.text;
-        if (b.kind == BoxKind::ConfirmYesNo || b.kind == BoxKind::ConfirmOkCancel)
-            out_ << " -> " << (b.answer ? "yes" : "no");
-        out_ << '\n';
-    };
-    // The id is the file name up to its first '-'. The song plays at the first paint,
-    // before the script's first line, while the sound switch still has its default On.
-    pf_.onSoundPlay = [this](const std::string& path) {
-        const std::string file = path.substr(path.find_last_of('/') + 1);
-        out_ << "sound " << file.substr(0, file.find('-')) << '\n';
-    };
-    app_.useOptionsFile = false;
-    app_.externalLoop = true;
-}
+struct SimSession::Impl {
+    explicit Impl(std::ostream& out) : sim(out) {}
+    Simulator sim;
+};
 
-bool Simulator::Start() {
-    if (!Startup(app_)) return false;
-    app_.pf.ShowWindow();
-    ShowForm(app_, *app_.mainForm);
-    return !app_.terminated;
-}
-
-bool Simulator::Run(const std::string& line) {
-    std::istringstream in(line);
-    std::string cmd;
-    in >> cmd;
-    std::string rest;
-    std::getline(in, rest);
-    if (!rest.empty() && rest[0] == ' ') rest.erase(0, 1);
-    int n = 0;
-    if (cmd == "players" && ToInt(rest, n))
-        return app_.mainForm->NumPlayersLbl->SetText(rest), true;
-    if (cmd == "level" && ToInt(rest, n)) return app_.mainForm->LevelLbl->SetText(rest), true;
-    if (cmd == "speed") return app_.optionsForm->GameSpeedEdit->SetText(rest), true;
-    if (cmd == "sound" && (rest == "on" || rest == "off"))
-        return app_.optionsForm->SoundEdit->SetText(rest == "on" ? "On" : "Off"), true;
-    if (cmd == "seed" && ToInt(rest, n)) return Seed(static_cast<uint32_t>(n)), true;
-    if (cmd == "start" && rest.empty()) return StartGameCommand(app_, false), true;
-    if (cmd == "random" && rest.empty()) return StartGameCommand(app_, true), true;
-    if (cmd == "down" && ToInt(rest, n)) return pf_.QueueKeyDown(n), true;
-    if (cmd == "up" && ToInt(rest, n)) return pf_.QueueKeyUp(n), true;
-    if (cmd == "tick") return Tick(rest);
-    if (cmd == "set") return Set(rest);
-    if ((cmd == "p1" || cmd == "p2")) return SetField(cmd == "p1" ? 0 : 1, rest);
-    if (cmd == "answer" && (rest == "yes" || rest == "no"))
-        return pf_.QueueAnswer(rest == "yes"), true;
-    if (cmd == "name") return app_.scriptedNames.push_back(rest), true;
-    if (cmd == "dump" && rest.empty()) return Dump(), true;
-    if (cmd == "capture" && !rest.empty()) return Capture(rest), true;
-    return false;
-}
-
-// The seed also applies at once, so a random level chosen before the loop is reproducible.
-void Simulator::Seed(uint32_t seed) {
-    app_.seed = seed;
-    app_.game.rng.Seed(seed);
-}
-
-bool Simulator::Tick(const std::string& rest) {
-    int n = 1;
-    if (!rest.empty() && (!ToInt(rest, n) || n < 0)) return false;
-    for (int i = 0; i < n && !app_.terminated; ++i) {
-        if (app_.loopActive && !app_.game.GameStopped) {
-            RunPass(app_, app_.loopDelay);
-        } else {
-            app_.loopActive = false;
-            ProcessMessages(app_);  // the idle menu still takes its events
-        }
-    }
-    return true;
-}
-
-bool Simulator::Set(const std::string& rest) {
-    std::istringstream in(rest);
-    int c = 0, r = 0;
-    std::string code, extra;
-    if (!(in >> c >> r >> code) || (in >> extra)) return false;
-    app_.game.RoomGrid.SetCell(c, r, code);
-    const ImageId image = app_.tiles.ForCode(code);
-    if (image != kNoImage && c >= 1 && c <= 30 && r >= 1 && r <= 19) DrawSquare(app_, c, r, image);
-    return true;
-}
-
-bool Simulator::SetField(int player, const std::string& rest) {
-    // A text field may be set to the empty text: "p1 status" with nothing after it.
-    const size_t space = rest.find(' ');
-    const std::string field = rest.substr(0, space);
-    const std::string value = space == std::string::npos ? "" : rest.substr(space + 1);
-    return SetPlayerField(app_.game.players[static_cast<size_t>(player)], field, value);
-}
-
-void Simulator::Dump() {
-    const Game& g = app_.game;
-    out_ << "state tick=" << g.world.clocks.tick << " room=" << g.CurrentRoomCol << ','
-         << g.CurrentRoomRow << " level=" << g.SelectedLevel << " players=" << g.PlayerCount
-         << " stopped=" << (g.GameStopped ? 1 : 0) << " paused=" << (g.Paused ? 1 : 0)
-         << " title=" << Quoted(app_.mainForm->LevelTitleLbl->Text()) << '\n';
-    out_ << "p1 " << DumpPlayer(g.players[0]) << '\n';
-    out_ << "p2 " << DumpPlayer(g.players[1]) << '\n';
-    out_ << "grid\n";
-    for (int r = 1; r <= 19; ++r) {
-        for (int c = 1; c <= 30; ++c) out_ << (c > 1 ? " " : "") << g.RoomGrid.Cell(c, r);
-        out_ << '\n';
-    }
-    out_ << "end\n";
-}
-
-void Simulator::Capture(const std::string& file) {
-    std::string error;
-    if (!pf_.SaveCanvasBmp(file, 0, 0, kCanvasWidth, kCanvasHeight, error))
-        out_ << "capture failed: " << error << '\n';
-}
+SimSession::SimSession(std::ostream& out) : impl_(std::make_unique<Impl>(out)) {}
+SimSession::~SimSession() = default;
+bool SimSession::Start() { return impl_->sim.Start(); }
+bool SimSession::Run(const std::string& command) { return impl_->sim.Run(command); }
+App& SimSession::app() { return impl_->sim.app(); }
 
 int RunSimulator(std::istream& script, std::ostream& out, std::ostream& err) {
     Simulator sim(out);
@@ -165,8 +189,7 @@ int RunSimulator(std::istream& script, std::ostream& out, std::ostream& err) {
         ++number;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         std::string command = line.substr(0, line.find('#'));
-        while (!command.empty() && (command.back() == ' ' || command.back() == '\t'))
-            command.pop_back();
+        while (!command.empty() && (command.back() == ' ' || command.back() == '\t')) command.pop_back();
         size_t start = command.find_first_not_of(" \t");
         if (start == std::string::npos) continue;
         command.erase(0, start);

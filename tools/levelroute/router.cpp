@@ -12,7 +12,6 @@
 #include "pathfind.h"
 #include "shell/app.h"
 #include "sim/sim.h"
-#include "sim/simulator.h"
 
 namespace murk::route {
 
@@ -36,7 +35,7 @@ std::string Header(const RouteSetup& s, int speed) {
            "\nsound off\nstart\n";
 }
 
-bool RunLines(Simulator& sim, const std::string& text) {
+bool RunLines(SimSession& sim, const std::string& text) {
     std::istringstream in(text);
     std::string line;
     while (std::getline(in, line))
@@ -131,8 +130,8 @@ void Driver::ToNextStep() {
 Router::Router(const RouteSetup& setup, std::ostream& report)
     : setup_(setup),
       report_(report),
-      mainSim_(std::make_unique<Simulator>(mainOut_)),
-      scratchSim_(std::make_unique<Simulator>(scratchOut_)) {
+      mainSim_(std::make_unique<SimSession>(mainOut_)),
+      scratchSim_(std::make_unique<SimSession>(scratchOut_)) {
     main_ = std::make_unique<Driver>(*mainSim_, &script_);
 }
 

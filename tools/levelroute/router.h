@@ -14,7 +14,7 @@
 #include "routefile.h"
 
 namespace murk {
-class Simulator;
+class SimSession;
 struct Game;
 struct Player;
 }  // namespace murk
@@ -41,9 +41,9 @@ using StepKeys = std::array<Action, 2>;
 // A simulator with the keys now held down, and (for the real run) the script being written.
 class Driver {
 public:
-    Driver(Simulator& sim, std::vector<std::string>* script) : sim_(sim), script_(script) {}
+    Driver(SimSession& sim, std::vector<std::string>* script) : sim_(sim), script_(script) {}
 
-    Simulator& sim() { return sim_; }
+    SimSession& sim() { return sim_; }
     const Game& game() const;
     std::set<int>& down() { return down_; }
 
@@ -57,7 +57,7 @@ public:
     void ToNextStep();
 
 private:
-    Simulator& sim_;
+    SimSession& sim_;
     std::vector<std::string>* script_;
     std::set<int> down_;
     // The held direction the keys sent since the last pass will leave, per player; -1 when none
@@ -125,7 +125,7 @@ private:
     RouteSetup setup_;
     std::ostream& report_;
     std::ostringstream mainOut_, scratchOut_;
-    std::unique_ptr<Simulator> mainSim_, scratchSim_;
+    std::unique_ptr<SimSession> mainSim_, scratchSim_;
     std::vector<std::string> script_;
     std::unique_ptr<Driver> main_;
     int drivenIndex_ = 0;
