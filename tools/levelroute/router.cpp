@@ -169,7 +169,7 @@ void Router::Progress(const RouteStep& step) {
     report_ << '\n';
 }
 
-void Router::Trace(const StepKeys& keys, const PathResult& path) {
+void Router::Trace(const StepKeys& keys, const PathResult& path, bool fetching) {
     const Game& g = game();
     report_ << "  tick " << g.world.clocks.tick << " room " << g.CurrentRoomCol << ','
             << g.CurrentRoomRow;
@@ -182,7 +182,8 @@ void Router::Trace(const StepKeys& keys, const PathResult& path) {
                             : "stands")
                 << (a.dir ? DirectionName(a.dir) : "");
     }
-    report_ << " | way " << (path.found ? std::to_string(path.cost) : "none") << '\n';
+    report_ << " | way " << (fetching ? "to a key " : "")
+            << (path.found ? std::to_string(path.cost) : "none") << '\n';
 }
 
 void Router::Note(const std::string& what) {
@@ -338,7 +339,7 @@ void Router::HoldAll(const StepKeys& keys) {
 }
 
 Router::Outcome Router::Go(const std::vector<Spot>& goals, bool toFinish) {
-    int best = INT_MAX, noWay = 0;
+    int best = INT_MAX, noWay = 0, bestFor = -1;
     int& stall = stall_;
     stall = 0;
     shootRun_ = 0;
@@ -359,7 +360,17 @@ Router::Outcome Router::Go(const std::vector<Spot>& goals, bool toFinish) {
             continue;
         }
         const LevelMap map(game());
-        const PathResult path = FindPath(map, here, goals, p.keys, PartnerSpot());
+        PathResult path = FindPath(map, here, goals, p.keys, PartnerSpot());
+        // A door in the way and no key in hand: the nearest key the player can reach first.
+        bool fetching = false;
+        if (!path.found) {
+            const std::vector<Spot> keySquares = map.Find("A29");
+            PathResult toKey = FindPath(map, here, keySquares, p.keys, PartnerSpot());
+            if (toKey.found) path = std::move(toKey), fetching = true;
+        }
+        // Progress is measured toward the current aim: the goal, or a key (a new one each time).
+        const int aim = fetching ? 1 + p.keys : 0;
+        if (aim != bestFor) best = INT_MAX, bestFor = aim;
         if (!path.found) {
             if (++noWay > kNoWaySteps) return Fail("no way to the goal"), Outcome::Failed;
         } else if (path.cost < best) {
@@ -370,7 +381,7 @@ Router::Outcome Router::Go(const std::vector<Spot>& goals, bool toFinish) {
                    Outcome::Failed;
         }
         const StepKeys keys = Decide(map, path);
-        if (setup_.verbose) Trace(keys, path);
+        if (setup_.verbose) Trace(keys, path, fetching);
         HoldAll(keys);
         if (partnerOffLine_ > kNoWaySteps)
             return Fail("player " + std::to_string(partner + 1) +

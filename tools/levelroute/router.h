@@ -116,7 +116,7 @@ private:
     bool Fail(const std::string& why);
     void Note(const std::string& what);
     void Progress(const RouteStep& step);  // one line on the report after each route step
-    void Trace(const StepKeys& keys, const PathResult& path);
+    void Trace(const StepKeys& keys, const PathResult& path, bool fetching);
 
     const Game& game() const;
     const Player& driven() const;
