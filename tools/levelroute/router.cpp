@@ -390,7 +390,11 @@ Router::Outcome Router::Go(const std::vector<Spot>& goals, bool toFinish) {
                         ": both leave a room together, side by side (make the opening two "
                         "squares wide)"),
                    Outcome::Failed;
+        const int roomCol = game().CurrentRoomCol, roomRow = game().CurrentRoomRow;
         main_->Ticks(4);
+        if (game().CurrentRoomCol != roomCol || game().CurrentRoomRow != roomRow)
+            Note("room " + std::to_string(game().CurrentRoomCol) + "," +
+                 std::to_string(game().CurrentRoomRow));
     }
 }
 
