@@ -2,6 +2,7 @@
 #include "sim/sim.h"
 
 #include <charconv>
+#include <memory>
 #include <sstream>
 #include <string>
 
@@ -68,6 +69,7 @@ public:
     }
 
     bool Terminated() const { return app_.terminated; }
+    App& app() { return app_; }
 
     // Runs one script line; false when it cannot be parsed.
     bool Run(const std::string& line) {
@@ -167,6 +169,17 @@ private:
 };
 
 }  // namespace
+
+struct SimSession::Impl {
+    explicit Impl(std::ostream& out) : sim(out) {}
+    Simulator sim;
+};
+
+SimSession::SimSession(std::ostream& out) : impl_(std::make_unique<Impl>(out)) {}
+SimSession::~SimSession() = default;
+bool SimSession::Start() { return impl_->sim.Start(); }
+bool SimSession::Run(const std::string& command) { return impl_->sim.Run(command); }
+App& SimSession::app() { return impl_->sim.app(); }
 
 int RunSimulator(std::istream& script, std::ostream& out, std::ostream& err) {
     Simulator sim(out);

@@ -2,12 +2,33 @@
 #pragma once
 
 #include <istream>
+#include <memory>
 #include <ostream>
+#include <string>
 
 namespace murk {
+
+struct App;
 
 // Runs murk-sim in the current directory. Returns the exit status: 0 at the end of the script,
 // 1 when no level files are found, 2 on a line that cannot be parsed.
 int RunSimulator(std::istream& script, std::ostream& out, std::ostream& err);
+
+// murk-sim one command at a time, for tools that plan play (the route tool): they run commands
+// as a script would and read the game state between them. Prints as murk-sim does to `out`.
+class SimSession {
+public:
+    explicit SimSession(std::ostream& out);
+    ~SimSession();
+    // Start-up as the game does it, in the current directory; false when there are no levels.
+    bool Start();
+    // One script command, without comment or surrounding blanks; false when it cannot be parsed.
+    bool Run(const std::string& command);
+    App& app();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
 
 }  // namespace murk
