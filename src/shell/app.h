@@ -77,6 +77,9 @@ inline bool GameRunning(const App& app) { return !app.terminated && !app.game.Ga
 // handler: each event is taken from the queue once, so nothing is lost or delivered twice.
 void ProcessMessages(App& app);
 
+// Waits for the next event or the next due timer; the idle loops call it between their pumps.
+void WaitForMessages(App& app);
+
 // Shows a window over the others, or hides it (the window below is painted again).
 void ShowForm(App& app, Form& f);
 void HideForm(App& app, Form& f);

@@ -36,6 +36,16 @@ bool HeadlessPlatform::PollEvent(Event& e) {
     return true;
 }
 
+void HeadlessPlatform::WaitEvent(uint64_t untilMs) {
+    // The virtual clock jumps to whichever comes first: the next queued event or the deadline.
+    const uint64_t next = events_.empty() ? untilMs : std::min(untilMs, events_.front().at);
+    if (next == kNoDeadline) {
+        if (onWaitWithoutEnd) onWaitWithoutEnd();
+        return;
+    }
+    now_ = std::max(now_, next);
+}
+
 void HeadlessPlatform::ShowWindow() {
     if (!shown_) QueueEvent({EventKind::Paint, 0, 0, 0, 0, {}});
     shown_ = true;

@@ -44,6 +44,9 @@ public:
     // Called with each box as it is shown (murk-sim prints them).
     std::function<void(const Box&)> onBox;
     std::function<void(const std::string& path)> onSoundPlay;
+    // Called when an idle wait has nothing to wait for: no event queued and no timer running,
+    // so on a real machine only the user could end it. Without it the wait just returns.
+    std::function<void()> onWaitWithoutEnd;
 
     // ---- What happened ----
     const std::vector<Box>& Boxes() const { return boxes_; }
@@ -61,6 +64,7 @@ public:
 
     // ---- Platform ----
     bool PollEvent(Event& e) override;
+    void WaitEvent(uint64_t untilMs) override;
     void Sleep1ms() override { ++now_; }
     uint64_t NowMs() const override { return now_; }
     void ShowWindow() override;
