@@ -19,6 +19,7 @@ struct Fixture {
     explicit Fixture(const std::string& room = test::MakeRoom("A01")) : packed(room) {
         dir.WriteLevel(0);
         h.Start();
+        ProcessMessages(*h.app);  // the first paint
         Reset();
     }
     // The room as packed, with player 1 alive in its middle and the game under way (a scan
