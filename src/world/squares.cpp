@@ -31,7 +31,9 @@ bool IsPlayerSquare(const Game& g, int col, int row) {
 bool IsEnemyPassableWall(const Game& g, int col, int row) { return At(g, col, row) == "A35"; }
 
 bool IsEnemyOpen(const Game& g, int col, int row) {
-    return IsFloor(g, col, row) || IsPlayerSquare(g, col, row) || IsEnemyPassableWall(g, col, row);
+    // One read of the square: the chase asks this for every creature's every neighbour.
+    const std::string& c = At(g, col, row);
+    return c == code::Floor || c == code::Player1 || c == code::Player2 || c == "A35";
 }
 
 bool IsLaserBeam(const Game& g, int col, int row) {
