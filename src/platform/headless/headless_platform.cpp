@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 
 #include "level/safefile.h"
@@ -13,6 +14,8 @@
 namespace murk {
 
 namespace {
+
+constexpr int kSquarePixels = 32;
 
 uint32_t Pack(Rgb c) { return (c.r << 16) | (c.g << 8) | c.b; }
 
@@ -109,9 +112,21 @@ bool HeadlessPlatform::DrawImage(ImageId id, int x, int y, std::string& error) {
     // Clipped once, then copied row by row: the world's rules draw squares all the time.
     const int x0 = std::max(x, 0), x1 = std::min(x + p.w, kCanvasWidth);
     const int y0 = std::max(y, 0), y1 = std::min(y + p.h, kCanvasHeight);
-    for (int cy = y0; cy < y1 && x0 < x1; ++cy)
-        std::copy_n(p.pixels.begin() + static_cast<ptrdiff_t>(cy - y) * p.w + (x0 - x), x1 - x0,
-                    canvas_.begin() + static_cast<ptrdiff_t>(cy) * kCanvasWidth + x0);
+    const auto row = [&](int cy) {
+        return std::make_pair(p.pixels.data() + static_cast<ptrdiff_t>(cy - y) * p.w + (x0 - x),
+                              canvas_.data() + static_cast<ptrdiff_t>(cy) * kCanvasWidth + x0);
+    };
+    if (x1 - x0 == kSquarePixels) {  // a whole tile row: a copy of known size, done inline
+        for (int cy = y0; cy < y1; ++cy) {
+            const auto [from, to] = row(cy);
+            std::memcpy(to, from, kSquarePixels * sizeof(uint32_t));
+        }
+    } else {
+        for (int cy = y0; cy < y1 && x0 < x1; ++cy) {
+            const auto [from, to] = row(cy);
+            std::copy_n(from, x1 - x0, to);
+        }
+    }
     drawnAt_[{x, y}] = id;
     return true;
 }

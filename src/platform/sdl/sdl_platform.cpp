@@ -174,7 +174,7 @@ bool SdlPlatform::SaveCanvasBmp(const std::string& path, int x, int y, int width
 
 bool SdlPlatform::MessageBox(BoxKind kind, const std::string& text) {
     // The box may sit over the window for long; it should sit over the latest picture.
-    if (display_.Shown()) Present();
+    PresentIfDirty();
     return ShowBox(display_.ParentForBoxes(), kind, text);
 }
 
