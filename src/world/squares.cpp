@@ -8,8 +8,9 @@ namespace murk {
 
 namespace {
 
+const std::string kOutside;  // what lies beyond the room's edge
+
 const std::string& At(const Game& g, int col, int row) {
-    static const std::string kOutside;
     if (col < 1 || col > kRoomCols || row < 1 || row > kRoomRows) return kOutside;
     return g.RoomGrid.Cell(col, row);
 }

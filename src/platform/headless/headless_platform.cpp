@@ -28,8 +28,19 @@ uint32_t ColourFor(const std::string& path) {
 
 }  // namespace
 
+size_t HeadlessPlatform::SquareSlot(int x, int y) const {
+    if (x < 0 || y < 0 || x >= kCanvasWidth || y >= kCanvasHeight || x % kSquarePixels != 0 ||
+        y % kSquarePixels != 0)
+        return SIZE_MAX;
+    return static_cast<size_t>(y / kSquarePixels) * (kCanvasWidth / kSquarePixels) +
+           static_cast<size_t>(x / kSquarePixels);
+}
+
 HeadlessPlatform::HeadlessPlatform()
     : canvas_(static_cast<size_t>(kCanvasWidth) * kCanvasHeight, 0),
+      drawnOnSquare_(static_cast<size_t>(kCanvasWidth / kSquarePixels) *
+                         (kCanvasHeight / kSquarePixels),
+                     kNoImage),
       currentDir_(std::filesystem::current_path().string()) {}
 
 bool HeadlessPlatform::PollEvent(Event& e) {
@@ -127,7 +138,10 @@ bool HeadlessPlatform::DrawImage(ImageId id, int x, int y, std::string& error) {
             std::copy_n(from, x1 - x0, to);
         }
     }
-    drawnAt_[{x, y}] = id;
+    if (const size_t slot = SquareSlot(x, y); slot < drawnOnSquare_.size())
+        drawnOnSquare_[slot] = id;
+    else
+        drawnAt_[{x, y}] = id;
     return true;
 }
 
@@ -222,6 +236,8 @@ uint32_t HeadlessPlatform::Pixel(int x, int y) const {
 }
 
 ImageId HeadlessPlatform::ImageDrawnAt(int x, int y) const {
+    if (const size_t slot = SquareSlot(x, y); slot < drawnOnSquare_.size())
+        return drawnOnSquare_[slot];
     auto it = drawnAt_.find({x, y});
     return it == drawnAt_.end() ? kNoImage : it->second;
 }

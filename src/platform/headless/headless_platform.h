@@ -109,6 +109,10 @@ private:
     std::vector<Box> boxes_;
     std::vector<Picture> pictures_;
     std::vector<uint32_t> canvas_;
+    // The picture last drawn at each place: squares on the 32-pixel grid in a flat table (the
+    // rules draw them all the time), any other place in the map.
+    size_t SquareSlot(int x, int y) const;
+    std::vector<ImageId> drawnOnSquare_;
     std::map<std::pair<int, int>, ImageId> drawnAt_;
     std::vector<TextDraw> texts_;
     std::vector<std::string> sounds_;
