@@ -125,7 +125,7 @@ report "world tick without a scan" us "<=" 2 $(bench_values $CORE BM_WorldTickNo
 # shown apart: they spread until they fill the room, and then every scan tries every star.
 sim_script() {
     printf 'speed 0\nseed 1\nlevel 2\nstart\np1 life 100000\n'
-    local codes=(A01 A02 A03 A04 A05 A06 A07 A08 A09 A10 A11 A19 A64 $2) i=0 c r
+    local codes=(A01 A02 A03 A04 A05 A06 A07 A08 A09 A10 A11 A19 A64 ${2:-}) i=0 c r
     for r in 4 9 14; do
         for c in $(seq 3 2 28); do
             printf 'set %d %d %s\n' "$c" "$r" "${codes[i++ % ${#codes[@]}]}"
