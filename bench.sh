@@ -141,8 +141,8 @@ seconds() {
 }
 sim_rates() {
     local base full
-    sim_script 1 "$2" >"$WORK/sim-1.txt"
-    sim_script "$1" "$2" >"$WORK/sim-n.txt"
+    sim_script 1 "${2:-}" >"$WORK/sim-1.txt"
+    sim_script "$1" "${2:-}" >"$WORK/sim-n.txt"
     for _ in $(seq "$RUNS"); do
         base=$(seconds "$WORK/sim-1.txt")
         full=$(seconds "$WORK/sim-n.txt")
