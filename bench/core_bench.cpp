@@ -1,25 +1,41 @@
-// Benchmarks of the hot paths: the idle message pump, a full room draw, a world-tick scan and
-// reading a level file.
+// Benchmarks of the core's hot paths on the headless platform: the idle message pump, a full
+// room draw, the world tick with and without a scan of a crowded room, and reading a level file.
 #include <benchmark/benchmark.h>
 
+#include "../tests/test_support.h"
 #include "game/render.h"
 #include "level/gridfile.h"
 #include "level/room.h"
+#include "players/player.h"
 #include "shell/app.h"
 #include "shell/startup.h"
+#include "stress_room.h"
 #include "world/tick.h"
-#include "../tests/test_support.h"
 
 namespace murk {
 namespace {
 
 struct Fixture {
-    Fixture() {
+    explicit Fixture(const std::string& room = test::MakeRoom("A01")) : packed(room) {
         dir.WriteLevel(0);
         h.Start();
-        std::string error;
-        UnpackRoomString(test::MakeRoom("A01"), h.app->game.RoomGrid, error);
+        ProcessMessages(*h.app);  // the first paint
+        Reset();
     }
+    // The room as packed, with player 1 alive in its middle and the game under way (a scan
+    // stops at once when no game runs).
+    void Reset() {
+        Game& g = h.app->game;
+        std::string error;
+        UnpackRoomString(packed, g.RoomGrid, error);
+        InitPlayer(g.P1(), 1);
+        g.P1().col = 15;
+        g.P1().row = 10;
+        g.RoomGrid.SetCell(15, 10, "A46");
+        g.PlayerCount = 1;
+        g.GameStopped = false;
+    }
+    std::string packed;
     test::TempGameDir dir;
     test::HeadlessApp h{dir};
 };
@@ -36,15 +52,33 @@ void BM_DrawRoom(benchmark::State& state) {
 }
 BENCHMARK(BM_DrawRoom);
 
-// A scan of a room full of producers: snapshot, targets and 570 dispatches.
+// A scan of a room where every square is a producer, creature, star, dart or laser: snapshot,
+// targets and 570 dispatches. The room is laid out afresh before each tick.
 void BM_WorldTickScan(benchmark::State& state) {
-    Fixture f;
+    Fixture f(bench::StressRoom());
     for (auto _ : state) {
+        state.PauseTiming();
+        f.Reset();
         f.h.app->game.world.clocks.tick = 16;
+        state.ResumeTiming();
         WorldTick(*f.h.app);
     }
 }
 BENCHMARK(BM_WorldTickScan);
+
+// The ticks between scans: the clocks advance and nothing else is due.
+void BM_WorldTickNoScan(benchmark::State& state) {
+    Fixture f(bench::StressRoom());
+    WorldClocks& clocks = f.h.app->game.world.clocks;
+    clocks = WorldClocks{};
+    while (AnyRuleDue(clocks)) ++clocks.tick;
+    const WorldClocks quiet = clocks;
+    for (auto _ : state) {
+        clocks = quiet;
+        WorldTick(*f.h.app);
+    }
+}
+BENCHMARK(BM_WorldTickNoScan);
 
 void BM_ParseLevelText(benchmark::State& state) {
     StringGrid grid(9, 9);

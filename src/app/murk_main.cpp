@@ -7,7 +7,8 @@
 
 int main() {
     std::string error;
-    std::unique_ptr<murk::Platform> platform = murk::CreateSdlPlatform(error);
+    // Full screen or window, as the player last chose with Alt+Enter, beside Options.dat.
+    std::unique_ptr<murk::Platform> platform = murk::CreateSdlPlatform(error, "Display.dat");
     if (!platform) {
         std::fprintf(stderr, "murk: %s\n", error.c_str());
         return 1;

@@ -25,10 +25,7 @@ void StringGrid::Resize(int cols, int rows) {
     rows_ = rows;
 }
 
-const std::string& StringGrid::Cell(int col, int row) const {
-    if (!Contains(col, row)) return kEmpty;
-    return cells_[static_cast<size_t>(row) * cols_ + col];
-}
+const std::string& StringGrid::EmptyText() { return kEmpty; }
 
 void StringGrid::SetCell(int col, int row, std::string text) {
     if (!Contains(col, row)) return;

@@ -21,7 +21,11 @@ public:
     void Resize(int cols, int rows);
     void SetRowCount(int rows) { Resize(cols_, rows); }
 
-    const std::string& Cell(int col, int row) const;
+    // Inline: the world's rules read squares many thousand times a tick.
+    const std::string& Cell(int col, int row) const {
+        if (!Contains(col, row)) return EmptyText();
+        return cells_[static_cast<size_t>(row) * cols_ + col];
+    }
     void SetCell(int col, int row, std::string text);
     bool Contains(int col, int row) const {
         return col >= 0 && row >= 0 && col < cols_ && row < rows_;
@@ -31,6 +35,8 @@ public:
     void SetColWidth(int col, int width);
 
 private:
+    static const std::string& EmptyText();
+
     int cols_ = 0;
     int rows_ = 0;
     std::vector<std::string> cells_;  // row-major

@@ -69,6 +69,9 @@ inline constexpr ImageId kNoImage = -1;
 using SoundHandle = int;  // >= 0 for an opened sound
 inline constexpr SoundHandle kNoSound = -1;
 
+// A wait with no deadline: only an event ends it.
+inline constexpr uint64_t kNoDeadline = UINT64_MAX;
+
 // ---- Boxes and pointer ----
 enum class BoxKind {
     Error,            // error icon, OK
@@ -86,6 +89,10 @@ public:
 
     // Events and time. PollEvent never blocks; it also presents the canvas when it has changed.
     virtual bool PollEvent(Event& e) = 0;
+    // Blocks until an event is pending or NowMs() reaches `untilMs` (kNoDeadline: no timer is
+    // running), presenting a changed canvas first. The idle loops (the menu, the windows, the
+    // name dialog) wait here, so an idle game costs no processor time.
+    virtual void WaitEvent(uint64_t untilMs) = 0;
     virtual void Sleep1ms() = 0;         // sleeps one millisecond of the game's pace
     virtual uint64_t NowMs() const = 0;  // milliseconds since an arbitrary start
 

@@ -60,7 +60,7 @@ void TNameForm::RunModal() {
     ShowForm(app_, *this);
     while (!closed_ && !app_.terminated) {
         ProcessMessages(app_);
-        if (!closed_ && !app_.terminated) app_.pf.Sleep1ms();
+        if (!closed_ && !app_.terminated) WaitForMessages(app_);
     }
     closed_ = true;
     HideForm(app_, *this);

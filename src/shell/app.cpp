@@ -58,6 +58,13 @@ void ProcessMessages(App& app) {
     FireIfDue(app, app.GameOverTimer);
 }
 
+void WaitForMessages(App& app) {
+    uint64_t until = kNoDeadline;
+    for (const Timer* t : {&app.WarpTimer, &app.GameOverTimer})
+        if (t->interval > 0) until = std::min(until, t->due);
+    app.pf.WaitEvent(until);
+}
+
 void ShowForm(App& app, Form& f) {
     std::erase(app.shownForms, &f);
     app.shownForms.push_back(&f);

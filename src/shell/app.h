@@ -93,6 +93,9 @@ inline bool Stands(const App& app, Footing f) {
     return Stands(app, f);
 }
 
+// Waits for the next event or the next due timer; the idle loops call it between their pumps.
+void WaitForMessages(App& app);
+
 // Shows a window over the others, or hides it (the window below is painted again).
 void ShowForm(App& app, Form& f);
 void HideForm(App& app, Form& f);

@@ -82,7 +82,7 @@ int RunProgram(App& app) {
     ShowForm(app, *app.mainForm);
     while (!app.terminated) {
         ProcessMessages(app);
-        if (!app.terminated) app.pf.Sleep1ms();
+        if (!app.terminated) WaitForMessages(app);
     }
     return 0;
 }

@@ -8,10 +8,20 @@ namespace murk {
 
 namespace {
 
+const std::string kOutside;  // what lies beyond the room's edge
+
 const std::string& At(const Game& g, int col, int row) {
-    static const std::string kOutside;
     if (col < 1 || col > kRoomCols || row < 1 || row > kRoomRows) return kOutside;
     return g.RoomGrid.Cell(col, row);
+}
+
+// Codes are three characters; compared here without a library call, as the chase and the
+// producers ask about squares thousands of times a tick.
+bool Same(const std::string& c, std::string_view code) {
+    if (c.size() != code.size()) return false;
+    for (size_t i = 0; i < code.size(); ++i)
+        if (c[i] != code[i]) return false;
+    return true;
 }
 
 bool InRun(const std::string& code, const char* first, const char* last) {
@@ -21,17 +31,20 @@ bool InRun(const std::string& code, const char* first, const char* last) {
 
 }  // namespace
 
-bool IsFloor(const Game& g, int col, int row) { return At(g, col, row) == code::Floor; }
+bool IsFloor(const Game& g, int col, int row) { return Same(At(g, col, row), code::Floor); }
 
 bool IsPlayerSquare(const Game& g, int col, int row) {
     const std::string& c = At(g, col, row);
-    return c == code::Player1 || c == code::Player2;
+    return Same(c, code::Player1) || Same(c, code::Player2);
 }
 
-bool IsEnemyPassableWall(const Game& g, int col, int row) { return At(g, col, row) == "A35"; }
+bool IsEnemyPassableWall(const Game& g, int col, int row) { return Same(At(g, col, row), "A35"); }
 
 bool IsEnemyOpen(const Game& g, int col, int row) {
-    return IsFloor(g, col, row) || IsPlayerSquare(g, col, row) || IsEnemyPassableWall(g, col, row);
+    // One read of the square: the chase asks this for every creature's every neighbour.
+    const std::string& c = At(g, col, row);
+    return Same(c, code::Floor) || Same(c, code::Player1) || Same(c, code::Player2) ||
+           Same(c, "A35");
 }
 
 bool IsLaserBeam(const Game& g, int col, int row) {

@@ -2,6 +2,8 @@
 #include "world/tick.h"
 
 #include <array>
+#include <bit>
+#include <cstdint>
 
 #include "combat/bullets.h"
 #include "level/room.h"
@@ -73,9 +75,26 @@ bool Holds(const DispatchRow& row, std::string_view code) {
     return false;
 }
 
+// For every tile, the dispatch rows that hold it as bits in table order, worked out once: the
+// scan asks for every square of the room.
+const std::array<uint32_t, kTileCount>& RowsByTile() {
+    static const std::array<uint32_t, kTileCount> table = [] {
+        std::array<uint32_t, kTileCount> t{};
+        for (int i = 0; i < kTileCount; ++i)
+            for (size_t r = 0; r < kDispatch.size(); ++r)
+                if (Holds(kDispatch[r], TileCodeAt(i))) t[static_cast<size_t>(i)] |= 1u << r;
+        return t;
+    }();
+    return table;
+}
+
 const DispatchRow* RowFor(std::string_view code, const WorldClocks& c) {
-    for (const DispatchRow& row : kDispatch)
-        if (Holds(row, code) && Due(row, c)) return &row;
+    const int tile = TileIndex(code);
+    if (tile < 0 || tile >= kTileCount || code.size() != 3) return nullptr;
+    for (uint32_t rows = RowsByTile()[static_cast<size_t>(tile)]; rows != 0; rows &= rows - 1) {
+        const DispatchRow& row = kDispatch[static_cast<size_t>(std::countr_zero(rows))];
+        if (Due(row, c)) return &row;
+    }
     return nullptr;
 }
 

@@ -153,11 +153,25 @@ pixel() {
         sed -n 's/^0,0: *(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
 }
 
-# Canvas pixel (x,y) on the screen: the 1024x768 picture is scaled to fit and centred.
+# Canvas pixel (x,y) on the screen. The 1024x768 picture fills the game window (the whole screen,
+# or VIEW="WxH+X+Y" when it is a window) at the largest whole-number scale that fits, centred;
+# a window smaller than the picture shows it shrunk to fit in the same shape.
 to_screen() {
-    awk -v x="$1" -v y="$2" -v w="$SCREEN_W" -v h="$SCREEN_H" 'BEGIN {
-        s = w / 1024; if (h / 768 < s) s = h / 768;
-        printf "%d %d\n", (w - 1024 * s) / 2 + x * s, (h - 768 * s) / 2 + y * s }'
+    local view=${VIEW:-${SCREEN_W}x${SCREEN_H}+0+0}
+    awk -v x="$1" -v y="$2" -v view="$view" 'BEGIN {
+        split(view, v, /[x+]/); w = v[1]; h = v[2]
+        s = int(w / 1024); if (int(h / 768) < s) s = int(h / 768)
+        if (s >= 1) { pw = 1024 * s; ph = 768 * s }
+        else if (w * 768 <= h * 1024) { pw = w; ph = int(w * 768 / 1024) }
+        else { ph = h; pw = int(h * 1024 / 768) }
+        printf "%d %d\n", v[3] + int((w - pw) / 2) + int((x + 0.5) * pw / 1024),
+            v[4] + int((h - ph) / 2) + int((y + 0.5) * ph / 768) }'
+}
+
+# The game window's size and place on the screen, as "WxH+X+Y".
+window_geometry() {
+    xwininfo -id "$1" 2>/dev/null | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
+        /^ *Width/ {w = $NF} /^ *Height/ {h = $NF} END {printf "%sx%s+%s+%s\n", w, h, x, y}'
 }
 
 # Prints "r,g,b" of canvas pixel ($2,$3) of screenshot $1.

@@ -33,6 +33,7 @@ SCENARIOS=(
     "walk 1024x768 30"
     "game_over 1024x768 30"
     "game_over_name 1024x768 40"
+    "window_mode 1024x768 50"
 )
 
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/murk-e2e.XXXXXX")
@@ -49,8 +50,8 @@ for entry in "${SCENARIOS[@]}"; do
     dir="$WORK/$name"
     rm -f "$SHOTS/$name-"*.png
     cp -r "$GAME_DIR" "$dir"
-    # A game folder that has been played in holds the player's settings and captures.
-    rm -f "$dir/Options.dat" "$dir"/Capture*.bmp
+    # A game folder that has been played in holds the player's settings, window and captures.
+    rm -f "$dir/Options.dat" "$dir/Display.dat" "$dir"/Capture*.bmp
     t0=$SECONDS
     (cd "$dir" && SCENARIO=$name SHOTS=$SHOTS TOOLS=$WORK LEVELC=$LEVELC \
         SCREEN_W=${size%x*} SCREEN_H=${size#*x} \

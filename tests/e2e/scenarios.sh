@@ -475,4 +475,56 @@ scenario_game_over_name() {
     quit_from_menu
 }
 
+readonly OPTIONS_BUTTON_X=$((167 + 286 + 75)) OPTIONS_BUTTON_Y=$((134 + 178 + 26))
+
+expect_geometry() {
+    local now
+    for _ in $(seq 30); do
+        now=$(window_geometry "$GAME_WID")
+        [ "$now" = "$1" ] && { note "the game window is $1 ($2)"; return 0; }
+        sleep 0.1
+    done
+    fail "the game window is $now, not $1 ($2)"
+}
+
+expect_display_file() {
+    [ "$(cat Display.dat 2>/dev/null)" = "$1" ] || fail "Display.dat holds: $(cat Display.dat 2>/dev/null)"
+    note "Display.dat holds $1"
+}
+
+# Alt+Enter makes the full-screen game a window and back; a smaller window shows the whole picture
+# shrunk, a click on a menu button in it lands on the button, and the next start remembers it.
+scenario_window_mode() {
+    start_to_menu full-screen-menu
+    local full=$SHOT
+    expect_geometry 1024x768+0+0 "full screen"
+    key alt+Return
+    expect_display_file "Window 1024 768"
+    xdotool windowsize "$GAME_WID" 800 600 2>/dev/null
+    expect_geometry 800x600+0+0 "resized"
+    VIEW=800x600+0+0
+    wait_screen 5 window-menu menu_shown
+    local sx sy
+    read -r sx sy < <(to_screen "$OPTIONS_BUTTON_X" "$OPTIONS_BUTTON_Y")
+    xdotool mousemove "$sx" "$sy" click 1 2>/dev/null
+    wait_screen 5 window-options-clicked options_shown
+    leave_options window-menu-after-options
+    quit_from_menu
+    expect_display_file "Window 800 600"
+
+    start_murk
+    GAME_WID=$(wait_game_window 10) || fail "the game window did not show"
+    expect_geometry 800x600+112+84 "the window kept from the last run, centred"
+    VIEW=800x600+112+84
+    focus_game
+    wait_screen 5 window-menu-second-run menu_shown
+    key alt+Return
+    expect_geometry 1024x768+0+0 "full screen again"
+    unset VIEW
+    wait_screen 5 full-screen-again shows "$full"
+    note "full screen looks as it did before the window"
+    quit_from_menu quit-question-second-run
+    expect_display_file "FullScreen 800 600"
+}
+
 "scenario_$SCENARIO"

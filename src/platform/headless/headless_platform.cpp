@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 
 #include "level/safefile.h"
@@ -13,6 +14,8 @@
 namespace murk {
 
 namespace {
+
+constexpr int kSquarePixels = 32;
 
 uint32_t Pack(Rgb c) { return (c.r << 16) | (c.g << 8) | c.b; }
 
@@ -25,8 +28,19 @@ uint32_t ColourFor(const std::string& path) {
 
 }  // namespace
 
+size_t HeadlessPlatform::SquareSlot(int x, int y) const {
+    if (x < 0 || y < 0 || x >= kCanvasWidth || y >= kCanvasHeight || x % kSquarePixels != 0 ||
+        y % kSquarePixels != 0)
+        return SIZE_MAX;
+    return static_cast<size_t>(y / kSquarePixels) * (kCanvasWidth / kSquarePixels) +
+           static_cast<size_t>(x / kSquarePixels);
+}
+
 HeadlessPlatform::HeadlessPlatform()
     : canvas_(static_cast<size_t>(kCanvasWidth) * kCanvasHeight, 0),
+      drawnOnSquare_(static_cast<size_t>(kCanvasWidth / kSquarePixels) *
+                         (kCanvasHeight / kSquarePixels),
+                     kNoImage),
       currentDir_(std::filesystem::current_path().string()) {}
 
 bool HeadlessPlatform::PollEvent(Event& e) {
@@ -34,6 +48,16 @@ bool HeadlessPlatform::PollEvent(Event& e) {
     e = std::move(events_.front().event);
     events_.pop_front();
     return true;
+}
+
+void HeadlessPlatform::WaitEvent(uint64_t untilMs) {
+    // The virtual clock jumps to whichever comes first: the next queued event or the deadline.
+    const uint64_t next = events_.empty() ? untilMs : std::min(untilMs, events_.front().at);
+    if (next == kNoDeadline) {
+        if (onWaitWithoutEnd) onWaitWithoutEnd();
+        return;
+    }
+    now_ = std::max(now_, next);
 }
 
 void HeadlessPlatform::ShowWindow() {
@@ -97,14 +121,28 @@ bool HeadlessPlatform::DrawImage(ImageId id, int x, int y, std::string& error) {
     }
     const Picture& p = pictures_[static_cast<size_t>(id)];
     now_ += drawCostMs_;
-    for (int py = 0; py < p.h; ++py)
-        for (int px = 0; px < p.w; ++px) {
-            const int cx = x + px, cy = y + py;
-            if (cx < 0 || cy < 0 || cx >= kCanvasWidth || cy >= kCanvasHeight) continue;
-            canvas_[static_cast<size_t>(cy) * kCanvasWidth + cx] =
-                p.pixels[static_cast<size_t>(py) * p.w + px];
+    // Clipped once, then copied row by row: the world's rules draw squares all the time.
+    const int x0 = std::max(x, 0), x1 = std::min(x + p.w, kCanvasWidth);
+    const int y0 = std::max(y, 0), y1 = std::min(y + p.h, kCanvasHeight);
+    const auto row = [&](int cy) {
+        return std::make_pair(p.pixels.data() + static_cast<ptrdiff_t>(cy - y) * p.w + (x0 - x),
+                              canvas_.data() + static_cast<ptrdiff_t>(cy) * kCanvasWidth + x0);
+    };
+    if (x1 - x0 == kSquarePixels) {  // a whole tile row: a copy of known size, done inline
+        for (int cy = y0; cy < y1; ++cy) {
+            const auto [from, to] = row(cy);
+            std::memcpy(to, from, kSquarePixels * sizeof(uint32_t));
         }
-    drawnAt_[{x, y}] = id;
+    } else {
+        for (int cy = y0; cy < y1 && x0 < x1; ++cy) {
+            const auto [from, to] = row(cy);
+            std::copy_n(from, x1 - x0, to);
+        }
+    }
+    if (const size_t slot = SquareSlot(x, y); slot < drawnOnSquare_.size())
+        drawnOnSquare_[slot] = id;
+    else
+        drawnAt_[{x, y}] = id;
     return true;
 }
 
@@ -199,6 +237,8 @@ uint32_t HeadlessPlatform::Pixel(int x, int y) const {
 }
 
 ImageId HeadlessPlatform::ImageDrawnAt(int x, int y) const {
+    if (const size_t slot = SquareSlot(x, y); slot < drawnOnSquare_.size())
+        return drawnOnSquare_[slot];
     auto it = drawnAt_.find({x, y});
     return it == drawnAt_.end() ? kNoImage : it->second;
 }

@@ -47,6 +47,9 @@ public:
     // Called with each box as it is shown (murk-sim prints them).
     std::function<void(const Box&)> onBox;
     std::function<void(const std::string& path)> onSoundPlay;
+    // Called when an idle wait has nothing to wait for: no event queued and no timer running,
+    // so on a real machine only the user could end it. Without it the wait just returns.
+    std::function<void()> onWaitWithoutEnd;
 
     // ---- What happened ----
     const std::vector<Box>& Boxes() const { return boxes_; }
@@ -64,6 +67,7 @@ public:
 
     // ---- Platform ----
     bool PollEvent(Event& e) override;
+    void WaitEvent(uint64_t untilMs) override;
     void Sleep1ms() override { ++now_; }
     uint64_t NowMs() const override { return now_; }
     void ShowWindow() override;
@@ -108,6 +112,10 @@ private:
     std::vector<Box> boxes_;
     std::vector<Picture> pictures_;
     std::vector<uint32_t> canvas_;
+    // The picture last drawn at each place: squares on the 32-pixel grid in a flat table (the
+    // rules draw them all the time), any other place in the map.
+    size_t SquareSlot(int x, int y) const;
+    std::vector<ImageId> drawnOnSquare_;
     std::map<std::pair<int, int>, ImageId> drawnAt_;
     std::vector<TextDraw> texts_;
     std::vector<std::string> sounds_;

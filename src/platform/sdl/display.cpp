@@ -1,13 +1,74 @@
-// The game window: creation, showing full screen, presenting the canvas, modes and pointers.
+// The game window: creation, the presenting path, full screen and window, modes and pointers.
 #include "platform/sdl/display.h"
+
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
 
 namespace murk::sdl {
 
-bool Display::Create(std::string& error) {
+namespace {
+
+constexpr struct {
+    PresentPath path;
+    const char* name;
+} kPathNames[] = {
+    {PresentPath::WindowSurface, "surface"},
+    {PresentPath::Software, "software"},
+    {PresentPath::Accelerated, "accelerated"},
+};
+
+// A DRM render node we may open is what a GPU driver offers; without one, GL is software.
+bool HasGraphicsCard() {
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator("/dev/dri", ec))
+        if (entry.path().filename().string().starts_with("renderD") &&
+            access(entry.path().c_str(), R_OK | W_OK) == 0)
+            return true;
+    return false;
+}
+
+// A GL renderer that turns out to run on a software rasteriser (an X server without direct
+// rendering) only adds cost over a plain copy to the window.
+bool RunsOnSoftwareGl(SDL_Renderer* renderer) {
+    SDL_RendererInfo info{};
+    if (SDL_GetRendererInfo(renderer, &info) != 0 || std::strncmp(info.name, "opengl", 6) != 0)
+        return false;
+    using GetString = const unsigned char* (*)(unsigned);
+    auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+    const unsigned char* name = getString ? getString(0x1F01 /* GL_RENDERER */) : nullptr;
+    if (!name) return false;
+    const char* text = reinterpret_cast<const char*>(name);
+    return std::strstr(text, "llvmpipe") || std::strstr(text, "softpipe") ||
+           std::strstr(text, "Software");
+}
+
+}  // namespace
+
+PresentPath ChoosePresentPath() {
+    if (const char* forced = SDL_getenv("MURK_PRESENT"))
+        for (const auto& p : kPathNames)
+            if (std::strcmp(forced, p.name) == 0) return p.path;
+    return HasGraphicsCard() ? PresentPath::Accelerated : PresentPath::WindowSurface;
+}
+
+const char* PresentPathName(PresentPath path) {
+    for (const auto& p : kPathNames)
+        if (p.path == path) return p.name;
+    return "?";
+}
+
+bool Display::Create(const WindowChoice& choice, std::string& error) {
     // A message box takes the focus; the game window must stay up behind it.
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
-    // Smooth scaling when the 1024x768 picture is stretched onto a larger desktop.
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+    // Scaled pictures stay sharp: every canvas pixel a block of whole screen pixels.
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+    // The window surface is the window's own memory, never a renderer SDL makes behind it.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    windowed_ = choice.windowed;
+    windowW_ = choice.width;
+    windowH_ = choice.height;
     window_.reset(SDL_CreateWindow("Murk", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                    kCanvasWidth, kCanvasHeight,
                                    SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS));
@@ -15,27 +76,41 @@ bool Display::Create(std::string& error) {
         error = SDL_GetError();
         return false;
     }
-    renderer_.reset(SDL_CreateRenderer(window_.get(), -1, 0));
-    if (!renderer_) renderer_.reset(SDL_CreateRenderer(window_.get(), -1, SDL_RENDERER_SOFTWARE));
-    if (!renderer_) {
-        error = SDL_GetError();
-        return false;
-    }
-    // The renderer scales and letter-boxes, and turns mouse positions into canvas pixels.
-    SDL_RenderSetLogicalSize(renderer_.get(), kCanvasWidth, kCanvasHeight);
-    texture_.reset(SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_RGB888,
-                                     SDL_TEXTUREACCESS_STREAMING, kCanvasWidth, kCanvasHeight));
-    if (!texture_) {
-        error = SDL_GetError();
-        return false;
-    }
+    path_ = ChoosePresentPath();
+    if (path_ != PresentPath::WindowSurface && !CreateRenderer(error)) return false;
     // Missing cursors (no window system) leave the pointer as it is.
     arrow_.reset(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW));
     busy_.reset(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_WAIT));
     return true;
 }
 
+bool Display::CreateRenderer(std::string& error) {
+    const Uint32 flags =
+        path_ == PresentPath::Accelerated ? SDL_RENDERER_ACCELERATED : SDL_RENDERER_SOFTWARE;
+    renderer_.reset(SDL_CreateRenderer(window_.get(), -1, flags));
+    // A path forced for measuring is kept even where it is the slower one.
+    const bool forced = SDL_getenv("MURK_PRESENT") != nullptr;
+    if (renderer_ && path_ == PresentPath::Accelerated && !forced &&
+        RunsOnSoftwareGl(renderer_.get()))
+        renderer_.reset();
+    if (renderer_)
+        texture_.reset(SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_RGB888,
+                                         SDL_TEXTUREACCESS_STREAMING, kCanvasWidth, kCanvasHeight));
+    if (renderer_ && texture_) return true;
+    if (path_ == PresentPath::Software) {
+        error = SDL_GetError();
+        return false;
+    }
+    // No usable accelerated renderer: the window surface always works.
+    texture_.reset();
+    renderer_.reset();
+    path_ = PresentPath::WindowSurface;
+    return true;
+}
+
 int Display::ApplyFullscreen() {
+    SDL_SetWindowResizable(window_.get(), SDL_FALSE);
+    SDL_SetWindowBordered(window_.get(), SDL_FALSE);
     // Cover the display before asking for full screen: without a window manager (a bare X
     // server) the full-screen request changes nothing and the window would keep its old size.
     SDL_Rect bounds{};
@@ -46,11 +121,23 @@ int Display::ApplyFullscreen() {
     return SDL_SetWindowFullscreen(window_.get(), fullscreen_);
 }
 
+void Display::ApplyWindowed() {
+    SDL_SetWindowFullscreen(window_.get(), 0);
+    SDL_SetWindowBordered(window_.get(), SDL_TRUE);
+    SDL_SetWindowResizable(window_.get(), SDL_TRUE);
+    SDL_SetWindowSize(window_.get(), windowW_, windowH_);
+    SDL_SetWindowPosition(window_.get(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+}
+
 void Display::Show() {
-    ApplyFullscreen();
+    if (windowed_)
+        ApplyWindowed();
+    else
+        ApplyFullscreen();
     SDL_ShowWindow(window_.get());
     SDL_RaiseWindow(window_.get());
     shown_ = true;
+    Resized();
 }
 
 void Display::Hide() {
@@ -58,13 +145,68 @@ void Display::Hide() {
     shown_ = false;
 }
 
+void Display::Resized() {
+    clearBorder_ = true;
+}
+
+WindowChoice Display::Choice() const {
+    WindowChoice c{windowed_, windowW_, windowH_};
+    if (windowed_) SDL_GetWindowSize(window_.get(), &c.width, &c.height);
+    return c;
+}
+
+WindowChoice Display::ToggleWindowed() {
+    if (windowed_) {
+        SDL_GetWindowSize(window_.get(), &windowW_, &windowH_);
+        windowed_ = false;
+        ApplyFullscreen();
+    } else {
+        windowed_ = true;
+        ApplyWindowed();
+    }
+    Resized();
+    return Choice();
+}
+
 void Display::Present(SDL_Surface* canvas) {
     if (!shown_) return;
+    if (renderer_)
+        PresentWithRenderer(canvas);
+    else
+        PresentToSurface(canvas);
+}
+
+void Display::PresentToSurface(SDL_Surface* canvas) {
+    SDL_Surface* screen = SDL_GetWindowSurface(window_.get());
+    if (!screen) return;
+    const PictureRect fit = FitPicture(screen->w, screen->h);
+    const bool wholeWindow = clearBorder_ || !(fit == picture_);
+    picture_ = fit;
+    if (wholeWindow) SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 0, 0, 0));
+    SDL_Rect to{fit.x, fit.y, fit.w, fit.h};
+    if (fit.w == canvas->w && fit.h == canvas->h)
+        SDL_BlitSurface(canvas, nullptr, screen, &to);
+    else
+        SDL_BlitScaled(canvas, nullptr, screen, &to);
+    // Only the picture changes between presents; the black border stays on the screen.
+    if (wholeWindow)
+        SDL_UpdateWindowSurface(window_.get());
+    else
+        SDL_UpdateWindowSurfaceRects(window_.get(), &to, 1);
+    clearBorder_ = false;
+}
+
+void Display::PresentWithRenderer(SDL_Surface* canvas) {
+    int w = 0, h = 0;
+    SDL_GetRendererOutputSize(renderer_.get(), &w, &h);
+    picture_ = FitPicture(w, h);
+    const SDL_Rect to{picture_.x, picture_.y, picture_.w, picture_.h};
     SDL_UpdateTexture(texture_.get(), nullptr, canvas->pixels, canvas->pitch);
     SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, 255);
     SDL_RenderClear(renderer_.get());
-    SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, nullptr);
+    SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, &to);
     SDL_RenderPresent(renderer_.get());
+    clearBorder_ = false;
 }
 
 void Display::DesktopSize(int& width, int& height) const {
@@ -92,7 +234,8 @@ int Display::SetMode(int width, int height) {
         if (SDL_SetWindowDisplayMode(window_.get(), &mode) != 0) return -1;
         fullscreen_ = SDL_WINDOW_FULLSCREEN;
     }
-    return shown_ && ApplyFullscreen() != 0 ? -1 : 0;
+    // In a window the mode waits until the player goes full screen again.
+    return shown_ && !windowed_ && ApplyFullscreen() != 0 ? -1 : 0;
 }
 
 void Display::SetPointer(Pointer pointer) {

@@ -1,40 +1,74 @@
-// Display: the game window, its renderer, full-screen modes and the mouse pointer.
+// Display: the game window, how the canvas reaches the screen, full screen and window, pointers.
 #pragma once
 
 #include <string>
 
 #include "platform/platform.h"
+#include "platform/sdl/fit.h"
 #include "platform/sdl/sdl_ptr.h"
+#include "platform/sdl/windowchoice.h"
 
 namespace murk::sdl {
 
-// One borderless window, created hidden. Shown, it covers the screen: desktop full screen with
-// the 1024x768 canvas scaled and letter-boxed, or a real 1024x768 mode after SetMode found one.
+// How the canvas is copied to the screen, chosen once at start-up (see ChoosePresentPath).
+enum class PresentPath {
+    WindowSurface,  // straight into the window's own pixels: no renderer, no GL
+    Software,       // SDL's software renderer
+    Accelerated,    // SDL's accelerated renderer (a graphics card)
+};
+
+// MURK_PRESENT=surface|software|accelerated forces a path (for measuring them side by side).
+// Otherwise: the accelerated renderer where the machine has a graphics card driver (a DRM render
+// node), and the window surface where it has none: there a GL renderer would be a software
+// rasteriser that costs tens of megabytes and more time per picture than a plain copy.
+PresentPath ChoosePresentPath();
+const char* PresentPathName(PresentPath path);
+
+// One window, created hidden. Shown, it covers the screen (desktop full screen with the canvas
+// centred at a whole-number scale, or a real 1024x768 mode after SetMode found one) or, after
+// ToggleWindowed, is a resizable window with the canvas scaled to fit.
 class Display {
 public:
-    bool Create(std::string& error);
+    bool Create(const WindowChoice& choice, std::string& error);
     void Show();
     void Hide();
     // The window to hang message boxes on: the game window while shown, else none.
     SDL_Window* ParentForBoxes() const { return shown_ ? window_.get() : nullptr; }
     bool Shown() const { return shown_; }
+    PresentPath Path() const { return path_; }
     // Copies the canvas to the screen (only while shown).
     void Present(SDL_Surface* canvas);
+    // The window changed size: the next present clears the border and fits the picture again.
+    void Resized();
+    // Window pixel to canvas pixel, for mouse events.
+    void ToCanvas(int& x, int& y) const { WindowToCanvas(picture_, x, y); }
     void DesktopSize(int& width, int& height) const;
     // 0 on success. The desktop's own size means desktop full screen again (the restore).
     int SetMode(int width, int height);
+    // Full screen to window or back; returns the choice to remember.
+    WindowChoice ToggleWindowed();
+    WindowChoice Choice() const;
     void SetPointer(Pointer pointer);
 
 private:
+    bool CreateRenderer(std::string& error);
     bool FindMode(int width, int height, SDL_DisplayMode& mode) const;
     int ApplyFullscreen();
+    void ApplyWindowed();
+    void PresentToSurface(SDL_Surface* canvas);
+    void PresentWithRenderer(SDL_Surface* canvas);
 
     Owned<SDL_Window> window_;
     Owned<SDL_Renderer> renderer_;
     Owned<SDL_Texture> texture_;
     Owned<SDL_Cursor> arrow_;
     Owned<SDL_Cursor> busy_;
+    PresentPath path_ = PresentPath::WindowSurface;
+    PictureRect picture_ = FitPicture(kCanvasWidth, kCanvasHeight);
     Uint32 fullscreen_ = SDL_WINDOW_FULLSCREEN_DESKTOP;
+    bool windowed_ = false;
+    int windowW_ = kCanvasWidth, windowH_ = kCanvasHeight;  // the size to restore a window at
+    bool clearBorder_ = true;
     bool shown_ = false;
 };
 

@@ -1,6 +1,7 @@
 // SdlPlatform: the Platform on SDL2, put together from the window, canvas, text and sound parts.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "platform/platform.h"
@@ -13,21 +14,25 @@
 
 namespace murk::sdl {
 
-// Presenting: drawing only marks the canvas dirty; PollEvent copies it to the screen when it is
-// dirty and at least kPresentIntervalMs (or twice what the last copy took, if more) have passed
-// since the last copy, and MessageBox copies it before the box opens. So the pump costs next to
-// nothing while nothing changes.
+// Presenting: drawing only marks the canvas dirty, and a dirty canvas is copied to the screen
+// where the game stops to wait: at the first 1 ms sleep of a game pass's wait (so at most once a
+// pass), in an idle wait, and before a message box opens. A pump between waits copies it only
+// when kPollPresentMs (or twice what the last copy took, if more) have passed, so long work
+// such as a game at speed 0 still shows. The pump costs next to nothing while nothing changes.
+//
+// Alt+Enter switches between full screen and a window; the choice is kept in `choiceFile`.
 class SdlPlatform final : public Platform {
 public:
-    static constexpr uint64_t kPresentIntervalMs = 10;
+    static constexpr uint64_t kPollPresentMs = 20;
 
-    bool Start(std::string& error);
+    bool Start(const std::string& choiceFile, std::string& error);
 
     bool PollEvent(Event& e) override;
-    void Sleep1ms() override { pacer_.Sleep1ms(); }
+    void WaitEvent(uint64_t untilMs) override;
+    void Sleep1ms() override;
     uint64_t NowMs() const override { return pacer_.NowMs(); }
     void ShowWindow() override;
-    void HideWindow() override { display_.Hide(); }
+    void HideWindow() override;
     void DisplaySize(int& width, int& height) const override;
     int SetDisplayMode(int width, int height) override;
     void SetPointer(Pointer p) override { display_.SetPointer(p); }
@@ -51,9 +56,15 @@ public:
     bool IsReadOnly(const std::string& path) const override;
     bool MakeWritable(const std::string& path) override;
 
+    PresentPath PresentingPath() const { return display_.Path(); }
+
 private:
     void Present();
     void PresentIfDue();
+    void PresentIfDirty();
+    bool NextSdlEvent(SDL_Event& in);
+    // Handles what the platform keeps to itself (Alt+Enter, size changes); true when it did.
+    bool HandleInternally(const SDL_Event& in);
 
     // Declared first so it is destroyed last: SDL shuts down after every object made with it.
     Session session_;
@@ -63,7 +74,11 @@ private:
     SoundBank sounds_;
     Pacer pacer_;
     uint64_t lastPresentMs_ = 0;
-    uint64_t presentIntervalMs_ = kPresentIntervalMs;
+    uint64_t presentIntervalMs_ = kPollPresentMs;
+    std::string choiceFile_;
+    WindowChoice savedChoice_;
+    bool swallowEnterUp_ = false;      // the Enter of Alt+Enter is not the game's
+    std::optional<SDL_Event> waited_;  // the event that ended an idle wait
 };
 
 }  // namespace murk::sdl

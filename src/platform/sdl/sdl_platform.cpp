@@ -9,9 +9,10 @@
 
 namespace murk {
 
-std::unique_ptr<Platform> CreateSdlPlatform(std::string& error) {
+std::unique_ptr<Platform> CreateSdlPlatform(std::string& error,
+                                            const std::string& windowChoiceFile) {
     auto platform = std::make_unique<sdl::SdlPlatform>();
-    if (!platform->Start(error)) return nullptr;
+    if (!platform->Start(windowChoiceFile, error)) return nullptr;
     return platform;
 }
 
@@ -19,9 +20,14 @@ std::unique_ptr<Platform> CreateSdlPlatform(std::string& error) {
 
 namespace murk::sdl {
 
-bool SdlPlatform::Start(std::string& error) {
-    if (!session_.Start(error) || !display_.Create(error) || !canvas_.Create(error)) return false;
+bool SdlPlatform::Start(const std::string& choiceFile, std::string& error) {
+    choiceFile_ = choiceFile;
+    savedChoice_ = ReadWindowChoice(choiceFile);
+    if (!session_.Start(error) || !display_.Create(savedChoice_, error) || !canvas_.Create(error))
+        return false;
     sounds_.SetAudio(session_.AudioOpen(), session_.AudioError());
+    // The game has no use for mouse motion; ignored here, it never wakes an idle wait.
+    SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
     SDL_StartTextInput();
     return true;
 }
@@ -33,7 +39,7 @@ void SdlPlatform::Present() {
     lastPresentMs_ = pacer_.NowMs();
     // Where presenting is slow (no graphics card: a software renderer or a virtual X server)
     // present less often, so the game keeps most of its time and its pace.
-    presentIntervalMs_ = std::max(kPresentIntervalMs, 2 * (lastPresentMs_ - start));
+    presentIntervalMs_ = std::max(kPollPresentMs, 2 * (lastPresentMs_ - start));
 }
 
 void SdlPlatform::PresentIfDue() {
@@ -42,15 +48,73 @@ void SdlPlatform::PresentIfDue() {
     Present();
 }
 
+void SdlPlatform::PresentIfDirty() {
+    if (canvas_.Dirty() && display_.Shown()) Present();
+}
+
+bool SdlPlatform::HandleInternally(const SDL_Event& in) {
+    if (in.type == SDL_WINDOWEVENT && in.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+        display_.Resized();
+        canvas_.MarkDirty();
+        return true;
+    }
+    if (in.type != SDL_KEYDOWN && in.type != SDL_KEYUP) return false;
+    const SDL_Scancode key = in.key.keysym.scancode;
+    if (key != SDL_SCANCODE_RETURN && key != SDL_SCANCODE_KP_ENTER) return false;
+    if (in.type == SDL_KEYUP) {
+        const bool swallow = swallowEnterUp_;
+        swallowEnterUp_ = false;
+        return swallow;
+    }
+    if ((in.key.keysym.mod & KMOD_ALT) == 0) return false;
+    swallowEnterUp_ = true;
+    if (in.key.repeat || !display_.Shown()) return true;
+    const WindowChoice choice = display_.ToggleWindowed();
+    WriteWindowChoice(choiceFile_, choice);
+    savedChoice_ = choice;
+    canvas_.MarkDirty();
+    return true;
+}
+
+bool SdlPlatform::NextSdlEvent(SDL_Event& in) {
+    if (!waited_) return SDL_PollEvent(&in) == 1;
+    in = *waited_;
+    waited_.reset();
+    return true;
+}
+
 bool SdlPlatform::PollEvent(Event& e) {
     PresentIfDue();
     SDL_Event in;
-    while (SDL_PollEvent(&in)) {
-        if (!TranslateEvent(in, e)) continue;
-        if (e.kind == EventKind::Paint) canvas_.MarkDirty();
+    while (NextSdlEvent(in)) {
+        if (HandleInternally(in) || !TranslateEvent(in, e)) continue;
+        if (e.kind == EventKind::Paint) {
+            display_.Resized();  // the border was lost too
+            canvas_.MarkDirty();
+        }
+        if (e.kind == EventKind::MouseDown || e.kind == EventKind::MouseUp)
+            display_.ToCanvas(e.x, e.y);
         return true;
     }
     return false;
+}
+
+void SdlPlatform::WaitEvent(uint64_t untilMs) {
+    PresentIfDirty();
+    const uint64_t now = pacer_.NowMs();
+    if (waited_ || untilMs <= now) return;
+    // Only an event or the deadline ends the wait; SDL sleeps in the window system's socket.
+    // The event that ends it is kept for the next PollEvent, so it is handled at once.
+    const uint64_t left = untilMs - now;
+    SDL_Event in;
+    if (SDL_WaitEventTimeout(
+            &in, untilMs == kNoDeadline || left > INT32_MAX ? -1 : static_cast<int>(left)) == 1)
+        waited_ = in;
+}
+
+void SdlPlatform::Sleep1ms() {
+    PresentIfDirty();
+    pacer_.Sleep1ms();
 }
 
 void SdlPlatform::ShowWindow() {
@@ -58,11 +122,20 @@ void SdlPlatform::ShowWindow() {
     canvas_.MarkDirty();
 }
 
+void SdlPlatform::HideWindow() {
+    // A window the player resized is reopened at its new size.
+    const WindowChoice choice = display_.Choice();
+    if (!(choice == savedChoice_)) WriteWindowChoice(choiceFile_, choice);
+    display_.Hide();
+}
+
 void SdlPlatform::DisplaySize(int& width, int& height) const {
     display_.DesktopSize(width, height);
 }
 
-int SdlPlatform::SetDisplayMode(int width, int height) { return display_.SetMode(width, height); }
+int SdlPlatform::SetDisplayMode(int width, int height) {
+    return display_.SetMode(width, height);
+}
 
 ImageId SdlPlatform::LoadImageFile(const std::string& path, std::string& error) {
     return canvas_.LoadFile(path, error);
@@ -101,7 +174,7 @@ bool SdlPlatform::SaveCanvasBmp(const std::string& path, int x, int y, int width
 
 bool SdlPlatform::MessageBox(BoxKind kind, const std::string& text) {
     // The box may sit over the window for long; it should sit over the latest picture.
-    if (display_.Shown()) Present();
+    PresentIfDirty();
     return ShowBox(display_.ParentForBoxes(), kind, text);
 }
 

@@ -20,8 +20,10 @@ bool Session::Start(std::string& error) {
         return false;
     }
     ttf_ = true;
+    // Every sound of the game is mono at 44.1 kHz: a mono device holds and mixes them as they
+    // are, in half the memory of a stereo one, and plays them on both speakers alike.
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 ||
-        Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
+        Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 1, 2048) != 0) {
         audioError_ = SDL_GetError();
         return true;
     }

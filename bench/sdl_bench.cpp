@@ -1,0 +1,109 @@
+// Benchmarks on the SDL platform: a room drawn into the real canvas, a present of the whole
+// window, and a game pass at speed 20 against the pass's own time. Run from the game folder
+// (the tile pictures are read from Objects/) under an X server at 1024x768; MURK_PRESENT picks
+// the presenting path.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+#include "../tests/test_support.h"
+#include "game/gameloop.h"
+#include "game/render.h"
+#include "level/room.h"
+#include "platform/sdl/pacer.h"
+#include "platform/sdl/sdl_platform.h"
+#include "shell/app.h"
+#include "shell/mainform.h"
+#include "shell/startup.h"
+#include "stress_room.h"
+
+namespace murk {
+namespace {
+
+// The real program up to its menu, with the window shown or not.
+struct SdlGame {
+    explicit SdlGame(bool show) {
+        std::string error;
+        platform = CreateSdlPlatform(error);
+        if (!platform) return;
+        app = std::make_unique<App>(*platform);
+        if (!Startup(*app)) return;
+        if (show) platform->ShowWindow();
+        started = true;
+    }
+    std::unique_ptr<Platform> platform;
+    std::unique_ptr<App> app;
+    bool started = false;
+};
+
+void BM_DrawRoomCanvas(benchmark::State& state) {
+    SdlGame g(false);
+    if (!g.started) return state.SkipWithError("the game did not start here");
+    std::string error;
+    UnpackRoomString(bench::StressRoom(), g.app->game.RoomGrid, error);
+    for (auto _ : state) DrawRoom(*g.app);
+}
+BENCHMARK(BM_DrawRoomCanvas)->Unit(benchmark::kMicrosecond);
+
+// One changed pixel, then the idle wait that presents it: the cost of a whole-window present.
+void BM_PresentWindow(benchmark::State& state) {
+    SdlGame g(true);
+    if (!g.started) return state.SkipWithError("the game did not start here");
+    Platform& pf = *g.platform;
+    Event e;
+    while (pf.PollEvent(e)) {
+    }
+    for (auto _ : state) {
+        pf.FillRect(0, 0, 1, 1, Rgb{static_cast<uint8_t>(state.iterations()), 0, 0});
+        pf.WaitEvent(0);
+    }
+}
+BENCHMARK(BM_PresentWindow)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// The headless game on the real clock: passes of a running game in a crowded room.
+class RealTimePlatform : public HeadlessPlatform {
+public:
+    void Sleep1ms() override { pacer_.Sleep1ms(); }
+    uint64_t NowMs() const override { return pacer_.NowMs(); }
+
+private:
+    sdl::Pacer pacer_;
+};
+
+struct PacedGame {
+    PacedGame() {
+        test::LevelSpec spec;
+        spec.rooms = {test::MakeRoom("A00", {{3, 4, "A46"},
+                                             {5, 4, "A47"},
+                                             {20, 10, "A01"},
+                                             {25, 15, "A19"},
+                                             {10, 15, "A05"},
+                                             {28, 3, "A31"}})};
+        dir.WriteLevel(0, spec);
+        pf.SetFakeImages(true);
+        pf.SetCurrentDirectory(dir.Path().string());
+        app = std::make_unique<App>(pf);
+        app->seed = 7;
+        app->externalLoop = true;
+        Startup(*app);
+        pf.ShowWindow();
+        ShowForm(*app, *app->mainForm);
+        pf.QueueKeyUp(vk::F2);
+        ProcessMessages(*app);
+        app->game.P1().life = 100000;  // no game over during the measurement
+    }
+    test::TempGameDir dir;
+    RealTimePlatform pf;
+    std::unique_ptr<App> app;
+};
+
+// Arg: the game speed (the pass's wait in 1 ms sleeps). Speed 0 is the pass's own time.
+void BM_PassAtSpeed(benchmark::State& state) {
+    PacedGame g;
+    if (g.app->game.GameStopped) return state.SkipWithError("the game did not start");
+    for (auto _ : state) RunPass(*g.app, static_cast<int>(state.range(0)));
+}
+BENCHMARK(BM_PassAtSpeed)->Arg(0)->Arg(20)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+}  // namespace
+}  // namespace murk

@@ -1,0 +1,124 @@
+// The window: sharp scaling and click mapping, the remembered window choice, Alt+Enter, idle waits.
+#include <SDL.h>
+
+#include "platform/sdl/fit.h"
+#include "platform/sdl/windowchoice.h"
+#include "sdl_test_support.h"
+
+namespace murk::testing_sdl {
+namespace {
+
+using sdl::FitPicture;
+using sdl::PictureRect;
+using SdlWindow = SdlPlatformTest;
+
+TEST(SdlFit, WholeNumberScalesCentredAndSmallWindowsShrinkInShape) {
+    EXPECT_EQ(FitPicture(1024, 768), (PictureRect{0, 0, 1024, 768}));
+    EXPECT_EQ(FitPicture(1280, 1024), (PictureRect{128, 128, 1024, 768}));
+    EXPECT_EQ(FitPicture(1920, 1080), (PictureRect{448, 156, 1024, 768}));
+    EXPECT_EQ(FitPicture(2100, 1600), (PictureRect{26, 32, 2048, 1536}));
+    EXPECT_EQ(FitPicture(3072, 1600), (PictureRect{512, 32, 2048, 1536}));  // height decides
+    EXPECT_EQ(FitPicture(800, 600), (PictureRect{0, 0, 800, 600}));
+    EXPECT_EQ(FitPicture(1000, 300), (PictureRect{300, 0, 400, 300}));
+    EXPECT_EQ(FitPicture(512, 700), (PictureRect{0, 158, 512, 384}));
+    const PictureRect tiny = FitPicture(0, -5);
+    EXPECT_GT(tiny.w, 0);
+    EXPECT_GT(tiny.h, 0);
+}
+
+TEST(SdlFit, WindowPixelsMapBackToCanvasPixelsAndTheBorderMissesTheCanvas) {
+    auto map = [](PictureRect r, int x, int y) {
+        sdl::WindowToCanvas(r, x, y);
+        return std::make_pair(x, y);
+    };
+    const PictureRect twice = FitPicture(2100, 1600);
+    EXPECT_EQ(map(twice, 26, 32), std::make_pair(0, 0));
+    EXPECT_EQ(map(twice, 26 + 2047, 32 + 1535), std::make_pair(1023, 767));
+    EXPECT_EQ(map(twice, 26 + 401, 32 + 600), std::make_pair(200, 300));
+    EXPECT_EQ(map(twice, 25, 31), std::make_pair(-1, -1));
+    const PictureRect small = FitPicture(512, 700);
+    EXPECT_EQ(map(small, 256, 158 + 192), std::make_pair(512, 384));
+    EXPECT_LT(map(small, 10, 100).second, 0);
+    EXPECT_GE(map(small, 10, 600).second, kCanvasHeight);
+}
+
+TEST(SdlWindowChoice, ReadsBackAsWrittenAndAnythingDamagedMeansFullScreen) {
+    const sdl::WindowChoice window{true, 1300, 900};
+    EXPECT_EQ(sdl::ParseWindowChoice(sdl::FormatWindowChoice(window)), window);
+    const sdl::WindowChoice full{false, 800, 600};
+    EXPECT_EQ(sdl::ParseWindowChoice(sdl::FormatWindowChoice(full)), full);
+    for (const char* damaged :
+         {"", "Window", "Window 800", "Window x y", "Windowed 800 600", "Window 0 600",
+          "Window -800 600", "Window 800 99999999999", "\xff\xfe\x00 1 2"})
+        EXPECT_EQ(sdl::ParseWindowChoice(damaged), sdl::WindowChoice{}) << damaged;
+
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("murk_sdl_choice_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const std::string file = (dir / "Display.dat").string();
+    EXPECT_EQ(sdl::ReadWindowChoice(file), sdl::WindowChoice{});  // missing
+    std::ofstream(file) << std::string(100000, 'W');              // far too long
+    EXPECT_EQ(sdl::ReadWindowChoice(file), sdl::WindowChoice{});
+    sdl::WriteWindowChoice(file, window);
+    EXPECT_EQ(sdl::ReadWindowChoice(file), window);
+    std::filesystem::remove_all(dir);
+}
+
+void PushKey(Uint32 type, SDL_Scancode key, Uint16 mod) {
+    SDL_Event e{};
+    e.type = type;
+    e.key.keysym.scancode = key;
+    e.key.keysym.mod = mod;
+    SDL_PushEvent(&e);
+}
+
+std::vector<Event> Drain(Platform& pf) {
+    std::vector<Event> got;
+    Event e;
+    while (pf.PollEvent(e)) got.push_back(e);
+    return got;
+}
+
+TEST_F(SdlWindow, AltEnterSwitchesWindowAndFullScreenRemembersItAndKeepsItsEnter) {
+    platform.reset();
+    std::string error;
+    platform = CreateSdlPlatform(error, Path("Display.dat"));
+    ASSERT_NE(platform, nullptr) << error;
+    platform->ShowWindow();
+    Drain(*platform);
+
+    PushKey(SDL_KEYDOWN, SDL_SCANCODE_RETURN, KMOD_LALT);
+    PushKey(SDL_KEYUP, SDL_SCANCODE_RETURN, KMOD_LALT);
+    for (const Event& e : Drain(*platform)) EXPECT_NE(e.key, vk::Enter);
+    EXPECT_EQ(sdl::ReadWindowChoice(Path("Display.dat")), (sdl::WindowChoice{true, 1024, 768}));
+
+    PushKey(SDL_KEYDOWN, SDL_SCANCODE_KP_ENTER, KMOD_RALT);
+    PushKey(SDL_KEYUP, SDL_SCANCODE_KP_ENTER, KMOD_NONE);  // Alt let go first
+    PushKey(SDL_KEYDOWN, SDL_SCANCODE_RETURN, KMOD_NONE);
+    PushKey(SDL_KEYUP, SDL_SCANCODE_RETURN, KMOD_NONE);
+    std::vector<int> enters;
+    for (const Event& e : Drain(*platform))
+        if (e.key == vk::Enter) enters.push_back(e.kind == EventKind::KeyDown ? 1 : 2);
+    EXPECT_EQ(enters, (std::vector<int>{1, 2}));  // only the plain Enter reaches the game
+    EXPECT_EQ(sdl::ReadWindowChoice(Path("Display.dat")).windowed, false);
+}
+
+TEST_F(SdlWindow, AnIdleWaitEndsAtItsDeadlineOrAtOnceForAPendingEvent) {
+    platform->ShowWindow();
+    Drain(*platform);
+    const uint64_t until = platform->NowMs() + 30;
+    platform->WaitEvent(until);
+    // On a busy machine the window system may still have something to say about the new window.
+    Event e;
+    EXPECT_TRUE(platform->NowMs() >= until || platform->PollEvent(e));
+
+    PushKey(SDL_KEYDOWN, SDL_SCANCODE_F2, KMOD_NONE);
+    platform->WaitEvent(kNoDeadline);
+    std::vector<int> keys;
+    for (const Event& got : Drain(*platform))
+        if (got.kind == EventKind::KeyDown) keys.push_back(got.key);
+    EXPECT_EQ(keys, std::vector<int>{vk::F2});
+}
+
+}  // namespace
+}  // namespace murk::testing_sdl
