@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "level/gridfile.h"
+#include "test_support.h"
 
 namespace {
 
@@ -103,13 +104,12 @@ TEST(LevelSource, BuildsTheGridAndHeaderAndSurvivesAGridFileRoundTrip) {
     const GridHeader expected{2, 2, 3, 2, 0, 0, 0, 0, 0, 1, 1, 0};
     EXPECT_EQ(level.header, expected);
 
-    const std::string path =
-        (std::filesystem::temp_directory_path() / "murk_levelsource_test.dat").string();
+    const murk::test::TempGameDir dir;
+    const std::string path = dir.Dir() + "Level000.dat";
     ASSERT_TRUE(murk::WriteGridFile(path, level.grid, level.header));
     StringGrid back;
     GridHeader header{};
     ASSERT_EQ(murk::ReadGridFile(path, back, header), murk::GridReadResult::Read);
-    std::remove(path.c_str());
     EXPECT_EQ(header, level.header);
     ASSERT_EQ(back.ColCount(), g.ColCount());
     ASSERT_EQ(back.RowCount(), g.RowCount());

@@ -1,8 +1,10 @@
 // Shared test fixtures.
 #include "test_support.h"
 
+#include <stdlib.h>
+
 #include <fstream>
-#include <random>
+#include <stdexcept>
 #include <sstream>
 
 #include "level/gridfile.h"
@@ -25,8 +27,10 @@ std::string MakeRoom(const std::string& fill, const std::vector<Placed>& squares
 }
 
 TempGameDir::TempGameDir() {
-    std::random_device rd;
-    path_ = std::filesystem::temp_directory_path() / ("murk-test-" + std::to_string(rd()));
+    // mkdtemp makes the folder itself, so no two tests ever share one, in one run or across runs.
+    std::string name = (std::filesystem::temp_directory_path() / "murk-test-XXXXXX").string();
+    if (!::mkdtemp(name.data())) throw std::runtime_error("cannot make a temporary folder");
+    path_ = name;
     std::filesystem::create_directories(path_ / "Levels");
 }
 
