@@ -58,6 +58,7 @@ void TNameForm::RunModal() {
     closed_ = false;
     ShowForm(app_, *this);
     while (!closed_ && !app_.terminated) {
+        AwaitEvent(app_, "the name dialog is open");
         ProcessMessages(app_);
         if (!closed_ && !app_.terminated) app_.pf.Sleep1ms();
     }

@@ -17,6 +17,13 @@ void SetTimerInterval(App& app, Timer& t, int ms) {
     if (ms > 0) t.due = app.pf.NowMs() + static_cast<uint64_t>(ms);
 }
 
+void AwaitEvent(App& app, const char* what) {
+    uint64_t next = kNoTimer;
+    for (const Timer* t : {&app.WarpTimer, &app.GameOverTimer})
+        if (t->interval > 0) next = std::min(next, t->due);
+    app.pf.AwaitingEvent(what, next);
+}
+
 namespace {
 
 Form* ActiveForm(App& app) { return app.shownForms.empty() ? nullptr : app.shownForms.back(); }

@@ -36,6 +36,10 @@ bool HeadlessPlatform::PollEvent(Event& e) {
     return true;
 }
 
+void HeadlessPlatform::AwaitingEvent(const char* what, uint64_t nextTimerMs) {
+    if (events_.empty() && nextTimerMs == kNoTimer) throw StuckWaiting(what);
+}
+
 void HeadlessPlatform::ShowWindow() {
     if (!shown_) QueueEvent({EventKind::Paint, 0, 0, 0, 0, {}});
     shown_ = true;

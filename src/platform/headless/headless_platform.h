@@ -5,12 +5,19 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "platform/platform.h"
 
 namespace murk {
+
+// Thrown where the core waits for an event that nobody queued while no timer runs: the wait
+// could never end. murk-sim reports it as stuck; a test sees it fail instead of hang.
+struct StuckWaiting : std::runtime_error {
+    explicit StuckWaiting(const std::string& what) : std::runtime_error(what) {}
+};
 
 class HeadlessPlatform : public Platform {
 public:
@@ -63,6 +70,8 @@ public:
     bool PollEvent(Event& e) override;
     void Sleep1ms() override { ++now_; }
     uint64_t NowMs() const override { return now_; }
+    // Throws StuckWaiting when no event is queued and no timer runs.
+    void AwaitingEvent(const char* what, uint64_t nextTimerMs) override;
     void ShowWindow() override;
     void HideWindow() override { shown_ = false; }
     void DisplaySize(int& width, int& height) const override;
