@@ -8,6 +8,7 @@ PACKAGES=(
   fonts-dejavu-core fonts-comic-neue
   lame sox
   xvfb xauth xdotool imagemagick x11-utils xfonts-base
+  clang libclang-rt-14-dev
 )
 
 missing=()
