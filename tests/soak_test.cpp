@@ -8,6 +8,7 @@
 #include <string>
 
 #include "game/gameloop.h"
+#include "game/render.h"
 #include "level/levels.h"
 #include "options/optionsform.h"
 #include "players/board.h"
@@ -23,7 +24,8 @@ namespace fs = std::filesystem;
 constexpr int kTotalPasses = 100'000;
 
 // What is wrong with the state after a pass, or "".
-std::string Problem(const Game& g) {
+std::string Problem(const App& app, const HeadlessPlatform& pf) {
+    const Game& g = app.game;
     for (int r = 1; r <= kRoomRows; ++r)
         for (int c = 1; c <= kRoomCols; ++c)
             if (TileIndex(g.RoomGrid.Cell(c, r)) < 0)
@@ -46,8 +48,11 @@ std::string Problem(const Game& g) {
         if (p.col < 1 || p.col > kRoomCols || p.row < 1 || p.row > kRoomRows)
             return who + "off the room";
         const bool ownBomb = p.bombHeld && p.bombCol == p.col && p.bombRow == p.row;
-        if (!ownBomb && g.RoomGrid.Cell(p.col, p.row) != PlayerCode(p))
-            return who + "its square shows " + g.RoomGrid.Cell(p.col, p.row);
+        if (ownBomb) continue;
+        if (g.RoomGrid.Cell(p.col, p.row) != PlayerCode(p))
+            return who + "its square holds " + g.RoomGrid.Cell(p.col, p.row);
+        const ImageId shown = pf.ImageDrawnAt(kSquarePx * p.col, kSquarePx * p.row);
+        if (shown != app.tiles.ForCode(PlayerCode(p))) return who + "its square shows " + pf.ImagePath(shown);
     }
     const WorldClocks& k = g.world.clocks;
     if (k.tick < 1 || k.laser2 < 1 || k.laser3 < 1 || k.laser4 < 1) return "a clock wrapped";
@@ -134,7 +139,7 @@ TEST(Soak, RandomKeysForBothPlayersOverEveryShippedLevel) {
             }
             roomChange = roomChange || app.game.CurrentRoomCol != app.game.StartRoomCol ||
                          app.game.CurrentRoomRow != app.game.StartRoomRow;
-            const std::string problem = Problem(app.game);
+            const std::string problem = Problem(app, h.pf);
             ASSERT_EQ(problem, "") << "level " << level << " pass " << pass;
         }
     }
