@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <set>
@@ -21,7 +22,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kTotalPasses = 100'000;
+// A longer or another soak by hand: MURK_SOAK_PASSES=1000000 MURK_SOAK_SEED=7 murk_tests ...
+uint32_t Setting(const char* name, uint32_t fallback) {
+    const char* text = std::getenv(name);
+    return text ? static_cast<uint32_t>(std::strtoul(text, nullptr, 10)) : fallback;
+}
 
 // What is wrong with the state after a pass, or "".
 std::string Problem(const App& app, const HeadlessPlatform& pf) {
@@ -54,6 +59,9 @@ std::string Problem(const App& app, const HeadlessPlatform& pf) {
         const ImageId shown = pf.ImageDrawnAt(kSquarePx * p.col, kSquarePx * p.row);
         if (shown != app.tiles.ForCode(PlayerCode(p))) return who + "its square shows " + pf.ImagePath(shown);
     }
+    const Player &p1 = g.players[0], &p2 = g.players[1];
+    if (OnBoard(g, p1) && OnBoard(g, p2) && p1.col == p2.col && p1.row == p2.row)
+        return "both players on one square";
     const WorldClocks& k = g.world.clocks;
     if (k.tick < 1 || k.laser2 < 1 || k.laser3 < 1 || k.laser4 < 1) return "a clock wrapped";
     if (g.CurrentRoomCol < 1 || g.CurrentRoomCol >= g.LevelGrid.ColCount() ||
@@ -108,9 +116,10 @@ TEST(Soak, RandomKeysForBothPlayersOverEveryShippedLevel) {
     int held[2][2] = {};
 
     bool bomb = false, bullet = false, roomChange = false;  // the soak did play
+    const uint32_t passes = Setting("MURK_SOAK_PASSES", 100'000);
     for (int level = 0; level < levels; ++level) {
-        std::mt19937 rng(static_cast<uint32_t>(level) + 1);
-        for (int pass = 0; pass < (kTotalPasses + levels - 1) / levels; ++pass) {
+        std::mt19937 rng(Setting("MURK_SOAK_SEED", 0) * 1000 + static_cast<uint32_t>(level) + 1);
+        for (uint32_t pass = 0; pass < (passes + levels - 1) / levels; ++pass) {
             if (app.game.GameStopped) {
                 // Back to the menu (the score table may lie over it), then a new game here.
                 for (int i = 0; i < 3 && app.shownForms.back() != app.mainForm.get(); ++i) {

@@ -4,7 +4,6 @@
 
 #include "scores/nameform.h"
 #include "test_support.h"
-#include "ui/style.h"
 
 namespace murk {
 namespace {
@@ -39,9 +38,9 @@ TEST(StuckWaits, ARunningTimerOrAQueuedEventKeepsTheWaitAlive) {
 
     // The name dialog: stuck with nothing queued, closed by a key-up queued before it opens.
     app.externalLoop = false;
-    EXPECT_THROW(app.nameForm->AskName("Player 1", style::kNameGreen), StuckWaiting);
+    EXPECT_THROW(app.nameForm->AskName("Player 1", Rgb{0, 128, 0}), StuckWaiting);
     p.h.pf.QueueKeyUp(vk::Enter);
-    EXPECT_EQ(app.nameForm->AskName("Player 1", style::kNameGreen), "Player 1");
+    EXPECT_EQ(app.nameForm->AskName("Player 1", Rgb{0, 128, 0}), "Player 1");
 }
 
 }  // namespace
