@@ -125,6 +125,7 @@ void RunPass(App& app, int delay) {
         app.pf.Sleep1ms();
     }
     while (g.Paused && !app.terminated) {
+        AwaitEvent(app, "the game is paused");
         ProcessMessages(app);
         DrawRoom(app);
     }

@@ -69,7 +69,7 @@ inline constexpr ImageId kNoImage = -1;
 using SoundHandle = int;  // >= 0 for an opened sound
 inline constexpr SoundHandle kNoSound = -1;
 
-// A wait with no deadline: only an event ends it.
+// A wait with no deadline (no timer is running): only an event ends it.
 inline constexpr uint64_t kNoDeadline = UINT64_MAX;
 
 // ---- Boxes and pointer ----
@@ -95,6 +95,14 @@ public:
     virtual void WaitEvent(uint64_t untilMs) = 0;
     virtual void Sleep1ms() = 0;         // sleeps one millisecond of the game's pace
     virtual uint64_t NowMs() const = 0;  // milliseconds since an arbitrary start
+    // Called by every loop of the core that only an event or a timer can end (a held level
+    // arrow's repeat, a modal window, the idle menu), once a round: `nextTimerMs` is when the
+    // earliest running timer falls due (kNoDeadline when none runs), `what` names the wait. A real
+    // machine has nothing to do here; a scripted one can tell that nothing will ever end it.
+    virtual void AwaitingEvent(const char* what, uint64_t nextTimerMs) {
+        (void)what;
+        (void)nextTimerMs;
+    }
 
     // Window and display.
     virtual void ShowWindow() = 0;  // shows the main window (its first paint follows)

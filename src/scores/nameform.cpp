@@ -59,6 +59,7 @@ void TNameForm::RunModal() {
     closed_ = false;
     ShowForm(app_, *this);
     while (!closed_ && !app_.terminated) {
+        AwaitEvent(app_, "the name dialog is open");
         ProcessMessages(app_);
         if (!closed_ && !app_.terminated) WaitForMessages(app_);
     }

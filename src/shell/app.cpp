@@ -19,6 +19,14 @@ void SetTimerInterval(App& app, Timer& t, int ms) {
 
 namespace {
 
+// When the earliest running timer falls due; kNoDeadline when none runs.
+uint64_t NextTimerDue(const App& app) {
+    uint64_t next = kNoDeadline;
+    for (const Timer* t : {&app.WarpTimer, &app.GameOverTimer})
+        if (t->interval > 0) next = std::min(next, t->due);
+    return next;
+}
+
 Form* ActiveForm(App& app) { return app.shownForms.empty() ? nullptr : app.shownForms.back(); }
 
 void Dispatch(App& app, const Event& e) {
@@ -58,12 +66,9 @@ void ProcessMessages(App& app) {
     FireIfDue(app, app.GameOverTimer);
 }
 
-void WaitForMessages(App& app) {
-    uint64_t until = kNoDeadline;
-    for (const Timer* t : {&app.WarpTimer, &app.GameOverTimer})
-        if (t->interval > 0) until = std::min(until, t->due);
-    app.pf.WaitEvent(until);
-}
+void AwaitEvent(App& app, const char* what) { app.pf.AwaitingEvent(what, NextTimerDue(app)); }
+
+void WaitForMessages(App& app) { app.pf.WaitEvent(NextTimerDue(app)); }
 
 void ShowForm(App& app, Form& f) {
     std::erase(app.shownForms, &f);

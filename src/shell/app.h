@@ -69,6 +69,10 @@ struct App {
 
 void SetTimerInterval(App& app, Timer& t, int ms);
 
+// Called once a round by a loop that only an event or a timer can end; `what` names the wait
+// for the platform (see Platform::AwaitingEvent).
+void AwaitEvent(App& app, const char* what);
+
 // A game is under way. The rules let messages through in the middle of their work; an abort
 // answered there ends the game, and nothing may then move or be drawn over the menu.
 inline bool GameRunning(const App& app) { return !app.terminated && !app.game.GameStopped; }

@@ -28,6 +28,7 @@ void StepWithRepeat(App& app, bool& repeatFlag, int (*next)(int level, int count
             ProcessMessages(app);
         }
         while (repeatFlag && !app.terminated) {
+            AwaitEvent(app, "the held level arrow repeats until it is released");
             ProcessMessages(app);
             step();
             for (int i = 0; i < kStepRepeatMs && !app.terminated; ++i) {

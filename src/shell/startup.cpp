@@ -81,6 +81,7 @@ int RunProgram(App& app) {
     app.pf.ShowWindow();
     ShowForm(app, *app.mainForm);
     while (!app.terminated) {
+        AwaitEvent(app, "the program waits for input");
         ProcessMessages(app);
         if (!app.terminated) WaitForMessages(app);
     }

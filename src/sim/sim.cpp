@@ -194,9 +194,14 @@ int RunSimulator(std::istream& script, std::ostream& out, std::ostream& err) {
         size_t start = command.find_first_not_of(" \t");
         if (start == std::string::npos) continue;
         command.erase(0, start);
-        if (!sim.Run(command)) {
-            err << "murk-sim: line " << number << ": cannot parse: " << line << '\n';
-            return 2;
+        try {
+            if (!sim.Run(command)) {
+                err << "murk-sim: line " << number << ": cannot parse: " << line << '\n';
+                return 2;
+            }
+        } catch (const StuckWaiting& stuck) {
+            out << "stuck: line " << number << ": " << command << ": " << stuck.what() << '\n';
+            return 3;
         }
         out.flush();
         if (sim.Terminated()) break;

@@ -11,7 +11,8 @@ namespace murk {
 struct App;
 
 // Runs murk-sim in the current directory. Returns the exit status: 0 at the end of the script,
-// 1 when no level files are found, 2 on a line that cannot be parsed.
+// 1 when no level files are found, 2 on a line that cannot be parsed, 3 when a line leaves the
+// game waiting for an event the script has not queued (printed as a `stuck:` line).
 int RunSimulator(std::istream& script, std::ostream& out, std::ostream& err);
 
 // murk-sim one command at a time, for tools that plan play (the route tool): they run commands

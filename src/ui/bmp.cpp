@@ -35,15 +35,18 @@ bool DecodeBmp(const uint8_t* data, size_t size, int& width, int& height,
         return false;
     }
     const int32_t w = static_cast<int32_t>(U32(data + 18));
-    int32_t h = static_cast<int32_t>(U32(data + 22));
+    const int32_t signedHeight = static_cast<int32_t>(U32(data + 22));
     const uint32_t bpp = U16(data + 28);
     const uint32_t compression = U32(data + 30);
-    const bool topDown = h < 0;
-    if (topDown) h = -h;
-    if (w <= 0 || h <= 0 || w > kMaxSide || h > kMaxSide) {
+    // A negative height means rows from the top; turned round in 64 bits, as -2^31 has no
+    // positive 32-bit twin.
+    const bool topDown = signedHeight < 0;
+    const int64_t height64 = topDown ? -static_cast<int64_t>(signedHeight) : signedHeight;
+    if (w <= 0 || height64 <= 0 || w > kMaxSide || height64 > kMaxSide) {
         error = "bad bitmap dimensions";
         return false;
     }
+    const int h = static_cast<int>(height64);
     if ((bpp != 24 && bpp != 32) || (compression != 0 && !(compression == 3 && bpp == 32))) {
         error = "unsupported bitmap format";
         return false;

@@ -53,11 +53,12 @@ bool HeadlessPlatform::PollEvent(Event& e) {
 void HeadlessPlatform::WaitEvent(uint64_t untilMs) {
     // The virtual clock jumps to whichever comes first: the next queued event or the deadline.
     const uint64_t next = events_.empty() ? untilMs : std::min(untilMs, events_.front().at);
-    if (next == kNoDeadline) {
-        if (onWaitWithoutEnd) onWaitWithoutEnd();
-        return;
-    }
+    if (next == kNoDeadline) throw StuckWaiting("an idle wait that only a user could end");
     now_ = std::max(now_, next);
+}
+
+void HeadlessPlatform::AwaitingEvent(const char* what, uint64_t nextTimerMs) {
+    if (events_.empty() && nextTimerMs == kNoDeadline) throw StuckWaiting(what);
 }
 
 void HeadlessPlatform::ShowWindow() {

@@ -5,12 +5,19 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "platform/platform.h"
 
 namespace murk {
+
+// Thrown where the core waits for an event that nobody queued while no timer runs: the wait
+// could never end. murk-sim reports it as stuck; a test sees it fail instead of hang.
+struct StuckWaiting : std::runtime_error {
+    explicit StuckWaiting(const std::string& what) : std::runtime_error(what) {}
+};
 
 class HeadlessPlatform : public Platform {
 public:
@@ -47,9 +54,6 @@ public:
     // Called with each box as it is shown (murk-sim prints them).
     std::function<void(const Box&)> onBox;
     std::function<void(const std::string& path)> onSoundPlay;
-    // Called when an idle wait has nothing to wait for: no event queued and no timer running,
-    // so on a real machine only the user could end it. Without it the wait just returns.
-    std::function<void()> onWaitWithoutEnd;
 
     // ---- What happened ----
     const std::vector<Box>& Boxes() const { return boxes_; }
@@ -67,9 +71,13 @@ public:
 
     // ---- Platform ----
     bool PollEvent(Event& e) override;
+    // Jumps the clock to the next queued event or the deadline; throws StuckWaiting when there is
+    // neither.
     void WaitEvent(uint64_t untilMs) override;
     void Sleep1ms() override { ++now_; }
     uint64_t NowMs() const override { return now_; }
+    // Throws StuckWaiting when no event is queued and no timer runs.
+    void AwaitingEvent(const char* what, uint64_t nextTimerMs) override;
     void ShowWindow() override;
     void HideWindow() override { shown_ = false; }
     void DisplaySize(int& width, int& height) const override;

@@ -67,7 +67,7 @@ constexpr std::array<int, SDL_NUM_SCANCODES> kTable = BuildTable();
 
 }  // namespace
 
-int VirtualKeyFor(SDL_Scancode scancode) {
+int VirtualKeyFor(int scancode) {
     if (scancode < 0 || scancode >= SDL_NUM_SCANCODES) return 0;
     return kTable[scancode];
 }

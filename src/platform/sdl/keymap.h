@@ -6,7 +6,8 @@
 namespace murk::sdl {
 
 // The virtual-key code of a physical key, or 0 for a key the game has no code for.
-// Scancodes, not key symbols, so the keys stay in place whatever the keyboard layout.
-int VirtualKeyFor(SDL_Scancode scancode);
+// Scancodes, not key symbols, so the keys stay in place whatever the keyboard layout. Taken as
+// a plain number: a value outside SDL's table is no valid SDL_Scancode, and must still give 0.
+int VirtualKeyFor(int scancode);
 
 }  // namespace murk::sdl
