@@ -34,6 +34,7 @@ SCENARIOS=(
     "game_over 1024x768 30"
     "game_over_name 1024x768 40"
     "two_players_level1 1024x768 120"
+    "two_players_level4 1024x768 120"
 )
 
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/murk-e2e.XXXXXX")

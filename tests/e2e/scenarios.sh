@@ -460,6 +460,7 @@ play_route() {
 }
 
 scenario_two_players_level1() { play_route Level001.route; }
+scenario_two_players_level4() { play_route Level004.route; }
 
 # Seconds since the epoch, with fractions.
 now() { date +%s.%N; }
