@@ -33,6 +33,7 @@ SCENARIOS=(
     "walk 1024x768 30"
     "game_over 1024x768 30"
     "game_over_name 1024x768 40"
+    "two_players_level0 1024x768 120"
     "two_players_level1 1024x768 120"
     "two_players_level4 1024x768 120"
 )
@@ -41,8 +42,9 @@ WORK=$(mktemp -d "${TMPDIR:-/tmp}/murk-e2e.XXXXXX")
 trap 'rm -rf "$WORK"' EXIT
 mkdir -p "$SHOTS"
 rm -f "$SHOTS/index.txt"
-for tool in wmclose keyrepeat; do
-    cc -O1 -o "$WORK/$tool" "$HERE/$tool.c" -lX11 || { echo "e2e: cannot build $tool" >&2; exit 2; }
+# xkeys calls libXtst (installed with xdotool) without its header.
+for tool in wmclose keyrepeat xkeys; do
+    cc -O1 -o "$WORK/$tool" "$HERE/$tool.c" -lX11 -l:libXtst.so.6 || { echo "e2e: cannot build $tool" >&2; exit 2; }
 done
 
 failed=0
