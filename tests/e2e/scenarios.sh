@@ -367,7 +367,7 @@ scenario_walk() {
 # creature that holds a walk up only delays it: screenshots start each next leg, not a clock.
 readonly -A ROUTE_KEYS=([1N]=Up [1S]=Down [1W]=Left [1E]=Right [1F]=Control_L
     [2N]=t [2S]=g [2W]=f [2E]=h [2F]=z)
-readonly P_STATUS_AREAS=(none "$P1_STATUS_AREA" "400x28+512+722")
+readonly P_STATUS_AREAS=(none "$P1_STATUS_AREA" "400x28+512+722") TITLE_AREA="600x30+212+0"
 
 # The X keys of a leg's moves ("PLAYERS:DIRECTIONS", several joined by commas), a diagonal's
 # two keys in the order written.
@@ -454,8 +454,16 @@ play_route() {
         case $word in
             '' | '#'*) ;;
             level | speed) ;;
-            start) wait_screen 10 start route_checks $rest ;;
-            next) wait_screen 10 next-level route_checks $rest ;;
+            start)
+                # Quick: the creatures set off with the game and the first leg must not lag.
+                wait_leg $rest
+                keep_shot start
+                cp "$SHOT" start.bmp
+                ;;
+            next)
+                wait_screen 10 next-level route_checks $rest
+                area_changed start.bmp "$TITLE_AREA" || fail "the level title did not change (see $SHOT)"
+                ;;
             *) route_leg $((++n)) "$word" $rest ;;
         esac
     done <"$route"
