@@ -9,6 +9,7 @@ PACKAGES=(
   lame sox
   zlib1g-dev  # levelpic writes its level pictures as PNG through zlib
   xvfb xauth xdotool imagemagick x11-utils xfonts-base
+  libxtst-dev  # the end-to-end tests press several keys at once through the X test extension
   clang libclang-rt-14-dev
 )
 

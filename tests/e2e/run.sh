@@ -34,13 +34,18 @@ SCENARIOS=(
     "game_over 1024x768 30"
     "game_over_name 1024x768 40"
     "window_mode 1024x768 50"
+    "two_players_level0 1024x768 120"
+    "two_players_level1 1024x768 120"
+    "two_players_level4 1024x768 120"
 )
 
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/murk-e2e.XXXXXX")
 trap 'rm -rf "$WORK"' EXIT
 mkdir -p "$SHOTS"
 rm -f "$SHOTS/index.txt"
-cc -O1 -o "$WORK/wmclose" "$HERE/wmclose.c" -lX11 || { echo "e2e: cannot build wmclose" >&2; exit 2; }
+for tool in wmclose keyrepeat xkeys; do
+    cc -O1 -o "$WORK/$tool" "$HERE/$tool.c" -lX11 -lXtst || { echo "e2e: cannot build $tool" >&2; exit 2; }
+done
 
 failed=0
 started=$SECONDS

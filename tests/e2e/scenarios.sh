@@ -5,6 +5,7 @@ set -uo pipefail
 SCENARIO=$1
 # shellcheck source-path=SCRIPTDIR
 source "$(dirname "$0")/lib.sh"
+readonly ROUTES="$(dirname "$0")/routes"
 
 readonly BACKGROUND="64,32,32" BLACK="0,0,0" GREEN="0,128,0" TEAL="0,128,128"
 readonly DEFAULT_OPTIONS="20
@@ -357,6 +358,123 @@ scenario_walk() {
     abort_game abort-question
     quit_from_menu
 }
+
+# Two players through a whole level along a route file (tests/e2e/routes/). Each line holds the
+# keys ("1:W"; "2:N+E", a diagonal; "12:E", both players; "2:F+S+E", fire south-east standing;
+# "1:W,2:N", two moves at once) and the squares that must show before they are let go, as
+# CODE@COL,ROW, or WARP@P once player P has reached the finish. Every leg ends against a wall
+# or the partner, so holding the keys longer than the walk takes changes nothing, and a
+# creature that holds a walk up only delays it: screenshots start each next leg, not a clock.
+readonly -A ROUTE_KEYS=([1N]=Up [1S]=Down [1W]=Left [1E]=Right [1F]=Control_L
+    [2N]=t [2S]=g [2W]=f [2E]=h [2F]=z)
+readonly P_STATUS_AREAS=(none "$P1_STATUS_AREA" "400x28+512+722") TITLE_AREA="600x30+212+0"
+
+# The X keys of a leg's moves ("PLAYERS:DIRECTIONS", several joined by commas), a diagonal's
+# two keys in the order written.
+leg_keys() {
+    local move players dirs p d
+    for move in ${1//,/ }; do
+        players=${move%%:*} dirs=${move#*:}
+        for p in $(echo "$players" | grep -o .); do
+            for d in ${dirs//+/ }; do echo "${ROUTE_KEYS[$p$d]}"; done
+        done
+    done
+}
+
+# CODE@COL,ROW shows that tile; WARP@P: player P's status line differs from LEG_START's.
+route_check() {
+    local what=${1%@*} where=${1#*@}
+    if [ "$what" = WARP ]; then
+        area_changed "$LEG_START" "${P_STATUS_AREAS[where]}"
+    else
+        square_is "${where%,*}" "${where#*,}" "$what"
+    fi
+}
+
+route_checks() {
+    local c
+    for c; do route_check "$c" || return 1; done
+}
+
+# Keeps the screenshot in SHOT as $SHOTS/<scenario>-<name>.png.
+keep_shot() {
+    /usr/bin/convert "$SHOT" "$SHOTS/$SCENARIO-$1.png" || fail "cannot keep $SHOT as $1"
+    echo "$SHOTS/$SCENARIO-$1.png" >>"$SHOTS/index.txt"
+}
+
+# Screenshots until the squares "$@" show, for up to 15 s. A leg's screenshots are bitmaps,
+# four times quicker to write than PNG, so a walk is seen soon after it ends.
+wait_leg() {
+    local deadline=$((SECONDS + 15)) t0=$EPOCHREALTIME
+    SHOT=leg.bmp
+    until /usr/bin/import -window root "$SHOT" 2>/dev/null && route_checks "$@"; do
+        [ "$SECONDS" -ge "$deadline" ] && { keep_shot "leg-$n-last"; fail "leg $n: after 15 s, not $*"; }
+        sleep 0.05
+    done
+    note "leg $n: $* after $(echo "$EPOCHREALTIME - $t0" | bc) s"
+}
+
+# Holds the leg's keys until its squares show. The keys go down together (xkeys): a pass of the
+# game between a diagonal's two keys would walk a square the straight way. A leg that reaches
+# the finish first takes a screenshot of the status line, to see WARP come; the screenshots of
+# room changes and finishes are kept under the leg's number.
+route_leg() {
+    local n=$1 move=$2 keys rkeys=() k
+    shift 2
+    if [[ "$*" == *WARP* ]]; then
+        /usr/bin/import -window root leg-start.bmp || fail "import could not take leg-start.bmp"
+        LEG_START=leg-start.bmp
+    fi
+    mapfile -t keys < <(leg_keys "$move")
+    "$TOOLS/xkeys" down "${keys[@]}" || fail "cannot press ${keys[*]}"
+    wait_leg "$@"
+    # Let go in the opposite order: fire last, so the directions held with it walk no step.
+    for ((k = ${#keys[@]} - 1; k >= 0; k--)); do rkeys+=("${keys[k]}"); done
+    "$TOOLS/xkeys" up "${rkeys[@]}" || fail "cannot release ${rkeys[*]}"
+    [[ "$*" == *WARP* || "$move" == 12:* ]] && keep_shot "leg-$n"
+}
+
+# Chooses the route's level in the menu (F6 steps up from level 0), turns on the second
+# player, plays the route and waits for the next level's start room after the warp.
+play_route() {
+    local route=$ROUTES/$1 n=0 word rest level speed
+    [ -f "$route" ] || fail "no route file $route"
+    level=$(awk '$1 == "level" {print $2}' "$route")
+    # The game's speed setting (milliseconds of rest per pass, 20 unless the route says).
+    speed=$(awk '$1 == "speed" {print $2}' "$route")
+    echo "${speed:-20}${DEFAULT_OPTIONS#20}" >Options.dat
+    start_to_menu menu
+    # A held key's repeats would start player 2 walking again after a room change. The server
+    # forgets the setting when its last client leaves, so it is made once the game is up.
+    "$TOOLS/keyrepeat" off || fail "cannot turn the key auto-repeat off"
+    for _ in $(seq "$level"); do key F6; done
+    key F7
+    key F2
+    while read -r word rest; do
+        case $word in
+            '' | '#'*) ;;
+            level | speed) ;;
+            start)
+                # Quick: the creatures set off with the game and the first leg must not lag.
+                wait_leg $rest
+                keep_shot start
+                cp "$SHOT" start.bmp
+                ;;
+            next)
+                wait_screen 10 next-level route_checks $rest
+                area_changed start.bmp "$TITLE_AREA" || fail "the level title did not change (see $SHOT)"
+                ;;
+            *) route_leg $((++n)) "$word" $rest ;;
+        esac
+    done <"$route"
+    note "both players reached the finish after $n legs; the next level shows"
+    abort_game abort-question
+    quit_from_menu
+}
+
+scenario_two_players_level0() { play_route Level000.route; }
+scenario_two_players_level1() { play_route Level001.route; }
+scenario_two_players_level4() { play_route Level004.route; }
 
 # Seconds since the epoch, with fractions.
 now() { date +%s.%N; }
