@@ -56,7 +56,7 @@ P2_TILE=$("$TOOLS/xsquares" --bmp Objects/A47-Player2.bmp) || fail "no player 2 
 # murk-sim's view of the route: after every "tick N" of the script, one line
 # "p1col p1row p1finished p2col p2row p2finished room".
 plan_route() {
-    awk '{ print } /^tick / && started { print "dump" } /^start$/ { started = 1 }' "$1" |
+    awk '/^dump$/ { next } { print } /^tick / && started { print "dump" } /^start$/ { started = 1 }' "$1" |
         ./murk-sim 2>/dev/null | awk '
         /^state / { for (i = 2; i <= NF; i++) if ($i ~ /^room=/) room = substr($i, 6) }
         /^p[12] / {
@@ -110,15 +110,52 @@ keep_snaps() {
     SNAPS=() SNAP_PIDS=()
 }
 
+# The route as runs of passes, worked out before play so that play only sends keys and reads
+# the screen: one line per "tick N" with what murk-sim saw after it, as
+# "step|X key events|see or wait|seconds|p1col p1row p1fin p2col p2row p2fin|room|snap".
+# A run is seen when a player on the board moves: it lasts until both stand where murk-sim had
+# them. A player who reaches the finish leaves the board, so a run where no one else moves is
+# timed: its keys stay held for the run's passes, with time to spare.
+route_runs() {
+    local keys
+    keys=$(for k in "${!KEYNAME[@]}"; do printf '%s=%s ' "$k" "${KEYNAME[$k]}"; done)
+    sed -n '/^start$/,$p' "$1" | awk -v plan="$2" -v previous="$3" -v speed="$SPEED" -v keys="$keys" '
+        BEGIN {
+            n = split(plan, lines, "\n")
+            split(keys, pairs, " ")
+            for (i in pairs) { split(pairs[i], kv, "="); name[kv[1]] = kv[2] }
+        }
+        /^(down|up) / {
+            if (!($2 in name)) { print "no X key for code " $2 > "/dev/stderr"; exit 1 }
+            events = events ($1 == "down" ? " keydown " : " keyup ") name[$2]
+        }
+        /^tick / {
+            if (++step > n) exit
+            split(lines[step], f, " ")
+            where = f[1] " " f[2] " " f[3] " " f[4] " " f[5] " " f[6]
+            split(previous, p, " ")
+            moved = 0
+            for (i = 1; i <= 4; i += 3)
+                if (f[i + 2] == 0 && (p[i] != f[i] || p[i + 1] != f[i + 1])) moved = 1
+            seconds = moved ? 3 + $2 * speed * 3 / 1000 : $2 * speed * 1.5 / 1000
+            snap = f[7] != room && step < n
+            printf "%d|%s|%s|%.3f|%s|%s|%d\n", step, events, moved ? "see" : "wait", seconds,
+                where, f[7], snap
+            room = f[7]
+            previous = where
+            events = ""
+        }'
+}
+
 play_level() {
-    local level=$1 name route plan next
+    local level=$1 name route plan first runs
     name=$(printf 'Level%03d' "$level")
     route="$HERE/playthrough/$name.sim"
     [ -f "$route" ] || fail "no route $route"
     plan=$(plan_route "$route")
     [ -n "$plan" ] || fail "murk-sim gave no positions for $route"
-    # The warp is over when both players stand on the next level's start squares.
-    next=$(start_squares $((level + 1)))
+    first=$(start_squares "$level")
+    runs=$(route_runs "$route" "$plan" "$first") || fail "$route: cannot be played with X keys"
 
     start_murk
     GAME_WID=$(wait_game_window 30) || fail "the game window did not show"
@@ -127,57 +164,28 @@ play_level() {
     key F7
     for _ in $(seq "$level"); do key F6; done
     key F2
-    local first
-    first=$(start_squares "$level")
     # shellcheck disable=SC2086
     wait_players 10 $first || fail "$name did not start with both players on their squares"
     shot "$name-start"
 
-    local line step=0 room="" previous="$first" events=() expect
-    while read -r line; do
-        case "$line" in
-        down\ * | up\ *)
-            local k=${line#* }
-            [ -n "${KEYNAME[$k]:-}" ] || fail "$route: no X key for code $k"
-            events+=("$([ "${line%% *}" = down ] && echo keydown || echo keyup)" "${KEYNAME[$k]}")
-            ;;
-        tick\ *)
-            step=$((step + 1))
-            expect=$(sed -n "${step}p" <<<"$plan")
-            [ -n "$expect" ] || break  # the passes after the last dump: the warp
-            [ ${#events[@]} -gt 0 ] && xdotool "${events[@]}" 2>/dev/null
-            events=()
-            local n=${line#tick } where=${expect% *} seen
-            # What the screen can show of this run: a player on the board who moves. One who
-            # reaches the finish leaves the board, so a run where no one else moves is timed:
-            # its keys stay held for the run's passes, with time to spare.
-            seen=$(awk -v a="$previous" -v b="$where" 'BEGIN { split(a, p); split(b, q)
-                for (i = 1; i <= 4; i += 3)
-                    if (q[i + 2] == 0 && (p[i] != q[i] || p[i + 1] != q[i + 1])) moved = 1
-                print moved + 0 }')
-            if [ "$seen" = 1 ]; then
-                # shellcheck disable=SC2086
-                wait_players $((3 + n * SPEED * 3 / 1000)) $where ||
-                    fail "$name, route step $step: the players are not at $where (room ${expect##* })"
-            else
-                sleep "$(echo "scale=3; $n * $SPEED * 1.5 / 1000" | bc)"
-            fi
-            previous=$where
-            if [ "${expect##* }" != "$room" ] && [ "$step" -lt "$(wc -l <<<"$plan")" ]; then
-                room=${expect##* }
-                snap "$name-room-${room/,/-}-step-$step"
-            fi
-            ;;
-        esac
-    done < <(sed -n '/^start$/,$p' "$route")
-    [ ${#events[@]} -gt 0 ] && xdotool "${events[@]}" 2>/dev/null
-    note "$name: both players followed the route to the finish ($step runs of passes)"
-    # shellcheck disable=SC2086
-    wait_players 15 $next || fail "$name: no warp into the next level"
+    local step events mode seconds where room snapped
+    while IFS='|' read -r step events mode seconds where room snapped; do
+        # shellcheck disable=SC2086
+        [ -n "$events" ] && xdotool $events 2>/dev/null
+        if [ "$mode" = see ]; then
+            # shellcheck disable=SC2086
+            wait_players "${seconds%.*}" $where ||
+                fail "$name, route step $step: the players are not at $where (room $room)"
+        else
+            sleep "$seconds"
+        fi
+        [ "$snapped" = 1 ] && snap "$name-room-${room/,/-}-step-$step"
+    done <<<"$runs"
+    note "$name: both players followed the route to the finish and warped ($(wc -l <<<"$runs") runs of passes)"
+    # The last run is the warp: both players stand on the next level's start squares.
     sleep 0.5
     shot "$name-warped"
     keep_snaps
-    note "$name: warped into level $((level + 1))"
     kill -KILL "$MURK_PID" 2>/dev/null
     wait "$MURK_PID" 2>/dev/null
     MURK_PID=""
