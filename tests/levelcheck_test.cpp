@@ -272,20 +272,20 @@ TEST(LevelCheck, FolderNumberingAndCoverage) {
     EXPECT_EQ(missing.size(), 54u - 3u) << Joined(missing);
 }
 
-fs::path ShippedLevels() {
+fs::path ShippedLevelFolder() {
     return fs::path(__FILE__).parent_path().parent_path() / "assets" / "levels";
 }
 
 TEST(ShippedLevels, PassTheLevelCheck) {
     std::vector<murk::LevelFile> levels;
-    EXPECT_EQ(Joined(murk::CheckLevelFolder(ShippedLevels().string(), &levels)), "");
+    EXPECT_EQ(Joined(murk::CheckLevelFolder(ShippedLevelFolder().string(), &levels)), "");
     EXPECT_GE(levels.size(), 3u);
 }
 
 // Every tile a level may hold is met somewhere in the full set of levels.
 TEST(ShippedLevels, CoverEveryTile) {
     std::vector<murk::LevelFile> levels;
-    murk::CheckLevelFolder(ShippedLevels().string(), &levels);
+    murk::CheckLevelFolder(ShippedLevelFolder().string(), &levels);
     if (levels.size() < 24) GTEST_SKIP() << "the set has " << levels.size() << " of 24 levels";
     EXPECT_EQ(Joined(murk::CheckCoverage(levels)), "");
 }

@@ -30,7 +30,10 @@ public:
         for (int p = 0; p < squares; ++p) {
             const std::string& code = codes_[static_cast<size_t>(p)];
             bombs_ = bombs_ || code == "A41";
-            if (code == "A28") doorIds_[p] = static_cast<int>(doors_.size()), doors_.push_back(p);
+            if (code == "A28") {
+                doorIds_[p] = static_cast<int>(doors_.size());
+                doors_.push_back(p);
+            }
             // A laser's first flash turns whatever stands in front of it into floor.
             if (const int d = LaserProducerDirection(TileIndex(code))) {
                 const Where w = At(p);
@@ -117,7 +120,8 @@ private:
         if (Code(m) == "B28") {
             int c = mw.col, r = mw.row, p = m;
             while (p >= 0 && Code(p) == "B28") {
-                c += s.dc, r += s.dr;
+                c += s.dc;
+                r += s.dr;
                 p = Index(from.roomCol, from.roomRow, c, r);
             }
             return p;
@@ -155,7 +159,10 @@ void CheckReach(const LevelFile& level, Report& report) {
 
     int finish = -1, finishes = 0;
     for (int p = 0; p < walk.Squares(); ++p)
-        if (walk.Code(p) == "A45") finish = p, ++finishes;
+        if (walk.Code(p) == "A45") {
+            finish = p;
+            ++finishes;
+        }
     if (finishes != 1) return;  // reported with the finish
 
     // Tries the doors in every order the keys allow, each set of open doors once.
@@ -172,7 +179,10 @@ void CheckReach(const LevelFile& level, Report& report) {
         const size_t count =
             static_cast<size_t>(std::count(r.reached.begin(), r.reached.end(), true));
         const int spare = r.keys - static_cast<int>(std::count(opened.begin(), opened.end(), true));
-        if (count >= bestCount) bestCount = count, best = r;
+        if (count >= bestCount) {
+            bestCount = count;
+            best = r;
+        }
         if (spare < 1) continue;
         for (int door : r.shutDoors) {
             std::vector<bool> more = opened;
@@ -189,8 +199,8 @@ void CheckReach(const LevelFile& level, Report& report) {
               "; put a key on the way before it";
     else
         why =
-            "lasting walls (# X : |), death fields, adult pig producers or dart and laser "
-            "producers close the way; open a path at least two squares wide";
+            "lasting walls (# X : |), death fields, adult pig producers, laser producers or "
+            "dart producers with no bomb in the level close the way";
     report.Add(walk.At(finish), "the finish cannot be reached from player 1's start: " + why);
 }
 

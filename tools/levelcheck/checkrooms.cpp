@@ -94,8 +94,10 @@ void CheckStartAndFinish(const LevelFile& level, Report& report) {
     } else {
         CheckPlayerStart(level, report, 1);
         CheckPlayerStart(level, report, 2);
-        const int dc = std::abs(h[levelheader::kP1Col] - h[levelheader::kP2Col]);
-        const int dr = std::abs(h[levelheader::kP1Row] - h[levelheader::kP2Row]);
+        const bool onRoom = InRoom(h[levelheader::kP1Col], h[levelheader::kP1Row]) &&
+                            InRoom(h[levelheader::kP2Col], h[levelheader::kP2Row]);
+        const int dc = onRoom ? std::abs(h[levelheader::kP1Col] - h[levelheader::kP2Col]) : 1;
+        const int dr = onRoom ? std::abs(h[levelheader::kP1Row] - h[levelheader::kP2Row]) : 0;
         if (dc == 0 && dr == 0)
             report.Add({rc, rr}, "both players start on the same square");
         else if (dc > 2 || dr > 2)
