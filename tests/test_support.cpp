@@ -2,6 +2,7 @@
 #include "test_support.h"
 
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <stdexcept>
@@ -27,8 +28,11 @@ std::string MakeRoom(const std::string& fill, const std::vector<Placed>& squares
 }
 
 TempGameDir::TempGameDir() {
-    // mkdtemp makes the folder itself, so no two tests ever share one, in one run or across runs.
-    std::string name = (std::filesystem::temp_directory_path() / "murk-test-XXXXXX").string();
+    // Named for the process (ctest runs each test in its own) and the folder's number in it;
+    // mkdtemp then makes the folder itself, so no two ever share one.
+    static int made = 0;
+    const std::string own = "murk-" + std::to_string(::getpid()) + "-" + std::to_string(++made) + "-XXXXXX";
+    std::string name = (std::filesystem::temp_directory_path() / own).string();
     if (!::mkdtemp(name.data())) throw std::runtime_error("cannot make a temporary folder");
     path_ = name;
     std::filesystem::create_directories(path_ / "Levels");
