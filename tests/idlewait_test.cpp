@@ -16,18 +16,18 @@ TEST(IdleWait, ClockJumpsToTheNextEventOrTimerAndReportsAWaitWithoutEnd) {
     SetTimerInterval(p.app(), p.app().WarpTimer, 500);
     pf.QueueEventAt(start + 200, test::KeyUpEvent(vk::F7));
 
-    WaitForMessages(p.app());  // the queued key comes first
+    WaitForMessages(p.app(), "a test's wait");  // the queued key comes first
     EXPECT_EQ(pf.NowMs(), start + 200);
     ProcessMessages(p.app());
     EXPECT_EQ(pf.PendingEvents(), 0u);
-    WaitForMessages(p.app());  // then the timer
+    WaitForMessages(p.app(), "a test's wait");  // then the timer
     EXPECT_EQ(pf.NowMs(), start + 500);
     ProcessMessages(p.app());
     EXPECT_EQ(fired, 1);
 
     SetTimerInterval(p.app(), p.app().WarpTimer, 0);
     // Nothing queued, no timer: only a user could end this wait, and a script has none.
-    EXPECT_THROW(WaitForMessages(p.app()), StuckWaiting);
+    EXPECT_THROW(WaitForMessages(p.app(), "a test's wait"), StuckWaiting);
     EXPECT_EQ(pf.NowMs(), start + 500);
 }
 

@@ -59,9 +59,8 @@ void TNameForm::RunModal() {
     closed_ = false;
     ShowForm(app_, *this);
     while (!closed_ && !app_.terminated) {
-        AwaitEvent(app_, "the name dialog is open");
         ProcessMessages(app_);
-        if (!closed_ && !app_.terminated) WaitForMessages(app_);
+        if (!closed_ && !app_.terminated) WaitForMessages(app_, "the name dialog is open");
     }
     closed_ = true;
     HideForm(app_, *this);

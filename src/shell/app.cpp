@@ -68,7 +68,10 @@ void ProcessMessages(App& app) {
 
 void AwaitEvent(App& app, const char* what) { app.pf.AwaitingEvent(what, NextTimerDue(app)); }
 
-void WaitForMessages(App& app) { app.pf.WaitEvent(NextTimerDue(app)); }
+void WaitForMessages(App& app, const char* what) {
+    AwaitEvent(app, what);
+    app.pf.WaitEvent(NextTimerDue(app));
+}
 
 void ShowForm(App& app, Form& f) {
     std::erase(app.shownForms, &f);

@@ -98,7 +98,8 @@ inline bool Stands(const App& app, Footing f) {
 }
 
 // Waits for the next event or the next due timer; the idle loops call it between their pumps.
-void WaitForMessages(App& app);
+// `what` names the wait, as for AwaitEvent, which it calls first.
+void WaitForMessages(App& app, const char* what);
 
 // Shows a window over the others, or hides it (the window below is painted again).
 void ShowForm(App& app, Form& f);

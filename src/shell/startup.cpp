@@ -81,9 +81,8 @@ int RunProgram(App& app) {
     app.pf.ShowWindow();
     ShowForm(app, *app.mainForm);
     while (!app.terminated) {
-        AwaitEvent(app, "the program waits for input");
         ProcessMessages(app);
-        if (!app.terminated) WaitForMessages(app);
+        if (!app.terminated) WaitForMessages(app, "the program waits for input");
     }
     return 0;
 }
