@@ -80,8 +80,8 @@ std::vector<Spot> Router::PartnerGoals(const PathResult& path, int exitDir) cons
         if (path.moves[k].to == PartnerSpot()) inTheWay = k;
     }
     std::vector<Spot> goals;
-    for (int r = 1; r <= 19; ++r)
-        for (int c = 1; c <= 30; ++c) {
+    for (int r = 1; r <= kRoomRows; ++r)
+        for (int c = 1; c <= kRoomCols; ++c) {
             const Spot s = LevelMap::ToSpot(g.CurrentRoomCol, g.CurrentRoomRow, {c, r});
             bool wanted = false;
             if (inTheWay != SIZE_MAX)  // out of the leader's way, close by

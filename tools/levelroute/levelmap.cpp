@@ -17,8 +17,8 @@ LevelMap::LevelMap(const Game& g)
             const bool live = rc == g.CurrentRoomCol && rr == g.CurrentRoomRow;
             if (!live) UnpackRoomString(g.LevelGrid.Cell(rc, rr), room, error);
             const StringGrid& src = live ? g.RoomGrid : room;
-            for (int r = 1; r <= 19; ++r)
-                for (int c = 1; c <= 30; ++c) {
+            for (int r = 1; r <= kRoomRows; ++r)
+                for (int c = 1; c <= kRoomCols; ++c) {
                     const Spot s = ToSpot(rc, rr, {c, r});
                     cells_[static_cast<size_t>((s.row - 1) * Width() + s.col - 1)] = src.Cell(c, r);
                 }

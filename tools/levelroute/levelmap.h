@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "level/square.h"
+#include "level/tiles.h"
 
 namespace murk {
 struct Game;
@@ -25,8 +26,8 @@ public:
     // The current room is read live from RoomGrid, every other room from its packed text.
     explicit LevelMap(const Game& g);
 
-    int Width() const { return roomsAcross_ * 30; }
-    int Height() const { return roomsDown_ * 19; }
+    int Width() const { return roomsAcross_ * kRoomCols; }
+    int Height() const { return roomsDown_ * kRoomRows; }
     bool Inside(Spot s) const {
         return s.col >= 1 && s.row >= 1 && s.col <= Width() && s.row <= Height();
     }
@@ -34,12 +35,12 @@ public:
     const std::string& Cell(Spot s) const;
 
     static Spot ToSpot(int roomCol, int roomRow, Square sq) {
-        return {(roomCol - 1) * 30 + sq.col, (roomRow - 1) * 19 + sq.row};
+        return {(roomCol - 1) * kRoomCols + sq.col, (roomRow - 1) * kRoomRows + sq.row};
     }
     static RoomSquare ToRoom(Spot s) {
-        return {(s.col - 1) / 30 + 1,
-                (s.row - 1) / 19 + 1,
-                {(s.col - 1) % 30 + 1, (s.row - 1) % 19 + 1}};
+        return {(s.col - 1) / kRoomCols + 1,
+                (s.row - 1) / kRoomRows + 1,
+                {(s.col - 1) % kRoomCols + 1, (s.row - 1) % kRoomRows + 1}};
     }
     static bool SameRoom(Spot a, Spot b) {
         const RoomSquare x = ToRoom(a), y = ToRoom(b);

@@ -53,9 +53,9 @@ bool ScriptFinishes(const std::string& script, std::string& output) {
 
 std::string RoomPicture(const Game& g) {
     std::string text;
-    for (int r = 1; r <= 19; ++r) {
+    for (int r = 1; r <= kRoomRows; ++r) {
         text += "  ";
-        for (int c = 1; c <= 30; ++c) text += PictureChar(g.RoomGrid.Cell(c, r));
+        for (int c = 1; c <= kRoomCols; ++c) text += PictureChar(g.RoomGrid.Cell(c, r));
         text += '\n';
     }
     return text;
