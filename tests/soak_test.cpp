@@ -56,7 +56,7 @@ std::string Problem(const App& app, const HeadlessPlatform& pf) {
         if (ownBomb) continue;
         if (g.RoomGrid.Cell(p.col, p.row) != PlayerCode(p))
             return who + "its square holds " + g.RoomGrid.Cell(p.col, p.row);
-        const ImageId shown = pf.ImageDrawnAt(kSquarePx * p.col, kSquarePx * p.row);
+        const ImageId shown = pf.ImageDrawnAt(kTilePixels * p.col, kTilePixels * p.row);
         if (shown != app.tiles.ForCode(PlayerCode(p))) return who + "its square shows " + pf.ImagePath(shown);
     }
     const Player &p1 = g.players[0], &p2 = g.players[1];

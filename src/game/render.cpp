@@ -47,7 +47,7 @@ bool DrawAllSquares(App& app) {
             const ImageId image = ChooseImage(app, c, r);
             if (image == kNoImage) continue;  // an unknown code keeps what was shown there
             std::string error;
-            if (!app.pf.DrawImage(image, kSquarePx * c, kSquarePx * r, error)) throw Failure{error};
+            if (!app.pf.DrawImage(image, kTilePixels * c, kTilePixels * r, error)) throw Failure{error};
         }
     }
     return pump();
@@ -81,7 +81,7 @@ bool DrawRoom(App& app) {
 
 bool DrawSquare(App& app, int col, int row, ImageId image) {
     std::string error;
-    if (app.pf.DrawImage(image, kSquarePx * col, kSquarePx * row, error)) return true;
+    if (app.pf.DrawImage(image, kTilePixels * col, kTilePixels * row, error)) return true;
     ShowError(app, "Error drawing to a square on the screen.");
     ReturnToMenu(app);
     return false;

@@ -3,13 +3,12 @@
 
 #include <string_view>
 
+#include "level/tiles.h"
 #include "platform/platform.h"
 
 namespace murk {
 
 struct App;
-
-inline constexpr int kSquarePx = 32;
 
 // Draws all 570 squares, letting messages through before each row. A dead player's (or an
 // absent player 2's) tile on its own square becomes floor. On failure: the failure's text,

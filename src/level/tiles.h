@@ -12,9 +12,10 @@ struct TileInfo {
     const char* name;  // the picture's descriptive name, as in the file name
 };
 
-// A room is 30 squares across and 19 down.
+// A room is 30 squares across and 19 down; every tile picture is 32 pixels square.
 inline constexpr int kRoomCols = 30;
 inline constexpr int kRoomRows = 19;
+inline constexpr int kTilePixels = 32;
 
 inline constexpr int kTileCount = 132;   // 131 three-character codes plus the slide field
 inline constexpr int kSlideFieldIndex = 131;

@@ -5,11 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "level/tiles.h"
 #include "levelc/levelfile.h"
 
 namespace murk {
-
-inline constexpr int kTilePixels = 32;  // the size of the pictures in Objects/
 
 struct Picture {
     int width = 0;

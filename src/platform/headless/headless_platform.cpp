@@ -9,13 +9,12 @@
 #include <filesystem>
 
 #include "level/safefile.h"
+#include "level/tiles.h"
 #include "ui/bmp.h"
 
 namespace murk {
 
 namespace {
-
-constexpr int kSquarePixels = 32;
 
 uint32_t Pack(Rgb c) { return (c.r << 16) | (c.g << 8) | c.b; }
 
@@ -29,17 +28,17 @@ uint32_t ColourFor(const std::string& path) {
 }  // namespace
 
 size_t HeadlessPlatform::SquareSlot(int x, int y) const {
-    if (x < 0 || y < 0 || x >= kCanvasWidth || y >= kCanvasHeight || x % kSquarePixels != 0 ||
-        y % kSquarePixels != 0)
+    if (x < 0 || y < 0 || x >= kCanvasWidth || y >= kCanvasHeight || x % kTilePixels != 0 ||
+        y % kTilePixels != 0)
         return SIZE_MAX;
-    return static_cast<size_t>(y / kSquarePixels) * (kCanvasWidth / kSquarePixels) +
-           static_cast<size_t>(x / kSquarePixels);
+    return static_cast<size_t>(y / kTilePixels) * (kCanvasWidth / kTilePixels) +
+           static_cast<size_t>(x / kTilePixels);
 }
 
 HeadlessPlatform::HeadlessPlatform()
     : canvas_(static_cast<size_t>(kCanvasWidth) * kCanvasHeight, 0),
-      drawnOnSquare_(static_cast<size_t>(kCanvasWidth / kSquarePixels) *
-                         (kCanvasHeight / kSquarePixels),
+      drawnOnSquare_(static_cast<size_t>(kCanvasWidth / kTilePixels) *
+                         (kCanvasHeight / kTilePixels),
                      kNoImage),
       currentDir_(std::filesystem::current_path().string()) {}
 
@@ -129,10 +128,10 @@ bool HeadlessPlatform::DrawImage(ImageId id, int x, int y, std::string& error) {
         return std::make_pair(p.pixels.data() + static_cast<ptrdiff_t>(cy - y) * p.w + (x0 - x),
                               canvas_.data() + static_cast<ptrdiff_t>(cy) * kCanvasWidth + x0);
     };
-    if (x1 - x0 == kSquarePixels) {  // a whole tile row: a copy of known size, done inline
+    if (x1 - x0 == kTilePixels) {  // a whole tile row: a copy of known size, done inline
         for (int cy = y0; cy < y1; ++cy) {
             const auto [from, to] = row(cy);
-            std::memcpy(to, from, kSquarePixels * sizeof(uint32_t));
+            std::memcpy(to, from, kTilePixels * sizeof(uint32_t));
         }
     } else {
         for (int cy = y0; cy < y1 && x0 < x1; ++cy) {
