@@ -3,10 +3,10 @@
 #include <benchmark/benchmark.h>
 
 #include "../tests/test_support.h"
-#include "game/render.h"
-#include "level/gridfile.h"
+#include "shell/render.h"
+#include "base/gridfile.h"
 #include "level/room.h"
-#include "players/player.h"
+#include "game/player.h"
 #include "shell/app.h"
 #include "shell/startup.h"
 #include "stress_room.h"

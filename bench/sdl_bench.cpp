@@ -7,8 +7,8 @@
 #include <cstdlib>
 
 #include "../tests/test_support.h"
-#include "game/gameloop.h"
-#include "game/render.h"
+#include "shell/gameloop.h"
+#include "shell/render.h"
 #include "level/room.h"
 #include "platform/sdl/pacer.h"
 #include "platform/sdl/sdl_platform.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/bmp.h"
+#include "base/bmp.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     int w = 0, h = 0;

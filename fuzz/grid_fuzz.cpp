@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "level/gridfile.h"
+#include "base/gridfile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     murk::StringGrid grid(2, 2);

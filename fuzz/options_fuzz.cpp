@@ -6,7 +6,7 @@
 
 #include "options/keynames.h"
 #include "options/optionsparse.h"
-#include "util/wholenumber.h"
+#include "base/wholenumber.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     murk::OptionValues v;

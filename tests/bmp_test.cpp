@@ -4,7 +4,7 @@
 #include <climits>
 #include <cstring>
 
-#include "ui/bmp.h"
+#include "base/bmp.h"
 
 namespace murk {
 namespace {

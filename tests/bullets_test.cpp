@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "game/gameloop.h"
+#include "shell/gameloop.h"
 #include "test_support.h"
 
 namespace murk {

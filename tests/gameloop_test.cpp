@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "game/gameloop.h"
+#include "shell/gameloop.h"
 #include "options/optionsform.h"
 #include "shell/mainform.h"
 #include "test_support.h"

@@ -1,5 +1,5 @@
 // Grid files: round trips, the cell syntax, and damaged or hostile files.
-#include "level/gridfile.h"
+#include "base/gridfile.h"
 
 #include <gtest/gtest.h>
 

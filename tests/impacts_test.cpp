@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "level/tiles.h"
+#include "base/tiles.h"
 #include "test_support.h"
 
 namespace murk {

@@ -1,7 +1,7 @@
 // Level files and rooms: counting, loading with its failures, unpacking and packing.
 #include <gtest/gtest.h>
 
-#include "level/gridfile.h"
+#include "base/gridfile.h"
 #include "level/levels.h"
 #include "level/room.h"
 #include "shell/mainform.h"

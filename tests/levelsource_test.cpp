@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "level/gridfile.h"
+#include "base/gridfile.h"
 #include "test_support.h"
 
 namespace {

@@ -3,11 +3,11 @@
 
 #include <filesystem>
 
-#include "game/gameloop.h"
+#include "shell/gameloop.h"
 #include "shell/capture.h"
 #include "shell/mainform.h"
 #include "test_support.h"
-#include "ui/bmp.h"
+#include "base/bmp.h"
 
 namespace murk {
 namespace {

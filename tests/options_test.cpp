@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <random>
 
-#include "game/gameloop.h"
+#include "shell/gameloop.h"
 #include "options/keynames.h"
 #include "options/optionsfile.h"
 #include "options/optionsform.h"

@@ -1,8 +1,8 @@
 // Status panels: the every-third-call refresh, shield and item-menu wording, keys of a dead partner.
 #include <gtest/gtest.h>
 
-#include "game/gameloop.h"
-#include "game/panels.h"
+#include "shell/gameloop.h"
+#include "shell/panels.h"
 #include "shell/mainform.h"
 #include "test_support.h"
 

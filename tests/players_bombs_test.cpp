@@ -1,7 +1,7 @@
 // Bombs: laying and firing, steering over fields and against obstacles, holds ended by blasts.
 #include <gtest/gtest.h>
 
-#include "game/gameloop.h"
+#include "shell/gameloop.h"
 #include "combat/impacts.h"
 #include "players/bombs.h"
 #include "players_fixture.h"

@@ -4,7 +4,7 @@
 
 #include <regex>
 
-#include "game/gameloop.h"
+#include "shell/gameloop.h"
 #include "options/optionsform.h"
 #include "shell/mainform.h"
 #include "test_support.h"

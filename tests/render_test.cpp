@@ -4,14 +4,14 @@
 #include <filesystem>
 #include <set>
 
-#include "game/gameloop.h"
-#include "game/render.h"
+#include "shell/gameloop.h"
+#include "shell/render.h"
 #include "level/room.h"
-#include "level/tiles.h"
+#include "base/tiles.h"
 #include "shell/mainform.h"
 #include "shell/startup.h"
 #include "test_support.h"
-#include "ui/bmp.h"
+#include "base/bmp.h"
 
 namespace murk {
 namespace {

@@ -1,9 +1,9 @@
 // Room changes: which neighbour a walk off the edge takes, who may leave, arrival, write-back.
-#include "level/roomchange.h"
+#include "players/roomchange.h"
 
 #include <gtest/gtest.h>
 
-#include "game/gameloop.h"
+#include "shell/gameloop.h"
 #include "players_fixture.h"
 
 namespace murk {

@@ -6,7 +6,7 @@
 
 #include <filesystem>
 
-#include "level/safefile.h"
+#include "base/safefile.h"
 #include "test_support.h"
 
 namespace murk {

@@ -7,8 +7,8 @@
 #include <csignal>
 #include <filesystem>
 
-#include "game/gameloop.h"
-#include "level/gridfile.h"
+#include "shell/gameloop.h"
+#include "base/gridfile.h"
 #include "scores/hscoreform.h"
 #include "scores/table.h"
 #include "shell/mainform.h"

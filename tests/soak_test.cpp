@@ -8,8 +8,8 @@
 #include <set>
 #include <string>
 
-#include "game/gameloop.h"
-#include "game/render.h"
+#include "shell/gameloop.h"
+#include "shell/render.h"
 #include "level/levels.h"
 #include "options/optionsform.h"
 #include "players/board.h"

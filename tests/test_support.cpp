@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <sstream>
 
-#include "level/gridfile.h"
+#include "base/gridfile.h"
 #include "level/levels.h"
 #include "shell/mainform.h"
 #include "shell/startup.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "level/stringgrid.h"
+#include "base/stringgrid.h"
 #include "platform/headless/headless_platform.h"
 #include "shell/app.h"
 #include "ui/widgets.h"

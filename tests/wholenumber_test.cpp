@@ -1,5 +1,5 @@
 // Whole numbers as labels, edits and Options.dat give them.
-#include "util/wholenumber.h"
+#include "base/wholenumber.h"
 
 #include <gtest/gtest.h>
 

@@ -5,12 +5,12 @@
 #include <utility>
 #include <vector>
 
-#include "game/gameloop.h"
-#include "level/tiles.h"
+#include "shell/gameloop.h"
+#include "base/tiles.h"
 #include "shell/mainform.h"
 #include "test_support.h"
 #include "world/tick.h"
-#include "world/worldstate.h"
+#include "game/worldstate.h"
 
 namespace murk {
 namespace {

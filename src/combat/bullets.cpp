@@ -5,12 +5,12 @@
 #include <string_view>
 
 #include "combat/impacts.h"
-#include "game/render.h"
-#include "level/square.h"
-#include "level/tiles.h"
+#include "shell/render.h"
+#include "base/square.h"
+#include "base/tiles.h"
 #include "shell/app.h"
 #include "sound/soundbank.h"
-#include "world/squares.h"
+#include "game/squares.h"
 
 namespace murk {
 

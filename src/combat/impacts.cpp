@@ -4,8 +4,8 @@
 #include <array>
 #include <string_view>
 
-#include "game/render.h"
-#include "level/tiles.h"
+#include "shell/render.h"
+#include "base/tiles.h"
 #include "players/bombs.h"
 #include "shell/app.h"
 #include "sound/soundbank.h"

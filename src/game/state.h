@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <random>
 
-#include "level/stringgrid.h"
-#include "level/tiles.h"
-#include "players/player.h"
-#include "world/worldstate.h"
+#include "base/stringgrid.h"
+#include "base/tiles.h"
+#include "game/player.h"
+#include "game/worldstate.h"
 
 namespace murk {
 

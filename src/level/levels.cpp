@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "level/gridfile.h"
+#include "base/gridfile.h"
 #include "shell/app.h"
 #include "shell/mainform.h"
 

@@ -1,7 +1,7 @@
 // Options.dat reading into the window and saving (read-only question, atomic replace).
 #include "options/optionsfile.h"
 
-#include "level/safefile.h"
+#include "base/safefile.h"
 #include "options/optionsform.h"
 #include "shell/app.h"
 

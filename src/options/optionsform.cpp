@@ -7,7 +7,7 @@
 #include "shell/mainform.h"
 #include "ui/pictures.h"
 #include "ui/style.h"
-#include "util/wholenumber.h"
+#include "base/wholenumber.h"
 
 namespace murk {
 

@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "options/keynames.h"
-#include "util/wholenumber.h"
+#include "base/wholenumber.h"
 
 namespace murk {
 

@@ -5,9 +5,9 @@
 #include <string_view>
 
 #include "game/state.h"
-#include "level/square.h"
-#include "level/tiles.h"
-#include "players/player.h"
+#include "base/square.h"
+#include "base/tiles.h"
+#include "game/player.h"
 #include "sound/soundbank.h"
 
 namespace murk {

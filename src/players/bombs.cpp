@@ -4,7 +4,7 @@
 #include <array>
 
 #include "combat/impacts.h"
-#include "game/render.h"
+#include "shell/render.h"
 #include "players/board.h"
 #include "players/damage.h"
 #include "shell/app.h"

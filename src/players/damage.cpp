@@ -1,7 +1,7 @@
 // Damage to players: the shield, death below 0 life, and the hurt and death sounds.
 #include "players/damage.h"
 
-#include "game/render.h"
+#include "shell/render.h"
 #include "players/board.h"
 #include "shell/app.h"
 

@@ -3,8 +3,8 @@
 
 #include <array>
 
-#include "game/gameloop.h"
-#include "game/render.h"
+#include "shell/gameloop.h"
+#include "shell/render.h"
 #include "players/board.h"
 #include "players/bombs.h"
 #include "shell/app.h"

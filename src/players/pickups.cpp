@@ -3,11 +3,11 @@
 #include <string>
 
 #include "combat/impacts.h"
-#include "game/render.h"
+#include "shell/render.h"
 #include "players/damage.h"
 #include "players/walk.h"
 #include "shell/app.h"
-#include "world/squares.h"
+#include "game/squares.h"
 
 namespace murk {
 

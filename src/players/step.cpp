@@ -5,12 +5,12 @@
 #include <array>
 
 #include "combat/impacts.h"
-#include "game/render.h"
-#include "level/roomchange.h"
+#include "shell/render.h"
+#include "players/roomchange.h"
 #include "players/bombs.h"
 #include "players/walk.h"
 #include "shell/app.h"
-#include "world/squares.h"
+#include "game/squares.h"
 
 namespace murk {
 

@@ -1,8 +1,8 @@
 // The high-score table a new game folder starts with, and the header every saved table carries.
 #pragma once
 
-#include "level/gridfile.h"
-#include "level/stringgrid.h"
+#include "base/gridfile.h"
+#include "base/stringgrid.h"
 
 namespace murk {
 

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "level/stringgrid.h"
+#include "base/stringgrid.h"
 #include "scores/defaulttable.h"
 #include "ui/form.h"
 

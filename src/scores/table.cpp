@@ -3,7 +3,7 @@
 
 #include <limits>
 
-#include "level/gridfile.h"
+#include "base/gridfile.h"
 #include "scores/nameform.h"
 #include "shell/app.h"
 #include "shell/mainform.h"

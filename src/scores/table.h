@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "level/stringgrid.h"
+#include "base/stringgrid.h"
 #include "scores/defaulttable.h"
 
 namespace murk {

@@ -1,7 +1,7 @@
 // The main window's layout and its key, paint and close handlers.
 #include "shell/mainform.h"
 
-#include "game/gameloop.h"
+#include "shell/gameloop.h"
 #include "shell/app.h"
 #include "shell/capture.h"
 #include "shell/menu.h"

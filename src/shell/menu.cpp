@@ -1,7 +1,7 @@
 // Main menu commands.
 #include "shell/menu.h"
 
-#include "game/gameloop.h"
+#include "shell/gameloop.h"
 #include "options/optionsform.h"
 #include "shell/app.h"
 #include "shell/mainform.h"

@@ -3,8 +3,8 @@
 
 #include <ctime>
 
-#include "game/gameloop.h"
-#include "game/render.h"
+#include "shell/gameloop.h"
+#include "shell/render.h"
 #include "level/levels.h"
 #include "options/optionsfile.h"
 #include "options/optionsform.h"

@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-#include "level/tiles.h"
+#include "base/tiles.h"
 #include "platform/platform.h"
 
 namespace murk {

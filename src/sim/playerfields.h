@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "players/player.h"
+#include "game/player.h"
 
 namespace murk {
 

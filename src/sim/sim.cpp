@@ -6,8 +6,8 @@
 #include <sstream>
 #include <string>
 
-#include "game/gameloop.h"
-#include "game/render.h"
+#include "shell/gameloop.h"
+#include "shell/render.h"
 #include "level/levels.h"
 #include "options/optionsform.h"
 #include "platform/headless/headless_platform.h"

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "platform/platform.h"
-#include "sound/soundtable.h"
+#include "base/soundtable.h"
 
 namespace murk {
 

@@ -8,7 +8,7 @@
 #include "shell/app.h"
 #include "world/neighbour.h"
 #include "world/rules.h"
-#include "world/squares.h"
+#include "game/squares.h"
 
 namespace murk {
 

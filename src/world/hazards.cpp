@@ -3,14 +3,14 @@
 
 #include "combat/bullets.h"
 #include "combat/impacts.h"
-#include "game/render.h"
-#include "level/tiles.h"
+#include "shell/render.h"
+#include "base/tiles.h"
 #include "players/damage.h"
 #include "shell/app.h"
 #include "world/moves.h"
 #include "world/neighbour.h"
 #include "world/rules.h"
-#include "world/squares.h"
+#include "game/squares.h"
 
 namespace murk {
 

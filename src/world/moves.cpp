@@ -1,8 +1,8 @@
 // The movement basics the creature and dart rules share.
 #include "world/moves.h"
 
-#include "game/render.h"
-#include "level/tiles.h"
+#include "shell/render.h"
+#include "base/tiles.h"
 #include "shell/app.h"
 
 namespace murk {

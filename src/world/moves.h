@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "level/square.h"
+#include "base/square.h"
 
 namespace murk {
 

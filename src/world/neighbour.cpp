@@ -5,7 +5,7 @@
 #include <string>
 
 #include "level/room.h"
-#include "level/tiles.h"
+#include "base/tiles.h"
 #include "shell/app.h"
 
 namespace murk {

@@ -3,13 +3,13 @@
 
 #include <array>
 
-#include "game/render.h"
-#include "level/tiles.h"
+#include "shell/render.h"
+#include "base/tiles.h"
 #include "shell/app.h"
 #include "world/creatures.h"
 #include "world/neighbour.h"
 #include "world/rules.h"
-#include "world/squares.h"
+#include "game/squares.h"
 
 namespace murk {
 

@@ -7,11 +7,11 @@
 
 #include "combat/bullets.h"
 #include "level/room.h"
-#include "level/tiles.h"
+#include "base/tiles.h"
 #include "players/step.h"
 #include "shell/app.h"
 #include "world/rules.h"
-#include "world/squares.h"
+#include "game/squares.h"
 
 namespace murk {
 

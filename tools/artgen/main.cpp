@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "level/tiles.h"
+#include "base/tiles.h"
 #include "output.h"
 #include "tile_art.h"
 

@@ -4,8 +4,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "level/tiles.h"
-#include "ui/bmp.h"
+#include "base/tiles.h"
+#include "base/bmp.h"
 
 namespace artgen {
 

@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "level/tiles.h"
+#include "base/tiles.h"
 #include "tile_art.h"
 
 namespace artgen {

@@ -1,7 +1,7 @@
 // hscoredefault: writes the high-score table a new game folder starts with.
 #include <cstdio>
 
-#include "level/gridfile.h"
+#include "base/gridfile.h"
 #include "scores/defaulttable.h"
 
 int main(int argc, char** argv) {

@@ -1,7 +1,7 @@
 // levelc: compiles one level source into a level file (levelc SOURCE OUTPUT.dat).
 #include <cstdio>
 
-#include "level/gridfile.h"
+#include "base/gridfile.h"
 #include "levelc/levelsource.h"
 
 int main(int argc, char** argv) {

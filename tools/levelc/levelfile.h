@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "level/gridfile.h"
-#include "level/stringgrid.h"
+#include "base/gridfile.h"
+#include "base/stringgrid.h"
 #include "levelc/levelsource.h"
 
 namespace murk {

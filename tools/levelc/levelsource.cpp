@@ -7,7 +7,7 @@
 #include <map>
 #include <sstream>
 
-#include "level/tiles.h"
+#include "base/tiles.h"
 #include "levelc/legend.h"
 
 namespace murk {

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "level/gridfile.h"
-#include "level/stringgrid.h"
-#include "level/tiles.h"
+#include "base/gridfile.h"
+#include "base/stringgrid.h"
+#include "base/tiles.h"
 
 namespace murk {
 

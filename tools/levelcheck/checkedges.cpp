@@ -1,6 +1,6 @@
 // Rule family for room edges: the closed outer border, matching shared edges, wide openings,
 // closed corners and nothing on an edge that breeds into the next room.
-#include "level/tiles.h"
+#include "base/tiles.h"
 #include "levelcheck/checks.h"
 #include "levelcheck/tileclass.h"
 

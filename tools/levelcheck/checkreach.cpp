@@ -6,7 +6,7 @@
 #include <map>
 #include <set>
 
-#include "level/tiles.h"
+#include "base/tiles.h"
 #include "levelcheck/checks.h"
 #include "levelcheck/tileclass.h"
 

@@ -1,7 +1,7 @@
 // Rule families that look at single squares: shape and codes, start and finish, slides, lasers.
 #include <cstdlib>
 
-#include "level/tiles.h"
+#include "base/tiles.h"
 #include "levelcheck/checks.h"
 #include "levelcheck/tileclass.h"
 

@@ -1,7 +1,7 @@
 // The set-wide check: every tile a level may hold appears somewhere in the set.
 #include <set>
 
-#include "level/tiles.h"
+#include "base/tiles.h"
 #include "levelcheck/levelcheck.h"
 #include "levelcheck/tileclass.h"
 

@@ -3,7 +3,7 @@
 
 #include <set>
 
-#include "level/tiles.h"
+#include "base/tiles.h"
 
 namespace murk {
 

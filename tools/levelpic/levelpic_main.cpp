@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "level/safefile.h"
+#include "base/safefile.h"
 #include "levelpic/levelpicture.h"
 #include "levelpic/png.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "level/tiles.h"
+#include "base/tiles.h"
 #include "levelc/levelfile.h"
 
 namespace murk {

@@ -2,7 +2,7 @@
 #include "levelmap.h"
 
 #include "game/state.h"
-#include "level/room.h"
+#include "base/roompack.h"
 
 namespace murk::route {
 

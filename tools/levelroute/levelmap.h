@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "level/square.h"
-#include "level/tiles.h"
+#include "base/square.h"
+#include "base/tiles.h"
 
 namespace murk {
 struct Game;

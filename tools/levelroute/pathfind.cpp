@@ -7,7 +7,7 @@
 #include <queue>
 #include <string_view>
 
-#include "level/tiles.h"
+#include "base/tiles.h"
 
 namespace murk::route {
 

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "game/state.h"
-#include "level/tiles.h"
+#include "base/tiles.h"
 #include "router.h"
 #include "sim/sim.h"
 

@@ -6,7 +6,7 @@
 
 #include "effects.h"
 #include "song.h"
-#include "sound/soundtable.h"
+#include "base/soundtable.h"
 #include "wavfile.h"
 
 int main(int argc, char** argv) {

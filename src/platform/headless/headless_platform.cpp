@@ -8,9 +8,9 @@
 #include <cstring>
 #include <filesystem>
 
-#include "level/safefile.h"
-#include "level/tiles.h"
-#include "ui/bmp.h"
+#include "base/safefile.h"
+#include "base/tiles.h"
+#include "base/bmp.h"
 
 namespace murk {
 

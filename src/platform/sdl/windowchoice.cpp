@@ -3,7 +3,7 @@
 
 #include <sstream>
 
-#include "level/safefile.h"
+#include "base/safefile.h"
 
 namespace murk::sdl {
 

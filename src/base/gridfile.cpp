@@ -1,12 +1,12 @@
 // Grid file reading and writing, defensive against damaged and hostile files.
-#include "level/gridfile.h"
+#include "base/gridfile.h"
 
 #include <cstdio>
 #include <fstream>
 #include <limits>
 #include <sstream>
 
-#include "level/safefile.h"
+#include "base/safefile.h"
 
 namespace murk {
 

@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "level/stringgrid.h"
+#include "base/stringgrid.h"
 
 namespace murk {
 

@@ -1,5 +1,5 @@
 // Bounded whole-file reads, and writes that replace a file only once fully on disk.
-#include "level/safefile.h"
+#include "base/safefile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

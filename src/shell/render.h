@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "level/tiles.h"
+#include "base/tiles.h"
 #include "platform/platform.h"
 
 namespace murk {

@@ -1,5 +1,5 @@
 // The tile catalogue table and lookups by code.
-#include "level/tiles.h"
+#include "base/tiles.h"
 
 namespace murk {
 

@@ -1,5 +1,5 @@
 // StringGrid storage and bounds-checked access.
-#include "level/stringgrid.h"
+#include "base/stringgrid.h"
 
 #include <algorithm>
 

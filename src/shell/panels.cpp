@@ -1,5 +1,5 @@
 // Status panel refresh: the dead partner's keys, the shield and item-menu wording, the labels.
-#include "game/panels.h"
+#include "shell/panels.h"
 
 #include "shell/app.h"
 #include "shell/mainform.h"

@@ -1,16 +1,16 @@
 // Game start, the game loop, the warp and game-over timers, and the return to the menu.
-#include "game/gameloop.h"
+#include "shell/gameloop.h"
 
 #include <ctime>
 
-#include "game/panels.h"
-#include "game/render.h"
+#include "shell/panels.h"
+#include "shell/render.h"
 #include "level/levels.h"
 #include "level/room.h"
 #include "options/optionsform.h"
 #include "shell/app.h"
 #include "shell/mainform.h"
-#include "util/wholenumber.h"
+#include "base/wholenumber.h"
 #include "world/tick.h"
 
 namespace murk {

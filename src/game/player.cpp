@@ -1,5 +1,5 @@
 // Player record initialisation and the next-level carry-over.
-#include "players/player.h"
+#include "game/player.h"
 
 namespace murk {
 

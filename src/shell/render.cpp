@@ -1,8 +1,8 @@
 // Room rendering with the player-tile rules.
-#include "game/render.h"
+#include "shell/render.h"
 
-#include "game/gameloop.h"
-#include "level/tiles.h"
+#include "shell/gameloop.h"
+#include "base/tiles.h"
 #include "shell/app.h"
 
 namespace murk {

@@ -1,9 +1,9 @@
 // Room changes: both players leave the room over an edge together into the neighbouring room.
-#include "level/roomchange.h"
+#include "players/roomchange.h"
 
 #include <array>
 
-#include "game/render.h"
+#include "shell/render.h"
 #include "level/room.h"
 #include "players/board.h"
 #include "players/bombs.h"

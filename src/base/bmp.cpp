@@ -1,5 +1,5 @@
 // BMP decoding and 24-bit encoding with every header field checked against the data size.
-#include "ui/bmp.h"
+#include "base/bmp.h"
 
 namespace murk {
 

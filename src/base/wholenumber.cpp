@@ -1,5 +1,5 @@
 // Strict whole-number parsing.
-#include "util/wholenumber.h"
+#include "base/wholenumber.h"
 
 #include <charconv>
 

@@ -1,8 +1,8 @@
 // Square tests shared by the world's rules and the player step.
-#include "world/squares.h"
+#include "game/squares.h"
 
 #include "game/state.h"
-#include "level/tiles.h"
+#include "base/tiles.h"
 
 namespace murk {
 
