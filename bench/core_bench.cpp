@@ -61,7 +61,7 @@ void BM_WorldTickScan(benchmark::State& state) {
         f.Reset();
         f.h.app->game.world.clocks.tick = 16;
         state.ResumeTiming();
-        WorldTick(*f.h.app);
+        WorldTick(f.h.app->game, *f.h.app);
     }
 }
 BENCHMARK(BM_WorldTickScan);
@@ -75,7 +75,7 @@ void BM_WorldTickNoScan(benchmark::State& state) {
     const WorldClocks quiet = clocks;
     for (auto _ : state) {
         clocks = quiet;
-        WorldTick(*f.h.app);
+        WorldTick(f.h.app->game, *f.h.app);
     }
 }
 BENCHMARK(BM_WorldTickNoScan);

@@ -29,7 +29,7 @@ protected:
         p.fireHeld = true;
     }
     void Steps(int n) {
-        for (int i = 0; i < n; ++i) BulletStep(app(), FootingNow(app()));
+        for (int i = 0; i < n; ++i) BulletStep(app().game, app(), FootingNow(app().game));
     }
 };
 

@@ -38,7 +38,7 @@ protected:
     void Put(int c, int r, const std::string& code) { g().RoomGrid.SetCell(c, r, code); }
     // Shoots (c, r) with player 1's bullet as the bullet step does; returns what stands there.
     std::string Shoot(int c, int r) {
-        if (IsBulletTarget(g(), c, r)) Impact(app(), c, r, g().P1());
+        if (IsBulletTarget(g(), c, r)) Impact(app().game, app(), c, r, g().P1());
         return At(c, r);
     }
 };
@@ -114,7 +114,7 @@ TEST_F(ImpactTest, EnemiesAndProducersStepDownWithTheirPoints) {
 
 TEST_F(ImpactTest, PointsGoToTheShooter) {
     Put(10, 10, "A02");
-    Impact(app(), 10, 10, g().P2());
+    Impact(app().game, app(), 10, 10, g().P2());
     EXPECT_EQ(g().P2().points, 10);
     EXPECT_EQ(g().P1().points, 0);
 }

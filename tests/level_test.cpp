@@ -167,14 +167,14 @@ TEST(Rooms, EnterRoomAndWriteBack) {
     ASSERT_TRUE(h.Start());
     App& app = *h.app;
     ASSERT_EQ(LoadLevel(app, 0), 0);
-    ASSERT_EQ(EnterRoom(app, 1, 1), 0);
+    ASSERT_EQ(EnterRoom(app.game, app, 1, 1), 0);
     EXPECT_EQ(app.game.RoomGrid.Cell(3, 4), "A46");
     app.game.RoomGrid.SetCell(10, 10, "A37");
     PackRoom(app.game, 1, 1, app.game.RoomGrid);
     EXPECT_EQ(app.game.LevelGrid.Cell(1, 1).substr(3 * (9 * 30 + 9), 3), "A37");
 
     h.pf.ClearBoxes();
-    EXPECT_EQ(EnterRoom(app, 2, 1), 1);  // a short room
+    EXPECT_EQ(EnterRoom(app.game, app, 2, 1), 1);  // a short room
     EXPECT_EQ(app.game.CurrentRoomCol, 2);
     ASSERT_EQ(h.pf.Boxes().size(), 1u);
     EXPECT_EQ(h.pf.Boxes()[0].kind, BoxKind::Exception);

@@ -8,7 +8,7 @@
 #include "heldkeys.h"
 #include "level/room.h"
 #include "pathfind.h"
-#include "players/input.h"
+#include "shell/playkeys.h"
 #include "routefile.h"
 #include "router.h"
 #include "test_support.h"

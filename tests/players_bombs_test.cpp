@@ -84,7 +84,7 @@ TEST_F(PlayersBombsTest, AnExplosionOnAHeldBombEndsOnlyThatHold) {
     P2().bombRow = 4;
     P2().status = "LIFE";
     P1().status = "BOMB";
-    Explosion(app(), 5, 4, false);
+    Explosion(app().game, app(), 5, 4, false);
     EXPECT_FALSE(P1().bombHeld);
     EXPECT_EQ(P1().status, "");
     EXPECT_EQ(P2().status, "LIFE");
@@ -95,7 +95,7 @@ TEST_F(PlayersBombsTest, AHeldBombShotGoesOffAsIfReleased) {
     // Shot where it was laid: the holder dies, and its status no longer says it holds a bomb.
     Lay();
     P1().status = "BOMB";
-    Impact(app(), 3, 4, P2());
+    Impact(app().game, app(), 3, 4, P2());
     EXPECT_TRUE(P1().dead);
     EXPECT_FALSE(P1().bombHeld);
     EXPECT_EQ(P1().status, "");
@@ -106,7 +106,7 @@ TEST_F(PlayersBombsTest, AHeldBombShotGoesOffAsIfReleased) {
     Put(4, 4, "A30");
     Lay();
     Steer(3);
-    Impact(app(), 4, 4, P2());
+    Impact(app().game, app(), 4, 4, P2());
     EXPECT_FALSE(P1().bombHeld);
     EXPECT_EQ(At(4, 4), "A30");
 }
@@ -157,7 +157,7 @@ TEST_F(PlayersBombsTest, ABlastSetsOffBombsInReachSilentlyAndEndsAHoldItReaches)
     Put(7, 8, "A41");   // the chain's first link, two squares east of the held bomb's blast
     Put(20, 4, "A41");  // out of every reach
     Put(5, 8, "A02");   // reached only through the first link
-    Explosion(app(), 11, 8, true);
+    Explosion(app().game, app(), 11, 8, true);
     EXPECT_FALSE(P2().bombHeld);
     EXPECT_EQ(P2().status, "");
     EXPECT_TRUE(P2().dead);

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "game/state.h"
-#include "players/input.h"
+#include "shell/playkeys.h"
 #include "players/step.h"
 #include "test_support.h"
 
@@ -46,7 +46,7 @@ protected:
     void Up(int key) { PlayKeyUp(app(), key); }
     // Player steps as the world tick runs them; no other rule moves anything meanwhile.
     void Steps(int n = 1) {
-        for (int i = 0; i < n; ++i) PlayerStep(app(), FootingNow(app()));
+        for (int i = 0; i < n; ++i) PlayerStep(app().game, app(), FootingNow(app().game));
     }
     // Player 1 presses fire with the item menu on the bomb (laying one if it carries any).
     void FireOnBomb() {

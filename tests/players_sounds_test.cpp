@@ -51,11 +51,11 @@ TEST_F(PlayersSoundsTest, EachPlayerHasItsOwnPickUpSounds) {
 
 TEST_F(PlayersSoundsTest, HurtAndDeathSoundTheSameForBothPlayers) {
     P2().shieldTime = 10;
-    Damage(app(), 10, "A46", true);
-    Damage(app(), 90, "A47", true);  // stopped by the shield, heard all the same
-    Damage(app(), 50, "A46", false);
+    Damage(app().game, app(), 10, "A46", true);
+    Damage(app().game, app(), 90, "A47", true);  // stopped by the shield, heard all the same
+    Damage(app().game, app(), 50, "A46", false);
     WalkOnto(P2(), "A30");
-    Damage(app(), 50, "A46", false);  // silent unless it kills
+    Damage(app().game, app(), 50, "A46", false);  // silent unless it kills
     EXPECT_EQ(Heard(), (std::vector<std::string>{"S05", "S05", "S06", "S06"}));
 }
 

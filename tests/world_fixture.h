@@ -60,7 +60,7 @@ public:
     // that the laser sets stay dark unless `tick` says otherwise.
     void Scan(uint64_t tick = 16, uint64_t laser = 2) {
         g().world.clocks = {tick, laser, laser, laser};
-        WorldTick(app());
+        WorldTick(app().game, app());
     }
     void Scans(int n) {
         for (int i = 0; i < n; ++i) Scan();

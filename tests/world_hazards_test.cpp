@@ -58,7 +58,7 @@ TEST_F(Hazards, ADartProducerFiresOnlyOntoFloorAndNotRightBehindADartOfItsWay) {
     Put(10, 10, "A19");
     WallAround(10, 10, {{11, 10}});
     Put(12, 10, "A66");
-    for (int i = 0; i < 100; ++i) FireProducerRule(app(), 10, 10, "A19");
+    for (int i = 0; i < 100; ++i) FireProducerRule(app().game, app(), 10, 10, "A19");
     EXPECT_EQ(At(11, 10), "A00");
 
     Put(12, 10, "A00");
@@ -69,7 +69,7 @@ TEST_F(Hazards, ADartProducerFiresOnlyOntoFloorAndNotRightBehindADartOfItsWay) {
 
     Put(20, 10, "A19");
     WallAround(20, 10);
-    for (int i = 0; i < 100; ++i) FireProducerRule(app(), 20, 10, "A19");
+    for (int i = 0; i < 100; ++i) FireProducerRule(app().game, app(), 20, 10, "A19");
     EXPECT_EQ(Count("A32"), 7 + 8);
 }
 

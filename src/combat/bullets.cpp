@@ -5,11 +5,9 @@
 #include <string_view>
 
 #include "combat/impacts.h"
-#include "shell/render.h"
 #include "base/square.h"
 #include "base/tiles.h"
-#include "shell/app.h"
-#include "sound/soundbank.h"
+#include "game/host.h"
 #include "game/squares.h"
 
 namespace murk {
@@ -27,7 +25,7 @@ const Gun& GunOf(const Player& p) {
     return kGuns[p.number == 2 ? 1 : 0];
 }
 
-void Fire(App& app, Player& p) {
+void Fire(Game& g, Host& host, Player& p) {
     // A dead or finished player is off the board; its key releases can still leave a direction
     // and fire held, but it has nothing to shoot from.
     if (!IsDirection(p.heldDir) || !p.fireHeld || p.bulletInFlight || p.bombHeld || p.dead ||
@@ -38,50 +36,48 @@ void Fire(App& app, Player& p) {
     p.bulletCol = p.col;
     p.bulletRow = p.row;
     p.bulletSteps = 0;
-    PlaySound(app, GunOf(p).sound);
+    host.PlaySound(GunOf(p).sound);
 }
 
 // Takes the bullet off its square. Something that has taken the square since (a fire dart)
 // is cleared only one time in three.
-void Erase(App& app, const Player& p) {
-    Game& g = app.game;
-    if (IsBullet(g, p.bulletCol, p.bulletRow) || g.rng.Random(3) == 0)
-        SetSquare(app, p.bulletCol, p.bulletRow, code::Floor);
+void Erase(Game& g, Host& host, const Player& p) {
+    if (IsBullet(g, p.bulletCol, p.bulletRow) || host.Random(3) == 0)
+        SetSquare(g, host, p.bulletCol, p.bulletRow, code::Floor);
 }
 
-void Move(App& app, Player& p) {
-    Game& g = app.game;
+void Move(Game& g, Host& host, Player& p) {
     const Square next = Step({p.bulletCol, p.bulletRow}, p.bulletDir);
     const int col = next.col, row = next.row;
     if (IsFloor(g, col, row)) {
         p.bulletCol = col;
         p.bulletRow = row;
-        SetSquare(app, col, row, FamilyCode(GunOf(p).firstBullet, p.bulletDir));
+        SetSquare(g, host, col, row, FamilyCode(GunOf(p).firstBullet, p.bulletDir));
         return;
     }
-    if (IsBulletTarget(g, col, row)) Impact(app, col, row, p);
+    if (IsBulletTarget(g, col, row)) Impact(g, host, col, row, p);
     p.bulletInFlight = false;
 }
 
-void PlayerBulletStep(App& app, Player& p, Footing pass) {
-    if (!LetMessagesThrough(app, pass)) return;
-    Fire(app, p);
+void PlayerBulletStep(Game& g, Host& host, Player& p, Footing pass) {
+    if (!LetMessagesThrough(g, host, pass)) return;
+    Fire(g, host, p);
     if (!p.bulletInFlight) return;
     if (!IsDirection(p.bulletDir)) {  // a record no firing wrote: the bullet cannot go anywhere
         p.bulletInFlight = false;
         return;
     }
-    if (p.bulletSteps > 0) Erase(app, p);
+    if (p.bulletSteps > 0) Erase(g, host, p);
     ++p.bulletSteps;
-    if (!LetMessagesThrough(app, pass)) return;
-    Move(app, p);
+    if (!LetMessagesThrough(g, host, pass)) return;
+    Move(g, host, p);
 }
 
 }  // namespace
 
-void BulletStep(App& app, Footing pass) {
-    PlayerBulletStep(app, app.game.P1(), pass);
-    if (Stands(app, pass)) PlayerBulletStep(app, app.game.P2(), pass);
+void BulletStep(Game& g, Host& host, Footing pass) {
+    PlayerBulletStep(g, host, g.P1(), pass);
+    if (Stands(g, host, pass)) PlayerBulletStep(g, host, g.P2(), pass);
 }
 
 bool IsBullet(const Game& g, int col, int row) {

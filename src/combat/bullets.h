@@ -3,12 +3,12 @@
 
 namespace murk {
 
-struct App;
-struct Footing;
+class Host;
 struct Game;
+struct Footing;
 
 // Lets messages through twice for each player; stops when `pass` no longer stands.
-void BulletStep(App& app, Footing pass);
+void BulletStep(Game& g, Host& host, Footing pass);
 
 // The square holds a bullet of either player (A48..A63).
 bool IsBullet(const Game& g, int col, int row);

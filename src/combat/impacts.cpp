@@ -4,11 +4,9 @@
 #include <array>
 #include <string_view>
 
-#include "shell/render.h"
 #include "base/tiles.h"
 #include "players/bombs.h"
-#include "shell/app.h"
-#include "sound/soundbank.h"
+#include "game/host.h"
 
 namespace murk {
 
@@ -113,25 +111,23 @@ const ClassRow* ClassOf(const Game& g, int col, int row) {
 
 // The 3 x 3 block around the blown-up horse producer fills at random with producers and
 // chiggers; only squares holding floor or something hostile take them.
-void Burst(App& app, int col, int row) {
-    Game& g = app.game;
+void Burst(Game& g, Host& host, int col, int row) {
     for (int r = row - 1; r <= row + 1; ++r)
         for (int c = col - 1; c <= col + 1; ++c) {
-            if (!InRoom(c, r) || g.rng.Random(2) == 1) continue;
+            if (!InRoom(c, r) || host.Random(2) == 1) continue;
             if (At(g, c, r) == code::Floor || IsHostileTile(g, c, r))
-                SetSquare(app, c, r, kBurstTiles[static_cast<size_t>(g.rng.Random(7))]);
+                SetSquare(g, host, c, r, kBurstTiles[static_cast<size_t>(host.Random(7))]);
         }
 }
 
-void StartChain(App& app, int col, int row, const ChainFamily& family) {
+void StartChain(Game& g, Host& host, int col, int row, const ChainFamily& family) {
     for (const Offset& o : kChainNeighbours)
-        if (At(app.game, col + o.col, row + o.row) == family.stopped)
-            SetSquare(app, col + o.col, row + o.row, family.moving);
+        if (At(g, col + o.col, row + o.row) == family.stopped)
+            SetSquare(g, host, col + o.col, row + o.row, family.moving);
 }
 
 // In a two-player game a heart brings back a dead player, player 1 first; otherwise it hatches.
-void HitHeart(App& app, int col, int row) {
-    Game& g = app.game;
+void HitHeart(Game& g, Host& host, int col, int row) {
     static constexpr std::array<std::string_view, 2> kPlayerTiles = {code::Player1, code::Player2};
     size_t revived = g.players.size();
     if (g.PlayerCount == 2)
@@ -144,11 +140,11 @@ void HitHeart(App& app, int col, int row) {
         p.life = 50;
         p.dead = false;
         p.status.clear();
-        SetSquare(app, col, row, kPlayerTiles[revived]);
+        SetSquare(g, host, col, row, kPlayerTiles[revived]);
     } else {
-        SetSquare(app, col, row, "A07");
+        SetSquare(g, host, col, row, "A07");
     }
-    PlaySound(app, "S08");
+    host.PlaySound("S08");
 }
 
 }  // namespace
@@ -157,28 +153,28 @@ bool IsBulletTarget(const Game& g, int col, int row) {
     return ImpactFor(At(g, col, row)) != nullptr;
 }
 
-void Impact(App& app, int col, int row, Player& shooter) {
-    const ImpactRow* hit = ImpactFor(At(app.game, col, row));
+void Impact(Game& g, Host& host, int col, int row, Player& shooter) {
+    const ImpactRow* hit = ImpactFor(At(g, col, row));
     if (!hit) return;
-    if (!hit->result.empty()) SetSquare(app, col, row, hit->result);
+    if (!hit->result.empty()) SetSquare(g, host, col, row, hit->result);
     shooter.points += hit->points;
     switch (hit->effect) {
         case Effect::None:
             break;
         case Effect::Burst:
-            Burst(app, col, row);
+            Burst(g, host, col, row);
             break;
         case Effect::Chain1:
-            StartChain(app, col, row, kChain1);
+            StartChain(g, host, col, row, kChain1);
             break;
         case Effect::Chain2:
-            StartChain(app, col, row, kChain2);
+            StartChain(g, host, col, row, kChain2);
             break;
         case Effect::Bomb:
-            ShootBomb(app, col, row);
+            ShootBomb(g, host, col, row);
             break;
         case Effect::Heart:
-            HitHeart(app, col, row);
+            HitHeart(g, host, col, row);
             break;
     }
 }

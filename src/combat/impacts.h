@@ -3,13 +3,13 @@
 
 namespace murk {
 
-struct App;
+class Host;
 struct Game;
 struct Player;
 
 bool IsBulletTarget(const Game& g, int col, int row);
 // Applies a hit by `shooter`'s bullet to the square.
-void Impact(App& app, int col, int row, Player& shooter);
+void Impact(Game& g, Host& host, int col, int row, Player& shooter);
 
 bool IsHostileTile(const Game& g, int col, int row);
 bool IsGrowingPigProducer(const Game& g, int col, int row);  // A12..A15

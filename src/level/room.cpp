@@ -1,21 +1,21 @@
 // Unpacking, packing and copying rooms.
 #include "level/room.h"
 
-#include "shell/app.h"
+#include "game/host.h"
 
 namespace murk {
 
-int UnpackRoom(App& app, int col, int row, StringGrid& target) {
+int UnpackRoom(Game& g, Host& host, int col, int row, StringGrid& target) {
     std::string error;
-    if (UnpackRoomString(app.game.LevelGrid.Cell(col, row), target, error)) return 0;
-    ShowException(app, error);
+    if (UnpackRoomString(g.LevelGrid.Cell(col, row), target, error)) return 0;
+    host.ShowException(error);
     return 1;
 }
 
-int EnterRoom(App& app, int col, int row) {
-    app.game.CurrentRoomCol = col;
-    app.game.CurrentRoomRow = row;
-    return UnpackRoom(app, col, row, app.game.RoomGrid);
+int EnterRoom(Game& g, Host& host, int col, int row) {
+    g.CurrentRoomCol = col;
+    g.CurrentRoomRow = row;
+    return UnpackRoom(g, host, col, row, g.RoomGrid);
 }
 
 void PackRoom(Game& g, int col, int row, const StringGrid& source) {

@@ -8,13 +8,13 @@
 
 namespace murk {
 
-struct App;
+class Host;
 struct Game;
 
 // UnpackRoomString on the LevelGrid cell of room (col, row); a short string is shown by the
 // standard exception display. Returns 0 on success, 1 on failure.
-int UnpackRoom(App& app, int col, int row, StringGrid& target);
-int EnterRoom(App& app, int col, int row);
+int UnpackRoom(Game& g, Host& host, int col, int row, StringGrid& target);
+int EnterRoom(Game& g, Host& host, int col, int row);
 void PackRoom(Game& g, int col, int row, const StringGrid& source);
 void CopyRoomToBuffer(Game& g);
 bool IsOffRoom(const Game& g, int col, int row);

@@ -4,15 +4,16 @@
 #include <array>
 #include <string_view>
 
+#include "game/host.h"
 #include "game/state.h"
 #include "base/square.h"
 #include "base/tiles.h"
 #include "game/player.h"
-#include "sound/soundbank.h"
 
 namespace murk {
 
-struct App;
+class Host;
+struct Game;
 
 inline Square Where(const Player& p) {
     return {p.col, p.row};
@@ -42,8 +43,8 @@ inline bool IsPlayerCode(std::string_view c) {
 // A sound that each player has its own recording of: {player 1's id, player 2's id}.
 using PlayerSounds = std::array<std::string_view, 2>;
 
-inline void PlayPlayerSound(App& app, const Player& p, const PlayerSounds& ids) {
-    PlaySound(app, ids[p.number == 1 ? 0 : 1]);
+inline void PlayPlayerSound(Host& host, const Player& p, const PlayerSounds& ids) {
+    host.PlaySound(ids[p.number == 1 ? 0 : 1]);
 }
 
 }  // namespace murk

@@ -4,10 +4,9 @@
 #include <array>
 
 #include "combat/impacts.h"
-#include "shell/render.h"
 #include "players/board.h"
 #include "players/damage.h"
-#include "shell/app.h"
+#include "game/host.h"
 
 namespace murk {
 
@@ -41,8 +40,8 @@ void EndHold(Player& p) {
 }
 
 // Puts back what the bomb covered on the square it is leaving (floor when it covered nothing).
-void Uncover(App& app, const Player& p, Square s) {
-    SetSquare(app, s.col, s.row, p.underBomb.empty() ? code::Floor : std::string_view(p.underBomb));
+void Uncover(Game& g, Host& host, const Player& p, Square s) {
+    SetSquare(g, host, s.col, s.row, p.underBomb.empty() ? code::Floor : std::string_view(p.underBomb));
 }
 
 bool StandsOn(const Game& g, const Player& p, Square s) {
@@ -51,53 +50,50 @@ bool StandsOn(const Game& g, const Player& p, Square s) {
 
 // The bomb's own square: a player whose just-laid bomb goes off under it is hit; the square
 // is cleared unless a living player still stands there.
-void ClearCentre(App& app, Square s) {
-    Game& g = app.game;
+void ClearCentre(Game& g, Host& host, Square s) {
     for (Player& p : g.players)
         if (StandsOn(g, p, s) && IsPlayerCode(p.underBomb))
-            Damage(app, kBlastDamage, p.underBomb, true);
+            Damage(g, host, kBlastDamage, p.underBomb, true);
     if (!StandsOn(g, g.P1(), s) && !StandsOn(g, g.P2(), s))
-        SetSquare(app, s.col, s.row, code::Floor);
+        SetSquare(g, host, s.col, s.row, code::Floor);
 }
 
-void BlastSquare(App& app, Square s) {
-    Game& g = app.game;
+void BlastSquare(Game& g, Host& host, Square s) {
     const std::string hit = CodeAt(g, s);
     if (hit == kBomb) {
-        SetSquare(app, s.col, s.row, code::Floor);
-        Explosion(app, s.col, s.row, false);  // chain reaction, before the blast goes on
+        SetSquare(g, host, s.col, s.row, code::Floor);
+        Explosion(g, host, s.col, s.row, false);  // chain reaction, before the blast goes on
     } else if (IsPlayerCode(hit)) {
-        Damage(app, kBlastDamage, hit, true);
-        if (g.players[hit == code::Player1 ? 0 : 1].dead) SetSquare(app, s.col, s.row, code::Floor);
+        Damage(g, host, kBlastDamage, hit, true);
+        if (g.players[hit == code::Player1 ? 0 : 1].dead) SetSquare(g, host, s.col, s.row, code::Floor);
     } else {
-        SetSquare(app, s.col, s.row, code::Floor);
+        SetSquare(g, host, s.col, s.row, code::Floor);
     }
 }
 
 // The 5 x 5 block around the bomb without its centre and corners, row by row.
-void Blast(App& app, Square centre) {
+void Blast(Game& g, Host& host, Square centre) {
     for (int dr = -2; dr <= 2; ++dr)
         for (int dc = -2; dc <= 2; ++dc) {
             const bool corner = (dc == -2 || dc == 2) && (dr == -2 || dr == 2);
             const Square s{centre.col + dc, centre.row + dr};
             if ((dc == 0 && dr == 0) || corner || !InPlayfield(s)) continue;
-            if (IsBlastAffected(app.game, s.col, s.row)) BlastSquare(app, s);
+            if (IsBlastAffected(g, s.col, s.row)) BlastSquare(g, host, s);
         }
 }
 
 }  // namespace
 
-void LayBomb(App& app, Player& p) {
+void LayBomb(Game& g, Host& host, Player& p) {
     --p.bombs;
     p.bombCol = p.col;
     p.bombRow = p.row;
-    p.underBomb = app.game.RoomGrid.Cell(p.col, p.row);
-    SetSquare(app, p.col, p.row, kBomb);
+    p.underBomb = g.RoomGrid.Cell(p.col, p.row);
+    SetSquare(g, host, p.col, p.row, kBomb);
     p.bombHeld = true;
 }
 
-void BombStep(App& app, Player& p) {
-    Game& g = app.game;
+void BombStep(Game& g, Host& host, Player& p) {
     const Square from = BombSpot(p);
     if (IsDirection(p.heldDir)) {
         const Square to = Step(from, p.heldDir);
@@ -106,47 +102,47 @@ void BombStep(App& app, Player& p) {
     }
     const Square at = BombSpot(p);
     if (at != from) {
-        Uncover(app, p, from);
+        Uncover(g, host, p, from);
         p.underBomb = CodeAt(g, at);
     }
     if (IsHostileTile(g, at.col, at.row)) {
-        Explosion(app, at.col, at.row, true);
+        Explosion(g, host, at.col, at.row, true);
         EndHold(p);
     } else if (IsBombPassable(g, at)) {
-        SetSquare(app, at.col, at.row, kBomb);
+        SetSquare(g, host, at.col, at.row, kBomb);
     }
 }
 
-void FireBomb(App& app, Player& p) {
+void FireBomb(Game& g, Host& host, Player& p) {
     const Square at = BombSpot(p);
-    Explosion(app, at.col, at.row, true);
-    if (IsField(p.underBomb)) SetSquare(app, at.col, at.row, p.underBomb);
+    Explosion(g, host, at.col, at.row, true);
+    if (IsField(p.underBomb)) SetSquare(g, host, at.col, at.row, p.underBomb);
 }
 
-void ShootBomb(App& app, int col, int row) {
-    for (Player& p : app.game.players)
-        if (p.bombHeld && BombSpot(p) == Square{col, row}) return FireBomb(app, p);
-    Explosion(app, col, row, true);
+void ShootBomb(Game& g, Host& host, int col, int row) {
+    for (Player& p : g.players)
+        if (p.bombHeld && BombSpot(p) == Square{col, row}) return FireBomb(g, host, p);
+    Explosion(g, host, col, row, true);
 }
 
-void Explosion(App& app, int col, int row, bool withSound) {
+void Explosion(Game& g, Host& host, int col, int row, bool withSound) {
     const Square centre{col, row};
     // Who holds this bomb, taken before the blast can kill the holder (a death drops the hold).
     std::array<bool, 2> held{};
     for (size_t i = 0; i < held.size(); ++i) {
-        const Player& p = app.game.players[i];
+        const Player& p = g.players[i];
         held[i] = p.bombHeld && BombSpot(p) == centre;
     }
-    if (withSound) PlaySound(app, "S11");
-    ClearCentre(app, centre);
+    if (withSound) host.PlaySound("S11");
+    ClearCentre(g, host, centre);
     for (size_t i = 0; i < held.size(); ++i)
-        if (held[i]) EndHold(app.game.players[i]);
-    Blast(app, centre);
+        if (held[i]) EndHold(g.players[i]);
+    Blast(g, host, centre);
 }
 
-void ReturnHeldBomb(App& app, Player& p) {
+void ReturnHeldBomb(Game& g, Host& host, Player& p) {
     if (!p.bombHeld) return;
-    app.game.RoomGrid.SetCell(p.bombCol, p.bombRow,
+    g.RoomGrid.SetCell(p.bombCol, p.bombRow,
                               p.underBomb.empty() ? std::string(code::Floor) : p.underBomb);
     ++p.bombs;
     EndHold(p);

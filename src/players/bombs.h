@@ -3,21 +3,22 @@
 
 namespace murk {
 
-struct App;
+class Host;
+struct Game;
 struct Player;
 
-void LayBomb(App& app, Player& p);
-void BombStep(App& app, Player& p);
+void LayBomb(Game& g, Host& host, Player& p);
+void BombStep(Game& g, Host& host, Player& p);
 // Releasing fire sets the held bomb off; a death or slide field it covered comes back.
-void FireBomb(App& app, Player& p);
+void FireBomb(Game& g, Host& host, Player& p);
 // A bullet hit a bomb: a held one goes off exactly as if its holder had released it.
-void ShootBomb(App& app, int col, int row);
+void ShootBomb(Game& g, Host& host, int col, int row);
 // The blast around (col, row); chained bombs explode without their own sound.
-void Explosion(App& app, int col, int row, bool withSound);
+void Explosion(Game& g, Host& host, int col, int row, bool withSound);
 
 // Ends a hold without an explosion when the players change rooms: the bomb goes back into the
 // pack and what it covered is put back in the room being left (grid only; the new room is drawn
 // next). Does nothing when no bomb is held.
-void ReturnHeldBomb(App& app, Player& p);
+void ReturnHeldBomb(Game& g, Host& host, Player& p);
 
 }  // namespace murk

@@ -5,10 +5,11 @@
 
 namespace murk {
 
-struct App;
+class Host;
+struct Game;
 
 // Takes `amount` percent of life from the player whose tile code is given (A46 is player 1,
 // anything else player 2).
-void Damage(App& app, int amount, std::string_view playerCode, bool withSound);
+void Damage(Game& g, Host& host, int amount, std::string_view playerCode, bool withSound);
 
 }  // namespace murk

@@ -3,7 +3,7 @@
 
 #include "players/step.h"
 #include "players/walk.h"
-#include "shell/app.h"
+#include "game/host.h"
 
 namespace murk {
 
@@ -44,8 +44,7 @@ void LandOrReturn(const Game& g, Player& p, bool found, Square to, Square old) {
 
 }  // namespace
 
-void FollowField(App& app, Player& p, Square old, int dir) {
-    const Game& g = app.game;
+void FollowField(Game& g, Host& host, Player& p, Square old, int dir) {
     const std::string& here = g.RoomGrid.Cell(p.col, p.row);
     if (here == kTransport) {
         Square landing;

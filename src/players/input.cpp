@@ -1,13 +1,11 @@
-// Keys during play: Escape's abort question, then each player's own keys.
+// Each player's own keys during play: walking, fire, the item menu.
 #include "players/input.h"
 
 #include <array>
 
-#include "shell/gameloop.h"
-#include "shell/render.h"
 #include "players/board.h"
 #include "players/bombs.h"
-#include "shell/app.h"
+#include "game/host.h"
 
 namespace murk {
 
@@ -91,50 +89,50 @@ void ReleaseDirection(Player& p, int key) {
     p.heldDir = 0;
 }
 
-void UseHealthKit(App& app, Player& p) {
+void UseHealthKit(Game& g, Host& host, Player& p) {
     p.life = kFullLife;
     --p.kits;
-    PlayPlayerSound(app, p, {"S10", "S30"});
+    PlayPlayerSound(host, p, {"S10", "S30"});
 }
 
 // Fire with the menu on "life": a kit is used only when it helps.
-void ChooseLife(App& app, Player& p) {
+void ChooseLife(Game& g, Host& host, Player& p) {
     if (p.kits >= 1 && p.life < kFullLife) {
-        UseHealthKit(app, p);
+        UseHealthKit(g, host, p);
         p.fireHeld = true;
     }
     p.status.clear();
 }
 
-void ChooseBomb(App& app, Player& p) {
+void ChooseBomb(Game& g, Host& host, Player& p) {
     if (p.bombs <= 0)
         p.status.clear();
     else
-        LayBomb(app, p);
+        LayBomb(g, host, p);
 }
 
-void ChooseNothing(App&, Player& p) {
+void ChooseNothing(Game&, Host&, Player& p) {
     p.fireHeld = true;
     p.status.clear();
 }
 
-using MenuItem = void (*)(App&, Player&);
+using MenuItem = void (*)(Game&, Host&, Player&);
 // By menu choice: 1 bomb, 2 life, anything else nothing.
 constexpr std::array<MenuItem, 3> kMenuItems = {ChooseBomb, ChooseLife, ChooseNothing};
 
-void PressFire(App& app, Player& p) {
+void PressFire(Game& g, Host& host, Player& p) {
     if (!p.menuOpen) {
         p.fireHeld = true;
         return;
     }
     const bool listed = p.menuChoice >= 1 && p.menuChoice <= 2;
-    kMenuItems[listed ? static_cast<size_t>(p.menuChoice - 1) : 2](app, p);
+    kMenuItems[listed ? static_cast<size_t>(p.menuChoice - 1) : 2](g, host, p);
     p.menuOpen = false;
 }
 
-void ReleaseFire(App& app, Player& p) {
+void ReleaseFire(Game& g, Host& host, Player& p) {
     p.fireHeld = false;
-    if (p.bombHeld) FireBomb(app, p);
+    if (p.bombHeld) FireBomb(g, host, p);
 }
 
 void OpenItemMenu(Player& p) {
@@ -144,46 +142,35 @@ void OpenItemMenu(Player& p) {
     p.menuChoice = 2;
 }
 
-void PlayerKeyDown(App& app, Player& p, int key) {
+void PlayerKeyDown(Game& g, Host& host, Player& p, int key) {
     if (!Playing(p)) {
         p.heldDir = 0;
         return;
     }
     PressDirection(p, key);
-    if (key == p.fireKey) PressFire(app, p);
+    if (key == p.fireKey) PressFire(g, host, p);
 }
 
-void PlayerKeyUp(App& app, Player& p, int key) {
+void PlayerKeyUp(Game& g, Host& host, Player& p, int key) {
     ReleaseDirection(p, key);
-    if (key == p.fireKey) ReleaseFire(app, p);
+    if (key == p.fireKey) ReleaseFire(g, host, p);
     if (key == p.menuKey && Playing(p) && !p.menuOpen && !p.bombHeld) OpenItemMenu(p);
 }
+
+}  // namespace
 
 bool SomeoneCanPlay(const Game& g) {
     return !g.players[0].dead || (g.PlayerCount == 2 && !g.players[1].dead);
 }
 
-}  // namespace
-
-void PlayKeyDown(App& app, int key) {
-    Game& g = app.game;
-    if (key == vk::Escape && SomeoneCanPlay(g)) {
-        g.Paused = true;
-        if (Confirm(app, "Abort game and return to menu?")) {
-            ReturnToMenu(app);
-        } else {
-            DrawRoom(app);
-            g.Paused = false;
-        }
-    }
-    PlayerKeyDown(app, g.P1(), key);
-    if (g.PlayerCount == 2) PlayerKeyDown(app, g.P2(), key);
+void PlayersKeyDown(Game& g, Host& host, int key) {
+    PlayerKeyDown(g, host, g.P1(), key);
+    if (g.PlayerCount == 2) PlayerKeyDown(g, host, g.P2(), key);
 }
 
-void PlayKeyUp(App& app, int key) {
-    Game& g = app.game;
-    PlayerKeyUp(app, g.P1(), key);
-    if (g.PlayerCount == 2) PlayerKeyUp(app, g.P2(), key);
+void PlayersKeyUp(Game& g, Host& host, int key) {
+    PlayerKeyUp(g, host, g.P1(), key);
+    if (g.PlayerCount == 2) PlayerKeyUp(g, host, g.P2(), key);
 }
 
 }  // namespace murk

@@ -1,11 +1,16 @@
-// Keys during play: Escape's abort question, then each player's own keys.
+// Each player's own keys during play: walking, fire, the item menu.
 #pragma once
 
 namespace murk {
 
-struct App;
+class Host;
+struct Game;
 
-void PlayKeyDown(App& app, int key);
-void PlayKeyUp(App& app, int key);
+// Some player can still play: player 1 alive, or player 2 alive in a two-player game.
+bool SomeoneCanPlay(const Game& g);
+
+// A key pressed or released during play, offered to player 1 and then (two players) player 2.
+void PlayersKeyDown(Game& g, Host& host, int key);
+void PlayersKeyUp(Game& g, Host& host, int key);
 
 }  // namespace murk

@@ -3,10 +3,9 @@
 #include <string>
 
 #include "combat/impacts.h"
-#include "shell/render.h"
 #include "players/damage.h"
 #include "players/walk.h"
-#include "shell/app.h"
+#include "game/host.h"
 #include "game/squares.h"
 
 namespace murk {
@@ -17,7 +16,7 @@ constexpr int kDeadlyAmount = 250;  // walking into a death field or a beam alwa
 constexpr int kShieldSteps = 100;
 
 struct SquareRule;
-using Effect = void (*)(App&, Player&, Square old, const SquareRule&);
+using Effect = void (*)(Game&, Host&, Player&, Square old, const SquareRule&);
 using ClassTest = bool (*)(const Game&, int col, int row);
 
 // One kind of square: a code (or, for a whole class, a test), what stepping on it does, the
@@ -31,32 +30,32 @@ struct SquareRule {
     PlayerSounds sounds;
 };
 
-void Collect(App& app, Player& p, Square, const SquareRule& r) {
+void Collect(Game& g, Host& host, Player& p, Square, const SquareRule& r) {
     p.*r.counter += r.amount;
-    PlayPlayerSound(app, p, r.sounds);
+    PlayPlayerSound(host, p, r.sounds);
 }
 
-void Deadly(App& app, Player& p, Square old, const SquareRule&) {
+void Deadly(Game& g, Host& host, Player& p, Square old, const SquareRule&) {
     PutAt(p, old);
-    Damage(app, kDeadlyAmount, PlayerCode(p), true);
+    Damage(g, host, kDeadlyAmount, PlayerCode(p), true);
 }
 
-void OpenDoor(App& app, Player& p, Square old, const SquareRule& r) {
+void OpenDoor(Game& g, Host& host, Player& p, Square old, const SquareRule& r) {
     if (p.keys < 1) return PutAt(p, old);
-    Collect(app, p, old, r);
+    Collect(g, host, p, old, r);
 }
 
 // The player leaves the board from the square it came from; the finish stays for the partner.
-void Finish(App& app, Player& p, Square old, const SquareRule& r) {
+void Finish(Game& g, Host& host, Player& p, Square old, const SquareRule& r) {
     PutAt(p, old);
-    SetSquare(app, old.col, old.row, code::Floor);
+    SetSquare(g, host, old.col, old.row, code::Floor);
     p.finished = true;
     p.heldDir = 0;
-    PlayPlayerSound(app, p, r.sounds);
+    PlayPlayerSound(host, p, r.sounds);
 }
 
 // A fresh shield: the full time, not added to what was left.
-void TakeShield(App&, Player& p, Square, const SquareRule&) {
+void TakeShield(Game&, Host&, Player& p, Square, const SquareRule&) {
     p.shieldTime = kShieldSteps;
     p.status = "Shield On - 100%";
 }
@@ -83,8 +82,8 @@ const SquareRule* RuleFor(const Game& g, Square s) {
 
 }  // namespace
 
-void MeetSquare(App& app, Player& p, Square old) {
-    if (const SquareRule* r = RuleFor(app.game, Where(p))) r->effect(app, p, old, *r);
+void MeetSquare(Game& g, Host& host, Player& p, Square old) {
+    if (const SquareRule* r = RuleFor(g, Where(p))) r->effect(g, host, p, old, *r);
 }
 
 }  // namespace murk

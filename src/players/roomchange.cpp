@@ -3,11 +3,10 @@
 
 #include <array>
 
-#include "shell/render.h"
 #include "level/room.h"
 #include "players/board.h"
 #include "players/bombs.h"
-#include "shell/app.h"
+#include "game/host.h"
 
 namespace murk {
 
@@ -49,9 +48,9 @@ bool RoomExists(const Game& g, int col, int row) {
 }
 
 // The player's bullet and tile leave the room with it (grid only: the new room is drawn next).
-void TakeOffBoard(App& app, Player& p) {
-    StringGrid& room = app.game.RoomGrid;
-    ReturnHeldBomb(app, p);
+void TakeOffBoard(Game& g, Host& host, Player& p) {
+    StringGrid& room = g.RoomGrid;
+    ReturnHeldBomb(g, host, p);
     if (p.bulletInFlight) {
         p.bulletInFlight = false;
         room.SetCell(p.bulletCol, p.bulletRow, std::string(code::Floor));
@@ -64,38 +63,36 @@ void Arrive(Player& p, const RoomChange& c) {
     if (c.arriveRow) p.row = c.arriveRow;
 }
 
-void PlaceOnBoard(App& app, const Player& p) {
-    if (Playing(p)) app.game.RoomGrid.SetCell(p.col, p.row, std::string(PlayerCode(p)));
+void PlaceOnBoard(Game& g, Host& host, const Player& p) {
+    if (Playing(p)) g.RoomGrid.SetCell(p.col, p.row, std::string(PlayerCode(p)));
 }
 
-void DoChange(App& app, const RoomChange& c, int targetCol, int targetRow) {
-    Game& g = app.game;
+void DoChange(Game& g, Host& host, const RoomChange& c, int targetCol, int targetRow) {
     const bool twoPlayers = g.PlayerCount == 2;
-    TakeOffBoard(app, g.P1());
-    if (twoPlayers) TakeOffBoard(app, g.P2());
+    TakeOffBoard(g, host, g.P1());
+    if (twoPlayers) TakeOffBoard(g, host, g.P2());
     PackRoom(g, g.CurrentRoomCol, g.CurrentRoomRow, g.RoomGrid);
-    EnterRoom(app, targetCol, targetRow);  // a damaged room shows its error at the redraw
+    EnterRoom(g, host, targetCol, targetRow);  // a damaged room shows its error at the redraw
     CopyRoomToBuffer(g);
     Arrive(g.P1(), c);
-    PlaceOnBoard(app, g.P1());
+    PlaceOnBoard(g, host, g.P1());
     if (twoPlayers) {
         Arrive(g.P2(), c);
         // Player 2 walks on only after its key sets a direction again.
         if (c.straight && Playing(g.P1())) g.P2().heldDir = 0;
-        PlaceOnBoard(app, g.P2());
+        PlaceOnBoard(g, host, g.P2());
     }
-    DrawRoom(app);
+    host.DrawRoom();
 }
 
 }  // namespace
 
-void ChangeRoom(App& app, int direction) {
+void ChangeRoom(Game& g, Host& host, int direction) {
     if (!IsDirection(direction)) return;
-    const Game& g = app.game;
     const RoomChange& c = kChanges[static_cast<size_t>(direction)];
     const int targetCol = g.CurrentRoomCol + c.dCol, targetRow = g.CurrentRoomRow + c.dRow;
     if (!MayChange(g, c) || !RoomExists(g, targetCol, targetRow)) return;
-    DoChange(app, c, targetCol, targetRow);
+    DoChange(g, host, c, targetCol, targetRow);
 }
 
 }  // namespace murk

@@ -3,10 +3,11 @@
 
 namespace murk {
 
-struct App;
+class Host;
+struct Game;
 
 // The room change in direction 1..8 (clockwise from north), when it is allowed and the room
 // exists; otherwise nothing happens.
-void ChangeRoom(App& app, int direction);
+void ChangeRoom(Game& g, Host& host, int direction);
 
 }  // namespace murk

@@ -5,11 +5,10 @@
 #include <array>
 
 #include "combat/impacts.h"
-#include "shell/render.h"
 #include "players/roomchange.h"
 #include "players/bombs.h"
 #include "players/walk.h"
-#include "shell/app.h"
+#include "game/host.h"
 #include "game/squares.h"
 
 namespace murk {
@@ -47,43 +46,42 @@ int ExitDirection(int dir, Square at) {
 }
 
 // One square in `dir`, or the room change when the walk leaves the room.
-void DirectionMove(App& app, Player& p, int dir) {
+void DirectionMove(Game& g, Host& host, Player& p, int dir) {
     const Square target = Step(Where(p), dir);
-    if (IsPlayerPassable(app.game, target.col, target.row))
+    if (IsPlayerPassable(g, target.col, target.row))
         PutAt(p, target);
     else if (!InPlayfield(target))
-        ChangeRoom(app, ExitDirection(dir, Where(p)));
+        ChangeRoom(g, host, ExitDirection(dir, Where(p)));
 }
 
-void Walk(App& app, Player& p) {
-    Game& g = app.game;
+void Walk(Game& g, Host& host, Player& p) {
     const Square old = Where(p);
     const int roomCol = g.CurrentRoomCol, roomRow = g.CurrentRoomRow;
     const int dir = p.heldDir;
-    DirectionMove(app, p, dir);
-    FollowField(app, p, old, dir);
-    MeetSquare(app, p, old);
+    DirectionMove(g, host, p, dir);
+    FollowField(g, host, p, old, dir);
+    MeetSquare(g, host, p, old);
     const bool moved = Where(p) != old;
     if (moved && g.CurrentRoomCol == roomCol && g.CurrentRoomRow == roomRow)
-        SetSquare(app, old.col, old.row, code::Floor);
-    if (moved && Playing(p)) SetSquare(app, p.col, p.row, PlayerCode(p));
+        SetSquare(g, host, old.col, old.row, code::Floor);
+    if (moved && Playing(p)) SetSquare(g, host, p.col, p.row, PlayerCode(p));
 }
 
-void StepOnePlayer(App& app, Player& p, Footing pass) {
+void StepOnePlayer(Game& g, Host& host, Player& p, Footing pass) {
     if (p.shieldTime == 1) p.status.clear();
     --p.shieldTime;
-    if (!LetMessagesThrough(app, pass)) return;
+    if (!LetMessagesThrough(g, host, pass)) return;
     if (p.heldDir != 0 && !p.fireHeld && !p.bombHeld)
-        Walk(app, p);
+        Walk(g, host, p);
     else if (p.bombHeld)
-        BombStep(app, p);
+        BombStep(g, host, p);
 }
 
 }  // namespace
 
-void PlayerStep(App& app, Footing pass) {
-    StepOnePlayer(app, app.game.P1(), pass);
-    if (Stands(app, pass)) StepOnePlayer(app, app.game.P2(), pass);
+void PlayerStep(Game& g, Host& host, Footing pass) {
+    StepOnePlayer(g, host, g.P1(), pass);
+    if (Stands(g, host, pass)) StepOnePlayer(g, host, g.P2(), pass);
 }
 
 bool IsPlayerPassable(const Game& g, int col, int row) {

@@ -3,12 +3,12 @@
 
 namespace murk {
 
-struct App;
-struct Footing;
+class Host;
 struct Game;
+struct Footing;
 
 // Lets messages through before each player; stops when `pass` no longer stands.
-void PlayerStep(App& app, Footing pass);
+void PlayerStep(Game& g, Host& host, Footing pass);
 
 // A square a player may step onto (floor, items, doors, fields, beams, young pig producers),
 // but not a bomb that a player holds.

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "game/host.h"
 #include "game/state.h"
 #include "help/helpform.h"
 #include "platform/platform.h"
@@ -31,9 +32,19 @@ struct Timer {
     std::function<void()> onTimer;
 };
 
-struct App {
+// The program implements the rules' host: squares and rooms are drawn on the platform, sounds
+// played from the bank, messages pumped to the windows.
+struct App final : Host {
     explicit App(Platform& platform);
-    ~App();
+    ~App() override;
+
+    void DrawSquare(int col, int row, std::string_view code) override;
+    void DrawRoom() override;
+    void PlaySound(std::string_view id) override;
+    void PumpMessages() override;
+    bool Closing() const override { return terminated; }
+    int Random(int n) override { return game.rng.Random(n); }
+    void ShowException(const std::string& text) override;
 
     Platform& pf;
     bool terminated = false;  // set by ShutDown; every loop ends at its next check
@@ -73,29 +84,11 @@ void SetTimerInterval(App& app, Timer& t, int ms);
 // for the platform (see Platform::AwaitingEvent).
 void AwaitEvent(App& app, const char* what);
 
-// A game is under way. The rules let messages through in the middle of their work; an abort
-// answered there ends the game, and nothing may then move or be drawn over the menu.
-inline bool GameRunning(const App& app) { return !app.terminated && !app.game.GameStopped; }
+inline bool GameRunning(const App& app) { return GameRunning(app.game, app); }
 
 // Delivers every pending event to its window and fires due timers. Safe to call from inside a
 // handler: each event is taken from the queue once, so nothing is lost or delivered twice.
 void ProcessMessages(App& app);
-
-// What a step of a pass stands on across a message pump: the game under way and the level it
-// began in. An abort, a game over or a warp at the pump pulls it away; the step must then leave
-// the room alone, for the room is now the menu's background or the next level's.
-struct Footing {
-    uint32_t levelSerial = 0;
-};
-inline Footing FootingNow(const App& app) { return {app.game.LevelSerial}; }
-inline bool Stands(const App& app, Footing f) {
-    return GameRunning(app) && app.game.LevelSerial == f.levelSerial;
-}
-// Lets messages through; true when the footing still stands.
-[[nodiscard]] inline bool LetMessagesThrough(App& app, Footing f) {
-    ProcessMessages(app);
-    return Stands(app, f);
-}
 
 // Waits for the next event or the next due timer; the idle loops call it between their pumps.
 // `what` names the wait, as for AwaitEvent, which it calls first.

@@ -46,7 +46,7 @@ bool BeginGame(App& app) {
     StopGameTimers(app);
     try {
         if (LoadLevel(app, g.SelectedLevel) != 0 ||
-            EnterRoom(app, g.StartRoomCol, g.StartRoomRow) != 0) {
+            EnterRoom(app.game, app, g.StartRoomCol, g.StartRoomRow) != 0) {
             ReturnToMenu(app);
             return false;
         }
@@ -101,7 +101,7 @@ void RunPass(App& app, int delay) {
     Game& g = app.game;
     PanelRefresh(app);
     ProcessMessages(app);
-    WorldTick(app);
+    WorldTick(app.game, app);
     if (g.P1().finished && !g.WarpArmed1) {
         g.WarpArmed1 = true;
         g.P1().status = "WARP";
@@ -160,7 +160,7 @@ void NextLevel(App& app) {
     LoadLevel(app, g.SelectedLevel);
     AdvancePlayerToNextLevel(g.P1(), true);
     AdvancePlayerToNextLevel(g.P2(), g.PlayerCount == 2);
-    EnterRoom(app, g.StartRoomCol, g.StartRoomRow);
+    EnterRoom(app.game, app, g.StartRoomCol, g.StartRoomRow);
     DrawRoom(app);
 }
 

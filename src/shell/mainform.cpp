@@ -5,7 +5,7 @@
 #include "shell/app.h"
 #include "shell/capture.h"
 #include "shell/menu.h"
-#include "players/input.h"
+#include "shell/playkeys.h"
 #include "shell/startup.h"
 #include "ui/pictures.h"
 #include "ui/style.h"

@@ -87,9 +87,4 @@ bool DrawSquare(App& app, int col, int row, ImageId image) {
     return false;
 }
 
-void SetSquare(App& app, int col, int row, std::string_view code) {
-    app.game.RoomGrid.SetCell(col, row, std::string(code));
-    DrawSquare(app, col, row, app.tiles.ForCode(code));
-}
-
 }  // namespace murk

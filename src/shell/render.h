@@ -13,13 +13,10 @@ struct App;
 // Draws all 570 squares, letting messages through before each row. A dead player's (or an
 // absent player 2's) tile on its own square becomes floor. On failure: the failure's text,
 // "Error drawing to screen.", and the game returns to the menu. Returns false then.
-bool DrawRoom(App& app);
+[[nodiscard]] bool DrawRoom(App& app);
 
 // Draws `image` on square (col, row); on failure shows "Error drawing to a square on the
 // screen." and returns the game to the menu.
-bool DrawSquare(App& app, int col, int row, ImageId image);
-
-// Writes `code` into RoomGrid at (col, row) and draws it: how every rule changes a square.
-void SetSquare(App& app, int col, int row, std::string_view code);
+[[nodiscard]] bool DrawSquare(App& app, int col, int row, ImageId image);
 
 }  // namespace murk

@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "players/damage.h"
-#include "shell/app.h"
+#include "game/host.h"
 #include "world/neighbour.h"
 #include "world/rules.h"
 #include "game/squares.h"
@@ -47,13 +47,13 @@ const Bite* BiteOf(std::string_view creature) {
 
 // The creature reaches `to`: a player there is bitten (the creature is spent), any other square
 // takes the creature.
-void Reach(App& app, Square to, std::string_view code) {
-    if (IsPlayerSquare(app.game, to.col, to.row)) {
+void Reach(Game& g, Host& host, Square to, std::string_view code) {
+    if (IsPlayerSquare(g, to.col, to.row)) {
         if (const Bite* b = BiteOf(code))
-            Damage(app, b->amount, LiveCode(app.game, to), b->withSound);
+            Damage(g, host, b->amount, LiveCode(g, to), b->withSound);
         return;
     }
-    ArriveAt(app, to, code);
+    ArriveAt(g, host, to, code);
 }
 
 // The nearest enemy-open square of the 3 x 3 block around `centre` that beats `best`, the first
@@ -99,34 +99,33 @@ Square WallCrossing(const Game& g, int dir, Square from, Square wall) {
     return IsFloor(g, p.col, p.row) || IsPlayerSquare(g, p.col, p.row) ? p : from;
 }
 
-void Wander(App& app, Square at, std::string_view code) {
-    Game& g = app.game;
-    if (!Chance(g, kWanderOneIn)) return;
-    const int dir = g.rng.Random(8) + 1;
+void Wander(Game& g, Host& host, Square at, std::string_view code) {
+    if (!Chance(host, kWanderOneIn)) return;
+    const int dir = host.Random(8) + 1;
     const Square step = Step(at, dir);
     if (!InPlayfield(step)) {
         // Over the edge: the room next door, by the square alone, takes the creature or not.
-        if (PassToNeighbourRoom(app, at.col, at.row, code)) LeaveSquare(app, at, code);
+        if (PassToNeighbourRoom(g, host, at.col, at.row, code)) LeaveSquare(g, host, at, code);
         return;
     }
     if (!IsEnemyOpen(g, step.col, step.row)) return;
     const Square to =
         IsEnemyPassableWall(g, step.col, step.row) ? WallCrossing(g, dir, at, step) : step;
     if (to == at) return;
-    LeaveSquare(app, at, code);
-    Reach(app, to, code);
+    LeaveSquare(g, host, at, code);
+    Reach(g, host, to, code);
 }
 
-void ChaseRule(App& app, int col, int row, std::string_view code) {
+void ChaseRule(Game& g, Host& host, int col, int row, std::string_view code) {
     const Square at{col, row};
-    const Square to = ChaseStep(app.game, NearestTarget(app.game, at), at);
+    const Square to = ChaseStep(g, NearestTarget(g, at), at);
     if (to == at) return;
-    LeaveSquare(app, at, code);
-    Reach(app, to, code);
+    LeaveSquare(g, host, at, code);
+    Reach(g, host, to, code);
 }
 
-void FrogRule(App& app, int col, int row, std::string_view code) {
-    Wander(app, {col, row}, code);
+void FrogRule(Game& g, Host& host, int col, int row, std::string_view code) {
+    Wander(g, host, {col, row}, code);
 }
 
 }  // namespace murk

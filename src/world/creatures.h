@@ -7,7 +7,7 @@
 
 namespace murk {
 
-struct App;
+class Host;
 struct Game;
 
 // The nearest entry of the target list by column plus row distance (ties go to the later
@@ -24,6 +24,6 @@ Square ChaseStep(const Game& g, Square target, Square from);
 Square WallCrossing(const Game& g, int dir, Square from, Square wall);
 
 // The wander of a frog or random producer with snapshot code `code` at `at`.
-void Wander(App& app, Square at, std::string_view code);
+void Wander(Game& g, Host& host, Square at, std::string_view code);
 
 }  // namespace murk

@@ -3,10 +3,9 @@
 
 #include "combat/bullets.h"
 #include "combat/impacts.h"
-#include "shell/render.h"
 #include "base/tiles.h"
 #include "players/damage.h"
-#include "shell/app.h"
+#include "game/host.h"
 #include "world/moves.h"
 #include "world/neighbour.h"
 #include "world/rules.h"
@@ -41,9 +40,9 @@ int FamilyDir(std::string_view code, std::string_view first) {
 
 // Hurts the player on `at`; true when the player's tile still stands there afterwards. A hit
 // never covers a living player's tile: the board would show floor where the player stands.
-bool HitPlayer(App& app, Square at) {
-    Damage(app, kHazardDamage, LiveCode(app.game, at), true);
-    return IsPlayerSquare(app.game, at.col, at.row);
+bool HitPlayer(Game& g, Host& host, Square at) {
+    Damage(g, host, kHazardDamage, LiveCode(g, at), true);
+    return IsPlayerSquare(g, at.col, at.row);
 }
 
 // What a dart may fly onto and destroy: floor, a creature, a producer but its own kind, a star
@@ -67,64 +66,63 @@ void Wrap(int& at, int& room, int last) {
 
 // A dart that flew off the playfield goes on in the next room (the diagonal one when it leaves
 // through a corner), on the facing square.
-void CrossIntoNextRoom(App& app, Square off, std::string_view dart) {
-    int roomCol = app.game.CurrentRoomCol, roomRow = app.game.CurrentRoomRow;
+void CrossIntoNextRoom(Game& g, Host& host, Square off, std::string_view dart) {
+    int roomCol = g.CurrentRoomCol, roomRow = g.CurrentRoomRow;
     Wrap(off.col, roomCol, kRoomCols);
     Wrap(off.row, roomRow, kRoomRows);
-    PlaceInRoom(app, roomCol, roomRow, dart, off.col, off.row);
+    PlaceInRoom(g, host, roomCol, roomRow, dart, off.col, off.row);
 }
 
 }  // namespace
 
-void FireDartRule(App& app, int col, int row, std::string_view code) {
+void FireDartRule(Game& g, Host& host, int col, int row, std::string_view code) {
     const Square at{col, row};
     const int dir = FamilyDir(code, code::Fire1);
     if (dir == 0) return;
-    LeaveSquare(app, at, code);
+    LeaveSquare(g, host, at, code);
     const Square to = Step(at, dir);
-    if (IsPlayerSquare(app.game, to.col, to.row)) {
-        if (!HitPlayer(app, to)) ArriveAt(app, to, code);  // the player fell: the dart flies on
-    } else if (DartCanEnter(app.game, to)) {
-        ArriveAt(app, to, code);
+    if (IsPlayerSquare(g, to.col, to.row)) {
+        if (!HitPlayer(g, host, to)) ArriveAt(g, host, to, code);  // the player fell: the dart flies on
+    } else if (DartCanEnter(g, to)) {
+        ArriveAt(g, host, to, code);
     } else if (!InPlayfield(to)) {
-        CrossIntoNextRoom(app, to, code);
+        CrossIntoNextRoom(g, host, to, code);
     }
 }
 
-void FireProducerRule(App& app, int col, int row, std::string_view) {
-    Game& g = app.game;
+void FireProducerRule(Game& g, Host& host, int col, int row, std::string_view) {
     const Square at{col, row};
-    if (!Chance(g, kFireOneIn, 0)) return;
+    if (!Chance(host, kFireOneIn, 0)) return;
     for (int i = 0; i < kFireTries; ++i) {
-        const int r = g.rng.Random(8);
+        const int r = host.Random(8);
         const int dir = r == 0 ? 8 : r;
         const Square to = Step(at, dir);
         const std::string dart = FamilyCode(code::Fire1, dir);
         // East to south-west only: never right behind a dart of the same way two squares on.
         const bool trailing = dir >= 3 && dir <= 6 && LiveCode(g, Step(at, dir, 2)) == dart;
         if (InPlayfield(to) && IsFloor(g, to.col, to.row) && !trailing) {
-            ArriveAt(app, to, dart);
+            ArriveAt(g, host, to, dart);
             return;
         }
     }
 }
 
-void LaserFlashRule(App& app, int col, int row, std::string_view code) {
+void LaserFlashRule(Game& g, Host& host, int col, int row, std::string_view code) {
     const Square at{col, row};
     for (const LaserSet& set : kLaserSets) {
         const int dir = FamilyDir(code, set.firstProducer);
         if (dir == 0) continue;
         const Square to = Step(at, dir);
         if (!InPlayfield(to)) return;  // a producer facing out of the room flashes at nothing
-        if (IsPlayerSquare(app.game, to.col, to.row) && HitPlayer(app, to)) return;
-        SetSquare(app, to.col, to.row, FamilyCode(set.firstBeam, dir));
+        if (IsPlayerSquare(g, to.col, to.row) && HitPlayer(g, host, to)) return;
+        SetSquare(g, host, to.col, to.row, FamilyCode(set.firstBeam, dir));
         return;
     }
 }
 
 // A beam stands for one period of its set's clock, then leaves floor whatever it burnt.
-void BeamOutRule(App& app, int col, int row, std::string_view) {
-    SetSquare(app, col, row, code::Floor);
+void BeamOutRule(Game& g, Host& host, int col, int row, std::string_view) {
+    SetSquare(g, host, col, row, code::Floor);
 }
 
 }  // namespace murk

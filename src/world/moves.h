@@ -7,21 +7,20 @@
 
 namespace murk {
 
-struct App;
+class Host;
 struct Game;
 
 // One draw below n that hits `hit`: the "1 in n" chances of the world's rules.
-bool Chance(Game& g, int n, int hit = 1);
+bool Chance(Host& host, int n, int hit = 1);
 
 // The live RoomGrid code on a square ("" outside the grid).
 std::string_view LiveCode(const Game& g, Square s);
 
-
 // Leaving a square: floor, but only while the live cell still holds the mover's own code, so a
 // thing that took the square meanwhile is left alone.
-void LeaveSquare(App& app, Square s, std::string_view code);
+void LeaveSquare(Game& g, Host& host, Square s, std::string_view code);
 
 // Arriving on a square: the mover's code is written and drawn.
-void ArriveAt(App& app, Square s, std::string_view code);
+void ArriveAt(Game& g, Host& host, Square s, std::string_view code);
 
 }  // namespace murk

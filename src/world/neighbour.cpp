@@ -6,7 +6,7 @@
 
 #include "level/room.h"
 #include "base/tiles.h"
-#include "shell/app.h"
+#include "game/host.h"
 
 namespace murk {
 
@@ -37,8 +37,7 @@ bool Matches(int want, int have) {
 
 }  // namespace
 
-bool PlaceInRoom(App& app, int roomCol, int roomRow, std::string_view code, int col, int row) {
-    Game& g = app.game;
+bool PlaceInRoom(Game& g, Host& host, int roomCol, int roomRow, std::string_view code, int col, int row) {
     if (roomCol < 1 || roomCol >= g.LevelGrid.ColCount() || roomRow < 1 ||
         roomRow >= g.LevelGrid.RowCount())
         return false;
@@ -54,11 +53,10 @@ bool PlaceInRoom(App& app, int roomCol, int roomRow, std::string_view code, int 
 // A corner lies on two edges and next to three rooms. A thing is placed into one room at most,
 // the first that takes it (the diagonal room, then the edges' rooms), so that a wanderer never
 // turns into several and the answer says truly whether it left.
-bool PassToNeighbourRoom(App& app, int col, int row, std::string_view code) {
-    const Game& g = app.game;
+bool PassToNeighbourRoom(Game& g, Host& host, int col, int row, std::string_view code) {
     for (const Crossing& c : kCrossings) {
         if (!Matches(c.col, col) || !Matches(c.row, row)) continue;
-        if (PlaceInRoom(app, g.CurrentRoomCol + c.dRoomCol, g.CurrentRoomRow + c.dRoomRow, code,
+        if (PlaceInRoom(g, host, g.CurrentRoomCol + c.dRoomCol, g.CurrentRoomRow + c.dRoomRow, code,
                         c.toCol ? c.toCol : col, c.toRow ? c.toRow : row))
             return true;
     }

@@ -3,9 +3,8 @@
 
 #include <array>
 
-#include "shell/render.h"
 #include "base/tiles.h"
-#include "shell/app.h"
+#include "game/host.h"
 #include "world/creatures.h"
 #include "world/neighbour.h"
 #include "world/rules.h"
@@ -55,70 +54,70 @@ const Production* ProductionOf(std::string_view producer) {
     return nullptr;
 }
 
-void ProducerRule(App& app, int col, int row, std::string_view code) {
-    Produce(app, {col, row}, code);
+void ProducerRule(Game& g, Host& host, int col, int row, std::string_view code) {
+    Produce(g, host, {col, row}, code);
 }
 
 }  // namespace
 
-void SpawnBeside(App& app, Square at, std::string_view code) {
+void SpawnBeside(Game& g, Host& host, Square at, std::string_view code) {
     for (int i = 0; i < kSpawnTries; ++i) {
-        const Square p = Step(at, app.game.rng.Random(8) + 1);
-        if (InPlayfield(p) && IsFloor(app.game, p.col, p.row)) {
-            ArriveAt(app, p, code);
+        const Square p = Step(at, host.Random(8) + 1);
+        if (InPlayfield(p) && IsFloor(g, p.col, p.row)) {
+            ArriveAt(g, host, p, code);
             return;
         }
     }
 }
 
-void Produce(App& app, Square at, std::string_view producer) {
+void Produce(Game& g, Host& host, Square at, std::string_view producer) {
     const Production* p = ProductionOf(producer);
-    if (!p || !Chance(app.game, p->oneIn)) return;
+    if (!p || !Chance(host, p->oneIn)) return;
     const std::string_view product =
-        p->product.empty() ? kRandomKinds[static_cast<size_t>(app.game.rng.Random(5))] : p->product;
-    SpawnBeside(app, at, product);
-    if (p->alsoNextDoor) PassToNeighbourRoom(app, at.col, at.row, product);
+        p->product.empty() ? kRandomKinds[static_cast<size_t>(host.Random(5))] : p->product;
+    SpawnBeside(g, host, at, product);
+    if (p->alsoNextDoor) PassToNeighbourRoom(g, host, at.col, at.row, product);
 }
 
-void ProduceRule(App& app, int col, int row, std::string_view code) {
-    ProducerRule(app, col, row, code);
+void ProduceRule(Game& g, Host& host, int col, int row, std::string_view code) {
+    ProducerRule(g, host, col, row, code);
 }
-void AdultPigProducerRule(App& app, int col, int row, std::string_view code) {
-    ProducerRule(app, col, row, code);
+void AdultPigProducerRule(Game& g, Host& host, int col, int row, std::string_view code) {
+    ProducerRule(g, host, col, row, code);
 }
-void FrogProducerRule(App& app, int col, int row, std::string_view code) {
-    ProducerRule(app, col, row, code);
+void FrogProducerRule(Game& g, Host& host, int col, int row, std::string_view code) {
+    ProducerRule(g, host, col, row, code);
 }
 
 // The random producer wanders first, then breeds around the square where the scan found it.
-void RandomProducerRule(App& app, int col, int row, std::string_view code) {
-    Wander(app, {col, row}, code);
-    Produce(app, {col, row}, code);
+void RandomProducerRule(Game& g, Host& host, int col, int row, std::string_view code) {
+    Wander(g, host, {col, row}, code);
+    Produce(g, host, {col, row}, code);
 }
 
-void GrowPigProducerRule(App& app, int col, int row, std::string_view code) {
-    if (!Chance(app.game, kGrowOneIn)) return;
+void GrowPigProducerRule(Game& g, Host& host, int col, int row, std::string_view code) {
+    if (!Chance(host, kGrowOneIn)) return;
     for (const auto& [stage, next] : kGrowth)
-        if (stage == code) SetSquare(app, col, row, next);
+        if (stage == code) SetSquare(g, host, col, row, next);
 }
 
-void StarRule(App& app, int col, int row, std::string_view) {
-    if (!Chance(app.game, kSpreadOneIn)) return;
-    SpawnBeside(app, {col, row}, kStar);
-    PassToNeighbourRoom(app, col, row, kStar);  // only from an edge square
+void StarRule(Game& g, Host& host, int col, int row, std::string_view) {
+    if (!Chance(host, kSpreadOneIn)) return;
+    SpawnBeside(g, host, {col, row}, kStar);
+    PassToNeighbourRoom(g, host, col, row, kStar);  // only from an edge square
 }
 
 // The burn goes on from a square even when something took it over: the reaction is under way.
 // Neighbours are judged by the snapshot alone, so the front advances one square per due tick
 // whatever else wrote on the live room earlier in the scan.
-void BurnChainWallRule(App& app, int col, int row, std::string_view code) {
+void BurnChainWallRule(Game& g, Host& host, int col, int row, std::string_view code) {
     for (const auto& [moving, stopped] : kChainWalls) {
         if (moving != code) continue;
-        LeaveSquare(app, {col, row}, moving);
+        LeaveSquare(g, host, {col, row}, moving);
         for (int dir : kBurnDirs) {
             const Square n = Step({col, row}, dir);
-            if (app.game.BufferGrid.Cell(n.col, n.row) == stopped)
-                SetSquare(app, n.col, n.row, moving);
+            if (g.BufferGrid.Cell(n.col, n.row) == stopped)
+                SetSquare(g, host, n.col, n.row, moving);
         }
     }
 }

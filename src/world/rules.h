@@ -5,22 +5,23 @@
 
 namespace murk {
 
-struct App;
+class Host;
+struct Game;
 
-using SquareRule = void (*)(App& app, int col, int row, std::string_view code);
+using SquareRule = void (*)(Game& g, Host& host, int col, int row, std::string_view code);
 
-void RandomProducerRule(App& app, int col, int row, std::string_view code);
-void ProduceRule(App& app, int col, int row, std::string_view code);
-void AdultPigProducerRule(App& app, int col, int row, std::string_view code);
-void GrowPigProducerRule(App& app, int col, int row, std::string_view code);
-void BurnChainWallRule(App& app, int col, int row, std::string_view code);
-void FrogRule(App& app, int col, int row, std::string_view code);
-void FireDartRule(App& app, int col, int row, std::string_view code);
-void FireProducerRule(App& app, int col, int row, std::string_view code);
-void FrogProducerRule(App& app, int col, int row, std::string_view code);
-void StarRule(App& app, int col, int row, std::string_view code);
-void ChaseRule(App& app, int col, int row, std::string_view code);
-void BeamOutRule(App& app, int col, int row, std::string_view code);
-void LaserFlashRule(App& app, int col, int row, std::string_view code);
+void RandomProducerRule(Game& g, Host& host, int col, int row, std::string_view code);
+void ProduceRule(Game& g, Host& host, int col, int row, std::string_view code);
+void AdultPigProducerRule(Game& g, Host& host, int col, int row, std::string_view code);
+void GrowPigProducerRule(Game& g, Host& host, int col, int row, std::string_view code);
+void BurnChainWallRule(Game& g, Host& host, int col, int row, std::string_view code);
+void FrogRule(Game& g, Host& host, int col, int row, std::string_view code);
+void FireDartRule(Game& g, Host& host, int col, int row, std::string_view code);
+void FireProducerRule(Game& g, Host& host, int col, int row, std::string_view code);
+void FrogProducerRule(Game& g, Host& host, int col, int row, std::string_view code);
+void StarRule(Game& g, Host& host, int col, int row, std::string_view code);
+void ChaseRule(Game& g, Host& host, int col, int row, std::string_view code);
+void BeamOutRule(Game& g, Host& host, int col, int row, std::string_view code);
+void LaserFlashRule(Game& g, Host& host, int col, int row, std::string_view code);
 
 }  // namespace murk

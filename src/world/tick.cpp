@@ -9,7 +9,7 @@
 #include "level/room.h"
 #include "base/tiles.h"
 #include "players/step.h"
-#include "shell/app.h"
+#include "game/host.h"
 #include "world/rules.h"
 #include "game/squares.h"
 
@@ -98,16 +98,15 @@ const DispatchRow* RowFor(std::string_view code, const WorldClocks& c) {
     return nullptr;
 }
 
-void Scan(App& app, Footing pass) {
-    Game& g = app.game;
+void Scan(Game& g, Host& host, Footing pass) {
     for (int r = 1; r <= 19; ++r) {
-        if (!LetMessagesThrough(app, pass)) return;
-        if (r % 10 == 0 && !LetMessagesThrough(app, pass)) return;
+        if (!LetMessagesThrough(g, host, pass)) return;
+        if (r % 10 == 0 && !LetMessagesThrough(g, host, pass)) return;
         for (int c = 1; c <= 30; ++c) {
             const std::string code = g.BufferGrid.Cell(c, r);
-            if (c % 5 == 0 && !LetMessagesThrough(app, pass)) return;
+            if (c % 5 == 0 && !LetMessagesThrough(g, host, pass)) return;
             if (code == code::Floor || code == code::SolidWall) continue;
-            if (const DispatchRow* row = RowFor(code, g.world.clocks)) row->rule(app, c, r, code);
+            if (const DispatchRow* row = RowFor(code, g.world.clocks)) row->rule(g, host, c, r, code);
         }
     }
 }
@@ -147,15 +146,14 @@ void AdvanceClocks(WorldClocks& c) {
     ++c.tick;
 }
 
-void WorldTick(App& app) {
-    Game& g = app.game;
-    const Footing pass = FootingNow(app);
-    if (g.world.clocks.tick % 4 == 0) PlayerStep(app, pass);
-    if (Stands(app, pass)) BulletStep(app, pass);
-    if (Stands(app, pass) && AnyRuleDue(g.world.clocks)) {
+void WorldTick(Game& g, Host& host) {
+    const Footing pass = FootingNow(g);
+    if (g.world.clocks.tick % 4 == 0) PlayerStep(g, host, pass);
+    if (Stands(g, host, pass)) BulletStep(g, host, pass);
+    if (Stands(g, host, pass) && AnyRuleDue(g.world.clocks)) {
         CopyRoomToBuffer(g);
         CollectTargets(g);
-        Scan(app, pass);
+        Scan(g, host, pass);
     }
     AdvanceClocks(g.world.clocks);
 }

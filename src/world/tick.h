@@ -5,14 +5,14 @@
 
 namespace murk {
 
-struct App;
+class Host;
 struct Game;
 struct WorldClocks;
 
 // One tick: the player step on every fourth tick, the bullet step, the scan when a rule is due,
 // then the clocks advance. The steps let messages through; once an abort, a game over or a warp
 // has happened at one of those pumps, the rest of the tick leaves the room alone.
-void WorldTick(App& app);
+void WorldTick(Game& g, Host& host);
 
 // True when some rule of the dispatch table is due at these clock values.
 bool AnyRuleDue(const WorldClocks& c);
