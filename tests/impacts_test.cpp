@@ -1,6 +1,7 @@
 // Bullet impacts: the tile classes over the whole catalogue, step-downs and points, the horse
 // producer's burst, chain walls, bombs and hearts.
 #include "combat/impacts.h"
+#include "game/tileclasses.h"
 
 #include <gtest/gtest.h>
 

@@ -3,6 +3,7 @@
 
 #include "base/gridfile.h"
 #include "level/levels.h"
+#include "shell/levelfiles.h"
 #include "level/room.h"
 #include "shell/mainform.h"
 #include "test_support.h"
@@ -60,7 +61,7 @@ TEST(Levels, LoadSetsGridStartDataAndTitle) {
     HeadlessApp h(dir);
     ASSERT_TRUE(h.Start());
     Game& g = h.app->game;
-    ASSERT_EQ(LoadLevel(*h.app, 12), 0);
+    ASSERT_TRUE(LoadLevel(*h.app, 12));
     EXPECT_EQ(h.app->mainForm->LevelTitleLbl->Text(), "Level 12 - Caves");
     EXPECT_EQ(g.LevelGrid.ColCount(), 3);
     EXPECT_EQ(g.LevelGrid.RowCount(), 2);
@@ -71,7 +72,7 @@ TEST(Levels, LoadSetsGridStartDataAndTitle) {
     EXPECT_EQ(g.P2().startRow, 10);
     EXPECT_EQ(g.StartRoomCol, 2);
     EXPECT_EQ(g.StartRoomRow, 1);
-    ASSERT_EQ(LoadLevel(*h.app, 0), 0);
+    ASSERT_TRUE(LoadLevel(*h.app, 0));
     EXPECT_EQ(h.app->mainForm->LevelTitleLbl->Text(), "Level 0 - Test");
 }
 
@@ -96,7 +97,7 @@ TEST(Levels, FailedLoadsReportAndLeaveTheGridReset) {
     HeadlessApp h(dir);
     ASSERT_TRUE(h.Start());
     Game& g = h.app->game;
-    ASSERT_EQ(LoadLevel(*h.app, 0), 0);
+    ASSERT_TRUE(LoadLevel(*h.app, 0));
     const std::string title = h.app->mainForm->LevelTitleLbl->Text();
     constexpr const char* kDamaged =
         "Error loading level. Please make sure the file exists and has not been corrupted.";
@@ -110,7 +111,7 @@ TEST(Levels, FailedLoadsReportAndLeaveTheGridReset) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.level);
         h.pf.ClearBoxes();
-        EXPECT_EQ(LoadLevel(*h.app, c.level), 1);
+        EXPECT_FALSE(LoadLevel(*h.app, c.level));
         ASSERT_EQ(h.pf.Boxes().size(), 1u);
         EXPECT_EQ(h.pf.Boxes()[0].text, c.message);
         EXPECT_EQ(g.LevelGrid.RowCount(), 2);
@@ -166,15 +167,15 @@ TEST(Rooms, EnterRoomAndWriteBack) {
     HeadlessApp h(dir);
     ASSERT_TRUE(h.Start());
     App& app = *h.app;
-    ASSERT_EQ(LoadLevel(app, 0), 0);
-    ASSERT_EQ(EnterRoom(app.game, app, 1, 1), 0);
+    ASSERT_TRUE(LoadLevel(app, 0));
+    ASSERT_TRUE(EnterRoom(app.game, app, 1, 1));
     EXPECT_EQ(app.game.RoomGrid.Cell(3, 4), "A46");
     app.game.RoomGrid.SetCell(10, 10, "A37");
     PackRoom(app.game, 1, 1, app.game.RoomGrid);
     EXPECT_EQ(app.game.LevelGrid.Cell(1, 1).substr(3 * (9 * 30 + 9), 3), "A37");
 
     h.pf.ClearBoxes();
-    EXPECT_EQ(EnterRoom(app.game, app, 2, 1), 1);  // a short room
+    EXPECT_FALSE(EnterRoom(app.game, app, 2, 1));  // a short room
     EXPECT_EQ(app.game.CurrentRoomCol, 2);
     ASSERT_EQ(h.pf.Boxes().size(), 1u);
     EXPECT_EQ(h.pf.Boxes()[0].kind, BoxKind::Exception);

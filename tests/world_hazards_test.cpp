@@ -4,6 +4,7 @@
 #include <string>
 
 #include "combat/impacts.h"
+#include "game/tileclasses.h"
 #include "world/rules.h"
 #include "world_fixture.h"
 

@@ -1,4 +1,4 @@
-// What a bullet does to the square it hits, and the tile classes shared with bombs and the world.
+// What a bullet does to the square it hits.
 #include "combat/impacts.h"
 
 #include <array>
@@ -7,6 +7,7 @@
 #include "base/tiles.h"
 #include "players/bombs.h"
 #include "game/host.h"
+#include "game/tileclasses.h"
 
 namespace murk {
 
@@ -52,25 +53,6 @@ constexpr std::array<ImpactRow, 25> kImpacts = {{
     {"A19", "", 0, Effect::None},  // the fire-dart producer only stops the bullet
 }};
 
-// Membership of the tile classes; codes not listed belong to none.
-struct ClassRow {
-    std::string_view code;
-    bool hostile;
-    bool growingPig;
-    bool blast;
-};
-
-constexpr std::array<ClassRow, 23> kClasses = {{
-    {"A01", true, false, true},  {"A02", true, false, true},  {"A03", true, false, true},
-    {"A04", true, false, true},  {"A05", true, false, true},  {"A06", true, false, true},
-    {"A07", true, false, true},  {"A08", true, false, true},  {"A09", true, false, true},
-    {"A10", true, false, true},  {"A11", true, false, true},  {"A12", true, true, false},
-    {"A13", true, true, false},  {"A14", true, true, false},  {"A15", true, true, false},
-    {"A16", true, false, false}, {"A17", true, false, true},  {"A18", true, false, true},
-    {"A19", true, false, true},  {"A31", true, false, true},  {"A41", false, false, true},
-    {"A46", false, false, true}, {"A47", false, false, true},
-}};
-
 // A burst of the horse producer: what a chosen square becomes, by a draw below 7.
 constexpr std::array<std::string_view, 7> kBurstTiles = {"A01", "A03", "A05", "A08",
                                                          "A10", "A18", "A07"};
@@ -99,13 +81,6 @@ std::string_view At(const Game& g, int col, int row) {
 const ImpactRow* ImpactFor(std::string_view code) {
     for (const ImpactRow& row : kImpacts)
         if (row.hit == code) return &row;
-    return nullptr;
-}
-
-const ClassRow* ClassOf(const Game& g, int col, int row) {
-    const std::string_view code = At(g, col, row);
-    for (const ClassRow& c : kClasses)
-        if (c.code == code) return &c;
     return nullptr;
 }
 
@@ -177,21 +152,6 @@ void Impact(Game& g, Host& host, int col, int row, Player& shooter) {
             HitHeart(g, host, col, row);
             break;
     }
-}
-
-bool IsHostileTile(const Game& g, int col, int row) {
-    const ClassRow* c = ClassOf(g, col, row);
-    return c && c->hostile;
-}
-
-bool IsGrowingPigProducer(const Game& g, int col, int row) {
-    const ClassRow* c = ClassOf(g, col, row);
-    return c && c->growingPig;
-}
-
-bool IsBlastAffected(const Game& g, int col, int row) {
-    const ClassRow* c = ClassOf(g, col, row);
-    return c && c->blast;
 }
 
 }  // namespace murk

@@ -1,11 +1,10 @@
-// Counting and loading level files.
+// Reading level files.
 #include "level/levels.h"
 
 #include <cstdio>
 
 #include "base/gridfile.h"
-#include "shell/app.h"
-#include "shell/mainform.h"
+#include "game/state.h"
 
 namespace murk {
 
@@ -13,15 +12,6 @@ std::string LevelFileName(const std::string& dir, int level) {
     char number[16];
     std::snprintf(number, sizeof number, "%03d", level);
     return dir + kLevelsFolder + "Level" + number + ".dat";
-}
-
-int CountLevels(App& app) {
-    int n = 0;
-    while (!app.terminated && app.pf.FileExists(LevelFileName(app.DirLbl, n))) {
-        ProcessMessages(app);
-        ++n;
-    }
-    return n;
 }
 
 namespace {
@@ -36,10 +26,12 @@ bool StartFitsLevel(const GridHeader& h, const StringGrid& level) {
            InRange(h[9], 1, level.ColCount() - 1) && InRange(h[10], 1, level.RowCount() - 1);
 }
 
+LevelLoad Failed(const char* why) { return {false, "", why}; }
+
 }  // namespace
 
-int LoadLevel(App& app, int level) {
-    Game& g = app.game;
+LevelLoad ReadLevel(Game& g, int level, const std::string& path,
+                    const std::function<void()>& pump) {
     ++g.LevelSerial;
     for (int r = 1; r < g.LevelGrid.RowCount(); ++r)
         for (int c = 0; c < g.LevelGrid.ColCount(); ++c) g.LevelGrid.SetCell(c, r, "");
@@ -47,21 +39,17 @@ int LoadLevel(App& app, int level) {
 
     GridHeader header{};
     StringGrid loaded = g.LevelGrid;
-    GridReadResult result = ReadGridFile(LevelFileName(app.DirLbl, level), loaded, header,
-                                         [&app] { ProcessMessages(app); });
+    GridReadResult result = ReadGridFile(path, loaded, header, pump);
     if (result == GridReadResult::Read && !StartFitsLevel(header, loaded))
         result = GridReadResult::Damaged;
     switch (result) {
         case GridReadResult::Read: break;
         case GridReadResult::WrongVersion:
-            ShowError(app, "Invalid file format. File not opened.");
-            return 1;
+            return Failed("Invalid file format. File not opened.");
         case GridReadResult::CannotOpen:
         case GridReadResult::Damaged:
-            ShowError(app,
-                      "Error loading level. Please make sure the file exists and has not been "
-                      "corrupted.");
-            return 1;
+            return Failed("Error loading level. Please make sure the file exists and has not been "
+                          "corrupted.");
     }
     g.LevelGrid = std::move(loaded);
     g.P1().startCol = header[0];
@@ -70,10 +58,7 @@ int LoadLevel(App& app, int level) {
     g.P2().startRow = header[3];
     g.StartRoomCol = header[9];
     g.StartRoomRow = header[10];
-    if (app.mainForm)
-        app.mainForm->LevelTitleLbl->SetText("Level " + std::to_string(level) + " - " +
-                                             g.LevelGrid.Cell(1, 0));
-    return 0;
+    return {true, "Level " + std::to_string(level) + " - " + g.LevelGrid.Cell(1, 0), ""};
 }
 
 }  // namespace murk

@@ -5,14 +5,14 @@
 
 namespace murk {
 
-int UnpackRoom(Game& g, Host& host, int col, int row, StringGrid& target) {
+bool UnpackRoom(Game& g, Host& host, int col, int row, StringGrid& target) {
     std::string error;
-    if (UnpackRoomString(g.LevelGrid.Cell(col, row), target, error)) return 0;
+    if (UnpackRoomString(g.LevelGrid.Cell(col, row), target, error)) return true;
     host.ShowException(error);
-    return 1;
+    return false;
 }
 
-int EnterRoom(Game& g, Host& host, int col, int row) {
+bool EnterRoom(Game& g, Host& host, int col, int row) {
     g.CurrentRoomCol = col;
     g.CurrentRoomRow = row;
     return UnpackRoom(g, host, col, row, g.RoomGrid);

@@ -12,9 +12,9 @@ class Host;
 struct Game;
 
 // UnpackRoomString on the LevelGrid cell of room (col, row); a short string is shown by the
-// standard exception display. Returns 0 on success, 1 on failure.
-int UnpackRoom(Game& g, Host& host, int col, int row, StringGrid& target);
-int EnterRoom(Game& g, Host& host, int col, int row);
+// standard exception display. False when it failed and the user has seen why.
+[[nodiscard]] bool UnpackRoom(Game& g, Host& host, int col, int row, StringGrid& target);
+[[nodiscard]] bool EnterRoom(Game& g, Host& host, int col, int row);
 void PackRoom(Game& g, int col, int row, const StringGrid& source);
 void CopyRoomToBuffer(Game& g);
 bool IsOffRoom(const Game& g, int col, int row);

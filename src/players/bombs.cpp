@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "combat/impacts.h"
+#include "game/tileclasses.h"
 #include "players/board.h"
 #include "players/damage.h"
 #include "game/host.h"

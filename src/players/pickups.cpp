@@ -2,7 +2,7 @@
 #include <array>
 #include <string>
 
-#include "combat/impacts.h"
+#include "game/tileclasses.h"
 #include "players/damage.h"
 #include "players/walk.h"
 #include "game/host.h"

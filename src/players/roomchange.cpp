@@ -63,7 +63,7 @@ void Arrive(Player& p, const RoomChange& c) {
     if (c.arriveRow) p.row = c.arriveRow;
 }
 
-void PlaceOnBoard(Game& g, Host& host, const Player& p) {
+void PlaceOnBoard(Game& g, const Player& p) {
     if (Playing(p)) g.RoomGrid.SetCell(p.col, p.row, std::string(PlayerCode(p)));
 }
 
@@ -72,15 +72,16 @@ void DoChange(Game& g, Host& host, const RoomChange& c, int targetCol, int targe
     TakeOffBoard(g, host, g.P1());
     if (twoPlayers) TakeOffBoard(g, host, g.P2());
     PackRoom(g, g.CurrentRoomCol, g.CurrentRoomRow, g.RoomGrid);
-    EnterRoom(g, host, targetCol, targetRow);  // a damaged room shows its error at the redraw
+    // A damaged room has shown its error; the redraw below shows what it holds.
+    static_cast<void>(EnterRoom(g, host, targetCol, targetRow));
     CopyRoomToBuffer(g);
     Arrive(g.P1(), c);
-    PlaceOnBoard(g, host, g.P1());
+    PlaceOnBoard(g, g.P1());
     if (twoPlayers) {
         Arrive(g.P2(), c);
         // Player 2 walks on only after its key sets a direction again.
         if (c.straight && Playing(g.P1())) g.P2().heldDir = 0;
-        PlaceOnBoard(g, host, g.P2());
+        PlaceOnBoard(g, g.P2());
     }
     host.DrawRoom();
 }

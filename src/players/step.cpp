@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <array>
 
-#include "combat/impacts.h"
+#include "game/tileclasses.h"
 #include "players/roomchange.h"
 #include "players/bombs.h"
 #include "players/walk.h"

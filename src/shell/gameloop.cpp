@@ -6,6 +6,7 @@
 #include "shell/panels.h"
 #include "shell/render.h"
 #include "level/levels.h"
+#include "shell/levelfiles.h"
 #include "level/room.h"
 #include "options/optionsform.h"
 #include "shell/app.h"
@@ -45,8 +46,8 @@ bool BeginGame(App& app) {
     TMainForm& m = *app.mainForm;
     StopGameTimers(app);
     try {
-        if (LoadLevel(app, g.SelectedLevel) != 0 ||
-            EnterRoom(app.game, app, g.StartRoomCol, g.StartRoomRow) != 0) {
+        if (!LoadLevel(app, g.SelectedLevel) ||
+            !EnterRoom(app.game, app, g.StartRoomCol, g.StartRoomRow)) {
             ReturnToMenu(app);
             return false;
         }
@@ -157,10 +158,11 @@ void NextLevel(App& app) {
         g.SelectedLevel = g.rng.Random(g.LevelCount);
     else
         g.SelectedLevel = g.SelectedLevel + 1 > g.LevelCount - 1 ? 0 : g.SelectedLevel + 1;
-    LoadLevel(app, g.SelectedLevel);
+    // A level or room that fails has shown why; play goes on in what is left, as it always has.
+    static_cast<void>(LoadLevel(app, g.SelectedLevel));
     AdvancePlayerToNextLevel(g.P1(), true);
     AdvancePlayerToNextLevel(g.P2(), g.PlayerCount == 2);
-    EnterRoom(app.game, app, g.StartRoomCol, g.StartRoomRow);
+    static_cast<void>(EnterRoom(app.game, app, g.StartRoomCol, g.StartRoomRow));
     DrawRoom(app);
 }
 

@@ -10,13 +10,15 @@ namespace murk {
 
 struct App;
 
+// Drawing failures end the game themselves: callers may go on without checking.
+
 // Draws all 570 squares, letting messages through before each row. A dead player's (or an
 // absent player 2's) tile on its own square becomes floor. On failure: the failure's text,
 // "Error drawing to screen.", and the game returns to the menu. Returns false then.
-[[nodiscard]] bool DrawRoom(App& app);
+bool DrawRoom(App& app);
 
 // Draws `image` on square (col, row); on failure shows "Error drawing to a square on the
 // screen." and returns the game to the menu.
-[[nodiscard]] bool DrawSquare(App& app, int col, int row, ImageId image);
+bool DrawSquare(App& app, int col, int row, ImageId image);
 
 }  // namespace murk

@@ -6,6 +6,7 @@
 #include "shell/gameloop.h"
 #include "shell/render.h"
 #include "level/levels.h"
+#include "shell/levelfiles.h"
 #include "options/optionsfile.h"
 #include "options/optionsform.h"
 #include "shell/app.h"

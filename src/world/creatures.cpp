@@ -105,7 +105,7 @@ void Wander(Game& g, Host& host, Square at, std::string_view code) {
     const Square step = Step(at, dir);
     if (!InPlayfield(step)) {
         // Over the edge: the room next door, by the square alone, takes the creature or not.
-        if (PassToNeighbourRoom(g, host, at.col, at.row, code)) LeaveSquare(g, host, at, code);
+        if (PassToNeighbourRoom(g, at.col, at.row, code)) LeaveSquare(g, host, at, code);
         return;
     }
     if (!IsEnemyOpen(g, step.col, step.row)) return;

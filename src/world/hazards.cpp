@@ -2,7 +2,7 @@
 #include <array>
 
 #include "combat/bullets.h"
-#include "combat/impacts.h"
+#include "game/tileclasses.h"
 #include "base/tiles.h"
 #include "players/damage.h"
 #include "game/host.h"
@@ -66,11 +66,11 @@ void Wrap(int& at, int& room, int last) {
 
 // A dart that flew off the playfield goes on in the next room (the diagonal one when it leaves
 // through a corner), on the facing square.
-void CrossIntoNextRoom(Game& g, Host& host, Square off, std::string_view dart) {
+void CrossIntoNextRoom(Game& g, Square off, std::string_view dart) {
     int roomCol = g.CurrentRoomCol, roomRow = g.CurrentRoomRow;
     Wrap(off.col, roomCol, kRoomCols);
     Wrap(off.row, roomRow, kRoomRows);
-    PlaceInRoom(g, host, roomCol, roomRow, dart, off.col, off.row);
+    PlaceInRoom(g, roomCol, roomRow, dart, off.col, off.row);
 }
 
 }  // namespace
@@ -86,7 +86,7 @@ void FireDartRule(Game& g, Host& host, int col, int row, std::string_view code) 
     } else if (DartCanEnter(g, to)) {
         ArriveAt(g, host, to, code);
     } else if (!InPlayfield(to)) {
-        CrossIntoNextRoom(g, host, to, code);
+        CrossIntoNextRoom(g, to, code);
     }
 }
 

@@ -37,7 +37,7 @@ bool Matches(int want, int have) {
 
 }  // namespace
 
-bool PlaceInRoom(Game& g, Host& host, int roomCol, int roomRow, std::string_view code, int col, int row) {
+bool PlaceInRoom(Game& g, int roomCol, int roomRow, std::string_view code, int col, int row) {
     if (roomCol < 1 || roomCol >= g.LevelGrid.ColCount() || roomRow < 1 ||
         roomRow >= g.LevelGrid.RowCount())
         return false;
@@ -53,10 +53,10 @@ bool PlaceInRoom(Game& g, Host& host, int roomCol, int roomRow, std::string_view
 // A corner lies on two edges and next to three rooms. A thing is placed into one room at most,
 // the first that takes it (the diagonal room, then the edges' rooms), so that a wanderer never
 // turns into several and the answer says truly whether it left.
-bool PassToNeighbourRoom(Game& g, Host& host, int col, int row, std::string_view code) {
+bool PassToNeighbourRoom(Game& g, int col, int row, std::string_view code) {
     for (const Crossing& c : kCrossings) {
         if (!Matches(c.col, col) || !Matches(c.row, row)) continue;
-        if (PlaceInRoom(g, host, g.CurrentRoomCol + c.dRoomCol, g.CurrentRoomRow + c.dRoomRow, code,
+        if (PlaceInRoom(g, g.CurrentRoomCol + c.dRoomCol, g.CurrentRoomRow + c.dRoomRow, code,
                         c.toCol ? c.toCol : col, c.toRow ? c.toRow : row))
             return true;
     }

@@ -76,7 +76,7 @@ void Produce(Game& g, Host& host, Square at, std::string_view producer) {
     const std::string_view product =
         p->product.empty() ? kRandomKinds[static_cast<size_t>(host.Random(5))] : p->product;
     SpawnBeside(g, host, at, product);
-    if (p->alsoNextDoor) PassToNeighbourRoom(g, host, at.col, at.row, product);
+    if (p->alsoNextDoor) PassToNeighbourRoom(g, at.col, at.row, product);
 }
 
 void ProduceRule(Game& g, Host& host, int col, int row, std::string_view code) {
@@ -104,7 +104,7 @@ void GrowPigProducerRule(Game& g, Host& host, int col, int row, std::string_view
 void StarRule(Game& g, Host& host, int col, int row, std::string_view) {
     if (!Chance(host, kSpreadOneIn)) return;
     SpawnBeside(g, host, {col, row}, kStar);
-    PassToNeighbourRoom(g, host, col, row, kStar);  // only from an edge square
+    PassToNeighbourRoom(g, col, row, kStar);  // only from an edge square
 }
 
 // The burn goes on from a square even when something took it over: the reaction is under way.

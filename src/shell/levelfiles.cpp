@@ -1,0 +1,30 @@
+// The program's level files: counting them at start-up, loading one for play.
+#include "shell/levelfiles.h"
+
+#include "level/levels.h"
+#include "shell/app.h"
+#include "shell/mainform.h"
+
+namespace murk {
+
+int CountLevels(App& app) {
+    int n = 0;
+    while (!app.terminated && app.pf.FileExists(LevelFileName(app.DirLbl, n))) {
+        ProcessMessages(app);
+        ++n;
+    }
+    return n;
+}
+
+bool LoadLevel(App& app, int level) {
+    const LevelLoad load = ReadLevel(app.game, level, LevelFileName(app.DirLbl, level),
+                                     [&app] { ProcessMessages(app); });
+    if (!load.loaded) {
+        ShowError(app, load.error);
+        return false;
+    }
+    if (app.mainForm) app.mainForm->LevelTitleLbl->SetText(load.title);
+    return true;
+}
+
+}  // namespace murk
