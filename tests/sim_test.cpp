@@ -1,5 +1,5 @@
-// murk-sim beyond its printed output: the files it leaves alone, timers on the virtual clock,
-// the malformed commands (tests/sim/ holds the scripts compared line by line).
+// murk-sim beyond one script's output: an options file it never reads, timers on the virtual
+// clock, every malformed command (tests/sim/ holds the scripts compared line by line).
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -22,23 +22,6 @@ protected:
     }
     test::TempGameDir dir;
 };
-
-TEST_F(SimTest, ConfirmationBoxesTakeTheQueuedAnswersThenYes) {
-    const test::SimRun run = RunSim(dir,
-                                    "answer no\n"
-                                    "up 27\n"
-                                    "tick\n"
-                                    "up 27\n"
-                                    "tick\n"
-                                    "dump\n");
-    EXPECT_EQ(run.status, 0);
-    // The second question is answered yes, the program quits and the script stops there.
-    EXPECT_EQ(run.out,
-              "sound S99\n"
-              "box confirm Quit to system? -> no\n"
-              "box confirm Quit to system? -> yes\n");
-    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "Options.dat"));
-}
 
 TEST_F(SimTest, TimersRunOnTheVirtualClockAtTheScriptsSpeed) {
     dir.WriteFile("Options.dat", "1\n");  // never read: the speed stays 20 ms per pass

@@ -3,7 +3,8 @@
 # environment it writes NAME.out instead (tests/sim/regen.sh).
 #
 # The recorded text is murk-sim's standard output, then each line of its error output as
-# "stderr: LINE", then "exit: N" when the exit status is not 0. A script picks its levels with a
+# "stderr: LINE", then "file: PATH" for each file the run left in its folder (the levels aside),
+# then "exit: N" when the exit status is not 0. A script picks its levels with a
 # line "# levels: SET" (tests/sim/levels/SET/, compiled by levelc; "none" for an empty Levels
 # folder); without one it plays tests/sim/levels/default/.
 
@@ -32,6 +33,7 @@ function(pop_line text_var line_var more_var)
 endfunction()
 
 get_filename_component(name ${SCRIPT} NAME_WE)
+get_filename_component(script_dir ${SCRIPT} DIRECTORY)
 if(NOT EXISTS ${SCRIPT})
   message(FATAL_ERROR "${name}: ${SCRIPT} is missing")
 endif()
@@ -53,6 +55,7 @@ if(NOT made EQUAL 0 OR work STREQUAL "")
   message(FATAL_ERROR "${name}: cannot make a temporary folder in ${temp_root}")
 endif()
 file(MAKE_DIRECTORY ${work}/Levels)
+set(given "")
 
 if(NOT set_name STREQUAL "none")
   if(NOT IS_DIRECTORY ${LEVELS_ROOT}/${set_name})
@@ -62,6 +65,7 @@ if(NOT set_name STREQUAL "none")
   file(GLOB sources ${LEVELS_ROOT}/${set_name}/Level[0-9][0-9][0-9].lvl)
   foreach(source ${sources})
     get_filename_component(level ${source} NAME_WE)
+    list(APPEND given Levels/${level}.dat)
     execute_process(COMMAND ${LEVELC} ${source} ${work}/Levels/${level}.dat
                     RESULT_VARIABLE compiled ERROR_VARIABLE problems)
     if(NOT compiled EQUAL 0)
@@ -73,6 +77,12 @@ endif()
 
 execute_process(COMMAND ${SIM} ${SCRIPT} WORKING_DIRECTORY ${work} RESULT_VARIABLE status
                 OUTPUT_VARIABLE actual ERROR_VARIABLE errors TIMEOUT 100)
+# What the run left in its folder besides the levels it was given.
+file(GLOB_RECURSE left RELATIVE ${work} ${work}/*)
+if(given)
+  list(REMOVE_ITEM left ${given})
+endif()
+list(SORT left)
 file(REMOVE_RECURSE ${work})
 while(TRUE)
   pop_line(errors line more)
@@ -81,11 +91,14 @@ while(TRUE)
   endif()
   string(APPEND actual "stderr: ${line}\n")
 endwhile()
+foreach(file IN LISTS left)
+  string(APPEND actual "file: ${file}\n")
+endforeach()
 if(NOT status STREQUAL "0")
   string(APPEND actual "exit: ${status}\n")
 endif()
 
-set(expected_file ${CMAKE_CURRENT_LIST_DIR}/${name}.out)
+set(expected_file ${script_dir}/${name}.out)
 if("$ENV{MURK_GOLDEN_REGEN}" STREQUAL "1")
   file(WRITE ${expected_file} "${actual}")
   message(STATUS "${name}: wrote ${expected_file}")
