@@ -14,6 +14,7 @@ if [ ${#names[@]} -eq 0 ]; then
     for script in tests/sim/*.sim; do names+=("$(basename "$script" .sim)"); done
 fi
 for name in "${names[@]}"; do
+    name=$(basename "$name" .sim)  # a path to the script works too
     if [ ! -f "tests/sim/$name.sim" ]; then
         echo "regen: no tests/sim/$name.sim" >&2
         exit 2
