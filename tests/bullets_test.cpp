@@ -214,51 +214,5 @@ TEST_F(BulletTest, AnAbortAnsweredDuringTheStepDrawsNoMore) {
     EXPECT_EQ(At(4, 4), "A00");
 }
 
-// Row `row` of the grid that murk-sim's last dump printed.
-std::string DumpRow(const std::string& out, int row) {
-    size_t at = out.rfind("grid\n");
-    for (int r = 0; r < row && at != std::string::npos; ++r) at = out.find('\n', at) + 1;
-    return at == std::string::npos ? "" : out.substr(at, out.find('\n', at) - at);
-}
-
-int Count(const std::string& text, const std::string& part) {
-    int n = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
-    return n;
-}
-
-// Runs `script` in a two-player game on the default one-room level (P1 at (3, 4), P2 at (5, 4)).
-test::SimRun RunTwoPlayers(const std::string& script) {
-    test::TempGameDir dir;
-    dir.WriteLevel(0);
-    return test::RunSim(dir, "players 2\nstart\n" + script);
-}
-
-TEST(BulletSimTest, AHeartShotByPlayerOneBringsBackPlayerTwo) {
-    const test::SimRun run = RunTwoPlayers(
-        "set 3 6 A42\np2 dead 1\np2 life -10\np2 status x\nset 5 4 A00\n"
-        "p1 dir 5\np1 fire 1\ntick 2\np1 fire 0\np1 dir 0\ndump\n");
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find("sound S00\nsound S08\n"), std::string::npos) << run.out;
-    const size_t p2 = run.out.rfind("\np2 ") + 1;
-    const std::string p2Line = run.out.substr(p2, run.out.find('\n', p2) - p2);
-    EXPECT_EQ(p2Line.rfind("p2 col=3 row=6 life=50 ", 0), 0u) << p2Line;
-    EXPECT_NE(p2Line.find(" dead=0 finished=0 status=\"\""), std::string::npos) << p2Line;
-    EXPECT_EQ(DumpRow(run.out, 6).substr(8, 3), "A47");
-}
-
-TEST(BulletSimTest, TheWorldTickFliesBothPlayersBulletsEveryTick) {
-    const test::SimRun run = RunTwoPlayers(
-        "set 3 8 A02\np1 dir 5\np1 fire 1\np2 dir 3\np2 fire 1\ntick 2\n"
-        "p1 fire 0\np1 dir 0\np2 fire 0\np2 dir 0\ntick 2\ndump\n");
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(Count(run.out, "sound S00\n"), 1) << run.out;  // fire held while a bullet flies
-    EXPECT_EQ(Count(run.out, "sound S20\n"), 1);
-    // Player 1's bullet reached the ant on the fourth tick; player 2's is four squares out.
-    EXPECT_NE(run.out.find("p1 col=3 row=4 life=90 points=10 "), std::string::npos) << run.out;
-    EXPECT_EQ(DumpRow(run.out, 4).substr(0, 39), "A00 A00 A46 A00 A47 A00 A00 A00 A58 A00");
-    for (int r = 5; r <= 8; ++r) EXPECT_EQ(DumpRow(run.out, r).substr(8, 3), "A00") << r;
-}
-
 }  // namespace
 }  // namespace murk

@@ -2,8 +2,6 @@
 // already left reaches the menu or the next level's room.
 #include <gtest/gtest.h>
 
-#include <regex>
-
 #include "shell/gameloop.h"
 #include "options/optionsform.h"
 #include "shell/mainform.h"
@@ -80,39 +78,6 @@ TEST_F(PumpTest, AnAbortAnsweredWhileTheRoomIsDrawnLeavesTheMenuAlone) {
     const std::vector<uint32_t> shown = MenuPixels();
     main().PaintAll();
     EXPECT_TRUE(shown == MenuPixels()) << "room squares were drawn over the menu";
-}
-
-// A warp falling due at a pump inside the scan or the bullet step: the new level's room holds
-// only what its file put there. (drawcost lets time pass inside the steps.)
-TEST(PumpSim, AWarpAtAPumpInsideAStepLeavesTheNewRoomAlone) {
-    test::TempGameDir dir;
-    test::LevelSpec first;
-    first.p1Col = 20, first.p1Row = 10, first.p2Col = 22, first.p2Row = 10;
-    std::vector<test::Placed> squares = {{20, 10, "A46"}, {22, 10, "A47"}, {21, 10, "A45"}};
-    for (int c = 3; c <= 27; ++c) squares.push_back({c, 3, "A02"});  // ants, for the scan
-    first.rooms = {test::MakeRoom("A00", squares)};
-    dir.WriteLevel(0, first);  // ants and the finish
-    first.rooms = {test::MakeRoom("A00", {squares.begin(), squares.begin() + 3})};
-    dir.WriteLevel(1, first);  // the finish alone
-    first.rooms.clear();
-    dir.WriteLevel(2, first);
-
-    const std::string toTheFinish = "down 39\ntick 4\nup 39\n";
-    const std::vector<std::pair<std::string, std::string>> scripts = {
-        // the scan, with ants moving
-        {"speed 0\nseed 1\nstart\ndrawcost 40\n" + toTheFinish + "tick 400\ndump\n", " level=1 "},
-        // the bullet step, a shot flying west while the player steps onto the finish
-        {"speed 0\nseed 1\nlevel 1\nstart\ndown 17\ndown 37\ntick\nup 37\nup 17\ntick\n"
-         "drawcost 200\n" + toTheFinish + "tick 60\ndump\n", " level=2 "},
-    };
-    for (const auto& [script, level] : scripts) {
-        SCOPED_TRACE(script);
-        const test::SimRun run = test::RunSim(dir, script);
-        ASSERT_EQ(run.status, 0) << run.err;
-        ASSERT_NE(run.out.find(level), std::string::npos) << run.out;
-        const std::string grid = run.out.substr(run.out.find("grid\n"));
-        EXPECT_FALSE(std::regex_search(grid, std::regex("A02|A4[89]|A5[0-9]|A6[0-3]"))) << grid;
-    }
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-// Sound bank: loading failures, the options' switch, one sound at a time, the opening song,
-// and murk-sim's sound lines.
+// Sound bank: loading failures, the options' switch, one sound at a time, the opening song.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -190,21 +189,6 @@ TEST_F(SoundTest, AStopThatFailsEndsTheStoppingAndLetsPendingMessagesThrough) {
     EXPECT_EQ(pf.calls, (std::vector<std::string>{"stop S00", "stop S01", "stop S02", "stop S03",
                                                   "rewind S05", "play S05"}));
     EXPECT_EQ(pf.PendingEvents(), 0u);
-}
-
-// murk-sim's first paint comes before the script's first line, while its sound switch has the
-// default On: every started simulation begins with the song; a script's "sound off" silences
-// what follows.
-TEST(SoundSim, TheSongIsTheFirstLineOfAStartedSimulation) {
-    test::TempGameDir dir;
-    dir.WriteLevel(0);
-    test::SimRun run = test::RunSim(dir, "sound off\nstart\ntick 5\n");
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "sound S99\n");
-
-    test::TempGameDir empty;
-    run = test::RunSim(empty, "start\n");
-    EXPECT_EQ(run.out.find("sound"), std::string::npos) << run.out;
 }
 
 }  // namespace

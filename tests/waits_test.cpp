@@ -8,20 +8,6 @@
 namespace murk {
 namespace {
 
-TEST(StuckWaits, MurkSimStopsWithStatus3NamingTheLine) {
-    test::TempGameDir dir;
-    test::WriteNumberedLevels(dir, 3);
-    test::SimRun run = test::RunSim(dir, "# hold the arrow\ndown 38\ntick\ndump\n");
-    EXPECT_EQ(run.status, 3);
-    EXPECT_EQ(run.out,
-              "sound S99\n"
-              "stuck: line 3: tick: the held level arrow repeats until it is released\n");
-
-    run = test::RunSim(dir, "down 38\nup 38\ntick\nstart\ndump\n");
-    EXPECT_EQ(run.status, 0) << run.out;
-    EXPECT_NE(run.out.find(" level=1 "), std::string::npos) << run.out;
-}
-
 TEST(StuckWaits, ARunningTimerOrAQueuedEventKeepsTheWaitAlive) {
     test::StartedProgram p(3);
     App& app = p.app();
