@@ -2,6 +2,8 @@
 // room draw, the world tick with and without a scan of a crowded room, and reading a level file.
 #include <benchmark/benchmark.h>
 
+#include <stdexcept>
+
 #include "../tests/test_support.h"
 #include "shell/render.h"
 #include "base/gridfile.h"
@@ -27,7 +29,7 @@ struct Fixture {
     void Reset() {
         Game& g = h.app->game;
         std::string error;
-        UnpackRoomString(packed, g.RoomGrid, error);
+        if (!UnpackRoomString(packed, g.RoomGrid, error)) throw std::runtime_error(error);
         InitPlayer(g.P1(), 1);
         g.P1().col = 15;
         g.P1().row = 10;

@@ -4,6 +4,8 @@
 // the presenting path.
 #include <benchmark/benchmark.h>
 
+#include <stdexcept>
+
 #include <cstdlib>
 
 #include "../tests/test_support.h"
@@ -40,7 +42,8 @@ void BM_DrawRoomCanvas(benchmark::State& state) {
     SdlGame g(false);
     if (!g.started) return state.SkipWithError("the game did not start here");
     std::string error;
-    UnpackRoomString(bench::StressRoom(), g.app->game.RoomGrid, error);
+    if (!UnpackRoomString(bench::StressRoom(), g.app->game.RoomGrid, error))
+        throw std::runtime_error(error);
     for (auto _ : state) DrawRoom(*g.app);
 }
 BENCHMARK(BM_DrawRoomCanvas)->Unit(benchmark::kMicrosecond);

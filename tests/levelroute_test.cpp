@@ -28,7 +28,7 @@ Game TwoRooms(const std::vector<test::Placed>& west, const std::vector<test::Pla
     g.LevelGrid.SetCell(2, 1, test::MakeRoom("A00", east));
     g.CurrentRoomCol = g.CurrentRoomRow = 1;
     std::string error;
-    UnpackRoomString(g.LevelGrid.Cell(1, 1), g.RoomGrid, error);
+    EXPECT_TRUE(UnpackRoomString(g.LevelGrid.Cell(1, 1), g.RoomGrid, error)) << error;
     return g;
 }
 

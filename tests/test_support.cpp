@@ -63,7 +63,8 @@ void TempGameDir::WriteLevel(int number, const LevelSpec& spec) {
     h[3] = spec.p2Row;
     h[9] = spec.startRoomCol;
     h[10] = spec.startRoomRow;
-    WriteGridFile(LevelFileName(Dir(), number), grid, h);
+    if (!WriteGridFile(LevelFileName(Dir(), number), grid, h))
+        throw std::runtime_error("cannot write level " + std::to_string(number));
 }
 
 void TempGameDir::WriteFile(const std::string& relative, const std::string& text) {

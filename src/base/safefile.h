@@ -6,7 +6,7 @@
 
 namespace murk {
 
-enum class FileReadResult { Read, CannotOpen, TooLarge };
+enum class [[nodiscard]] FileReadResult { Read, CannotOpen, TooLarge };
 
 FileReadResult ReadWholeFile(const std::string& path, size_t maxBytes, std::string& out);
 
@@ -15,6 +15,6 @@ FileReadResult ReadWholeFile(const std::string& path, size_t maxBytes, std::stri
 // to disk and renames it over the old file. Where the folder cannot take a new file but the
 // file itself is writable, the file is rewritten in place. Returns false when the text could not
 // be saved; a failed replace leaves the old file as it was.
-bool WriteFileAtomically(const std::string& path, const std::string& text);
+[[nodiscard]] bool WriteFileAtomically(const std::string& path, const std::string& text);
 
 }  // namespace murk

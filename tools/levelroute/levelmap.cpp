@@ -15,7 +15,8 @@ LevelMap::LevelMap(const Game& g)
     for (int rr = 1; rr <= roomsDown_; ++rr) {
         for (int rc = 1; rc <= roomsAcross_; ++rc) {
             const bool live = rc == g.CurrentRoomCol && rr == g.CurrentRoomRow;
-            if (!live) UnpackRoomString(g.LevelGrid.Cell(rc, rr), room, error);
+            // A damaged room maps as far as it reads; the rest is empty and blocks the route.
+            if (!live) static_cast<void>(UnpackRoomString(g.LevelGrid.Cell(rc, rr), room, error));
             const StringGrid& src = live ? g.RoomGrid : room;
             for (int r = 1; r <= kRoomRows; ++r)
                 for (int c = 1; c <= kRoomCols; ++c) {

@@ -35,7 +35,9 @@ WindowChoice ReadWindowChoice(const std::string& path) {
 }
 
 void WriteWindowChoice(const std::string& path, const WindowChoice& choice) {
-    if (!path.empty()) WriteFileAtomically(path, FormatWindowChoice(choice));
+    // A convenience, not the player's data: when it cannot be saved, the next start is full
+    // screen, as on a first start.
+    if (!path.empty()) static_cast<void>(WriteFileAtomically(path, FormatWindowChoice(choice)));
 }
 
 }  // namespace murk::sdl
