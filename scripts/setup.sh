@@ -11,6 +11,7 @@ PACKAGES=(
   xvfb xauth xdotool imagemagick x11-utils xfonts-base
   libxtst-dev  # the end-to-end tests press several keys at once through the X test extension
   clang libclang-rt-14-dev
+  clang-format  # the house style is checked before the build
 )
 
 missing=()

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Checks the layers of src/: each folder includes only itself and the folders listed for it
+# below, so no two folders include each other and the rules never reach the program around them.
+# CODINGSTYLE.md draws the same picture.
+set -euo pipefail
+cd "$(dirname "$0")/../src"
+
+declare -A allowed=(
+  [base]=""
+  [platform]="base"
+  [game]="base"
+  [level]="base game"
+  [players]="base game level"
+  [combat]="base game level players"
+  [world]="base game level players combat"
+  [ui]="base platform"
+  [sound]="base platform ui"
+  [options]="base platform ui"
+  [help]="base platform ui"
+  [scores]="base platform ui"
+  [shell]="base platform game level players combat world ui sound options help scores"
+  [sim]="base platform game level players combat world ui sound options help scores shell"
+  [app]="base platform game level players combat world ui sound options help scores shell sim"
+)
+
+status=0
+for folder in */; do
+  folder=${folder%/}
+  if [ -z "${allowed[$folder]+set}" ]; then
+    echo "src/$folder/: a folder the layers do not know; add it to scripts/check-layers.sh"
+    status=1
+    continue
+  fi
+  while IFS=: read -r file included; do
+    target=${included%%/*}
+    [ "$target" = "$folder" ] && continue
+    [ -d "$target" ] || continue  # a path relative to the file's own folder
+    case " ${allowed[$folder]} " in
+      *" $target "*) ;;
+      *) echo "src/$file includes $included: $folder/ may not include $target/"; status=1 ;;
+    esac
+  done < <(grep -rHo '#include "[^"]*"' "$folder" --include='*.h' --include='*.cpp' \
+             | grep -v '/tests/' | sed 's/#include "\(.*\)"/\1/')
+done
+[ $status -eq 0 ] && echo "Layers: every include goes down."
+exit $status
