@@ -23,7 +23,7 @@ protected:
 
     // Starts a game from the menu, paced at `speed` ms per pass; returns the clock at its start.
     uint64_t Start(int players, int level, const std::string& speed = "1") {
-        main().LevelLbl->SetText(std::to_string(level));
+        app().menu.level = std::to_string(level);
         app().optionsForm->GameSpeedEdit->SetText(speed);
         EXPECT_TRUE(StartFromMenu(players));
         return h.pf.NowMs();
@@ -174,7 +174,7 @@ TEST_F(GameLoopTest, EachPassWaitsTheGameSpeed) {
 
 TEST_F(GameLoopTest, AMissingLevelFileLeavesTheMenu) {
     std::filesystem::remove(dir.Path() / "Levels" / "Level001.dat");
-    main().LevelLbl->SetText("1");
+    app().menu.level = "1";
     h.pf.QueueKeyUp(vk::F2);
     ProcessMessages(app());
     ASSERT_EQ(h.pf.Boxes().size(), 1u);
@@ -187,7 +187,7 @@ TEST_F(GameLoopTest, AMissingLevelFileLeavesTheMenu) {
 }
 
 TEST_F(GameLoopTest, AFailureWhileStartingIsShownAndThePointerHidden) {
-    main().NumPlayersLbl->SetText("x");
+    app().menu.players = "x";
     h.pf.QueueKeyUp(vk::F2);
     ProcessMessages(app());
     ASSERT_EQ(h.pf.Boxes().size(), 2u);

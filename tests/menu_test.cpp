@@ -3,11 +3,11 @@
 
 #include <filesystem>
 
+#include "base/bmp.h"
 #include "shell/gameloop.h"
-#include "shell/capture.h"
 #include "shell/mainform.h"
 #include "test_support.h"
-#include "base/bmp.h"
+#include "ui/capture.h"
 
 namespace murk {
 namespace {
