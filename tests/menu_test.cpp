@@ -126,6 +126,19 @@ TEST_F(MenuTest, RandomLevelLeavesTheLevelLabelAndStartGameClearsRandomMode) {
     EXPECT_EQ(menu().LevelTitleLbl->Text(), "Level 2 - L2");
 }
 
+TEST_F(MenuTest, AMenuKeyWhileTheFirstRoomIsDrawnGoesToThePlayers) {
+    // The menu hides before the game is under way; a menu key arriving in between (F7 here)
+    // must not change the game being started.
+    h.pf.SetDrawCost(1);
+    h.pf.QueueKeyUp(vk::F2);
+    h.pf.QueueEventAt(h.pf.NowMs() + 40, KeyUpEvent(vk::F7));
+    ProcessMessages(app());
+    ASSERT_FALSE(app().game.GameStopped);
+    EXPECT_EQ(app().menu.players, "1");
+    EXPECT_EQ(app().game.PlayerCount, 1);
+    EXPECT_GT(h.pf.NowMs(), 40u);  // the key was due, and taken, during the drawing
+}
+
 TEST_F(MenuTest, QuitAnsweredNoChangesNothing) {
     Press(vk::F6);
     KeyUp(vk::F7);
