@@ -1,11 +1,13 @@
 // Game start, the loop's pace, the warp to the next level, game over and the return to the menu.
+#include "shell/gameloop.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "shell/gameloop.h"
 #include "options/optionsform.h"
 #include "shell/mainform.h"
+#include "shell/menu.h"
 #include "test_support.h"
 
 namespace murk {
@@ -23,7 +25,7 @@ protected:
 
     // Starts a game from the menu, paced at `speed` ms per pass; returns the clock at its start.
     uint64_t Start(int players, int level, const std::string& speed = "1") {
-        main().LevelLbl->SetText(std::to_string(level));
+        app().menu.level = std::to_string(level);
         app().optionsForm->GameSpeedEdit->SetText(speed);
         EXPECT_TRUE(StartFromMenu(players));
         return h.pf.NowMs();
@@ -174,7 +176,7 @@ TEST_F(GameLoopTest, EachPassWaitsTheGameSpeed) {
 
 TEST_F(GameLoopTest, AMissingLevelFileLeavesTheMenu) {
     std::filesystem::remove(dir.Path() / "Levels" / "Level001.dat");
-    main().LevelLbl->SetText("1");
+    app().menu.level = "1";
     h.pf.QueueKeyUp(vk::F2);
     ProcessMessages(app());
     ASSERT_EQ(h.pf.Boxes().size(), 1u);
@@ -187,7 +189,7 @@ TEST_F(GameLoopTest, AMissingLevelFileLeavesTheMenu) {
 }
 
 TEST_F(GameLoopTest, AFailureWhileStartingIsShownAndThePointerHidden) {
-    main().NumPlayersLbl->SetText("x");
+    app().menu.players = "x";
     h.pf.QueueKeyUp(vk::F2);
     ProcessMessages(app());
     ASSERT_EQ(h.pf.Boxes().size(), 2u);
@@ -246,6 +248,34 @@ TEST_F(GameLoopTest, ANewGameStartsFreshPlayerRecords) {
     EXPECT_EQ(game().P2().col, 5);
     EXPECT_EQ(game().P2().row, 4);
     EXPECT_EQ(game().PlayerCount, 1);
+}
+
+TEST_F(GameLoopTest, TheGameReadsTheOptionsAndTheMenuStateNotTheWindows) {
+    app().options.keys[0] = {"N0", 96};  // player 1 up
+    app().options.keys[10] = {"Q", 81};  // player 2 fire
+    app().options.speed = "7";
+    app().menu.level = "2";
+    app().menu.players = "2";
+    StartGameCommand(app(), false);
+    ASSERT_FALSE(game().GameStopped);
+    EXPECT_EQ(game().SelectedLevel, 2);
+    EXPECT_EQ(game().PlayerCount, 2);
+    EXPECT_EQ(game().P1().upKey, 96);
+    EXPECT_EQ(game().P2().fireKey, 81);
+    EXPECT_EQ(app().loopDelay, 7);
+    EXPECT_EQ(app().optionsForm->P1UpEdit->Text(), "Up");  // the window shows it when asked
+
+    // Shown in the windows, the state is what they then hold; the speed edit keeps its rule.
+    app().options.speed = "x";
+    app().optionsForm->ShowOptions();
+    ShowMenuState(app());
+    EXPECT_EQ(app().optionsForm->P1UpEdit->Text(), "N0");
+    EXPECT_EQ(app().optionsForm->P2FireEdit->Tag(), 81);
+    EXPECT_EQ(app().optionsForm->GameSpeedEdit->Text(), "20");
+    EXPECT_EQ(app().options.speed, "20");
+    EXPECT_EQ(main().LevelLbl->Text(), "2");
+    EXPECT_EQ(main().NumPlayersLbl->Text(), "2");
+    EXPECT_FALSE(main().MenuBox->Visible());
 }
 
 }  // namespace

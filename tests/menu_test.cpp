@@ -3,11 +3,11 @@
 
 #include <filesystem>
 
+#include "base/bmp.h"
 #include "shell/gameloop.h"
-#include "shell/capture.h"
 #include "shell/mainform.h"
 #include "test_support.h"
-#include "base/bmp.h"
+#include "ui/capture.h"
 
 namespace murk {
 namespace {
@@ -124,6 +124,19 @@ TEST_F(MenuTest, RandomLevelLeavesTheLevelLabelAndStartGameClearsRandomMode) {
     EXPECT_FALSE(g.RandomMode);
     EXPECT_EQ(g.SelectedLevel, 2);
     EXPECT_EQ(menu().LevelTitleLbl->Text(), "Level 2 - L2");
+}
+
+TEST_F(MenuTest, AMenuKeyWhileTheFirstRoomIsDrawnGoesToThePlayers) {
+    // The menu hides before the game is under way; a menu key arriving in between (F7 here)
+    // must not change the game being started.
+    h.pf.SetDrawCost(1);
+    h.pf.QueueKeyUp(vk::F2);
+    h.pf.QueueEventAt(h.pf.NowMs() + 40, KeyUpEvent(vk::F7));
+    ProcessMessages(app());
+    ASSERT_FALSE(app().game.GameStopped);
+    EXPECT_EQ(app().menu.players, "1");
+    EXPECT_EQ(app().game.PlayerCount, 1);
+    EXPECT_GT(h.pf.NowMs(), 40u);  // the key was due, and taken, during the drawing
 }
 
 TEST_F(MenuTest, QuitAnsweredNoChangesNothing) {

@@ -80,7 +80,8 @@ TEST_F(RenderTest, DeadOrAbsentPlayersOwnSquareBecomesFloor) {
 
 TEST_F(RenderTest, EmptySquareIsADrawingFailureThatEndsTheGame) {
     app().game.GameStopped = false;
-    app().mainForm->MenuBox->SetVisible(false);
+    app().menu.shown = false;
+    ShowMenuState(app());
     app().game.RoomGrid.SetCell(12, 3, "");
     EXPECT_FALSE(DrawRoom(app()));
     ASSERT_EQ(h.pf.Boxes().size(), 2u);

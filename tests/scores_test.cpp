@@ -124,10 +124,10 @@ protected:
     void GameOver(int players, const std::string& p1Points, const std::string& p1Levels,
                   const std::string& p2Points = "0", const std::string& p2Levels = "0") {
         ASSERT_TRUE(StartFromMenu(players));
-        main().P1Panel.points->SetText(p1Points);
-        main().P1Panel.levelsPassed->SetText(p1Levels);
-        main().P2Panel.points->SetText(p2Points);
-        main().P2Panel.levelsPassed->SetText(p2Levels);
+        app().panelTexts[0].points = p1Points;
+        app().panelTexts[0].levelsPassed = p1Levels;
+        app().panelTexts[1].points = p2Points;
+        app().panelTexts[1].levelsPassed = p2Levels;
         h.pf.ClearBoxes();
         GameOverTimerTimer(app());
     }
@@ -255,8 +255,8 @@ TEST_F(ScoresTest, OnlyQualifyingPlayersAreAskedAndUnqueuedDialogsGiveTheDefault
 TEST_F(ScoresTest, ClosingTheProgramAtTheNameDialogKeepsEveryResult) {
     WriteTable(SampleTable());
     ASSERT_TRUE(StartFromMenu(2));
-    main().P1Panel.points->SetText("650");
-    main().P2Panel.points->SetText("640");
+    app().panelTexts[0].points = "650";
+    app().panelTexts[1].points = "640";
     app().externalLoop = false;  // the real dialog, typed into once it waits
     h.pf.QueueEventAt(h.pf.NowMs() + 1, {EventKind::Text, 0, 0, 0, 0, "Bo"});
     h.pf.QueueEventAt(h.pf.NowMs() + 2, {EventKind::Close, 0, 0, 0, 0, {}});

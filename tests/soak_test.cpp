@@ -126,8 +126,8 @@ TEST(Soak, RandomKeysForBothPlayersOverEveryShippedLevel) {
                     h.pf.QueueKeyUp(vk::Escape);
                     ProcessMessages(app);
                 }
-                app.mainForm->LevelLbl->SetText(std::to_string(level));
-                app.mainForm->NumPlayersLbl->SetText(rng() % 4 ? "2" : "1");
+                app.menu.level = std::to_string(level);
+                app.menu.players = rng() % 4 ? "2" : "1";
                 StartGameCommand(app, false);
                 for (Player& p : app.game.players) p.bombs = 3;  // something to lay and steer
                 ASSERT_TRUE(app.loopActive && !app.game.GameStopped) << "level " << level;

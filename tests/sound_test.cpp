@@ -117,7 +117,7 @@ TEST_F(SoundTest, AMissingWaveThatNoEventPlaysStillSilencesTheWholeRun) {
     pf.QueueKeyUp(vk::F2);
     ProcessMessages(a);
     ASSERT_FALSE(a.game.GameStopped);
-    PlaySound(a, "S02");
+    a.PlaySound("S02");
     EXPECT_TRUE(pf.calls.empty());
     EXPECT_TRUE(Played().empty());
 }
@@ -134,9 +134,9 @@ TEST_F(SoundTest, AMissingSongLosesOnlyTheSongWithOneMessage) {
     EXPECT_TRUE(a.optionsForm->SoundEdit->Enabled());
     EXPECT_TRUE(Played().empty());  // no song at the first paint
 
-    PlaySound(a, "S99");
+    a.PlaySound("S99");
     EXPECT_TRUE(pf.calls.empty());
-    PlaySound(a, "S02");
+    a.PlaySound("S02");
     EXPECT_EQ(pf.calls, StopAllThenPlay("S02", false));  // the song's player is left alone
 
     pf.QueueEvent({EventKind::Paint, 0, 0, 0, 0, {}});
@@ -153,7 +153,7 @@ TEST_F(SoundTest, SoundSwitchedOffInTheOptionsPlaysNeitherSongNorEffects) {
     EXPECT_TRUE(a.sound.songLoaded);
     EXPECT_FALSE(a.sound.soundOn);
     EXPECT_TRUE(a.optionsForm->SoundEdit->Enabled());  // off by choice, so it can come back on
-    PlaySound(a, "S00");
+    a.PlaySound("S00");
     EXPECT_TRUE(pf.calls.empty());
     EXPECT_TRUE(Played().empty());
 }
@@ -167,14 +167,14 @@ TEST_F(SoundTest, TheSongPlaysOnceAtTheFirstPaintAndEachSoundCutsOffTheOthers) {
     EXPECT_EQ(Played(), std::vector<std::string>{"S99"});
 
     // Gold picked up while the hurt sound plays: everything stops, the coin starts from 0.
-    PlaySound(a, "S05");
+    a.PlaySound("S05");
     pf.calls.clear();
-    PlaySound(a, "S02");
+    a.PlaySound("S02");
     EXPECT_EQ(pf.calls, StopAllThenPlay("S02"));
 
     // Every id reaches its own file.
     for (const SoundFile& s : kSoundFiles) {
-        PlaySound(a, s.id);
+        a.PlaySound(s.id);
         ASSERT_FALSE(pf.PlayedSounds().empty());
         EXPECT_EQ(std::filesystem::path(pf.PlayedSounds().back()).filename(), s.file);
     }
@@ -185,7 +185,7 @@ TEST_F(SoundTest, AStopThatFailsEndsTheStoppingAndLetsPendingMessagesThrough) {
     pf.failingStop = "S03";
     pf.calls.clear();
     pf.QueueEvent({EventKind::Paint, 0, 0, 0, 0, {}});
-    PlaySound(a, "S05");
+    a.PlaySound("S05");
     EXPECT_EQ(pf.calls, (std::vector<std::string>{"stop S00", "stop S01", "stop S02", "stop S03",
                                                   "rewind S05", "play S05"}));
     EXPECT_EQ(pf.PendingEvents(), 0u);

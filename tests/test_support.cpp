@@ -102,7 +102,8 @@ StartedProgram::StartedProgram(int levels) {
 }
 
 bool StartedProgram::StartFromMenu(int players) {
-    h.app->mainForm->NumPlayersLbl->SetText(std::to_string(players));
+    h.app->menu.players = std::to_string(players);
+    ShowMenuState(*h.app);
     h.pf.QueueKeyUp(vk::F2);
     ProcessMessages(*h.app);
     return !h.app->game.GameStopped;

@@ -1,9 +1,8 @@
 // The help window: the pages' layout, paging, and the keys of the window.
 #include "help/helpform.h"
 
-#include "shell/app.h"
-#include "shell/capture.h"
-#include "shell/mainform.h"
+#include "ui/capture.h"
+#include "ui/desk.h"
 #include "ui/pictures.h"
 #include "ui/style.h"
 
@@ -38,8 +37,8 @@ std::pair<std::string, std::string> SplitInTwo(Platform& pf, const Font& font,
     return {text.substr(0, cut), text.substr(cut + 1)};
 }
 
-THelpForm::THelpForm(App& app)
-    : Form(app.pf, {0, 0, kCanvasWidth, kCanvasHeight}, style::kBlack), app_(app) {
+THelpForm::THelpForm(Desk& desk, Form& back)
+    : Form(desk.pf, {0, 0, kCanvasWidth, kCanvasHeight}, style::kBlack), desk_(desk), back_(back) {
     for (int page = 1; page <= kHelpPages; ++page) BuildPage(page);
 }
 
@@ -109,8 +108,8 @@ void THelpForm::BuildTileLines(Panel& p, int page) {
     }
 }
 
-void THelpForm::CopyTilePictures() {
-    for (auto& [image, code] : tiles_) image->SetPicture(app_.tiles.ForCode(code));
+void THelpForm::CopyTilePictures(const std::function<ImageId(std::string_view code)>& tilePicture) {
+    for (auto& [image, code] : tiles_) image->SetPicture(tilePicture(code));
 }
 
 int THelpForm::VisiblePage() const {
@@ -126,12 +125,12 @@ void THelpForm::NextPage() {
 }
 
 void THelpForm::ReturnToMainMenu() {
-    ShowForm(app_, *app_.mainForm);
-    HideForm(app_, *this);
+    ShowForm(desk_, back_);
+    HideForm(desk_, *this);
 }
 
 bool THelpForm::FormKeyUp(int key) {
-    if (key == vk::PrintScreen) CaptureWindow(app_, *this);
+    if (key == vk::PrintScreen) CaptureWindow(desk_, *this);
     if (key == vk::Escape) ReturnToMainMenu();
     if (key == kNKey) NextPage();
     return true;  // no control of this window takes keys

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -11,11 +13,12 @@
 
 namespace murk {
 
-struct App;
+struct Desk;
 
 class THelpForm : public Form {
 public:
-    explicit THelpForm(App& app);
+    // `back` is the window that Return and Escape show again.
+    THelpForm(Desk& desk, Form& back);
 
     std::array<Panel*, kHelpPages> MenuBox{};  // MenuBox[0] is page 1
     std::array<Image*, kHelpPages> ReturnImage{}, NextImage{};
@@ -25,9 +28,9 @@ public:
     void NextPage();
     // Shows the main window, then hides this one; the page stays for the next opening.
     void ReturnToMainMenu();
-    // Gives each tile line the picture the game itself draws for that tile. Called when the
-    // window opens, because the tile pictures load after the windows are made.
-    void CopyTilePictures();
+    // Gives each tile line the picture the game itself draws for that tile, by its code. Called
+    // when the window opens, because the tile pictures load after the windows are made.
+    void CopyTilePictures(const std::function<ImageId(std::string_view code)>& tilePicture);
 
 protected:
     bool FormKeyUp(int key) override;
@@ -36,7 +39,8 @@ private:
     void BuildPage(int page);
     void BuildAbout(Panel& p);
     void BuildTileLines(Panel& p, int page);
-    App& app_;
+    Desk& desk_;
+    Form& back_;
     std::vector<std::pair<Image*, const char*>> tiles_;  // picture, tile code
 };
 

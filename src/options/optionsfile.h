@@ -1,14 +1,17 @@
-// Options.dat: reading it into the options window and saving the window's values at quit.
+// Options.dat: reading it into the options and saving them at quit.
 #pragma once
 
 #include "options/optionsparse.h"
 
 namespace murk {
 
-struct App;
+struct Desk;
 
-// Read options into the options window (no file: nothing changes), and save them at quit.
-void ReadOptions(App& app);
-void SaveOptions(App& app);
+// Reads Options.dat from the program directory over `options` (no file: nothing changes);
+// a file that cannot be read is reported and changes nothing.
+void ReadOptions(Desk& desk, OptionValues& options);
+// Saves the options at quit, asking first when the file is read-only; a speed that is not a
+// whole number is saved, and left in the options, as 4.
+void SaveOptions(Desk& desk, OptionValues& options);
 
 }  // namespace murk

@@ -1,13 +1,12 @@
 // The options window: layout, key capture, the sound switch and the game-speed edit rules.
 #include "options/optionsform.h"
 
+#include "base/wholenumber.h"
 #include "options/keynames.h"
-#include "shell/app.h"
-#include "shell/capture.h"
-#include "shell/mainform.h"
+#include "ui/capture.h"
+#include "ui/desk.h"
 #include "ui/pictures.h"
 #include "ui/style.h"
-#include "base/wholenumber.h"
 
 namespace murk {
 
@@ -20,55 +19,59 @@ const char* const kKeyRows[6] = {"Up:", "Down:", "Left:", "Right:", "Fire:", "Me
 
 }  // namespace
 
-TOptionsForm::TOptionsForm(App& app)
-    : Form(app.pf, {0, 0, kCanvasWidth, kCanvasHeight}, style::kMainBackground), app_(app) {
+TOptionsForm::TOptionsForm(Desk& desk, OptionValues& options, Form& back)
+    : Form(desk.pf, {0, 0, kCanvasWidth, kCanvasHeight}, style::kMainBackground),
+      desk_(desk),
+      options_(options),
+      back_(back) {
     Panel& p = *Root().Add<Panel>(kPanelRect, style::kBlack);
     p.Add<Label>(Rect{0, 14, 760, 40}, "Options", kHeadingFont, style::kRed, Align::Center);
     p.Add<Label>(Rect{0, 58, 760, 20}, "Click a box, then press the key you want for it.",
                  style::kSmallFont, style::kSoftWhite, Align::Center);
 
     auto keyColumn = [&](int x, const char* heading, Rgb colour, std::array<Edit**, 6> edits,
-                         const KeyOption* defaults) {
+                         size_t first) {
         p.Add<Label>(Rect{x, 96, 300, 30}, heading, style::kCaptionFont, colour);
         for (int i = 0; i < 6; ++i) {
             const int y = 134 + i * 44;
             p.Add<Label>(Rect{x, y, 90, 34}, kKeyRows[i], style::kPanelFont, colour);
-            Edit* e = p.Add<Edit>(Rect{x + 100, y, 180, 34}, defaults[i].name, kEditFont);
-            e->SetTag(defaults[i].code);
+            const size_t index = first + static_cast<size_t>(i);
+            const KeyOption& key = options_.keys[index];
+            Edit* e = p.Add<Edit>(Rect{x + 100, y, 180, 34}, key.name, kEditFont);
+            e->SetTag(key.code);
             e->SetReadOnly(true);
-            e->onKeyUp = [e](int key) { KeyCapture(key, *e); };
+            e->onKeyUp = [this, index](int released) { KeyCapture(released, index); };
             *edits[static_cast<size_t>(i)] = e;
         }
     };
-    const OptionValues defaults;
     keyColumn(70, "Player 1", style::kGreen,
-              {&P1UpEdit, &P1DownEdit, &P1LeftEdit, &P1RightEdit, &P1FireEdit, &P1MenuEdit},
-              &defaults.keys[0]);
+              {&P1UpEdit, &P1DownEdit, &P1LeftEdit, &P1RightEdit, &P1FireEdit, &P1MenuEdit}, 0);
     keyColumn(420, "Player 2", style::kTeal,
-              {&P2UpEdit, &P2DownEdit, &P2LeftEdit, &P2RightEdit, &P2FireEdit, &P2MenuEdit},
-              &defaults.keys[6]);
+              {&P2UpEdit, &P2DownEdit, &P2LeftEdit, &P2RightEdit, &P2FireEdit, &P2MenuEdit}, 6);
 
     p.Add<Label>(Rect{70, 414, 240, 34}, "Slow down game by", style::kPanelFont, style::kSoftWhite);
-    GameSpeedEdit = p.Add<Edit>(Rect{310, 414, 90, 34}, defaults.speed, kEditFont);
+    GameSpeedEdit = p.Add<Edit>(Rect{310, 414, 90, 34}, options_.speed, kEditFont);
     p.Add<Label>(Rect{412, 414, 200, 34}, "milliseconds.", style::kPanelFont, style::kSoftWhite);
     GameSpeedEdit->onChange = [this] {
         const std::string& t = GameSpeedEdit->Text();
         if (!t.empty() && !IsWholeNumber(t)) GameSpeedEdit->SetText("20");
+        options_.speed = GameSpeedEdit->Text();
     };
     GameSpeedEdit->onExit = [this] { CheckSpeedOnExit(); };
     GameSpeedEdit->onKeyDown = [](int key) { return key == vk::Enter; };
 
     p.Add<Label>(Rect{70, 462, 200, 34}, "Sound:", style::kPanelFont, style::kSoftWhite);
-    SoundEdit = p.Add<Edit>(Rect{310, 462, 90, 34}, defaults.sound, kEditFont);
+    SoundEdit = p.Add<Edit>(Rect{310, 462, 90, 34}, options_.sound, kEditFont);
     p.Add<Label>(Rect{412, 462, 300, 34}, "(click to switch)", style::kSmallFont, style::kGrey);
     SoundEdit->SetReadOnly(true);
+    SoundEdit->onChange = [this] { options_.sound = SoundEdit->Text(); };
     SoundEdit->onClick = [this] { ToggleSound(); };
     SoundEdit->onKeyUp = [this](int key) {
         if (key == vk::Enter) ToggleSound();
     };
 
     ReturnImage = p.Add<Image>(Rect{230, 526, 300, 52});
-    ReturnImage->SetPicture(LoadPicture(app.pf, "button_return"));
+    ReturnImage->SetPicture(LoadPicture(desk.pf, "button_return"));
     ReturnImage->SetCaption("Return to Main Menu", style::kCaptionFont, style::kRed);
     ReturnImage->onClick = [this] { LeaveOptions(); };
 }
@@ -78,16 +81,8 @@ std::array<Edit*, 12> TOptionsForm::KeyEdits() const {
             P2UpEdit, P2DownEdit, P2LeftEdit, P2RightEdit, P2FireEdit, P2MenuEdit};
 }
 
-OptionValues TOptionsForm::Values() const {
-    OptionValues v;
-    v.speed = GameSpeedEdit->Text();
-    const auto edits = KeyEdits();
-    for (size_t i = 0; i < edits.size(); ++i) v.keys[i] = {edits[i]->Text(), edits[i]->Tag()};
-    v.sound = SoundEdit->Text();
-    return v;
-}
-
-void TOptionsForm::SetValues(const OptionValues& v) {
+void TOptionsForm::ShowOptions() {
+    const OptionValues v = options_;  // the speed edit writes back as it changes
     GameSpeedEdit->SetText(v.speed);
     const auto edits = KeyEdits();
     for (size_t i = 0; i < edits.size(); ++i) {
@@ -97,11 +92,19 @@ void TOptionsForm::SetValues(const OptionValues& v) {
     SoundEdit->SetText(v.sound);
 }
 
-void TOptionsForm::KeyCapture(int key, Edit& edit) {
+void TOptionsForm::KeyCapture(int key, size_t index) {
     if (auto name = KeyName(key)) {
+        Edit& edit = *KeyEdits()[index];
         edit.SetTag(key);
         edit.SetText(*name);
+        options_.keys[index] = {*name, key};
     }
+}
+
+void TOptionsForm::LockSoundOff() {
+    SoundEdit->SetText("Off");
+    SoundEdit->SetTextColour({128, 128, 128});
+    SoundEdit->SetEnabled(false);
 }
 
 void TOptionsForm::ToggleSound() {
@@ -110,17 +113,18 @@ void TOptionsForm::ToggleSound() {
 }
 
 void TOptionsForm::CheckSpeedOnExit() {
-    if (!IsWholeNumber(GameSpeedEdit->Text())) GameSpeedEdit->SetText("4");
+    SettleSpeed(options_);
+    GameSpeedEdit->SetText(options_.speed);
 }
 
 void TOptionsForm::LeaveOptions() {
     CheckSpeedOnExit();
-    ShowForm(app_, *app_.mainForm);
-    HideForm(app_, *this);
+    ShowForm(desk_, back_);
+    HideForm(desk_, *this);
 }
 
 bool TOptionsForm::FormKeyUp(int key) {
-    if (key == vk::PrintScreen) CaptureWindow(app_, *this);
+    if (key == vk::PrintScreen) CaptureWindow(desk_, *this);
     if (key == vk::Escape) {
         LeaveOptions();
         return true;

@@ -1,25 +1,21 @@
-// TOptionsForm: the options window, the live store of the keys, game speed and sound switch.
+// TOptionsForm: the options window, where the keys, the game speed and the sound switch are edited.
 #pragma once
 
-#include "options/optionsfile.h"
+#include <array>
+
+#include "options/optionsparse.h"
 #include "ui/form.h"
 
 namespace murk {
 
-struct App;
+struct Desk;
 
-struct PlayerKeyEdits {
-    Edit* up = nullptr;
-    Edit* down = nullptr;
-    Edit* left = nullptr;
-    Edit* right = nullptr;
-    Edit* fire = nullptr;
-    Edit* menu = nullptr;
-};
-
+// Every edit writes what it shows into the options at once, so the game reads the options and
+// never the window.
 class TOptionsForm : public Form {
 public:
-    explicit TOptionsForm(App& app);
+    // `back` is the window that Return and Escape show again.
+    TOptionsForm(Desk& desk, OptionValues& options, Form& back);
 
     Edit* GameSpeedEdit = nullptr;
     Edit* SoundEdit = nullptr;
@@ -29,14 +25,15 @@ public:
          *P2RightEdit = nullptr, *P2FireEdit = nullptr, *P2MenuEdit = nullptr;
     Image* ReturnImage = nullptr;
 
-    PlayerKeyEdits P1Keys() const { return {P1UpEdit, P1DownEdit, P1LeftEdit, P1RightEdit, P1FireEdit, P1MenuEdit}; }
-    PlayerKeyEdits P2Keys() const { return {P2UpEdit, P2DownEdit, P2LeftEdit, P2RightEdit, P2FireEdit, P2MenuEdit}; }
+    const OptionValues& Values() const { return options_; }
+    // Shows the options in the edits (after they were read from the file or set by a script).
+    void ShowOptions();
+    // Sound could not be loaded: the switch shows Off, greyed, and no longer switches.
+    void LockSoundOff();
 
-    OptionValues Values() const;
-    void SetValues(const OptionValues& v);
-
-    // Assigns a released key to a key edit when the key has a name; anything else is ignored.
-    static void KeyCapture(int key, Edit& edit);
+    // Assigns a released key to key edit `index` (file order) when the key has a name; anything
+    // else is ignored.
+    void KeyCapture(int key, size_t index);
     void ToggleSound();
     void LeaveOptions();
     // The speed the window leaves behind: a speed that is not a whole number becomes 4.
@@ -47,7 +44,9 @@ protected:
 
 private:
     std::array<Edit*, 12> KeyEdits() const;
-    App& app_;
+    Desk& desk_;
+    OptionValues& options_;
+    Form& back_;
 };
 
 }  // namespace murk

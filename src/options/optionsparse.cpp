@@ -8,6 +8,10 @@
 
 namespace murk {
 
+void SettleSpeed(OptionValues& v) {
+    if (!IsWholeNumber(v.speed)) v.speed = "4";
+}
+
 std::string FormatOptions(const OptionValues& v) {
     std::string out = v.speed + "\n";
     for (int player = 0; player < 2; ++player) {

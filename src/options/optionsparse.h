@@ -34,6 +34,9 @@ struct OptionValues {
 
 std::string FormatOptions(const OptionValues& v);
 
+// The speed the options window leaves behind: a speed that is not a whole number becomes 4.
+void SettleSpeed(OptionValues& v);
+
 // Reads the words of an options file over `v`. Each item that is missing or unusable (not a
 // whole number for the speed, a key code no key name exists for, a sound word other than On or
 // Off, a word longer than 55 characters) keeps the value `v` already had, so the game always

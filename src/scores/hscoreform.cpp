@@ -3,10 +3,8 @@
 
 #include <string>
 
-#include "scores/table.h"
-#include "shell/app.h"
-#include "shell/capture.h"
-#include "shell/mainform.h"
+#include "ui/capture.h"
+#include "ui/desk.h"
 #include "ui/pictures.h"
 #include "ui/style.h"
 
@@ -37,8 +35,8 @@ constexpr Column kLevels{"Levels Passed", 610, 180, Align::Center};
 
 }  // namespace
 
-THScoreForm::THScoreForm(App& app)
-    : Form(app.pf, {0, 0, kCanvasWidth, kCanvasHeight}, style::kBlack), app_(app) {
+THScoreForm::THScoreForm(Desk& desk, Form& back)
+    : Form(desk.pf, {0, 0, kCanvasWidth, kCanvasHeight}, style::kBlack), desk_(desk), back_(back) {
     ScoresBox = Root().Add<Panel>(kPanelRect, style::kBlack);
     Panel& p = *ScoresBox;
     p.Add<Label>(Rect{0, 14, kPanelRect.w, 44}, "High Scores", style::kHeadingFont,
@@ -61,7 +59,7 @@ THScoreForm::THScoreForm(App& app)
     }
 
     ReturnImage = p.Add<Image>(Rect{250, 650, 300, 52});
-    ReturnImage->SetPicture(LoadPicture(app.pf, "button_return"));
+    ReturnImage->SetPicture(LoadPicture(desk.pf, "button_return"));
     ReturnImage->SetCaption("Return to Main Menu", style::kCaptionFont, style::kRed);
     ReturnImage->onClick = [this] { ReturnToMainMenu(); };
     p.Add<Label>(Rect{556, 650, 60, 52}, "ESC", style::kKeyFont, style::kBlue);
@@ -79,12 +77,12 @@ void THScoreForm::ShowTable() {
 }
 
 void THScoreForm::ReturnToMainMenu() {
-    ShowForm(app_, *app_.mainForm);
-    HideForm(app_, *this);
+    ShowForm(desk_, back_);
+    HideForm(desk_, *this);
 }
 
 bool THScoreForm::FormKeyUp(int key) {
-    if (key == vk::PrintScreen) CaptureWindow(app_, *this);
+    if (key == vk::PrintScreen) CaptureWindow(desk_, *this);
     if (key == vk::Escape || key == vk::Enter) {
         ReturnToMainMenu();
         return true;
@@ -92,21 +90,20 @@ bool THScoreForm::FormKeyUp(int key) {
     return false;
 }
 
-void OpenHighScores(App& app) {
-    THScoreForm& s = *app.hscoreForm;
-    if (LoadTable(app, s.HScoresGrid) == 0) s.ShowTable();
-    ShowForm(app, s);
-    HideForm(app, *app.mainForm);
+void OpenHighScores(Desk& desk, THScoreForm& s, Form& menu) {
+    if (LoadTable(desk, s.HScoresGrid) == 0) s.ShowTable();
+    ShowForm(desk, s);
+    HideForm(desk, menu);
 }
 
-void ScoresAfterGame(App& app) {
-    THScoreForm& s = *app.hscoreForm;
+void ScoresAfterGame(Desk& desk, THScoreForm& s, Form& menu,
+                     const std::vector<ShownResult>& results, const NameAsker& askName) {
     s.ScoresBox->SetVisible(false);
-    ShowForm(app, s);
-    HideForm(app, *app.mainForm);
-    app.pf.SetPointer(Pointer::Normal);
-    if (LoadTable(app, s.HScoresGrid) == 0) {
-        InsertResults(app, s.HScoresGrid);
+    ShowForm(desk, s);
+    HideForm(desk, menu);
+    desk.pf.SetPointer(Pointer::Normal);
+    if (LoadTable(desk, s.HScoresGrid) == 0) {
+        InsertResults(desk, s.HScoresGrid, results, askName);
         s.ShowTable();
     }
     s.ScoresBox->SetVisible(true);

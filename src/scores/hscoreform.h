@@ -2,18 +2,21 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "base/stringgrid.h"
 #include "scores/defaulttable.h"
+#include "scores/table.h"
 #include "ui/form.h"
 
 namespace murk {
 
-struct App;
+struct Desk;
 
 class THScoreForm : public Form {
 public:
-    explicit THScoreForm(App& app);
+    // `back` is the window that Return, Enter and Escape show again.
+    THScoreForm(Desk& desk, Form& back);
 
     StringGrid HScoresGrid;  // the only copy of the table in memory
     Panel* ScoresBox = nullptr;
@@ -29,15 +32,18 @@ protected:
     bool FormKeyUp(int key) override;
 
 private:
-    App& app_;
+    Desk& desk_;
+    Form& back_;
 };
 
-// The menu's Scores command (F11): load, show the table if it loaded, open the window.
-void OpenHighScores(App& app);
+// The menu's Scores command (F11): load, show the table if it loaded, open the window over
+// `menu`.
+void OpenHighScores(Desk& desk, THScoreForm& scores, Form& menu);
 
-// The end of every game, after the return to the menu: opens the window with its panel hidden,
-// enters the players' results (with name entry) when the table loads, shows it, then the panel.
-// Called by GameOverTimerTimer.
-void ScoresAfterGame(App& app);
+// The end of every game, after the return to the menu: opens the window over `menu` with its
+// panel hidden, enters the players' results (with name entry) when the table loads, shows it,
+// then the panel. Called by GameOverTimerTimer.
+void ScoresAfterGame(Desk& desk, THScoreForm& scores, Form& menu,
+                     const std::vector<ShownResult>& results, const NameAsker& askName);
 
 }  // namespace murk

@@ -1,8 +1,8 @@
 // The name-entry dialog: layout, its own modal loop, and the keys that close it.
 #include "scores/nameform.h"
 
-#include "shell/app.h"
-#include "shell/capture.h"
+#include "ui/capture.h"
+#include "ui/desk.h"
 #include "ui/pictures.h"
 #include "ui/style.h"
 
@@ -17,7 +17,7 @@ constexpr int kFrameWidth = 2;
 
 }  // namespace
 
-TNameForm::TNameForm(App& app) : Form(app.pf, kArea, style::kBlack), app_(app) {
+TNameForm::TNameForm(Desk& desk) : Form(desk.pf, kArea, style::kBlack), app_(desk) {
     Panel& p = Root();
     p.Add<Label>(Rect{0, 36, kWidth, 44}, "Congratulations!!!", style::kHeadingFont,
                  style::kBlue, Align::Center);
@@ -32,7 +32,7 @@ TNameForm::TNameForm(App& app) : Form(app.pf, kArea, style::kBlack), app_(app) {
                  style::kGrey);
 
     OkImage = p.Add<Image>(Rect{(kWidth - 150) / 2, 304, 150, 52});
-    OkImage->SetPicture(LoadPicture(app.pf, "button_narrow"));
+    OkImage->SetPicture(LoadPicture(desk.pf, "button_narrow"));
     OkImage->SetCaption("OK", style::kCaptionFont, style::kDarkRed);
     OkImage->onClick = [this] { CloseDialog(); };
 }

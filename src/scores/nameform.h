@@ -7,11 +7,11 @@
 
 namespace murk {
 
-struct App;
+struct Desk;
 
 class TNameForm : public Form {
 public:
-    explicit TNameForm(App& app);
+    explicit TNameForm(Desk& desk);
 
     Edit* NameEdit = nullptr;
     Image* OkImage = nullptr;
@@ -31,7 +31,7 @@ protected:
 
 private:
     void RunModal();
-    App& app_;
+    Desk& app_;
     bool closed_ = true;
 };
 

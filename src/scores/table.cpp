@@ -1,12 +1,12 @@
 // The high-score table rules and HighScores.dat, with the game's messages for every failure.
 #include "scores/table.h"
 
+#include <algorithm>
+#include <iterator>
 #include <limits>
 
 #include "base/gridfile.h"
-#include "scores/nameform.h"
-#include "shell/app.h"
-#include "shell/mainform.h"
+#include "ui/desk.h"
 #include "ui/style.h"
 
 namespace murk {
@@ -27,21 +27,20 @@ constexpr const char* kSaveError =
 
 // Who can enter the table after a game, in the order they are asked.
 struct Contender {
-    PlayerPanel TMainForm::*panel;
     const char* defaultName;
     Rgb colour;
 };
 constexpr Contender kContenders[] = {
-    {&TMainForm::P1Panel, "Player 1", style::kGreen},
-    {&TMainForm::P2Panel, "Player 2", style::kTeal},
+    {"Player 1", style::kGreen},
+    {"Player 2", style::kTeal},
 };
 
-std::string TablePath(App& app) {
-    return app.DirLbl + kHighScoresFile;
+std::string TablePath(Desk& desk) {
+    return desk.DirLbl + kHighScoresFile;
 }
 
-RowPump Pump(App& app) {
-    return [&app] { ProcessMessages(app); };
+RowPump Pump(Desk& desk) {
+    return [&desk] { ProcessMessages(desk); };
 }
 
 // Row ranks as a number pair; a row that does not hold numbers ranks below every result.
@@ -85,58 +84,62 @@ void InsertEntry(StringGrid& table, int row, const std::string& name, long long 
     table.SetCell(kLevelsCol, row, levelsText);
 }
 
-int LoadTable(App& app, StringGrid& table) {
+int LoadTable(Desk& desk, StringGrid& table) {
     for (int r = 1; r < table.RowCount(); ++r)
         for (int c = 0; c < table.ColCount(); ++c) table.SetCell(c, r, "");
     table.SetRowCount(2);
     GridHeader ignored{};
-    switch (ReadGridFile(TablePath(app), table, ignored, Pump(app))) {
+    switch (ReadGridFile(TablePath(desk), table, ignored, Pump(desk))) {
         case GridReadResult::Read: return 0;
-        case GridReadResult::WrongVersion: ShowError(app, kVersionError); return 1;
+        case GridReadResult::WrongVersion:
+            ShowError(desk, kVersionError);
+            return 1;
         case GridReadResult::CannotOpen:
-        case GridReadResult::Damaged: ShowError(app, kLoadError); return 1;
+        case GridReadResult::Damaged:
+            ShowError(desk, kLoadError);
+            return 1;
     }
     return 1;
 }
 
-void SaveTable(App& app, StringGrid& table) {
-    const std::string path = TablePath(app);
-    if (app.pf.FileExists(path) && app.pf.IsReadOnly(path)) {
-        if (!Confirm(app, kReadOnlyQuestion)) {
-            app.pf.MessageBox(BoxKind::Plain, kNotSaved);
+void SaveTable(Desk& desk, StringGrid& table) {
+    const std::string path = TablePath(desk);
+    if (desk.pf.FileExists(path) && desk.pf.IsReadOnly(path)) {
+        if (!Confirm(desk, kReadOnlyQuestion)) {
+            desk.pf.MessageBox(BoxKind::Plain, kNotSaved);
             return;
         }
-        if (!app.pf.MakeWritable(path)) {
-            ShowError(app, kCannotMakeWritable);
+        if (!desk.pf.MakeWritable(path)) {
+            ShowError(desk, kCannotMakeWritable);
             return;
         }
     }
     StringGrid saved = table;
     saved.SetCell(0, 1, kSaveMark);
-    if (!WriteGridFile(path, saved, HighScoreHeader(), Pump(app))) {
-        ShowError(app, kSaveError);
+    if (!WriteGridFile(path, saved, HighScoreHeader(), Pump(desk))) {
+        ShowError(desk, kSaveError);
         return;
     }
     table.SetCell(0, 1, kSaveMark);
 }
 
-void InsertResults(App& app, StringGrid& table) {
-    TMainForm& m = *app.mainForm;
-    const int players = m.NumPlayersLbl->Text() == "2" ? 2 : 1;
+void InsertResults(Desk& desk, StringGrid& table, const std::vector<ShownResult>& results,
+                   const NameAsker& askName) {
+    const size_t players = std::min(results.size(), std::size(kContenders));
     // A program closed while a name is asked still keeps every result: the name as typed, and
     // for a player not yet asked the default name.
-    for (int i = 0; i < players; ++i) {
+    for (size_t i = 0; i < players; ++i) {
         const Contender& who = kContenders[i];
-        const PlayerPanel& panel = m.*who.panel;
-        const std::optional<long long> score = ParseTableNumber(panel.points->Text());
-        const std::optional<long long> levels = ParseTableNumber(panel.levelsPassed->Text());
+        const ShownResult& panel = results[i];
+        const std::optional<long long> score = ParseTableNumber(panel.points);
+        const std::optional<long long> levels = ParseTableNumber(panel.levelsPassed);
         if (!score || !levels) continue;  // the panels only ever show numbers
         const int row = FindPlace(table, *score, *levels);
         if (row < 0) continue;
-        const std::string name = app.nameForm->AskName(who.defaultName, who.colour);
-        InsertEntry(table, row, name, *score, panel.levelsPassed->Text());
+        const std::string name = askName(who.defaultName, who.colour);
+        InsertEntry(table, row, name, *score, panel.levelsPassed);
     }
-    SaveTable(app, table);
+    SaveTable(desk, table);
 }
 
 }  // namespace murk

@@ -1,15 +1,27 @@
 // The high-score table: reading and writing HighScores.dat, the ranking rule, new results.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/stringgrid.h"
+#include "platform/platform.h"
 #include "scores/defaulttable.h"
 
 namespace murk {
 
-struct App;
+struct Desk;
+
+// A player's result as the status panel showed it when the game ended.
+struct ShownResult {
+    std::string points;
+    std::string levelsPassed;
+};
+
+// Asks for a name, offering `defaultName` shown in `colour`; returns the name entered.
+using NameAsker = std::function<std::string(const std::string& defaultName, Rgb colour)>;
 
 inline constexpr const char* kHighScoresFile = "HighScores.dat";
 
@@ -30,14 +42,15 @@ void InsertEntry(StringGrid& table, int row, const std::string& name, long long 
 
 // Empties the table, then reads HighScores.dat from the working folder into it. Returns 0, or
 // 1 after telling the user why not (the table is then left with two empty rows).
-int LoadTable(App& app, StringGrid& table);
+int LoadTable(Desk& desk, StringGrid& table);
 
 // Writes the table to HighScores.dat (asking first when the file is read-only). Every failure
 // is reported; the old file then stays as it was.
-void SaveTable(App& app, StringGrid& table);
+void SaveTable(Desk& desk, StringGrid& table);
 
-// After a game: asks each player whose result earns a place for a name (player 1 first) and
-// enters it, then saves the table whether or not anything changed.
-void InsertResults(App& app, StringGrid& table);
+// After a game: asks each player whose result earns a place for a name (player 1 first, one
+// result a player) and enters it, then saves the table whether or not anything changed.
+void InsertResults(Desk& desk, StringGrid& table, const std::vector<ShownResult>& results,
+                   const NameAsker& askName);
 
 }  // namespace murk

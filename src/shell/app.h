@@ -1,22 +1,25 @@
-// App: the running program — the platform, the game state, the windows, timers and the pump.
+// App: the running program — the desk with its windows, the game state and what the game reads.
 #pragma once
 
+#include <array>
 #include <cstdint>
-#include <deque>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "game/host.h"
 #include "game/state.h"
 #include "help/helpform.h"
+#include "options/optionsparse.h"
 #include "platform/platform.h"
 #include "scores/hscoreform.h"
 #include "scores/nameform.h"
+#include "shell/menu.h"
+#include "shell/panels.h"
 #include "shell/tilestore.h"
 #include "sound/soundbank.h"
+#include "ui/desk.h"
 
 namespace murk {
 
@@ -24,17 +27,9 @@ class Form;
 class TMainForm;
 class TOptionsForm;
 
-// A window timer on the platform clock. Interval 0 stops it; setting the interval it already
-// has keeps the countdown running.
-struct Timer {
-    int interval = 0;
-    uint64_t due = 0;
-    std::function<void()> onTimer;
-};
-
-// The program implements the rules' host: squares and rooms are drawn on the platform, sounds
-// played from the bank, messages pumped to the windows.
-struct App final : Host {
+// App is the desk the windows share, with the game and what the game reads; it implements the
+// rules' host: squares and rooms drawn on the platform, sounds from the bank, the desk's pump.
+struct App final : Desk, Host {
     explicit App(Platform& platform);
     ~App() override;
 
@@ -46,23 +41,20 @@ struct App final : Host {
     int Random(int n) override { return game.rng.Random(n); }
     void ShowException(const std::string& text) override;
 
-    Platform& pf;
-    bool terminated = false;  // set by ShutDown; every loop ends at its next check
     bool useOptionsFile = true;  // murk-sim keeps its options to itself
-    // With an external driver (murk-sim), a started game's passes run when the driver asks
-    // instead of inside the start command; loopDelay is then the pace read at the loop's start.
-    bool externalLoop = false;
+    // The pace read at the loop's start when an external driver runs the passes.
     bool loopActive = false;
     int loopDelay = 0;
-    std::deque<std::string> scriptedNames;  // name-entry answers queued by a script
 
     Game game;
     TileStore tiles;
     SoundBank sound;
+    OptionValues options;                  // edited by the options window, read by the game
+    MenuState menu;                        // shown by the menu
+    std::array<PanelTexts, 2> panelTexts;  // what the status panels show, player 1 first
     Timer WarpTimer;
     Timer GameOverTimer;
 
-    std::string DirLbl;  // program directory with a trailing '/'
     int SavedScreenWidth = 0, SavedScreenHeight = 0;
     bool ModeAccepted = false;
     uint64_t PaintCount = 1;
@@ -75,37 +67,8 @@ struct App final : Host {
     std::unique_ptr<THScoreForm> hscoreForm;
     std::unique_ptr<TNameForm> nameForm;
     std::unique_ptr<THelpForm> helpForm;
-    std::vector<Form*> shownForms;  // in showing order; the last one receives input
 };
-
-void SetTimerInterval(App& app, Timer& t, int ms);
-
-// Called once a round by a loop that only an event or a timer can end; `what` names the wait
-// for the platform (see Platform::AwaitingEvent).
-void AwaitEvent(App& app, const char* what);
 
 inline bool GameRunning(const App& app) { return GameRunning(app.game, app); }
-
-// Delivers every pending event to its window and fires due timers. Safe to call from inside a
-// handler: each event is taken from the queue once, so nothing is lost or delivered twice.
-void ProcessMessages(App& app);
-
-// Waits for the next event or the next due timer; the idle loops call it between their pumps.
-// `what` names the wait, as for AwaitEvent, which it calls first.
-void WaitForMessages(App& app, const char* what);
-
-// Shows a window over the others, or hides it (the window below is painted again).
-void ShowForm(App& app, Form& f);
-void HideForm(App& app, Form& f);
-
-// The application's standard display of a failure's own text.
-void ShowException(App& app, const std::string& text);
-void ShowError(App& app, const std::string& text);
-bool Confirm(App& app, const std::string& text, bool okCancel = false);
-
-// The failure thrown inside an operation and caught at its top (drawing, loading, capturing).
-struct Failure {
-    std::string text;
-};
 
 }  // namespace murk

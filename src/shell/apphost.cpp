@@ -11,7 +11,7 @@ void App::DrawSquare(int col, int row, std::string_view code) {
 
 void App::DrawRoom() { static_cast<void>(murk::DrawRoom(*this)); }
 
-void App::PlaySound(std::string_view id) { murk::PlaySound(*this, id); }
+void App::PlaySound(std::string_view id) { murk::PlaySound(*this, sound, id); }
 
 void App::PumpMessages() { ProcessMessages(*this); }
 

@@ -3,15 +3,15 @@
 
 #include <ctime>
 
-#include "shell/panels.h"
-#include "shell/render.h"
+#include "base/wholenumber.h"
 #include "level/levels.h"
 #include "shell/levelfiles.h"
 #include "level/room.h"
-#include "options/optionsform.h"
 #include "shell/app.h"
 #include "shell/mainform.h"
-#include "base/wholenumber.h"
+#include "shell/menu.h"
+#include "shell/panels.h"
+#include "shell/render.h"
 #include "world/tick.h"
 
 namespace murk {
@@ -23,13 +23,14 @@ int StrToInt(const std::string& text) {
 
 namespace {
 
-void CopyKeys(Player& p, const PlayerKeyEdits& k) {
-    p.leftKey = k.left->Tag();
-    p.rightKey = k.right->Tag();
-    p.upKey = k.up->Tag();
-    p.downKey = k.down->Tag();
-    p.fireKey = k.fire->Tag();
-    p.menuKey = k.menu->Tag();
+// A player's six keys from the options, which list them up, down, left, right, fire, menu.
+void CopyKeys(Player& p, const OptionValues& o, size_t first) {
+    p.leftKey = o.keys[first + 2].code;
+    p.rightKey = o.keys[first + 3].code;
+    p.upKey = o.keys[first].code;
+    p.downKey = o.keys[first + 1].code;
+    p.fireKey = o.keys[first + 4].code;
+    p.menuKey = o.keys[first + 5].code;
 }
 
 }  // namespace
@@ -51,13 +52,14 @@ bool BeginGame(App& app) {
             ReturnToMenu(app);
             return false;
         }
-        m.MenuBox->SetVisible(false);
+        app.menu.shown = false;
+        ShowMenuState(app);
         ProcessMessages(app);
-        g.PlayerCount = StrToInt(m.NumPlayersLbl->Text());
+        g.PlayerCount = StrToInt(app.menu.players);
         InitPlayer(g.P1(), 1);
         InitPlayer(g.P2(), 2);
-        CopyKeys(g.P1(), app.optionsForm->P1Keys());
-        CopyKeys(g.P2(), app.optionsForm->P2Keys());
+        CopyKeys(g.P1(), app.options, 0);
+        CopyKeys(g.P2(), app.options, 6);
         g.CurrentRoomCol = g.StartRoomCol;
         g.CurrentRoomRow = g.StartRoomRow;
         if (!DrawRoom(app)) return false;
@@ -65,7 +67,7 @@ bool BeginGame(App& app) {
         ProcessMessages(app);
         g.Paused = false;
         g.GameStopped = false;
-        app.sound.soundOn = app.optionsForm->SoundEdit->Text() == "On";
+        app.sound.soundOn = app.options.sound == "On";
         m.LevelTitleLbl->SetVisible(true);
         app.pf.SetPointer(Pointer::Hidden);
         return !app.terminated;
@@ -89,7 +91,7 @@ void StartGame(App& app) {
 bool PrepareLoop(App& app, int& delay) {
     try {
         DrawRoom(app);
-        delay = StrToInt(app.optionsForm->GameSpeedEdit->Text());
+        delay = StrToInt(app.options.speed);
         app.game.rng.Seed(app.seed ? *app.seed : static_cast<uint32_t>(std::time(nullptr)));
         return true;
     } catch (const Failure& f) {
@@ -169,7 +171,15 @@ void NextLevel(App& app) {
 void GameOverTimerTimer(App& app) {
     SetTimerInterval(app, app.GameOverTimer, 0);
     ReturnToMenu(app);
-    ScoresAfterGame(app);
+    // The results as the panels last showed them, for the players the menu counts.
+    std::vector<ShownResult> results;
+    const size_t players = app.menu.players == "2" ? 2 : 1;
+    for (size_t i = 0; i < players; ++i)
+        results.push_back({app.panelTexts[i].points, app.panelTexts[i].levelsPassed});
+    TNameForm& names = *app.nameForm;
+    ScoresAfterGame(
+        app, *app.hscoreForm, *app.mainForm, results,
+        [&names](const std::string& name, Rgb colour) { return names.AskName(name, colour); });
 }
 
 void ReturnToMenu(App& app) {
@@ -178,7 +188,8 @@ void ReturnToMenu(App& app) {
     g.GameStopped = true;
     g.PlayerCount = 0;
     g.Paused = false;
-    app.mainForm->MenuBox->SetVisible(true);
+    app.menu.shown = true;
+    ShowMenuState(app);
     app.pf.SetPointer(Pointer::Normal);
 }
 

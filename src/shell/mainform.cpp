@@ -1,12 +1,12 @@
 // The main window's layout and its key, paint and close handlers.
 #include "shell/mainform.h"
 
-#include "shell/gameloop.h"
 #include "shell/app.h"
-#include "shell/capture.h"
+#include "shell/gameloop.h"
 #include "shell/menu.h"
 #include "shell/playkeys.h"
 #include "shell/startup.h"
+#include "ui/capture.h"
 #include "ui/pictures.h"
 #include "ui/style.h"
 
@@ -60,13 +60,13 @@ void TMainForm::BuildMenu() {
 
     button(LevelImage, {12, row3, kWideW, kButtonH}, "Level");
     LevelDownImage = m.Add<Image>({238, row3 + 11, 30, 30}, LoadPicture(Pf(), "arrow_down"));
-    LevelLbl = m.Add<Label>(Rect{270, row3, 44, kButtonH}, "0", style::kNumberFont,
+    LevelLbl = m.Add<Label>(Rect{270, row3, 44, kButtonH}, app_.menu.level, style::kNumberFont,
                             style::kRed, Align::Center);
     LevelUpImage = m.Add<Image>({316, row3 + 11, 30, 30}, LoadPicture(Pf(), "arrow_up"));
     AddKeyName(m, {350, row3, 62, kButtonH}, "F5 / F6");
     button(PlayersImage, {416, row3, kWideW, kButtonH}, "Players");
-    NumPlayersLbl = m.Add<Label>(Rect{638, row3, 26, kButtonH}, "1", style::kNumberFont,
-                                 style::kRed, Align::Center);
+    NumPlayersLbl = m.Add<Label>(Rect{638, row3, 26, kButtonH}, app_.menu.players,
+                                 style::kNumberFont, style::kRed, Align::Center);
     AddKeyName(m, {666, row3, 24, kButtonH}, "F7");
 
     m.Add<Label>(Rect{0, 420, 690, 22}, "Murk is made by the Murk team: code, pictures, sounds and levels.",
@@ -134,7 +134,7 @@ void TMainForm::ShowPanels(bool twoPlayers) {
 }
 
 bool TMainForm::FormKeyDown(int key) {
-    if (MenuBox->Visible()) {
+    if (app_.menu.shown) {
         if (key == vk::F5 || key == vk::Down) StepLevelDown(app_);
         if (key == vk::F6 || key == vk::Up) StepLevelUp(app_);
         return true;
@@ -145,7 +145,7 @@ bool TMainForm::FormKeyDown(int key) {
 
 bool TMainForm::FormKeyUp(int key) {
     if (key == vk::PrintScreen) CaptureWindow(app_, *this);
-    if (!MenuBox->Visible()) {
+    if (!app_.menu.shown) {
         PlayKeyUp(app_, key);
         return true;
     }

@@ -13,9 +13,9 @@ namespace {
 
 // One step, then the 210 ms hold-off and the 35 ms repeat while the flag stays set.
 void StepWithRepeat(App& app, bool& repeatFlag, int (*next)(int level, int count)) {
-    TMainForm& m = *app.mainForm;
     auto step = [&] {
-        m.LevelLbl->SetText(std::to_string(next(StrToInt(m.LevelLbl->Text()), app.game.LevelCount)));
+        app.menu.level = std::to_string(next(StrToInt(app.menu.level), app.game.LevelCount));
+        ShowMenuState(app);
     };
     // The keyboard's own auto-repeat sends more key-downs while the key is held; the stepping
     // already under way repeats by itself, so they add nothing.
@@ -38,7 +38,8 @@ void StepWithRepeat(App& app, bool& repeatFlag, int (*next)(int level, int count
         }
     } catch (const Failure&) {
         repeatFlag = false;
-        m.LevelLbl->SetText("0");
+        app.menu.level = "0";
+        ShowMenuState(app);
     }
 }
 
@@ -46,6 +47,13 @@ int Up(int n, int count) { return n < count - 1 ? n + 1 : 0; }
 int Down(int n, int count) { return n <= 0 ? count - 1 : n - 1; }
 
 }  // namespace
+
+void ShowMenuState(App& app) {
+    TMainForm& m = *app.mainForm;
+    m.LevelLbl->SetText(app.menu.level);
+    m.NumPlayersLbl->SetText(app.menu.players);
+    m.MenuBox->SetVisible(app.menu.shown);
+}
 
 void StepLevelUp(App& app) { StepWithRepeat(app, app.mainForm->LevelUpRepeat, Up); }
 void StepLevelDown(App& app) { StepWithRepeat(app, app.mainForm->LevelDownRepeat, Down); }
@@ -58,7 +66,7 @@ void StartGameCommand(App& app, bool random) {
         if (random) {
             g.SelectedLevel = g.rng.Random(g.LevelCount);
         } else {
-            g.SelectedLevel = StrToInt(app.mainForm->LevelLbl->Text());
+            g.SelectedLevel = StrToInt(app.menu.level);
         }
         g.RandomMode = random;
     } catch (const Failure& f) {
@@ -70,8 +78,8 @@ void StartGameCommand(App& app, bool random) {
 }
 
 void TogglePlayers(App& app) {
-    Label& n = *app.mainForm->NumPlayersLbl;
-    n.SetText(n.Text() == "1" ? "2" : "1");
+    app.menu.players = app.menu.players == "1" ? "2" : "1";
+    ShowMenuState(app);
 }
 
 void OpenOptions(App& app) {
@@ -79,10 +87,13 @@ void OpenOptions(App& app) {
     HideForm(app, *app.mainForm);
 }
 
-void OpenScores(App& app) { OpenHighScores(app); }
+void OpenScores(App& app) {
+    OpenHighScores(app, *app.hscoreForm, *app.mainForm);
+}
 
 void OpenHelp(App& app) {
-    app.helpForm->CopyTilePictures();
+    app.helpForm->CopyTilePictures(
+        [&app](std::string_view code) { return app.tiles.ForCode(code); });
     ShowForm(app, *app.helpForm);
     HideForm(app, *app.mainForm);
 }

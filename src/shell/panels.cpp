@@ -13,15 +13,25 @@ void MoveKeys(Player& from, Player& to) {
     from.keys = 0;
 }
 
-void WritePanel(PlayerPanel& panel, Player& p) {
-    panel.life->SetText(std::to_string(p.life));
-    panel.keys->SetText(std::to_string(p.keys));
-    panel.bombs->SetText(std::to_string(p.bombs));
-    panel.kits->SetText(std::to_string(p.kits));
-    panel.levelsPassed->SetText(std::to_string(p.levelsPassed));
-    panel.points->SetText(std::to_string(p.points));
+void WritePanel(PanelTexts& panel, Player& p) {
+    panel.life = std::to_string(p.life);
+    panel.keys = std::to_string(p.keys);
+    panel.bombs = std::to_string(p.bombs);
+    panel.kits = std::to_string(p.kits);
+    panel.levelsPassed = std::to_string(p.levelsPassed);
+    panel.points = std::to_string(p.points);
     ApplyStatusWording(p);
-    panel.status->SetText("Status: " + p.status);
+    panel.status = "Status: " + p.status;
+}
+
+void ShowPanel(PlayerPanel& panel, const PanelTexts& t) {
+    panel.life->SetText(t.life);
+    panel.keys->SetText(t.keys);
+    panel.bombs->SetText(t.bombs);
+    panel.kits->SetText(t.kits);
+    panel.levelsPassed->SetText(t.levelsPassed);
+    panel.points->SetText(t.points);
+    panel.status->SetText(t.status);
 }
 
 }  // namespace
@@ -47,8 +57,14 @@ void PanelRefresh(App& app) {
         else if (g.P2().dead && !g.P1().dead)
             MoveKeys(g.P2(), g.P1());
     }
-    WritePanel(app.mainForm->P1Panel, g.P1());
-    WritePanel(app.mainForm->P2Panel, g.P2());
+    WritePanel(app.panelTexts[0], g.P1());
+    WritePanel(app.panelTexts[1], g.P2());
+    ShowPanelTexts(app);
+}
+
+void ShowPanelTexts(App& app) {
+    ShowPanel(app.mainForm->P1Panel, app.panelTexts[0]);
+    ShowPanel(app.mainForm->P2Panel, app.panelTexts[1]);
 }
 
 }  // namespace murk

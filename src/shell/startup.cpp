@@ -25,10 +25,11 @@ namespace {
 
 void CreateWindows(App& app) {
     app.mainForm = std::make_unique<TMainForm>(app);
-    app.optionsForm = std::make_unique<TOptionsForm>(app);
-    app.hscoreForm = std::make_unique<THScoreForm>(app);
+    app.optionsForm = std::make_unique<TOptionsForm>(app, app.options, *app.mainForm);
+    app.hscoreForm = std::make_unique<THScoreForm>(app, *app.mainForm);
     app.nameForm = std::make_unique<TNameForm>(app);
-    app.helpForm = std::make_unique<THelpForm>(app);
+    app.helpForm = std::make_unique<THelpForm>(app, *app.mainForm);
+    app.onClose = [&app] { app.mainForm->FormClose(); };
     app.WarpTimer.onTimer = [&app] { WarpTimerTimer(app); };
     app.GameOverTimer.onTimer = [&app] { GameOverTimerTimer(app); };
 }
@@ -51,6 +52,13 @@ bool SettleDisplayMode(App& app) {
     return true;
 }
 
+// Reads Options.dat over the options and shows them in the options window.
+void LoadOptionsFile(App& app) {
+    if (!app.useOptionsFile) return;
+    ReadOptions(app, app.options);
+    app.optionsForm->ShowOptions();
+}
+
 }  // namespace
 
 bool Startup(App& app) {
@@ -60,7 +68,7 @@ bool Startup(App& app) {
     app.DirLbl = ProgramDirectory(app.pf.CurrentDirectory());
     if (!LoadTileImages(app)) return false;
     ProcessMessages(app);
-    LoadSounds(app);
+    LoadSounds(app, app.sound);
     ProcessMessages(app);
     app.game.LevelCount = CountLevels(app);
     if (app.terminated) return false;
@@ -73,7 +81,7 @@ bool Startup(App& app) {
     }
     app.mainForm->AssignMenuPictures();
     if (!SettleDisplayMode(app)) return false;
-    ReadOptions(app);  // the options window reads its file when it is created
+    LoadOptionsFile(app);  // the options window reads its file when it is created
     return !app.terminated;
 }
 
@@ -90,16 +98,13 @@ int RunProgram(App& app) {
 
 void MainFormPaint(App& app) {
     if (app.PaintCount == 1) {
-        ReadOptions(app);
-        Edit& sound = *app.optionsForm->SoundEdit;
+        LoadOptionsFile(app);
         if (app.sound.soundOn) {
-            if (sound.Text() == "Off") app.sound.soundOn = false;
+            if (app.options.sound == "Off") app.sound.soundOn = false;
         } else {
-            sound.SetText("Off");
-            sound.SetTextColour({128, 128, 128});
-            sound.SetEnabled(false);
+            app.optionsForm->LockSoundOff();
         }
-        PlayOpeningSong(app);
+        PlayOpeningSong(app, app.sound);
     }
     ++app.PaintCount;
     if (!app.game.GameStopped) DrawRoom(app);
@@ -112,7 +117,7 @@ void ShutDown(App& app) {
     const bool saved = app.SavedScreenWidth > 0 && app.SavedScreenHeight > 0;
     if (saved && (w != app.SavedScreenWidth || h != app.SavedScreenHeight))
         app.pf.SetDisplayMode(app.SavedScreenWidth, app.SavedScreenHeight);
-    if (app.ModeAccepted) SaveOptions(app);
+    if (app.ModeAccepted && app.useOptionsFile) SaveOptions(app, app.options);
     app.pf.HideWindow();
     app.terminated = true;
 }

@@ -8,7 +8,6 @@ namespace murk {
 struct App;
 
 inline constexpr const char* kObjectsFolder = "Objects/";
-inline constexpr const char* kSoundsFolder = "Sounds/";
 inline constexpr const char* kResolutionQuestion =
     "This game needs a screen resolution of 1024 x 768. Press ok to continue. (The screen "
     "resolution will be returned to normal when you are finished playing)";

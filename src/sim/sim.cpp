@@ -6,17 +6,17 @@
 #include <sstream>
 #include <string>
 
-#include "shell/gameloop.h"
-#include "shell/render.h"
 #include "level/levels.h"
 #include "options/optionsform.h"
 #include "platform/headless/headless_platform.h"
 #include "shell/app.h"
-#include "shell/capture.h"
+#include "shell/gameloop.h"
 #include "shell/mainform.h"
 #include "shell/menu.h"
+#include "shell/render.h"
 #include "shell/startup.h"
 #include "sim/playerfields.h"
+#include "ui/capture.h"
 
 namespace murk {
 
@@ -80,11 +80,11 @@ public:
         std::getline(in, rest);
         if (!rest.empty() && rest[0] == ' ') rest.erase(0, 1);
         int n = 0;
-        if (cmd == "players" && ToInt(rest, n)) return app_.mainForm->NumPlayersLbl->SetText(rest), true;
-        if (cmd == "level" && ToInt(rest, n)) return app_.mainForm->LevelLbl->SetText(rest), true;
-        if (cmd == "speed") return app_.optionsForm->GameSpeedEdit->SetText(rest), true;
+        if (cmd == "players" && ToInt(rest, n)) return SetMenu(app_.menu.players, rest), true;
+        if (cmd == "level" && ToInt(rest, n)) return SetMenu(app_.menu.level, rest), true;
+        if (cmd == "speed") return SetOption(app_.options.speed, rest), true;
         if (cmd == "sound" && (rest == "on" || rest == "off"))
-            return app_.optionsForm->SoundEdit->SetText(rest == "on" ? "On" : "Off"), true;
+            return SetOption(app_.options.sound, rest == "on" ? "On" : "Off"), true;
         if (cmd == "seed" && ToInt(rest, n)) return Seed(static_cast<uint32_t>(n)), true;
         if (cmd == "start" && rest.empty()) return StartGameCommand(app_, false), true;
         if (cmd == "random" && rest.empty()) return StartGameCommand(app_, true), true;
@@ -139,6 +139,17 @@ private:
         const std::string field = rest.substr(0, space);
         const std::string value = space == std::string::npos ? "" : rest.substr(space + 1);
         return SetPlayerField(app_.game.players[static_cast<size_t>(player)], field, value);
+    }
+
+    // A menu or options value set as if chosen in its window, which shows it (the speed edit
+    // turns a speed that is not a whole number into 20).
+    void SetMenu(std::string& value, const std::string& text) {
+        value = text;
+        ShowMenuState(app_);
+    }
+    void SetOption(std::string& value, const std::string& text) {
+        value = text;
+        app_.optionsForm->ShowOptions();
     }
 
     void Dump() {

@@ -3,8 +3,7 @@
 
 #include <string>
 
-#include "shell/app.h"
-#include "shell/startup.h"
+#include "ui/desk.h"
 
 namespace murk {
 
@@ -12,21 +11,21 @@ namespace {
 
 // Opens one row of the sound table into its player; a failure is thrown with the platform's
 // reason, to be shown at the top of the loading.
-void OpenSound(App& app, size_t index) {
-    const std::string path = app.DirLbl + kSoundsFolder + std::string(kSoundFiles[index].file);
+void OpenSound(Desk& desk, SoundBank& bank, size_t index) {
+    const std::string path = desk.DirLbl + kSoundsFolder + std::string(kSoundFiles[index].file);
     std::string error;
-    const SoundHandle h = app.pf.OpenSound(path, error);
+    const SoundHandle h = desk.pf.OpenSound(path, error);
     if (h == kNoSound) throw Failure{error.empty() ? "Cannot open " + path : error};
-    app.sound.handles[index] = h;
+    bank.handles[index] = h;
 }
 
 // Stops the effects and the song. A stop that fails ends the stopping quietly; the window
 // messages it may have held up are let through.
-void StopAllSounds(App& app) {
-    const size_t count = app.sound.songLoaded ? kSoundFiles.size() : kWaveCount;
+void StopAllSounds(Desk& desk, const SoundBank& bank) {
+    const size_t count = bank.songLoaded ? kSoundFiles.size() : kWaveCount;
     for (size_t i = 0; i < count; ++i) {
-        if (!app.pf.StopSound(app.sound.handles[i])) {
-            ProcessMessages(app);
+        if (!desk.pf.StopSound(bank.handles[i])) {
+            ProcessMessages(desk);
             return;
         }
     }
@@ -34,40 +33,39 @@ void StopAllSounds(App& app) {
 
 }  // namespace
 
-void LoadSounds(App& app) {
-    SoundBank& bank = app.sound;
+void LoadSounds(Desk& desk, SoundBank& bank) {
     bank = SoundBank{};
     try {
-        for (size_t i = 0; i < kWaveCount; ++i) OpenSound(app, i);
+        for (size_t i = 0; i < kWaveCount; ++i) OpenSound(desk, bank, i);
     } catch (const Failure& f) {
-        ShowException(app, f.text);
+        ShowException(desk, f.text);
         bank.soundOn = false;
-        ShowError(app, kWavError);
+        ShowError(desk, kWavError);
         return;
     }
     bank.soundOn = true;
     try {
-        OpenSound(app, kSongIndex);
+        OpenSound(desk, bank, kSongIndex);
         bank.songLoaded = true;
     } catch (const Failure& f) {
-        ShowException(app, f.text);
-        ShowError(app, kMp3Error);
+        ShowException(desk, f.text);
+        ShowError(desk, kMp3Error);
     }
 }
 
-void PlaySound(App& app, std::string_view id) {
-    if (!app.sound.soundOn) return;
+void PlaySound(Desk& desk, SoundBank& bank, std::string_view id) {
+    if (!bank.soundOn) return;
     const size_t index = SoundIndex(id);
     if (index == kSoundFiles.size()) return;  // not a sound of the bank
-    if (index == kSongIndex && !app.sound.songLoaded) return;
-    StopAllSounds(app);
-    const SoundHandle h = app.sound.handles[index];
-    app.pf.RewindSound(h);
-    app.pf.PlaySound(h);
+    if (index == kSongIndex && !bank.songLoaded) return;
+    StopAllSounds(desk, bank);
+    const SoundHandle h = bank.handles[index];
+    desk.pf.RewindSound(h);
+    desk.pf.PlaySound(h);
 }
 
-void PlayOpeningSong(App& app) {
-    if (app.sound.songLoaded) PlaySound(app, kSoundFiles[kSongIndex].id);
+void PlayOpeningSong(Desk& desk, SoundBank& bank) {
+    if (bank.songLoaded) PlaySound(desk, bank, kSoundFiles[kSongIndex].id);
 }
 
 }  // namespace murk

@@ -19,8 +19,9 @@ struct SoundBank {
     }();
 };
 
-struct App;
+struct Desk;
 
+inline constexpr const char* kSoundsFolder = "Sounds/";
 inline constexpr const char* kWavError =
     "Error loading WAV sounds. Please make sure the 'Sounds' folder exists in the directory of "
     "this program.";
@@ -32,13 +33,13 @@ inline constexpr const char* kMp3Error =
 // stops the loading: its error and kWavError are shown and sound stays off for the whole run.
 // A song that fails shows its error and kMp3Error; the effects stay usable. Called once at
 // start-up.
-void LoadSounds(App& app);
+void LoadSounds(Desk& desk, SoundBank& bank);
 
 // Stops every sound and plays the one with this id ("S00".."S32", "S99") from its start;
 // nothing while sound is off. Called by the rules as their events happen.
-void PlaySound(App& app, std::string_view id);
+void PlaySound(Desk& desk, SoundBank& bank, std::string_view id);
 
 // The opening song at the main window's first paint, when it loaded (and sound is on).
-void PlayOpeningSong(App& app);
+void PlayOpeningSong(Desk& desk, SoundBank& bank);
 
 }  // namespace murk

@@ -1,9 +1,9 @@
 // Saving a window's picture to CaptureNNN.bmp.
-#include "shell/capture.h"
+#include "ui/capture.h"
 
 #include <cstdio>
 
-#include "shell/app.h"
+#include "ui/desk.h"
 #include "ui/form.h"
 
 namespace murk {
@@ -14,16 +14,16 @@ std::string CaptureFileName(const std::string& dir, int n) {
     return dir + "Capture" + number + ".bmp";
 }
 
-void CaptureWindow(App& app, Form& window) {
+void CaptureWindow(Desk& desk, Form& window) {
     const Rect area = window.Area();
-    for (int n = 0; !app.terminated; ++n) {
-        ProcessMessages(app);
-        const std::string path = CaptureFileName(app.DirLbl, n);
-        if (app.pf.FileExists(path)) continue;
+    for (int n = 0; !desk.terminated; ++n) {
+        ProcessMessages(desk);
+        const std::string path = CaptureFileName(desk.DirLbl, n);
+        if (desk.pf.FileExists(path)) continue;
         std::string error;
-        if (!app.pf.SaveCanvasBmp(path, area.x, area.y, area.w, area.h, error)) {
-            ShowException(app, error);
-            ShowError(app,
+        if (!desk.pf.SaveCanvasBmp(path, area.x, area.y, area.w, area.h, error)) {
+            ShowException(desk, error);
+            ShowError(desk,
                       "Error capturing screen. Please make sure the directory of MURK is "
                       "writable. If the problem persists, please report it on the Murk "
                       "project's issue tracker.");

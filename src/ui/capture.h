@@ -5,7 +5,7 @@
 
 namespace murk {
 
-struct App;
+struct Desk;
 class Form;
 
 // "<dir>Capture007.bmp": the number zero-padded to at least three digits.
@@ -13,6 +13,6 @@ std::string CaptureFileName(const std::string& dir, int n);
 
 // Saves the window's area of the canvas as a 24-bit BMP under the first free name; reports a
 // failure and goes on.
-void CaptureWindow(App& app, Form& window);
+void CaptureWindow(Desk& desk, Form& window);
 
 }  // namespace murk

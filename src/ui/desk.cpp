@@ -1,0 +1,112 @@
+// The message pump, timers and window stacking.
+#include "ui/desk.h"
+
+#include <algorithm>
+
+#include "ui/form.h"
+
+namespace murk {
+
+void SetTimerInterval(Desk& desk, Timer& t, int ms) {
+    if (ms == t.interval) return;
+    t.interval = ms;
+    if (ms > 0) t.due = desk.pf.NowMs() + static_cast<uint64_t>(ms);
+}
+
+namespace {
+
+// When the earliest running timer falls due; kNoDeadline when none runs.
+uint64_t NextTimerDue(const Desk& desk) {
+    uint64_t next = kNoDeadline;
+    for (const Timer* t : desk.timers)
+        if (t->interval > 0) next = std::min(next, t->due);
+    return next;
+}
+
+Form* ActiveForm(Desk& desk) {
+    return desk.shownForms.empty() ? nullptr : desk.shownForms.back();
+}
+
+void Dispatch(Desk& desk, const Event& e) {
+    if (e.kind == EventKind::Close) {
+        if (desk.onClose) desk.onClose();
+        return;
+    }
+    if (e.kind == EventKind::Paint) {
+        for (Form* f : std::vector<Form*>(desk.shownForms)) f->PaintAll();
+        return;
+    }
+    Form* f = ActiveForm(desk);
+    if (!f) return;
+    switch (e.kind) {
+        case EventKind::KeyDown:
+            f->KeyDown(e.key);
+            break;
+        case EventKind::KeyUp:
+            f->KeyUp(e.key);
+            break;
+        case EventKind::Text:
+            f->TextTyped(e.text);
+            break;
+        case EventKind::MouseDown:
+            f->MouseDown(e.button, e.x, e.y);
+            break;
+        case EventKind::MouseUp:
+            f->MouseUp(e.button, e.x, e.y);
+            break;
+        default:
+            break;
+    }
+}
+
+void FireIfDue(Desk& desk, Timer& t) {
+    if (t.interval <= 0 || desk.pf.NowMs() < t.due) return;
+    t.due = desk.pf.NowMs() + static_cast<uint64_t>(t.interval);
+    if (t.onTimer) t.onTimer();
+}
+
+}  // namespace
+
+void ProcessMessages(Desk& desk) {
+    Event e;
+    while (!desk.terminated && desk.pf.PollEvent(e)) Dispatch(desk, e);
+    if (desk.terminated) return;
+    for (Timer* t : desk.timers) FireIfDue(desk, *t);
+}
+
+void AwaitEvent(Desk& desk, const char* what) {
+    desk.pf.AwaitingEvent(what, NextTimerDue(desk));
+}
+
+void WaitForMessages(Desk& desk, const char* what) {
+    AwaitEvent(desk, what);
+    desk.pf.WaitEvent(NextTimerDue(desk));
+}
+
+void ShowForm(Desk& desk, Form& f) {
+    std::erase(desk.shownForms, &f);
+    desk.shownForms.push_back(&f);
+    f.SetShown(true);
+    f.PaintAll();
+}
+
+void HideForm(Desk& desk, Form& f) {
+    if (!f.Shown()) return;
+    const bool wasOnTop = ActiveForm(desk) == &f;
+    std::erase(desk.shownForms, &f);
+    f.SetShown(false);
+    if (wasOnTop)
+        for (Form* other : std::vector<Form*>(desk.shownForms)) other->PaintAll();
+}
+
+void ShowException(Desk& desk, const std::string& text) {
+    desk.pf.MessageBox(BoxKind::Exception, text);
+}
+void ShowError(Desk& desk, const std::string& text) {
+    desk.pf.MessageBox(BoxKind::Error, text);
+}
+bool Confirm(Desk& desk, const std::string& text, bool okCancel) {
+    return desk.pf.MessageBox(okCancel ? BoxKind::ConfirmOkCancel : BoxKind::ConfirmYesNo, text);
+}
+
+}  // namespace murk

@@ -1,0 +1,67 @@
+// Desk: what every window stands on — the platform, the shown windows, the timers and the pump.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace murk {
+
+class Form;
+
+// A window timer on the platform clock. Interval 0 stops it; setting the interval it already
+// has keeps the countdown running.
+struct Timer {
+    int interval = 0;
+    uint64_t due = 0;
+    std::function<void()> onTimer;
+};
+
+struct Desk {
+    explicit Desk(Platform& platform) : pf(platform) {}
+
+    Platform& pf;
+    bool terminated = false;        // set by ShutDown; every loop ends at its next check
+    std::string DirLbl;             // program directory with a trailing '/'
+    std::vector<Form*> shownForms;  // in showing order; the last one receives input
+    std::vector<Timer*> timers;     // the timers the pump fires, in this order
+    std::function<void()> onClose;  // the window's close button
+    // With an external driver (murk-sim), a started game's passes run when the driver asks
+    // instead of inside the start command, and the name dialog takes queued names.
+    bool externalLoop = false;
+    std::deque<std::string> scriptedNames;  // name-entry answers queued by a script
+};
+
+void SetTimerInterval(Desk& desk, Timer& t, int ms);
+
+// Called once a round by a loop that only an event or a timer can end; `what` names the wait
+// for the platform (see Platform::AwaitingEvent).
+void AwaitEvent(Desk& desk, const char* what);
+
+// Delivers every pending event to its window and fires due timers. Safe to call from inside a
+// handler: each event is taken from the queue once, so nothing is lost or delivered twice.
+void ProcessMessages(Desk& desk);
+
+// Waits for the next event or the next due timer; the idle loops call it between their pumps.
+// `what` names the wait, as for AwaitEvent, which it calls first.
+void WaitForMessages(Desk& desk, const char* what);
+
+// Shows a window over the others, or hides it (the window below is painted again).
+void ShowForm(Desk& desk, Form& f);
+void HideForm(Desk& desk, Form& f);
+
+// The application's standard display of a failure's own text.
+void ShowException(Desk& desk, const std::string& text);
+void ShowError(Desk& desk, const std::string& text);
+bool Confirm(Desk& desk, const std::string& text, bool okCancel = false);
+
+// The failure thrown inside an operation and caught at its top (drawing, loading, capturing).
+struct Failure {
+    std::string text;
+};
+
+}  // namespace murk
