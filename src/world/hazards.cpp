@@ -1,15 +1,15 @@
 // The room's own weapons: fire darts fly and are fired, laser producers flash, beams go out.
 #include <array>
 
-#include "combat/bullets.h"
-#include "game/tileclasses.h"
 #include "base/tiles.h"
-#include "players/damage.h"
+#include "combat/bullets.h"
 #include "game/host.h"
+#include "game/squares.h"
+#include "game/tileclasses.h"
+#include "players/damage.h"
 #include "world/moves.h"
 #include "world/neighbour.h"
 #include "world/rules.h"
-#include "game/squares.h"
 
 namespace murk {
 
@@ -18,7 +18,6 @@ namespace {
 constexpr int kHazardDamage = 150;
 constexpr int kFireOneIn = 2;
 constexpr int kFireTries = 15;
-constexpr std::string_view kDartProducer = "A19";
 
 struct LaserSet {
     std::string_view firstProducer;  // facing north; the set's eight run clockwise from there
@@ -48,7 +47,7 @@ bool HitPlayer(Game& g, Host& host, Square at) {
 // What a dart may fly onto and destroy: floor, a creature, a producer but its own kind, a star
 // or a player's bullet.
 bool DartCanEnter(const Game& g, Square at) {
-    if (LiveCode(g, at) == kDartProducer) return false;
+    if (LiveCode(g, at) == code::FireProducer) return false;
     return IsFloor(g, at.col, at.row) || IsHostileTile(g, at.col, at.row) ||
            IsBullet(g, at.col, at.row);
 }
@@ -82,7 +81,8 @@ void FireDartRule(Game& g, Host& host, int col, int row, std::string_view code) 
     LeaveSquare(g, host, at, code);
     const Square to = Step(at, dir);
     if (IsPlayerSquare(g, to.col, to.row)) {
-        if (!HitPlayer(g, host, to)) ArriveAt(g, host, to, code);  // the player fell: the dart flies on
+        if (!HitPlayer(g, host, to))
+            ArriveAt(g, host, to, code);  // the player fell: the dart flies on
     } else if (DartCanEnter(g, to)) {
         ArriveAt(g, host, to, code);
     } else if (!InPlayfield(to)) {
@@ -95,11 +95,12 @@ void FireProducerRule(Game& g, Host& host, int col, int row, std::string_view) {
     if (!Chance(host, kFireOneIn, 0)) return;
     for (int i = 0; i < kFireTries; ++i) {
         const int r = host.Random(8);
-        const int dir = r == 0 ? 8 : r;
+        const int dir = r == 0 ? dir::NorthWest : r;
         const Square to = Step(at, dir);
         const std::string dart = FamilyCode(code::Fire1, dir);
         // East to south-west only: never right behind a dart of the same way two squares on.
-        const bool trailing = dir >= 3 && dir <= 6 && LiveCode(g, Step(at, dir, 2)) == dart;
+        const bool trailing =
+            dir >= dir::East && dir <= dir::SouthWest && LiveCode(g, Step(at, dir, 2)) == dart;
         if (InPlayfield(to) && IsFloor(g, to.col, to.row) && !trailing) {
             ArriveAt(g, host, to, dart);
             return;
