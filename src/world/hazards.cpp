@@ -31,10 +31,11 @@ constexpr std::array<LaserSet, 4> kLaserSets = {{
     {code::Laser4Producer1, code::Laser4Beam1},
 }};
 
-// Direction 1..8 of `code` within the family of eight starting at `first`; 0 when outside it.
+// The direction of `code` within the family of eight starting at `first` (the first member
+// faces north); dir::None when outside it.
 int FamilyDir(std::string_view code, std::string_view first) {
     const int k = TileIndex(code) - TileIndex(first) + 1;
-    return code.size() == 3 && k >= 1 && k <= 8 ? k : 0;
+    return code.size() == 3 && IsDirection(k) ? k : dir::None;
 }
 
 // Hurts the player on `at`; true when the player's tile still stands there afterwards. A hit
@@ -77,7 +78,7 @@ void CrossIntoNextRoom(Game& g, Square off, std::string_view dart) {
 void FireDartRule(Game& g, Host& host, int col, int row, std::string_view code) {
     const Square at{col, row};
     const int dir = FamilyDir(code, code::Fire1);
-    if (dir == 0) return;
+    if (dir == dir::None) return;
     LeaveSquare(g, host, at, code);
     const Square to = Step(at, dir);
     if (IsPlayerSquare(g, to.col, to.row)) {
@@ -112,7 +113,7 @@ void LaserFlashRule(Game& g, Host& host, int col, int row, std::string_view code
     const Square at{col, row};
     for (const LaserSet& set : kLaserSets) {
         const int dir = FamilyDir(code, set.firstProducer);
-        if (dir == 0) continue;
+        if (dir == dir::None) continue;
         const Square to = Step(at, dir);
         if (!InPlayfield(to)) return;  // a producer facing out of the room flashes at nothing
         if (IsPlayerSquare(g, to.col, to.row) && HitPlayer(g, host, to)) return;
