@@ -4,12 +4,12 @@
 namespace murk {
 
 bool UnpackRoomString(const std::string& packed, StringGrid& target, std::string& error) {
-    target.Resize(31, 20);
-    for (int r = 0; r <= 19; ++r)
-        for (int c = 0; c <= 30; ++c) target.SetCell(c, r, "");
+    target.Resize(kRoomCols + 1, kRoomRows + 1);  // column and row 0 stay empty
+    for (int r = 0; r <= kRoomRows; ++r)
+        for (int c = 0; c <= kRoomCols; ++c) target.SetCell(c, r, "");
     size_t p = 0;
-    for (int r = 1; r <= 19; ++r)
-        for (int c = 1; c <= 30; ++c, p += 3) {
+    for (int r = 1; r <= kRoomRows; ++r)
+        for (int c = 1; c <= kRoomCols; ++c, p += 3) {
             if (p + 3 > packed.size()) {
                 error = "Room string too short: square (" + std::to_string(c) + ", " +
                         std::to_string(r) + ") is missing (" + std::to_string(packed.size()) +

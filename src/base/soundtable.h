@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstddef>
+#include <initializer_list>
 #include <string_view>
 
 namespace murk {
@@ -53,5 +54,37 @@ constexpr size_t SoundIndex(std::string_view id) {
         if (kSoundFiles[i].id == id) return i;
     return kSoundFiles.size();
 }
+
+// A sound each player has its own recording of: {player 1's id, player 2's id}.
+using PlayerSounds = std::array<std::string_view, 2>;
+
+// The sounds the rules play.
+namespace sound {
+inline constexpr PlayerSounds Shoot{"S00", "S20"};
+inline constexpr PlayerSounds GrabHealth{"S01", "S21"};
+inline constexpr PlayerSounds GrabMoney{"S02", "S22"};
+inline constexpr PlayerSounds GrabKey{"S03", "S23"};
+inline constexpr PlayerSounds GrabBomb{"S04", "S24"};
+inline constexpr PlayerSounds OpenDoor{"S07", "S27"};
+inline constexpr PlayerSounds Warp{"S09", "S29"};
+inline constexpr PlayerSounds UseHealth{"S10", "S30"};
+inline constexpr PlayerSounds EatPigProducer{"S12", "S32"};
+// These play player 1's recording for either player; player 2's are loaded, never played.
+inline constexpr std::string_view Hurt = "S05";
+inline constexpr std::string_view Die = "S06";
+inline constexpr std::string_view HeartHit = "S08";
+inline constexpr std::string_view BombExplode = "S11";
+}  // namespace sound
+
+// Every id the rules play has its file in the table.
+static_assert([] {
+    for (PlayerSounds ids :
+         {sound::Shoot, sound::GrabHealth, sound::GrabMoney, sound::GrabKey, sound::GrabBomb,
+          sound::OpenDoor, sound::Warp, sound::UseHealth, sound::EatPigProducer,
+          PlayerSounds{sound::Hurt, sound::Die}, PlayerSounds{sound::HeartHit, sound::BombExplode}})
+        for (std::string_view id : ids)
+            if (SoundIndex(id) >= kWaveCount) return false;
+    return true;
+}());
 
 }  // namespace murk

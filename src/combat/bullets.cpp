@@ -4,9 +4,10 @@
 #include <array>
 #include <string_view>
 
-#include "combat/impacts.h"
+#include "base/soundtable.h"
 #include "base/square.h"
 #include "base/tiles.h"
+#include "combat/impacts.h"
 #include "game/host.h"
 #include "game/squares.h"
 
@@ -19,7 +20,8 @@ struct Gun {
     std::string_view firstBullet;
     std::string_view sound;
 };
-constexpr std::array<Gun, 2> kGuns = {{{code::P1Bullet1, "S00"}, {code::P2Bullet1, "S20"}}};
+constexpr std::array<Gun, 2> kGuns = {
+    {{code::P1Bullet1, sound::Shoot[0]}, {code::P2Bullet1, sound::Shoot[1]}}};
 
 const Gun& GunOf(const Player& p) {
     return kGuns[p.number == 2 ? 1 : 0];
@@ -83,7 +85,7 @@ void BulletStep(Game& g, Host& host, Footing pass) {
 bool IsBullet(const Game& g, int col, int row) {
     const std::string& c = g.RoomGrid.Cell(col, row);
     const int i = TileIndex(c);
-    return c.size() == 3 && i >= TileIndex(code::P1Bullet1) && i < TileIndex(code::P2Bullet1) + 8;
+    return c.size() == 3 && i >= TileIndex(code::P1Bullet1) && i <= TileIndex(code::P2Bullet8);
 }
 
 }  // namespace murk

@@ -4,10 +4,12 @@
 #include <array>
 #include <string_view>
 
+#include "base/soundtable.h"
+#include "base/square.h"
 #include "base/tiles.h"
-#include "players/bombs.h"
 #include "game/host.h"
 #include "game/tileclasses.h"
+#include "players/bombs.h"
 
 namespace murk {
 
@@ -26,42 +28,43 @@ struct ImpactRow {
 
 // Enemies step down chigger > cow > devil > ant > gone; producers devil > ant and cow > devil.
 constexpr std::array<ImpactRow, 25> kImpacts = {{
-    {"A31", "A04", 5, Effect::None},     // star becomes a devil
-    {"A09", "A00", 25, Effect::None},    // frog
-    {"A02", "A00", 10, Effect::None},    // ant
-    {"A04", "A02", 20, Effect::None},    // devil
-    {"A06", "A04", 30, Effect::None},    // cow
-    {"A07", "A06", 40, Effect::None},    // chigger
-    {"A11", "A00", 25, Effect::None},    // horse
-    {"A01", "A00", 50, Effect::None},    // ant producer
-    {"A03", "A01", 70, Effect::None},    // devil producer
-    {"A05", "A03", 90, Effect::None},    // cow producer
-    {"A08", "A00", 75, Effect::None},    // frog producer
-    {"A10", "A00", 150, Effect::Burst},  // horse producer
-    {"A12", "A00", 3, Effect::None},     // baby pig producers, stages 1 to 4
-    {"A13", "A00", 3, Effect::None},
-    {"A14", "A00", 5, Effect::None},
-    {"A15", "A00", 7, Effect::None},
-    {"A18", "A00", 100, Effect::None},  // random producer
-    {"A33", "A00", 0, Effect::Chain1},  // chain wall, stopped and moving
-    {"A34", "A00", 0, Effect::Chain1},
-    {"A36", "A00", 0, Effect::None},    // shootable wall
-    {"B29", "A00", 0, Effect::Chain2},  // chain wall 2, stopped and moving
-    {"B30", "A00", 0, Effect::Chain2},
-    {"A41", "A00", 0, Effect::Bomb},
-    {"A42", "", 0, Effect::Heart},
-    {"A19", "", 0, Effect::None},  // the fire-dart producer only stops the bullet
+    {code::Star, code::Devil, 5, Effect::None},
+    {code::Frog, code::Floor, 25, Effect::None},
+    {code::Ant, code::Floor, 10, Effect::None},
+    {code::Devil, code::Ant, 20, Effect::None},
+    {code::Cow, code::Devil, 30, Effect::None},
+    {code::Chigger, code::Cow, 40, Effect::None},
+    {code::Horse, code::Floor, 25, Effect::None},
+    {code::AntProducer, code::Floor, 50, Effect::None},
+    {code::DevilProducer, code::AntProducer, 70, Effect::None},
+    {code::CowProducer, code::DevilProducer, 90, Effect::None},
+    {code::FrogProducer, code::Floor, 75, Effect::None},
+    {code::HorseProducer, code::Floor, 150, Effect::Burst},
+    {code::PigProducer1, code::Floor, 3, Effect::None},
+    {code::PigProducer2, code::Floor, 3, Effect::None},
+    {code::PigProducer3, code::Floor, 5, Effect::None},
+    {code::PigProducer4, code::Floor, 7, Effect::None},
+    {code::RandomProducer, code::Floor, 100, Effect::None},
+    {code::ChainWallStopped, code::Floor, 0, Effect::Chain1},
+    {code::ChainWallMoving, code::Floor, 0, Effect::Chain1},
+    {code::ShootableWall, code::Floor, 0, Effect::None},
+    {code::ChainWall2Stopped, code::Floor, 0, Effect::Chain2},
+    {code::ChainWall2Moving, code::Floor, 0, Effect::Chain2},
+    {code::Bomb, code::Floor, 0, Effect::Bomb},
+    {code::Heart, "", 0, Effect::Heart},
+    {code::FireProducer, "", 0, Effect::None},  // it only stops the bullet
 }};
 
 // A burst of the horse producer: what a chosen square becomes, by a draw below 7.
-constexpr std::array<std::string_view, 7> kBurstTiles = {"A01", "A03", "A05", "A08",
-                                                         "A10", "A18", "A07"};
+constexpr std::array<std::string_view, 7> kBurstTiles = {
+    code::AntProducer,   code::DevilProducer,  code::CowProducer, code::FrogProducer,
+    code::HorseProducer, code::RandomProducer, code::Chigger};
 
 struct ChainFamily {
     std::string_view stopped, moving;
 };
-constexpr ChainFamily kChain1{"A33", "A34"};
-constexpr ChainFamily kChain2{"B29", "B30"};
+constexpr ChainFamily kChain1{code::ChainWallStopped, code::ChainWallMoving};
+constexpr ChainFamily kChain2{code::ChainWall2Stopped, code::ChainWall2Moving};
 
 struct Offset {
     int col, row;
@@ -70,7 +73,7 @@ struct Offset {
 constexpr std::array<Offset, 4> kChainNeighbours = {{{0, -1}, {1, 0}, {0, 1}, {-1, 0}}};
 
 bool InRoom(int col, int row) {
-    return col >= 1 && col <= kRoomCols && row >= 1 && row <= kRoomRows;
+    return InPlayfield({col, row});
 }
 
 // Outside the playfield every square reads as the empty text, which belongs to no class.
@@ -117,9 +120,9 @@ void HitHeart(Game& g, Host& host, int col, int row) {
         p.status.clear();
         SetSquare(g, host, col, row, kPlayerTiles[revived]);
     } else {
-        SetSquare(g, host, col, row, "A07");
+        SetSquare(g, host, col, row, code::Chigger);
     }
-    host.PlaySound("S08");
+    host.PlaySound(sound::HeartHit);
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ void InitPlayer(Player& p, int number) {
     p.keys = p.bombs = p.kits = p.levelsPassed = p.points = p.shieldTime = 0;
     p.status.clear();
     p.number = number;
-    p.heldDir = 0;
+    p.heldDir = dir::None;
 }
 
 void AdvancePlayerToNextLevel(Player& p, bool inPlay) {

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "base/square.h"
+
 namespace murk {
 
 struct Player {
@@ -21,8 +23,8 @@ struct Player {
     int number = 0;      // 1 or 2
     int bulletSteps = 0;
     int shieldTime = 0;
-    int heldDir = 0;  // 0 none, 1..8 clockwise from north
-    int bulletDir = 0;
+    int heldDir = dir::None;  // a dir:: value, as the walk, the bullets and murk-sim count them
+    int bulletDir = dir::None;
     bool fireHeld = false;
     bool bombHeld = false;
     bool bulletInFlight = false;

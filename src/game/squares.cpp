@@ -1,8 +1,8 @@
 // Square tests shared by the world's rules and the player step.
 #include "game/squares.h"
 
-#include "game/state.h"
 #include "base/tiles.h"
+#include "game/state.h"
 
 namespace murk {
 
@@ -24,33 +24,39 @@ bool Same(const std::string& c, std::string_view code) {
     return true;
 }
 
-bool InRun(const std::string& code, const char* first, const char* last) {
+bool InRun(const std::string& code, std::string_view first, std::string_view last) {
     const int i = TileIndex(code);
     return code.size() == 3 && i >= TileIndex(first) && i <= TileIndex(last);
 }
 
 }  // namespace
 
-bool IsFloor(const Game& g, int col, int row) { return Same(At(g, col, row), code::Floor); }
+bool IsFloor(const Game& g, int col, int row) {
+    return Same(At(g, col, row), code::Floor);
+}
 
 bool IsPlayerSquare(const Game& g, int col, int row) {
     const std::string& c = At(g, col, row);
     return Same(c, code::Player1) || Same(c, code::Player2);
 }
 
-bool IsEnemyPassableWall(const Game& g, int col, int row) { return Same(At(g, col, row), "A35"); }
+bool IsEnemyPassableWall(const Game& g, int col, int row) {
+    return Same(At(g, col, row), code::EnemyPassableWall);
+}
 
 bool IsEnemyOpen(const Game& g, int col, int row) {
     // One read of the square: the chase asks this for every creature's every neighbour.
     const std::string& c = At(g, col, row);
     return Same(c, code::Floor) || Same(c, code::Player1) || Same(c, code::Player2) ||
-           Same(c, "A35");
+           Same(c, code::EnemyPassableWall);
 }
 
 bool IsLaserBeam(const Game& g, int col, int row) {
     const std::string& c = At(g, col, row);
-    return InRun(c, "A72", "A79") || InRun(c, "A88", "A95") || InRun(c, "B04", "B11") ||
-           InRun(c, "B20", "B27");
+    return InRun(c, code::Laser1Beam1, code::Laser1Beam8) ||
+           InRun(c, code::Laser2Beam1, code::Laser2Beam8) ||
+           InRun(c, code::Laser3Beam1, code::Laser3Beam8) ||
+           InRun(c, code::Laser4Beam1, code::Laser4Beam8);
 }
 
 }  // namespace murk

@@ -6,10 +6,10 @@ namespace murk {
 
 struct Game;
 
-bool IsFloor(const Game& g, int col, int row);                // A00
-bool IsPlayerSquare(const Game& g, int col, int row);         // A46 or A47
-bool IsEnemyPassableWall(const Game& g, int col, int row);    // A35
-bool IsEnemyOpen(const Game& g, int col, int row);            // floor, a player or A35
-bool IsLaserBeam(const Game& g, int col, int row);            // any of the 32 beam codes
+bool IsFloor(const Game& g, int col, int row);
+bool IsPlayerSquare(const Game& g, int col, int row);  // either player's tile
+bool IsEnemyPassableWall(const Game& g, int col, int row);
+bool IsEnemyOpen(const Game& g, int col, int row);  // floor, a player, an enemy-passable wall
+bool IsLaserBeam(const Game& g, int col, int row);  // any of the 32 beam codes
 
 }  // namespace murk

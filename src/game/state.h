@@ -28,7 +28,7 @@ struct Game {
     StringGrid RoomGrid{kRoomCols + 1, kRoomRows + 1};
     StringGrid BufferGrid{kRoomCols + 1, kRoomRows + 1};
     StringGrid Buffer2Grid{kRoomCols + 1, kRoomRows + 1};
-    std::array<Player, 2> players;  // players[0] is player 1 (A46), players[1] player 2 (A47)
+    std::array<Player, 2> players;  // players[0] is player 1 (code::Player1), players[1] player 2
 
     int PlayerCount = 0;
     bool GameStopped = true;

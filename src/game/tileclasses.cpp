@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "base/square.h"
 #include "base/tiles.h"
 #include "game/state.h"
 
@@ -20,20 +21,35 @@ struct ClassRow {
 };
 
 constexpr std::array<ClassRow, 23> kClasses = {{
-    {"A01", true, false, true},  {"A02", true, false, true},  {"A03", true, false, true},
-    {"A04", true, false, true},  {"A05", true, false, true},  {"A06", true, false, true},
-    {"A07", true, false, true},  {"A08", true, false, true},  {"A09", true, false, true},
-    {"A10", true, false, true},  {"A11", true, false, true},  {"A12", true, true, false},
-    {"A13", true, true, false},  {"A14", true, true, false},  {"A15", true, true, false},
-    {"A16", true, false, false}, {"A17", true, false, true},  {"A18", true, false, true},
-    {"A19", true, false, true},  {"A31", true, false, true},  {"A41", false, false, true},
-    {"A46", false, false, true}, {"A47", false, false, true},
+    {code::AntProducer, true, false, true},  // creatures and producers
+    {code::Ant, true, false, true},
+    {code::DevilProducer, true, false, true},
+    {code::Devil, true, false, true},
+    {code::CowProducer, true, false, true},
+    {code::Cow, true, false, true},
+    {code::Chigger, true, false, true},
+    {code::FrogProducer, true, false, true},
+    {code::Frog, true, false, true},
+    {code::HorseProducer, true, false, true},
+    {code::Horse, true, false, true},
+    {code::PigProducer1, true, true, false},
+    {code::PigProducer2, true, true, false},
+    {code::PigProducer3, true, true, false},
+    {code::PigProducer4, true, true, false},
+    {code::AdultPigProducer, true, false, false},
+    {code::Pig, true, false, true},
+    {code::RandomProducer, true, false, true},
+    {code::FireProducer, true, false, true},
+    {code::Star, true, false, true},
+    {code::Bomb, false, false, true},  // bombs and players only feel the blast
+    {code::Player1, false, false, true},
+    {code::Player2, false, false, true},
 }};
 
 // Outside the playfield every square reads as the empty text, which belongs to no class.
 std::string_view At(const Game& g, int col, int row) {
-    const bool inRoom = col >= 1 && col <= kRoomCols && row >= 1 && row <= kRoomRows;
-    return inRoom ? std::string_view(g.RoomGrid.Cell(col, row)) : std::string_view();
+    return InPlayfield({col, row}) ? std::string_view(g.RoomGrid.Cell(col, row))
+                                   : std::string_view();
 }
 
 const ClassRow* ClassOf(const Game& g, int col, int row) {

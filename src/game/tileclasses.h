@@ -7,7 +7,7 @@ struct Game;
 
 // Creatures, producers, stars and the fire-dart producer.
 bool IsHostileTile(const Game& g, int col, int row);
-bool IsGrowingPigProducer(const Game& g, int col, int row);  // A12..A15
+bool IsGrowingPigProducer(const Game& g, int col, int row);  // stages 1..4
 // What a blast around a bomb changes: creatures, most producers, bombs and players.
 bool IsBlastAffected(const Game& g, int col, int row);
 

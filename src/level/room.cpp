@@ -24,13 +24,12 @@ void PackRoom(Game& g, int col, int row, const StringGrid& source) {
 
 void CopyRoomToBuffer(Game& g) {
     g.BufferGrid.Resize(g.RoomGrid.ColCount(), g.RoomGrid.RowCount());
-    for (int r = 1; r <= 19; ++r)
-        for (int c = 1; c <= 30; ++c) g.BufferGrid.SetCell(c, r, g.RoomGrid.Cell(c, r));
+    for (int r = 1; r <= kRoomRows; ++r)
+        for (int c = 1; c <= kRoomCols; ++c) g.BufferGrid.SetCell(c, r, g.RoomGrid.Cell(c, r));
 }
 
 bool IsOffRoom(const Game& g, int col, int row) {
-    return col < 1 || col > g.RoomGrid.ColCount() - 1 || row < 1 ||
-           row > g.RoomGrid.RowCount() - 1;
+    return col < 1 || col > g.RoomGrid.ColCount() - 1 || row < 1 || row > g.RoomGrid.RowCount() - 1;
 }
 
 }  // namespace murk

@@ -4,11 +4,12 @@
 #include <array>
 #include <string_view>
 
-#include "game/host.h"
-#include "game/state.h"
+#include "base/soundtable.h"
 #include "base/square.h"
 #include "base/tiles.h"
+#include "game/host.h"
 #include "game/player.h"
+#include "game/state.h"
 
 namespace murk {
 
@@ -39,9 +40,6 @@ inline std::string_view PlayerCode(const Player& p) {
 inline bool IsPlayerCode(std::string_view c) {
     return c == code::Player1 || c == code::Player2;
 }
-
-// A sound that each player has its own recording of: {player 1's id, player 2's id}.
-using PlayerSounds = std::array<std::string_view, 2>;
 
 inline void PlayPlayerSound(Host& host, const Player& p, const PlayerSounds& ids) {
     host.PlaySound(ids[p.number == 1 ? 0 : 1]);

@@ -3,22 +3,21 @@
 
 #include <array>
 
+#include "base/soundtable.h"
+#include "game/host.h"
 #include "game/tileclasses.h"
 #include "players/board.h"
 #include "players/damage.h"
-#include "game/host.h"
 
 namespace murk {
 
 namespace {
 
-constexpr std::string_view kBomb = "A41";
-constexpr std::string_view kDeathField = "A30";
 constexpr int kBlastDamage = 250;
 
 // Slide and death fields lie under a bomb and come back when it leaves or goes off.
 bool IsField(std::string_view c) {
-    return (!c.empty() && c[0] == 'Z') || c == kDeathField;
+    return IsSlideField(c) || c == code::DeathField;
 }
 
 const std::string& CodeAt(const Game& g, Square s) {
@@ -41,7 +40,8 @@ void EndHold(Player& p) {
 
 // Puts back what the bomb covered on the square it is leaving (floor when it covered nothing).
 void Uncover(Game& g, Host& host, const Player& p, Square s) {
-    SetSquare(g, host, s.col, s.row, p.underBomb.empty() ? code::Floor : std::string_view(p.underBomb));
+    SetSquare(g, host, s.col, s.row,
+              p.underBomb.empty() ? code::Floor : std::string_view(p.underBomb));
 }
 
 bool StandsOn(const Game& g, const Player& p, Square s) {
@@ -60,12 +60,13 @@ void ClearCentre(Game& g, Host& host, Square s) {
 
 void BlastSquare(Game& g, Host& host, Square s) {
     const std::string hit = CodeAt(g, s);
-    if (hit == kBomb) {
+    if (hit == code::Bomb) {
         SetSquare(g, host, s.col, s.row, code::Floor);
         Explosion(g, host, s.col, s.row, false);  // chain reaction, before the blast goes on
     } else if (IsPlayerCode(hit)) {
         Damage(g, host, kBlastDamage, hit, true);
-        if (g.players[hit == code::Player1 ? 0 : 1].dead) SetSquare(g, host, s.col, s.row, code::Floor);
+        if (g.players[hit == code::Player1 ? 0 : 1].dead)
+            SetSquare(g, host, s.col, s.row, code::Floor);
     } else {
         SetSquare(g, host, s.col, s.row, code::Floor);
     }
@@ -89,7 +90,7 @@ void LayBomb(Game& g, Host& host, Player& p) {
     p.bombCol = p.col;
     p.bombRow = p.row;
     p.underBomb = g.RoomGrid.Cell(p.col, p.row);
-    SetSquare(g, host, p.col, p.row, kBomb);
+    SetSquare(g, host, p.col, p.row, code::Bomb);
     p.bombHeld = true;
 }
 
@@ -109,7 +110,7 @@ void BombStep(Game& g, Host& host, Player& p) {
         Explosion(g, host, at.col, at.row, true);
         EndHold(p);
     } else if (IsBombPassable(g, at)) {
-        SetSquare(g, host, at.col, at.row, kBomb);
+        SetSquare(g, host, at.col, at.row, code::Bomb);
     }
 }
 
@@ -133,7 +134,7 @@ void Explosion(Game& g, Host& host, int col, int row, bool withSound) {
         const Player& p = g.players[i];
         held[i] = p.bombHeld && BombSpot(p) == centre;
     }
-    if (withSound) host.PlaySound("S11");
+    if (withSound) host.PlaySound(sound::BombExplode);
     ClearCentre(g, host, centre);
     for (size_t i = 0; i < held.size(); ++i)
         if (held[i]) EndHold(g.players[i]);
@@ -143,7 +144,7 @@ void Explosion(Game& g, Host& host, int col, int row, bool withSound) {
 void ReturnHeldBomb(Game& g, Host& host, Player& p) {
     if (!p.bombHeld) return;
     g.RoomGrid.SetCell(p.bombCol, p.bombRow,
-                              p.underBomb.empty() ? std::string(code::Floor) : p.underBomb);
+                       p.underBomb.empty() ? std::string(code::Floor) : p.underBomb);
     ++p.bombs;
     EndHold(p);
 }

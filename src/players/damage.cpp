@@ -1,8 +1,9 @@
 // Damage to players: the shield, death below 0 life, and the hurt and death sounds.
 #include "players/damage.h"
 
-#include "players/board.h"
+#include "base/soundtable.h"
 #include "game/host.h"
+#include "players/board.h"
 
 namespace murk {
 
@@ -13,12 +14,12 @@ constexpr int kPiercingAmount = 200;
 
 void Die(Game& g, Host& host, Player& p) {
     p.dead = true;
-    p.heldDir = 0;
+    p.heldDir = dir::None;
     p.shieldTime = 0;
     p.bombHeld = false;
     p.menuOpen = false;
     SetSquare(g, host, p.col, p.row, code::Floor);
-    host.PlaySound("S06");
+    host.PlaySound(sound::Die);
 }
 
 }  // namespace
@@ -31,7 +32,7 @@ void Damage(Game& g, Host& host, int amount, std::string_view playerCode, bool w
     if (p.life < 0)
         Die(g, host, p);
     else if (withSound)
-        host.PlaySound("S05");
+        host.PlaySound(sound::Hurt);
 }
 
 }  // namespace murk

@@ -1,18 +1,16 @@
 // Transport and slide fields: where a player standing on one is carried to.
 #include <string>
 
+#include "game/host.h"
 #include "players/step.h"
 #include "players/walk.h"
-#include "game/host.h"
 
 namespace murk {
 
 namespace {
 
-constexpr std::string_view kTransport = "B28";
-
 bool IsTransport(const Game& g, Square s) {
-    return InPlayfield(s) && g.RoomGrid.Cell(s.col, s.row) == kTransport;
+    return InPlayfield(s) && g.RoomGrid.Cell(s.col, s.row) == code::Transport;
 }
 
 // Slide-field letters: A..Z are 1..26, a b c are 27 28 29, anything else (or nothing) 30.
@@ -46,11 +44,11 @@ void LandOrReturn(const Game& g, Player& p, bool found, Square to, Square old) {
 
 void FollowField(Game& g, Host& host, Player& p, Square old, int dir) {
     const std::string& here = g.RoomGrid.Cell(p.col, p.row);
-    if (here == kTransport) {
+    if (here == code::Transport) {
         Square landing;
         const bool found = TransportLanding(g, Where(p), dir, landing);
         LandOrReturn(g, p, found, landing, old);
-    } else if (!here.empty() && here[0] == 'Z') {
+    } else if (IsSlideField(here)) {
         LandOrReturn(g, p, true, {SlideNumber(here, 1), SlideNumber(here, 2)}, old);
     }
 }

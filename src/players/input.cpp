@@ -3,9 +3,9 @@
 
 #include <array>
 
+#include "game/host.h"
 #include "players/board.h"
 #include "players/bombs.h"
-#include "game/host.h"
 
 namespace murk {
 
@@ -28,18 +28,18 @@ struct Press {
 };
 
 constexpr std::array<Press, 12> kPresses = {{
-    {&Player::upKey, 3, 2, 0},
-    {&Player::upKey, 7, 8, 0},
-    {&Player::upKey, 0, 1, 2},
-    {&Player::downKey, 3, 4, 0},
-    {&Player::downKey, 7, 6, 0},
-    {&Player::downKey, 0, 5, 2},
-    {&Player::leftKey, 1, 8, 0},
-    {&Player::leftKey, 5, 6, 0},
-    {&Player::leftKey, 0, 7, 1},
-    {&Player::rightKey, 1, 2, 0},
-    {&Player::rightKey, 5, 4, 0},
-    {&Player::rightKey, 0, 3, 3},
+    {&Player::upKey, dir::East, dir::NorthEast, 0},
+    {&Player::upKey, dir::West, dir::NorthWest, 0},
+    {&Player::upKey, dir::None, dir::North, 2},
+    {&Player::downKey, dir::East, dir::SouthEast, 0},
+    {&Player::downKey, dir::West, dir::SouthWest, 0},
+    {&Player::downKey, dir::None, dir::South, 2},
+    {&Player::leftKey, dir::North, dir::NorthWest, 0},
+    {&Player::leftKey, dir::South, dir::SouthWest, 0},
+    {&Player::leftKey, dir::None, dir::West, 1},
+    {&Player::rightKey, dir::North, dir::NorthEast, 0},
+    {&Player::rightKey, dir::South, dir::SouthEast, 0},
+    {&Player::rightKey, dir::None, dir::East, 3},
 }};
 
 // Releasing a key of a diagonal keeps the other key's direction; any other release stops.
@@ -49,14 +49,14 @@ struct Release {
 };
 
 constexpr std::array<Release, 8> kReleases = {{
-    {&Player::upKey, 8, 7},
-    {&Player::upKey, 2, 3},
-    {&Player::downKey, 6, 7},
-    {&Player::downKey, 4, 3},
-    {&Player::leftKey, 8, 1},
-    {&Player::leftKey, 6, 5},
-    {&Player::rightKey, 2, 1},
-    {&Player::rightKey, 4, 5},
+    {&Player::upKey, dir::NorthWest, dir::West},
+    {&Player::upKey, dir::NorthEast, dir::East},
+    {&Player::downKey, dir::SouthWest, dir::West},
+    {&Player::downKey, dir::SouthEast, dir::East},
+    {&Player::leftKey, dir::NorthWest, dir::North},
+    {&Player::leftKey, dir::SouthWest, dir::South},
+    {&Player::rightKey, dir::NorthEast, dir::North},
+    {&Player::rightKey, dir::SouthEast, dir::South},
 }};
 
 // The first of the player's direction keys that `key` is, or nullptr.
@@ -70,8 +70,8 @@ void PressDirection(Player& p, int key) {
     const KeyField k = DirectionKeyOf(p, key);
     for (const Press& row : kPresses) {
         if (row.key != k || row.before != p.heldDir) continue;
-        if (row.before == 0 && p.menuOpen)
-            p.menuChoice = row.menuChoice, p.heldDir = 0;
+        if (row.before == dir::None && p.menuOpen)
+            p.menuChoice = row.menuChoice, p.heldDir = dir::None;
         else
             p.heldDir = row.after;
         return;
@@ -86,13 +86,13 @@ void ReleaseDirection(Player& p, int key) {
             p.heldDir = row.after;
             return;
         }
-    p.heldDir = 0;
+    p.heldDir = dir::None;
 }
 
 void UseHealthKit(Game& g, Host& host, Player& p) {
     p.life = kFullLife;
     --p.kits;
-    PlayPlayerSound(host, p, {"S10", "S30"});
+    PlayPlayerSound(host, p, sound::UseHealth);
 }
 
 // Fire with the menu on "life": a kit is used only when it helps.
@@ -136,7 +136,7 @@ void ReleaseFire(Game& g, Host& host, Player& p) {
 }
 
 void OpenItemMenu(Player& p) {
-    p.heldDir = 0;
+    p.heldDir = dir::None;
     p.fireHeld = false;
     p.menuOpen = true;
     p.menuChoice = 2;
@@ -144,7 +144,7 @@ void OpenItemMenu(Player& p) {
 
 void PlayerKeyDown(Game& g, Host& host, Player& p, int key) {
     if (!Playing(p)) {
-        p.heldDir = 0;
+        p.heldDir = dir::None;
         return;
     }
     PressDirection(p, key);

@@ -2,11 +2,11 @@
 #include <array>
 #include <string>
 
+#include "game/host.h"
+#include "game/squares.h"
 #include "game/tileclasses.h"
 #include "players/damage.h"
 #include "players/walk.h"
-#include "game/host.h"
-#include "game/squares.h"
 
 namespace murk {
 
@@ -50,7 +50,7 @@ void Finish(Game& g, Host& host, Player& p, Square old, const SquareRule& r) {
     PutAt(p, old);
     SetSquare(g, host, old.col, old.row, code::Floor);
     p.finished = true;
-    p.heldDir = 0;
+    p.heldDir = dir::None;
     PlayPlayerSound(host, p, r.sounds);
 }
 
@@ -61,16 +61,16 @@ void TakeShield(Game&, Host&, Player& p, Square, const SquareRule&) {
 }
 
 constexpr std::array<SquareRule, 10> kSquareRules = {{
-    {"A37", nullptr, Collect, &Player::points, 100, {"S02", "S22"}},  // gold sack
-    {"A38", nullptr, Collect, &Player::kits, 1, {"S01", "S21"}},      // health kit
-    {"A29", nullptr, Collect, &Player::keys, 1, {"S03", "S23"}},      // key
-    {"A41", nullptr, Collect, &Player::bombs, 1, {"S04", "S24"}},     // bomb
-    {"A30", nullptr, Deadly, nullptr, 0, {}},                         // death field
-    {"A28", nullptr, OpenDoor, &Player::keys, -1, {"S07", "S27"}},    // door
-    {"A45", nullptr, Finish, nullptr, 0, {"S09", "S29"}},             // level finish
+    {code::Money, nullptr, Collect, &Player::points, 100, sound::GrabMoney},
+    {code::HealthKit, nullptr, Collect, &Player::kits, 1, sound::GrabHealth},
+    {code::Key, nullptr, Collect, &Player::keys, 1, sound::GrabKey},
+    {code::Bomb, nullptr, Collect, &Player::bombs, 1, sound::GrabBomb},
+    {code::DeathField, nullptr, Deadly, nullptr, 0, {}},
+    {code::Door, nullptr, OpenDoor, &Player::keys, -1, sound::OpenDoor},
+    {code::Finish, nullptr, Finish, nullptr, 0, sound::Warp},
     {"", IsLaserBeam, Deadly, nullptr, 0, {}},
-    {"", IsGrowingPigProducer, Collect, &Player::points, 8, {"S12", "S32"}},  // eaten
-    {"A43", nullptr, TakeShield, nullptr, 0, {}},
+    {"", IsGrowingPigProducer, Collect, &Player::points, 8, sound::EatPigProducer},  // eaten
+    {code::Shield, nullptr, TakeShield, nullptr, 0, {}},
 }};
 
 const SquareRule* RuleFor(const Game& g, Square s) {

@@ -3,10 +3,10 @@
 
 #include <array>
 
+#include "game/host.h"
 #include "level/room.h"
 #include "players/board.h"
 #include "players/bombs.h"
-#include "game/host.h"
 
 namespace murk {
 
@@ -21,16 +21,17 @@ struct RoomChange {
     bool shareRow;  // north and south: same row; east and west: same column
 };
 
+// Indexed by direction (dir::None first).
 constexpr std::array<RoomChange, 9> kChanges = {{
-    {0, 0, 0, 0, false, false},      // none
-    {0, -1, 0, 19, true, true},      // north
-    {1, -1, 1, 19, false, false},    // north-east
-    {1, 0, 1, 0, true, false},       // east
-    {1, 1, 1, 1, false, false},      // south-east
-    {0, 1, 0, 1, true, true},        // south
-    {-1, 1, 30, 1, false, false},    // south-west
-    {-1, 0, 30, 0, true, false},     // west
-    {-1, -1, 30, 19, false, false},  // north-west
+    {0, 0, 0, 0, false, false},                    // none
+    {0, -1, 0, kRoomRows, true, true},             // north
+    {1, -1, 1, kRoomRows, false, false},           // north-east
+    {1, 0, 1, 0, true, false},                     // east
+    {1, 1, 1, 1, false, false},                    // south-east
+    {0, 1, 0, 1, true, true},                      // south
+    {-1, 1, kRoomCols, 1, false, false},           // south-west
+    {-1, 0, kRoomCols, 0, true, false},            // west
+    {-1, -1, kRoomCols, kRoomRows, false, false},  // north-west
 }};
 
 // Two living players on the board leave only together, on one edge line, pushing one way.
@@ -80,7 +81,7 @@ void DoChange(Game& g, Host& host, const RoomChange& c, int targetCol, int targe
     if (twoPlayers) {
         Arrive(g.P2(), c);
         // Player 2 walks on only after its key sets a direction again.
-        if (c.straight && Playing(g.P1())) g.P2().heldDir = 0;
+        if (c.straight && Playing(g.P1())) g.P2().heldDir = dir::None;
         PlaceOnBoard(g, g.P2());
     }
     host.DrawRoom();

@@ -4,20 +4,21 @@
 #include <algorithm>
 #include <array>
 
-#include "game/tileclasses.h"
-#include "players/roomchange.h"
-#include "players/bombs.h"
-#include "players/walk.h"
 #include "game/host.h"
 #include "game/squares.h"
+#include "game/tileclasses.h"
+#include "players/bombs.h"
+#include "players/roomchange.h"
+#include "players/walk.h"
 
 namespace murk {
 
 namespace {
 
 // Squares a player may step onto besides slide fields, beams and young pig producers.
-constexpr std::array<std::string_view, 10> kPassable = {"A00", "A37", "A28", "A29", "A38",
-                                                        "A41", "A30", "A43", "B28", "A45"};
+constexpr std::array<std::string_view, 10> kPassable = {
+    code::Floor, code::Money,      code::Door,   code::Key,       code::HealthKit,
+    code::Bomb,  code::DeathField, code::Shield, code::Transport, code::Finish};
 
 // A diagonal walk off the room: the corner takes the diagonal neighbour; otherwise the edge
 // that `firstIsRow` names (row `firstLine`, or column) takes `firstDir`, and else `otherDir`.
@@ -30,13 +31,14 @@ struct DiagonalExit {
 };
 
 constexpr std::array<DiagonalExit, 4> kDiagonalExits = {{
-    {{30, 1}, true, 1, 1, 3},    // north-east: north from the top row, else east
-    {{30, 19}, true, 19, 5, 3},  // south-east: south from the bottom row, else east
-    {{1, 19}, false, 1, 7, 5},   // south-west: west from the left column, else south
-    {{1, 1}, true, 1, 1, 7},     // north-west: north from the top row, else west
+    {{kRoomCols, 1}, true, 1, dir::North, dir::East},                  // north-east
+    {{kRoomCols, kRoomRows}, true, kRoomRows, dir::South, dir::East},  // south-east
+    {{1, kRoomRows}, false, 1, dir::West, dir::South},                 // south-west
+    {{1, 1}, true, 1, dir::North, dir::West},                          // north-west
 }};
 
-// Which neighbouring room a walk in `dir` off the room from `at` leads to.
+// Which neighbouring room a walk in `dir` off the room from `at` leads to. Straight directions
+// are the odd ones; the diagonals, 2 4 6 8, index the table above.
 int ExitDirection(int dir, Square at) {
     if (dir % 2 == 1) return dir;
     const DiagonalExit& e = kDiagonalExits[static_cast<size_t>(dir / 2 - 1)];
@@ -71,7 +73,7 @@ void StepOnePlayer(Game& g, Host& host, Player& p, Footing pass) {
     if (p.shieldTime == 1) p.status.clear();
     --p.shieldTime;
     if (!LetMessagesThrough(g, host, pass)) return;
-    if (p.heldDir != 0 && !p.fireHeld && !p.bombHeld)
+    if (p.heldDir != dir::None && !p.fireHeld && !p.bombHeld)
         Walk(g, host, p);
     else if (p.bombHeld)
         BombStep(g, host, p);
@@ -91,7 +93,7 @@ bool IsPlayerPassable(const Game& g, int col, int row) {
     // A bomb in a player's hands is not there for the taking: it blocks like a wall.
     for (const Player& p : g.players)
         if (p.bombHeld && p.bombCol == col && p.bombRow == row) return false;
-    return c[0] == 'Z' || std::ranges::find(kPassable, c) != kPassable.end() ||
+    return IsSlideField(c) || std::ranges::find(kPassable, c) != kPassable.end() ||
            IsLaserBeam(g, col, row) || IsGrowingPigProducer(g, col, row);
 }
 

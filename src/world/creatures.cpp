@@ -4,11 +4,11 @@
 #include <array>
 #include <cstdlib>
 
-#include "players/damage.h"
 #include "game/host.h"
+#include "game/squares.h"
+#include "players/damage.h"
 #include "world/neighbour.h"
 #include "world/rules.h"
-#include "game/squares.h"
 
 namespace murk {
 
@@ -22,14 +22,14 @@ struct Bite {
 
 // What a creature takes from the player it reaches; it is used up by the bite.
 constexpr std::array<Bite, 8> kBites = {{
-    {"A02", 10, true},   // ant
-    {"A04", 20, true},   // devil
-    {"A06", 30, true},   // cow
-    {"A07", 40, true},   // chigger
-    {"A11", 90, true},   // horse
-    {"A17", 50, true},   // pig
-    {"A09", 50, false},  // frog
-    {"A18", 50, false},  // random producer
+    {code::Ant, 10, true},
+    {code::Devil, 20, true},
+    {code::Cow, 30, true},
+    {code::Chigger, 40, true},
+    {code::Horse, 90, true},
+    {code::Pig, 50, true},
+    {code::Frog, 50, false},
+    {code::RandomProducer, 50, false},
 }};
 
 constexpr int kWanderOneIn = 3;
@@ -49,8 +49,7 @@ const Bite* BiteOf(std::string_view creature) {
 // takes the creature.
 void Reach(Game& g, Host& host, Square to, std::string_view code) {
     if (IsPlayerSquare(g, to.col, to.row)) {
-        if (const Bite* b = BiteOf(code))
-            Damage(g, host, b->amount, LiveCode(g, to), b->withSound);
+        if (const Bite* b = BiteOf(code)) Damage(g, host, b->amount, LiveCode(g, to), b->withSound);
         return;
     }
     ArriveAt(g, host, to, code);
@@ -101,7 +100,7 @@ Square WallCrossing(const Game& g, int dir, Square from, Square wall) {
 
 void Wander(Game& g, Host& host, Square at, std::string_view code) {
     if (!Chance(host, kWanderOneIn)) return;
-    const int dir = host.Random(8) + 1;
+    const int dir = RandomDirection(host);
     const Square step = Step(at, dir);
     if (!InPlayfield(step)) {
         // Over the edge: the room next door, by the square alone, takes the creature or not.

@@ -1,15 +1,15 @@
 // The room's own weapons: fire darts fly and are fired, laser producers flash, beams go out.
 #include <array>
 
-#include "combat/bullets.h"
-#include "game/tileclasses.h"
 #include "base/tiles.h"
-#include "players/damage.h"
+#include "combat/bullets.h"
 #include "game/host.h"
+#include "game/squares.h"
+#include "game/tileclasses.h"
+#include "players/damage.h"
 #include "world/moves.h"
 #include "world/neighbour.h"
 #include "world/rules.h"
-#include "game/squares.h"
 
 namespace murk {
 
@@ -18,7 +18,6 @@ namespace {
 constexpr int kHazardDamage = 150;
 constexpr int kFireOneIn = 2;
 constexpr int kFireTries = 15;
-constexpr std::string_view kDartProducer = "A19";
 
 struct LaserSet {
     std::string_view firstProducer;  // facing north; the set's eight run clockwise from there
@@ -32,10 +31,11 @@ constexpr std::array<LaserSet, 4> kLaserSets = {{
     {code::Laser4Producer1, code::Laser4Beam1},
 }};
 
-// Direction 1..8 of `code` within the family of eight starting at `first`; 0 when outside it.
+// The direction of `code` within the family of eight starting at `first` (the first member
+// faces north); dir::None when outside it.
 int FamilyDir(std::string_view code, std::string_view first) {
     const int k = TileIndex(code) - TileIndex(first) + 1;
-    return code.size() == 3 && k >= 1 && k <= 8 ? k : 0;
+    return code.size() == 3 && IsDirection(k) ? k : dir::None;
 }
 
 // Hurts the player on `at`; true when the player's tile still stands there afterwards. A hit
@@ -48,7 +48,7 @@ bool HitPlayer(Game& g, Host& host, Square at) {
 // What a dart may fly onto and destroy: floor, a creature, a producer but its own kind, a star
 // or a player's bullet.
 bool DartCanEnter(const Game& g, Square at) {
-    if (LiveCode(g, at) == kDartProducer) return false;
+    if (LiveCode(g, at) == code::FireProducer) return false;
     return IsFloor(g, at.col, at.row) || IsHostileTile(g, at.col, at.row) ||
            IsBullet(g, at.col, at.row);
 }
@@ -78,11 +78,12 @@ void CrossIntoNextRoom(Game& g, Square off, std::string_view dart) {
 void FireDartRule(Game& g, Host& host, int col, int row, std::string_view code) {
     const Square at{col, row};
     const int dir = FamilyDir(code, code::Fire1);
-    if (dir == 0) return;
+    if (dir == dir::None) return;
     LeaveSquare(g, host, at, code);
     const Square to = Step(at, dir);
     if (IsPlayerSquare(g, to.col, to.row)) {
-        if (!HitPlayer(g, host, to)) ArriveAt(g, host, to, code);  // the player fell: the dart flies on
+        if (!HitPlayer(g, host, to))
+            ArriveAt(g, host, to, code);  // the player fell: the dart flies on
     } else if (DartCanEnter(g, to)) {
         ArriveAt(g, host, to, code);
     } else if (!InPlayfield(to)) {
@@ -95,11 +96,12 @@ void FireProducerRule(Game& g, Host& host, int col, int row, std::string_view) {
     if (!Chance(host, kFireOneIn, 0)) return;
     for (int i = 0; i < kFireTries; ++i) {
         const int r = host.Random(8);
-        const int dir = r == 0 ? 8 : r;
+        const int dir = r == 0 ? dir::NorthWest : r;
         const Square to = Step(at, dir);
         const std::string dart = FamilyCode(code::Fire1, dir);
         // East to south-west only: never right behind a dart of the same way two squares on.
-        const bool trailing = dir >= 3 && dir <= 6 && LiveCode(g, Step(at, dir, 2)) == dart;
+        const bool trailing =
+            dir >= dir::East && dir <= dir::SouthWest && LiveCode(g, Step(at, dir, 2)) == dart;
         if (InPlayfield(to) && IsFloor(g, to.col, to.row) && !trailing) {
             ArriveAt(g, host, to, dart);
             return;
@@ -111,7 +113,7 @@ void LaserFlashRule(Game& g, Host& host, int col, int row, std::string_view code
     const Square at{col, row};
     for (const LaserSet& set : kLaserSets) {
         const int dir = FamilyDir(code, set.firstProducer);
-        if (dir == 0) continue;
+        if (dir == dir::None) continue;
         const Square to = Step(at, dir);
         if (!InPlayfield(to)) return;  // a producer facing out of the room flashes at nothing
         if (IsPlayerSquare(g, to.col, to.row) && HitPlayer(g, host, to)) return;

@@ -10,6 +10,9 @@ namespace murk {
 class Host;
 struct Game;
 
+// One of the eight directions, equally likely (one draw).
+int RandomDirection(Host& host);
+
 // One draw below n that hits `hit`: the "1 in n" chances of the world's rules.
 bool Chance(Host& host, int n, int hit = 1);
 

@@ -5,10 +5,10 @@
 
 #include "base/tiles.h"
 #include "game/host.h"
+#include "game/squares.h"
 #include "world/creatures.h"
 #include "world/neighbour.h"
 #include "world/rules.h"
-#include "game/squares.h"
 
 namespace murk {
 
@@ -22,31 +22,35 @@ struct Production {
 };
 
 constexpr std::array<Production, 7> kProduction = {{
-    {"A01", 4, "A02", true},    // ant producer: ant
-    {"A03", 5, "A04", true},    // devil producer: devil
-    {"A05", 5, "A06", true},    // cow producer: cow
-    {"A10", 5, "A11", true},    // horse producer: horse
-    {"A08", 6, "A09", false},   // frog producer: frog
-    {"A16", 14, "A17", false},  // adult pig producer: pig
-    {"A18", 5, "", true},       // random producer: one of its kinds
+    {code::AntProducer, 4, code::Ant, true},
+    {code::DevilProducer, 5, code::Devil, true},
+    {code::CowProducer, 5, code::Cow, true},
+    {code::HorseProducer, 5, code::Horse, true},
+    {code::FrogProducer, 6, code::Frog, false},
+    {code::AdultPigProducer, 14, code::Pig, false},
+    {code::RandomProducer, 5, "", true},
 }};
 
-// The random producer's kinds, equally likely: ant, devil, cow, chigger, frog.
-constexpr std::array<std::string_view, 5> kRandomKinds = {"A02", "A04", "A06", "A07", "A09"};
+// The random producer's kinds, equally likely.
+constexpr std::array<std::string_view, 5> kRandomKinds = {code::Ant, code::Devil, code::Cow,
+                                                          code::Chigger, code::Frog};
 
 // Pig producer stages 1..4 and what each grows into.
 constexpr std::array<std::array<std::string_view, 2>, 4> kGrowth = {
-    {{"A12", "A13"}, {"A13", "A14"}, {"A14", "A15"}, {"A15", "A16"}}};
+    {{code::PigProducer1, code::PigProducer2},
+     {code::PigProducer2, code::PigProducer3},
+     {code::PigProducer3, code::PigProducer4},
+     {code::PigProducer4, code::AdultPigProducer}}};
 
 // Chain wall families: the moving code burns, its stopped neighbours of the same family catch.
 constexpr std::array<std::array<std::string_view, 2>, 2> kChainWalls = {
-    {{"A34", "A33"}, {"B30", "B29"}}};
+    {{code::ChainWallMoving, code::ChainWallStopped},
+     {code::ChainWall2Moving, code::ChainWall2Stopped}}};
 
 constexpr int kSpawnTries = 64;
 constexpr int kGrowOneIn = 8;
 constexpr int kSpreadOneIn = 4;
-constexpr std::string_view kStar = "A31";
-constexpr std::array<int, 4> kBurnDirs = {1, 3, 5, 7};  // north, east, south, west
+constexpr std::array<int, 4> kBurnDirs = {dir::North, dir::East, dir::South, dir::West};
 
 const Production* ProductionOf(std::string_view producer) {
     for (const Production& p : kProduction)
@@ -62,7 +66,7 @@ void ProducerRule(Game& g, Host& host, int col, int row, std::string_view code) 
 
 void SpawnBeside(Game& g, Host& host, Square at, std::string_view code) {
     for (int i = 0; i < kSpawnTries; ++i) {
-        const Square p = Step(at, host.Random(8) + 1);
+        const Square p = Step(at, RandomDirection(host));
         if (InPlayfield(p) && IsFloor(g, p.col, p.row)) {
             ArriveAt(g, host, p, code);
             return;
@@ -103,8 +107,8 @@ void GrowPigProducerRule(Game& g, Host& host, int col, int row, std::string_view
 
 void StarRule(Game& g, Host& host, int col, int row, std::string_view) {
     if (!Chance(host, kSpreadOneIn)) return;
-    SpawnBeside(g, host, {col, row}, kStar);
-    PassToNeighbourRoom(g, col, row, kStar);  // only from an edge square
+    SpawnBeside(g, host, {col, row}, code::Star);
+    PassToNeighbourRoom(g, col, row, code::Star);  // only from an edge square
 }
 
 // The burn goes on from a square even when something took it over: the reaction is under way.

@@ -5,13 +5,13 @@
 #include <bit>
 #include <cstdint>
 
-#include "combat/bullets.h"
-#include "level/room.h"
 #include "base/tiles.h"
-#include "players/step.h"
+#include "combat/bullets.h"
 #include "game/host.h"
-#include "world/rules.h"
 #include "game/squares.h"
+#include "level/room.h"
+#include "players/step.h"
+#include "world/rules.h"
 
 namespace murk {
 
@@ -29,34 +29,49 @@ struct DispatchRow {
     SquareRule rule;
 };
 
+// One rule a row, as the schedule reads.
+// clang-format off
 constexpr std::array<DispatchRow, 19> kDispatch = {{
-    {{"A18"}, false, Clock::Tick, 16, "random producer", RandomProducerRule},
-    {{"A10", "A01", "A03", "A05"}, false, Clock::Tick, 16, "produce", ProduceRule},
-    {{"A16"}, false, Clock::Tick, 16, "adult pig producer", AdultPigProducerRule},
-    {{"A12", "A15"}, true, Clock::Tick, 16, "grow pig producer", GrowPigProducerRule},
-    {{"A34", "B30"}, false, Clock::Tick, 16, "burn chain wall", BurnChainWallRule},
-    {{"A09"}, false, Clock::Tick, 16, "frog", FrogRule},
-    {{"A64", "A71"}, true, Clock::Tick, 16, "fire dart", FireDartRule},
-    {{"A19"}, false, Clock::Tick, 16, "fire producer", FireProducerRule},
-    {{"A08"}, false, Clock::Tick, 16, "frog producer", FrogProducerRule},
-    {{"A31"}, false, Clock::Tick, 16, "star", StarRule},
-    {{"A02", "A04", "A06", "A07", "A11", "A17"}, false, Clock::Tick, 16, "chase", ChaseRule},
-    {{"A72", "A79"}, true, Clock::Tick, 16, "beam out 1", BeamOutRule},
-    {{"A20", "A27"}, true, Clock::Tick, 64, "laser flash 1", LaserFlashRule},
-    {{"A88", "A95"}, true, Clock::Laser2, 16, "beam out 2", BeamOutRule},
-    {{"A80", "A87"}, true, Clock::Laser2, 64, "laser flash 2", LaserFlashRule},
-    {{"B04", "B11"}, true, Clock::Laser3, 16, "beam out 3", BeamOutRule},
-    {{"A96", "B03"}, true, Clock::Laser3, 64, "laser flash 3", LaserFlashRule},
-    {{"B20", "B27"}, true, Clock::Laser4, 16, "beam out 4", BeamOutRule},
-    {{"B12", "B19"}, true, Clock::Laser4, 64, "laser flash 4", LaserFlashRule},
+    {{code::RandomProducer}, false, Clock::Tick, 16, "random producer", RandomProducerRule},
+    {{code::HorseProducer, code::AntProducer, code::DevilProducer, code::CowProducer}, false,
+        Clock::Tick, 16, "produce", ProduceRule},
+    {{code::AdultPigProducer}, false, Clock::Tick, 16, "adult pig producer", AdultPigProducerRule},
+    {{code::PigProducer1, code::PigProducer4}, true,
+        Clock::Tick, 16, "grow pig producer", GrowPigProducerRule},
+    {{code::ChainWallMoving, code::ChainWall2Moving}, false,
+        Clock::Tick, 16, "burn chain wall", BurnChainWallRule},
+    {{code::Frog}, false, Clock::Tick, 16, "frog", FrogRule},
+    {{code::Fire1, code::Fire8}, true, Clock::Tick, 16, "fire dart", FireDartRule},
+    {{code::FireProducer}, false, Clock::Tick, 16, "fire producer", FireProducerRule},
+    {{code::FrogProducer}, false, Clock::Tick, 16, "frog producer", FrogProducerRule},
+    {{code::Star}, false, Clock::Tick, 16, "star", StarRule},
+    {{code::Ant, code::Devil, code::Cow, code::Chigger, code::Horse, code::Pig}, false,
+        Clock::Tick, 16, "chase", ChaseRule},
+    {{code::Laser1Beam1, code::Laser1Beam8}, true, Clock::Tick, 16, "beam out 1", BeamOutRule},
+    {{code::Laser1Producer1, code::Laser1Producer8}, true,
+        Clock::Tick, 64, "laser flash 1", LaserFlashRule},
+    {{code::Laser2Beam1, code::Laser2Beam8}, true, Clock::Laser2, 16, "beam out 2", BeamOutRule},
+    {{code::Laser2Producer1, code::Laser2Producer8}, true,
+        Clock::Laser2, 64, "laser flash 2", LaserFlashRule},
+    {{code::Laser3Beam1, code::Laser3Beam8}, true, Clock::Laser3, 16, "beam out 3", BeamOutRule},
+    {{code::Laser3Producer1, code::Laser3Producer8}, true,
+        Clock::Laser3, 64, "laser flash 3", LaserFlashRule},
+    {{code::Laser4Beam1, code::Laser4Beam8}, true, Clock::Laser4, 16, "beam out 4", BeamOutRule},
+    {{code::Laser4Producer1, code::Laser4Producer8}, true,
+        Clock::Laser4, 64, "laser flash 4", LaserFlashRule},
 }};
+// clang-format on
 
 uint64_t ClockValue(const WorldClocks& c, Clock which) {
     switch (which) {
-        case Clock::Tick: return c.tick;
-        case Clock::Laser2: return c.laser2;
-        case Clock::Laser3: return c.laser3;
-        case Clock::Laser4: return c.laser4;
+        case Clock::Tick:
+            return c.tick;
+        case Clock::Laser2:
+            return c.laser2;
+        case Clock::Laser3:
+            return c.laser3;
+        case Clock::Laser4:
+            return c.laser4;
     }
     return 0;
 }
@@ -99,21 +114,23 @@ const DispatchRow* RowFor(std::string_view code, const WorldClocks& c) {
 }
 
 void Scan(Game& g, Host& host, Footing pass) {
-    for (int r = 1; r <= 19; ++r) {
+    for (int r = 1; r <= kRoomRows; ++r) {
         if (!LetMessagesThrough(g, host, pass)) return;
         if (r % 10 == 0 && !LetMessagesThrough(g, host, pass)) return;
-        for (int c = 1; c <= 30; ++c) {
+        for (int c = 1; c <= kRoomCols; ++c) {
             const std::string code = g.BufferGrid.Cell(c, r);
             if (c % 5 == 0 && !LetMessagesThrough(g, host, pass)) return;
             if (code == code::Floor || code == code::SolidWall) continue;
-            if (const DispatchRow* row = RowFor(code, g.world.clocks)) row->rule(g, host, c, r, code);
+            if (const DispatchRow* row = RowFor(code, g.world.clocks))
+                row->rule(g, host, c, r, code);
         }
     }
 }
 
 void AddTarget(TargetList& t, int col, int row) {
     if (t.count >= static_cast<int>(t.items.size())) return;
-    t.items[static_cast<size_t>(t.count++)] = {static_cast<int16_t>(col), static_cast<int16_t>(row)};
+    t.items[static_cast<size_t>(t.count++)] = {static_cast<int16_t>(col),
+                                               static_cast<int16_t>(row)};
 }
 
 }  // namespace
@@ -132,8 +149,8 @@ std::string_view DueRuleFor(std::string_view code, const WorldClocks& c) {
 void CollectTargets(Game& g) {
     TargetList& t = g.world.targets;
     t.count = 0;
-    for (int r = 1; r <= 19; ++r)
-        for (int c = 1; c <= 30; ++c)
+    for (int r = 1; r <= kRoomRows; ++r)
+        for (int c = 1; c <= kRoomCols; ++c)
             if (IsPlayerSquare(g, c, r)) AddTarget(t, c, r);
     if (!g.P1().dead) AddTarget(t, g.P1().col, g.P1().row);
     if (g.PlayerCount == 2 && !g.P2().dead) AddTarget(t, g.P2().col, g.P2().row);
