@@ -27,7 +27,7 @@ const Gun& GunOf(const Player& p) {
     return kGuns[p.number == 2 ? 1 : 0];
 }
 
-void Fire(Game& g, Host& host, Player& p) {
+void Fire(Host& host, Player& p) {
     // A dead or finished player is off the board; its key releases can still leave a direction
     // and fire held, but it has nothing to shoot from.
     if (!IsDirection(p.heldDir) || !p.fireHeld || p.bulletInFlight || p.bombHeld || p.dead ||
@@ -63,7 +63,7 @@ void Move(Game& g, Host& host, Player& p) {
 
 void PlayerBulletStep(Game& g, Host& host, Player& p, Footing pass) {
     if (!LetMessagesThrough(g, host, pass)) return;
-    Fire(g, host, p);
+    Fire(host, p);
     if (!p.bulletInFlight) return;
     if (!IsDirection(p.bulletDir)) {  // a record no firing wrote: the bullet cannot go anywhere
         p.bulletInFlight = false;

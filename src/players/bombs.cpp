@@ -141,7 +141,7 @@ void Explosion(Game& g, Host& host, int col, int row, bool withSound) {
     Blast(g, host, centre);
 }
 
-void ReturnHeldBomb(Game& g, Host& host, Player& p) {
+void ReturnHeldBomb(Game& g, Player& p) {
     if (!p.bombHeld) return;
     g.RoomGrid.SetCell(p.bombCol, p.bombRow,
                        p.underBomb.empty() ? std::string(code::Floor) : p.underBomb);

@@ -19,6 +19,6 @@ void Explosion(Game& g, Host& host, int col, int row, bool withSound);
 // Ends a hold without an explosion when the players change rooms: the bomb goes back into the
 // pack and what it covered is put back in the room being left (grid only; the new room is drawn
 // next). Does nothing when no bomb is held.
-void ReturnHeldBomb(Game& g, Host& host, Player& p);
+void ReturnHeldBomb(Game& g, Player& p);
 
 }  // namespace murk

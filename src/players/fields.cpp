@@ -42,7 +42,7 @@ void LandOrReturn(const Game& g, Player& p, bool found, Square to, Square old) {
 
 }  // namespace
 
-void FollowField(Game& g, Host& host, Player& p, Square old, int dir) {
+void FollowField(Game& g, Player& p, Square old, int dir) {
     const std::string& here = g.RoomGrid.Cell(p.col, p.row);
     if (here == code::Transport) {
         Square landing;

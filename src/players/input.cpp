@@ -89,16 +89,16 @@ void ReleaseDirection(Player& p, int key) {
     p.heldDir = dir::None;
 }
 
-void UseHealthKit(Game& g, Host& host, Player& p) {
+void UseHealthKit(Host& host, Player& p) {
     p.life = kFullLife;
     --p.kits;
     PlayPlayerSound(host, p, sound::UseHealth);
 }
 
 // Fire with the menu on "life": a kit is used only when it helps.
-void ChooseLife(Game& g, Host& host, Player& p) {
+void ChooseLife(Game&, Host& host, Player& p) {
     if (p.kits >= 1 && p.life < kFullLife) {
-        UseHealthKit(g, host, p);
+        UseHealthKit(host, p);
         p.fireHeld = true;
     }
     p.status.clear();

@@ -30,7 +30,7 @@ struct SquareRule {
     PlayerSounds sounds;
 };
 
-void Collect(Game& g, Host& host, Player& p, Square, const SquareRule& r) {
+void Collect(Game&, Host& host, Player& p, Square, const SquareRule& r) {
     p.*r.counter += r.amount;
     PlayPlayerSound(host, p, r.sounds);
 }

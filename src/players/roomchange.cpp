@@ -49,9 +49,9 @@ bool RoomExists(const Game& g, int col, int row) {
 }
 
 // The player's bullet and tile leave the room with it (grid only: the new room is drawn next).
-void TakeOffBoard(Game& g, Host& host, Player& p) {
+void TakeOffBoard(Game& g, Player& p) {
     StringGrid& room = g.RoomGrid;
-    ReturnHeldBomb(g, host, p);
+    ReturnHeldBomb(g, p);
     if (p.bulletInFlight) {
         p.bulletInFlight = false;
         room.SetCell(p.bulletCol, p.bulletRow, std::string(code::Floor));
@@ -70,8 +70,8 @@ void PlaceOnBoard(Game& g, const Player& p) {
 
 void DoChange(Game& g, Host& host, const RoomChange& c, int targetCol, int targetRow) {
     const bool twoPlayers = g.PlayerCount == 2;
-    TakeOffBoard(g, host, g.P1());
-    if (twoPlayers) TakeOffBoard(g, host, g.P2());
+    TakeOffBoard(g, g.P1());
+    if (twoPlayers) TakeOffBoard(g, g.P2());
     PackRoom(g, g.CurrentRoomCol, g.CurrentRoomRow, g.RoomGrid);
     // A damaged room has shown its error; the redraw below shows what it holds.
     static_cast<void>(EnterRoom(g, host, targetCol, targetRow));

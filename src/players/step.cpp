@@ -61,7 +61,7 @@ void Walk(Game& g, Host& host, Player& p) {
     const int roomCol = g.CurrentRoomCol, roomRow = g.CurrentRoomRow;
     const int dir = p.heldDir;
     DirectionMove(g, host, p, dir);
-    FollowField(g, host, p, old, dir);
+    FollowField(g, p, old, dir);
     MeetSquare(g, host, p, old);
     const bool moved = Where(p) != old;
     if (moved && g.CurrentRoomCol == roomCol && g.CurrentRoomRow == roomRow)
