@@ -41,9 +41,9 @@ bool DrawAllSquares(App& app) {
         ProcessMessages(app);
         return !inGame || GameRunning(app);
     };
-    for (int r = 1; r <= 19; ++r) {
+    for (int r = 1; r <= kRoomRows; ++r) {
         if (!pump()) return false;
-        for (int c = 1; c <= 30; ++c) {
+        for (int c = 1; c <= kRoomCols; ++c) {
             const ImageId image = ChooseImage(app, c, r);
             if (image == kNoImage) continue;  // an unknown code keeps what was shown there
             std::string error;

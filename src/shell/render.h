@@ -12,7 +12,7 @@ struct App;
 
 // Drawing failures end the game themselves: callers may go on without checking.
 
-// Draws all 570 squares, letting messages through before each row. A dead player's (or an
+// Draws every square of the room, letting messages through before each row. A dead player's (or an
 // absent player 2's) tile on its own square becomes floor. On failure: the failure's text,
 // "Error drawing to screen.", and the game returns to the menu. Returns false then.
 bool DrawRoom(App& app);
