@@ -5,11 +5,11 @@
 #include <stdexcept>
 
 #include "../tests/test_support.h"
-#include "shell/render.h"
 #include "base/gridfile.h"
-#include "level/room.h"
 #include "game/player.h"
+#include "level/room.h"
 #include "shell/app.h"
+#include "shell/render.h"
 #include "shell/startup.h"
 #include "stress_room.h"
 #include "world/tick.h"

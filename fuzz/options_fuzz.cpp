@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <string>
 
+#include "base/wholenumber.h"
 #include "options/keynames.h"
 #include "options/optionsparse.h"
-#include "base/wholenumber.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     murk::OptionValues v;

@@ -86,8 +86,10 @@ TEST_F(HelpTest, TileLinesShowTheGamesOwnPictures) {
     KeyUp(vk::F12);
     const ImageId a33 = app().tiles.ForCode("A33");
     ASSERT_NE(a33, kNoImage);
-    EXPECT_EQ(PictureBeside(3, "Shootable wall. Causes chain reaction for similar walls that are next to it."),
-              a33);
+    EXPECT_EQ(
+        PictureBeside(
+            3, "Shootable wall. Causes chain reaction for similar walls that are next to it."),
+        a33);
     EXPECT_EQ(PictureBeside(3, "Shootable wall."), app().tiles.ForCode("A36"));
     EXPECT_EQ(PictureBeside(4, "Slide field. Transports player to a set position in the room."),
               app().tiles.ForCode("Z"));

@@ -1,5 +1,7 @@
 // The rules on a bare game state: a recording host stands in for the program, so nothing is
 // started, drawn or played, and every random number is chosen by the test.
+#include "game/host.h"
+
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -9,7 +11,6 @@
 
 #include "combat/bullets.h"
 #include "combat/impacts.h"
-#include "game/host.h"
 #include "game/state.h"
 
 namespace murk {
@@ -64,8 +65,8 @@ TEST(BareRules, AShotFlyingEastKillsAnAntThroughTheHostAlone) {
     BulletStep(g, host, FootingNow(g));  // leaves (4, 4), hits the ant
     // Two pumps for player 1's bullet, one for player 2's (it has none), each step.
     EXPECT_EQ(host.calls,
-              (std::vector<std::string>{"pump", "sound S00", "pump", "draw 4,4 A50", "pump",
-                                        "pump", "draw 4,4 A00", "pump", "draw 5,4 A00", "pump"}));
+              (std::vector<std::string>{"pump", "sound S00", "pump", "draw 4,4 A50", "pump", "pump",
+                                        "draw 4,4 A00", "pump", "draw 5,4 A00", "pump"}));
     EXPECT_EQ(g.RoomGrid.Cell(5, 4), "A00");
     EXPECT_EQ(g.P1().points, 10);
     EXPECT_FALSE(g.P1().bulletInFlight);

@@ -1,7 +1,6 @@
 // Bullet impacts: the tile classes over the whole catalogue, step-downs and points, the horse
 // producer's burst, chain walls, bombs and hearts.
 #include "combat/impacts.h"
-#include "game/tileclasses.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +9,7 @@
 #include <vector>
 
 #include "base/tiles.h"
+#include "game/tileclasses.h"
 #include "test_support.h"
 
 namespace murk {

@@ -3,8 +3,8 @@
 
 #include "base/gridfile.h"
 #include "level/levels.h"
-#include "shell/levelfiles.h"
 #include "level/room.h"
+#include "shell/levelfiles.h"
 #include "shell/mainform.h"
 #include "test_support.h"
 
@@ -106,7 +106,12 @@ TEST(Levels, FailedLoadsReportAndLeaveTheGridReset) {
         const char* message;
     } cases[] = {
         {1, "Invalid file format. File not opened."},
-        {2, kDamaged}, {3, kDamaged}, {4, kDamaged}, {5, kDamaged}, {6, kDamaged}, {9, kDamaged},
+        {2, kDamaged},
+        {3, kDamaged},
+        {4, kDamaged},
+        {5, kDamaged},
+        {6, kDamaged},
+        {9, kDamaged},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.level);

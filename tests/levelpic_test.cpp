@@ -2,11 +2,11 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include "base/bmp.h"
 #include "base/tiles.h"
 #include "levelpic/levelpicture.h"
 #include "levelpic/png.h"
 #include "test_support.h"
-#include "base/bmp.h"
 
 namespace {
 

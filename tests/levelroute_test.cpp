@@ -8,9 +8,9 @@
 #include "heldkeys.h"
 #include "level/room.h"
 #include "pathfind.h"
-#include "shell/playkeys.h"
 #include "routefile.h"
 #include "router.h"
+#include "shell/playkeys.h"
 #include "test_support.h"
 
 namespace murk {

@@ -1,15 +1,15 @@
-// Options: Options.dat as written and read (damaged files too), the options window's edits, saving at quit.
+// Options: Options.dat as written and read (damaged files too), the options window's edits, saving
+// at quit.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <filesystem>
 #include <random>
 
-#include "shell/gameloop.h"
 #include "options/keynames.h"
 #include "options/optionsfile.h"
 #include "options/optionsform.h"
+#include "shell/gameloop.h"
 #include "shell/mainform.h"
 #include "shell/startup.h"
 #include "test_support.h"
@@ -26,7 +26,9 @@ constexpr const char* kDefaultFile =
     "T 84 G 71 F 70 H 72 Z 90 A 65 \n"
     "On\n";
 
-Event Typed(const std::string& text) { return {EventKind::Text, 0, 0, 0, 0, text}; }
+Event Typed(const std::string& text) {
+    return {EventKind::Text, 0, 0, 0, 0, text};
+}
 
 class OptionsTest : public ::testing::Test {
 protected:
@@ -72,7 +74,8 @@ protected:
 // that belong to their codes, and a sound switch of On or Off.
 void ExpectUsable(const OptionValues& v) {
     EXPECT_NO_THROW(StrToInt(v.speed)) << v.speed;
-    for (const KeyOption& k : v.keys) EXPECT_EQ(KeyName(k.code).value_or("<none>"), k.name) << k.code;
+    for (const KeyOption& k : v.keys)
+        EXPECT_EQ(KeyName(k.code).value_or("<none>"), k.name) << k.code;
     EXPECT_TRUE(v.sound == "On" || v.sound == "Off") << v.sound;
 }
 
@@ -180,7 +183,8 @@ TEST_F(OptionsTest, DamagedFilesKeepUsableFields) {
 
 TEST(OptionsParse, RandomJunkAlwaysLeavesUsableFields) {
     std::mt19937 gen(12345);
-    const std::string words[] = {"20", "-3", "Up", "38", "On", "Off", "112", "0", "+7", "x", "65", "+-3", "-+", "99999999999"};
+    const std::string words[] = {"20", "-3", "Up", "38", "On",  "Off", "112",
+                                 "0",  "+7", "x",  "65", "+-3", "-+",  "99999999999"};
     for (int round = 0; round < 300; ++round) {
         std::string text;
         const int n = static_cast<int>(gen() % 40);

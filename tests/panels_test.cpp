@@ -1,8 +1,10 @@
-// Status panels: the every-third-call refresh, shield and item-menu wording, keys of a dead partner.
+// Status panels: the every-third-call refresh, shield and item-menu wording, keys of a dead
+// partner.
+#include "shell/panels.h"
+
 #include <gtest/gtest.h>
 
 #include "shell/gameloop.h"
-#include "shell/panels.h"
 #include "shell/mainform.h"
 #include "test_support.h"
 
@@ -95,8 +97,10 @@ TEST_F(PanelsTest, ShieldAndItemMenuWording) {
         int choice, shield;
         const char* shown;
     };
-    const MenuCase cases[] = {
-        {2, 50, "Status: LIFE"}, {1, 50, "Status: BOMB"}, {3, 0, "Status: NOTHING"}, {0, 7, "Status: NOTHING"}};
+    const MenuCase cases[] = {{2, 50, "Status: LIFE"},
+                              {1, 50, "Status: BOMB"},
+                              {3, 0, "Status: NOTHING"},
+                              {0, 7, "Status: NOTHING"}};
     p.menuOpen = true;
     for (const MenuCase& c : cases) {
         p.menuChoice = c.choice;

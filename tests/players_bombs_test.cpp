@@ -1,10 +1,10 @@
 // Bombs: laying and firing, steering over fields and against obstacles, holds ended by blasts.
 #include <gtest/gtest.h>
 
-#include "shell/gameloop.h"
 #include "combat/impacts.h"
 #include "players/bombs.h"
 #include "players_fixture.h"
+#include "shell/gameloop.h"
 
 namespace murk {
 namespace {

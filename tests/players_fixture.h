@@ -6,8 +6,8 @@
 #include <string>
 
 #include "game/state.h"
-#include "shell/playkeys.h"
 #include "players/step.h"
+#include "shell/playkeys.h"
 #include "test_support.h"
 
 namespace murk::test {

@@ -2,8 +2,8 @@
 // already left reaches the menu or the next level's room.
 #include <gtest/gtest.h>
 
-#include "shell/gameloop.h"
 #include "options/optionsform.h"
+#include "shell/gameloop.h"
 #include "shell/mainform.h"
 #include "test_support.h"
 

@@ -1,17 +1,18 @@
 // Room drawing with the player-tile rules, its failure path, and loading the tile pictures.
+#include "shell/render.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <set>
 
-#include "shell/gameloop.h"
-#include "shell/render.h"
-#include "level/room.h"
+#include "base/bmp.h"
 #include "base/tiles.h"
+#include "level/room.h"
+#include "shell/gameloop.h"
 #include "shell/mainform.h"
 #include "shell/startup.h"
 #include "test_support.h"
-#include "base/bmp.h"
 
 namespace murk {
 namespace {
@@ -27,7 +28,9 @@ protected:
         ASSERT_TRUE(UnpackRoomString(test::MakeRoom("A00"), app().game.RoomGrid, error));
     }
     App& app() { return *h.app; }
-    std::string Drawn(int col, int row) { return h.pf.ImagePath(h.pf.ImageDrawnAt(32 * col, 32 * row)); }
+    std::string Drawn(int col, int row) {
+        return h.pf.ImagePath(h.pf.ImageDrawnAt(32 * col, 32 * row));
+    }
     static std::string File(const char* code) { return TileFileName(TileIndex(code)); }
 
     TempGameDir dir;
@@ -108,7 +111,8 @@ struct RealObjects {
         const std::string bmp = EncodeBmp24(32, 32, pixels.data(), 32);
         for (int i = 0; i < kTileCount; ++i) {
             const std::string name = TileFileName(i);
-            if (name != missing) dir.WriteFile("Objects/" + name, name == damaged ? "BM not really" : bmp);
+            if (name != missing)
+                dir.WriteFile("Objects/" + name, name == damaged ? "BM not really" : bmp);
         }
         h.pf.SetFakeImages(false);
     }

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/gameloop.h"
 #include "players_fixture.h"
+#include "shell/gameloop.h"
 
 namespace murk {
 namespace {

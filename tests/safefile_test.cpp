@@ -1,4 +1,6 @@
 // Saving a file: the old one is replaced only by a complete new one, and keeps what it was.
+#include "base/safefile.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -6,7 +8,6 @@
 
 #include <filesystem>
 
-#include "base/safefile.h"
 #include "test_support.h"
 
 namespace murk {
@@ -33,7 +34,8 @@ TEST(SafeFile, ASaveKeepsPermissionsAndLinksAndLeavesNothingBehind) {
     EXPECT_EQ(test::ReadFileText(real), "new");
     EXPECT_EQ(ModeOf(real), 0640u);
     EXPECT_EQ(test::ReadFileText(dir.Path() / "HighScores.dat.tmp"), "somebody else's");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path() / "real"), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path() / "real"), fs::directory_iterator()),
+              1);
 
     // A new file gets the usual permissions, not a temporary file's private ones.
     const mode_t mask = ::umask(022);
@@ -47,7 +49,8 @@ TEST(SafeFile, ASaveKeepsPermissionsAndLinksAndLeavesNothingBehind) {
 }
 
 // Runs `save` as a user who may write the file but not its folder; returns its exit status.
-int SaveWithoutFolderRights(const fs::path& folder, const fs::path& file, bool (*save)(const std::string&)) {
+int SaveWithoutFolderRights(const fs::path& folder, const fs::path& file,
+                            bool (*save)(const std::string&)) {
     const pid_t child = ::fork();
     if (child == 0) {
         if (::geteuid() == 0) {
@@ -73,8 +76,9 @@ TEST(SafeFile, AWritableFileInAFolderThatTakesNoNewFileIsRewrittenInPlace) {
     const fs::path file = dir.Path() / "locked" / "HighScores.dat";
     ::chmod(file.c_str(), 0644);
     ::chmod(dir.Path().c_str(), 0755);  // the unprivileged user must reach the folder
-    const int status = SaveWithoutFolderRights(
-        dir.Path() / "locked", file, [](const std::string& p) { return WriteFileAtomically(p, "new"); });
+    const int status =
+        SaveWithoutFolderRights(dir.Path() / "locked", file,
+                                [](const std::string& p) { return WriteFileAtomically(p, "new"); });
     EXPECT_EQ(status, 0);
     EXPECT_EQ(test::ReadFileText(file), "new");
 }

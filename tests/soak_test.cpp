@@ -8,13 +8,13 @@
 #include <set>
 #include <string>
 
-#include "shell/gameloop.h"
-#include "shell/render.h"
 #include "level/levels.h"
 #include "options/optionsform.h"
 #include "players/board.h"
+#include "shell/gameloop.h"
 #include "shell/mainform.h"
 #include "shell/menu.h"
+#include "shell/render.h"
 #include "test_support.h"
 
 namespace murk {
@@ -57,7 +57,8 @@ std::string Problem(const App& app, const HeadlessPlatform& pf) {
         if (g.RoomGrid.Cell(p.col, p.row) != PlayerCode(p))
             return who + "its square holds " + g.RoomGrid.Cell(p.col, p.row);
         const ImageId shown = pf.ImageDrawnAt(kTilePixels * p.col, kTilePixels * p.row);
-        if (shown != app.tiles.ForCode(PlayerCode(p))) return who + "its square shows " + pf.ImagePath(shown);
+        if (shown != app.tiles.ForCode(PlayerCode(p)))
+            return who + "its square shows " + pf.ImagePath(shown);
     }
     const Player &p1 = g.players[0], &p2 = g.players[1];
     if (OnBoard(g, p1) && OnBoard(g, p2) && p1.col == p2.col && p1.row == p2.row)

@@ -5,12 +5,12 @@
 #include <utility>
 #include <vector>
 
-#include "shell/gameloop.h"
 #include "base/tiles.h"
+#include "game/worldstate.h"
+#include "shell/gameloop.h"
 #include "shell/mainform.h"
 #include "test_support.h"
 #include "world/tick.h"
-#include "game/worldstate.h"
 
 namespace murk {
 namespace {
@@ -32,7 +32,8 @@ TEST(WorldSchedule, TheFirstScanIsOnTick16) {
     }
     EXPECT_TRUE(AnyRuleDue(c));
     EXPECT_EQ(DueRuleFor("A02", c), DueRuleFor("A17", c));  // every chaser moves
-    for (const char* every16 : {"A18", "A01", "A16", "A12", "A34", "A09", "A64", "A19", "A08", "A31", "A02", "A72"})
+    for (const char* every16 :
+         {"A18", "A01", "A16", "A12", "A34", "A09", "A64", "A19", "A08", "A31", "A02", "A72"})
         EXPECT_FALSE(DueRuleFor(every16, c).empty()) << every16;
     EXPECT_TRUE(DueRuleFor("A20", c).empty());  // lasers flash every 64
 }

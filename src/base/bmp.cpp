@@ -5,7 +5,9 @@ namespace murk {
 
 namespace {
 
-uint32_t U16(const uint8_t* p) { return p[0] | (p[1] << 8); }
+uint32_t U16(const uint8_t* p) {
+    return p[0] | (p[1] << 8);
+}
 uint32_t U32(const uint8_t* p) {
     return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
 }

@@ -109,15 +109,17 @@ GridReadResult ReadGridFile(const std::string& path, StringGrid& grid, GridHeade
                             const RowPump& pump) {
     std::string text;
     switch (ReadWholeFile(path, kMaxFileBytes, text)) {
-        case FileReadResult::Read: break;
-        case FileReadResult::CannotOpen: return GridReadResult::CannotOpen;
-        case FileReadResult::TooLarge: return GridReadResult::Damaged;
+        case FileReadResult::Read:
+            break;
+        case FileReadResult::CannotOpen:
+            return GridReadResult::CannotOpen;
+        case FileReadResult::TooLarge:
+            return GridReadResult::Damaged;
     }
     return ParseGridText(text, grid, header, pump);
 }
 
-std::string FormatGridText(const StringGrid& grid, const GridHeader& header,
-                           const RowPump& pump) {
+std::string FormatGridText(const StringGrid& grid, const GridHeader& header, const RowPump& pump) {
     std::string out;
     out += kGridVersion;
     out += '\n';

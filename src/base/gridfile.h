@@ -19,7 +19,7 @@ inline constexpr int kMaxGridSide = 1000;  // no grid the game writes comes near
 
 using GridHeader = std::array<int, 12>;
 
-enum class [[nodiscard]] GridReadResult {
+enum class [[nodiscard]] GridReadResult{
     Read,          // the grid and header were filled
     CannotOpen,    // the file is missing or unreadable
     WrongVersion,  // the first word is not the expected version text
@@ -40,8 +40,8 @@ GridReadResult ParseGridText(const std::string& text, StringGrid& grid, GridHead
 
 // Writes `grid` and `header` to `path` through a temporary file renamed over the old one, so a
 // failure part-way never leaves a half-written file. Returns false when it could not be written.
-[[nodiscard]] bool WriteGridFile(const std::string& path, const StringGrid& grid, const GridHeader& header,
-                   const RowPump& pump = {});
+[[nodiscard]] bool WriteGridFile(const std::string& path, const StringGrid& grid,
+                                 const GridHeader& header, const RowPump& pump = {});
 
 // The text WriteGridFile writes.
 std::string FormatGridText(const StringGrid& grid, const GridHeader& header,

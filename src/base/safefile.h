@@ -6,7 +6,7 @@
 
 namespace murk {
 
-enum class [[nodiscard]] FileReadResult { Read, CannotOpen, TooLarge };
+enum class [[nodiscard]] FileReadResult{Read, CannotOpen, TooLarge};
 
 FileReadResult ReadWholeFile(const std::string& path, size_t maxBytes, std::string& out);
 

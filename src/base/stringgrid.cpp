@@ -25,7 +25,9 @@ void StringGrid::Resize(int cols, int rows) {
     rows_ = rows;
 }
 
-const std::string& StringGrid::EmptyText() { return kEmpty; }
+const std::string& StringGrid::EmptyText() {
+    return kEmpty;
+}
 
 void StringGrid::SetCell(int col, int row, std::string text) {
     if (!Contains(col, row)) return;

@@ -10,6 +10,8 @@ namespace murk {
 // anything else ("", "+-3", "1.5", "12a", out of range).
 [[nodiscard]] std::optional<int> ParseWholeNumber(const std::string& text);
 
-inline bool IsWholeNumber(const std::string& text) { return ParseWholeNumber(text).has_value(); }
+inline bool IsWholeNumber(const std::string& text) {
+    return ParseWholeNumber(text).has_value();
+}
 
 }  // namespace murk

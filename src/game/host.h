@@ -31,7 +31,9 @@ public:
 };
 
 // A game is under way: the program goes on and the game has not been stopped.
-inline bool GameRunning(const Game& g, const Host& host) { return !host.Closing() && !g.GameStopped; }
+inline bool GameRunning(const Game& g, const Host& host) {
+    return !host.Closing() && !g.GameStopped;
+}
 
 // What a step of a pass stands on across a message pump: the game under way and the level it
 // began in. An abort, a game over or a warp at the pump pulls it away; the step must then leave
@@ -39,7 +41,9 @@ inline bool GameRunning(const Game& g, const Host& host) { return !host.Closing(
 struct Footing {
     uint32_t levelSerial = 0;
 };
-inline Footing FootingNow(const Game& g) { return {g.LevelSerial}; }
+inline Footing FootingNow(const Game& g) {
+    return {g.LevelSerial};
+}
 inline bool Stands(const Game& g, const Host& host, Footing f) {
     return GameRunning(g, host) && g.LevelSerial == f.levelSerial;
 }

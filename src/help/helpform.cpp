@@ -47,14 +47,15 @@ void THelpForm::BuildPage(int page) {
     Panel& p = *Root().Add<Panel>(kPageRect, style::kBlack);
     MenuBox[k] = &p;
     p.SetVisible(page == 1);
-    p.Add<Label>(Rect{0, 8, kPageRect.w, 44}, "HELP / ABOUT", style::kHeadingFont,
-                 style::kBlue, Align::Center);
+    p.Add<Label>(Rect{0, 8, kPageRect.w, 44}, "HELP / ABOUT", style::kHeadingFont, style::kBlue,
+                 Align::Center);
     if (page == 1)
         BuildAbout(p);
     else
         BuildTileLines(p, page);
 
-    ReturnImage[k] = p.Add<Image>(Rect{40, kButtonY, 300, kButtonH}, LoadPicture(Pf(), "button_return"));
+    ReturnImage[k] =
+        p.Add<Image>(Rect{40, kButtonY, 300, kButtonH}, LoadPicture(Pf(), "button_return"));
     ReturnImage[k]->SetCaption("Return to Main Menu", style::kCaptionFont, style::kDarkRed);
     ReturnImage[k]->onClick = [this] { ReturnToMainMenu(); };
     p.Add<Label>(Rect{346, kButtonY, 50, kButtonH}, "ESC", style::kKeyFont, style::kBlue);
@@ -72,11 +73,12 @@ void THelpForm::BuildPage(int page) {
 
 void THelpForm::BuildAbout(Panel& p) {
     p.Add<Image>(Rect{(kPageRect.w - 660) / 2, 66, 660, 130}, LoadPicture(Pf(), "logo"));
-    p.Add<Label>(Rect{0, 200, kPageRect.w, 20}, "Version 1.0", style::kSmallFont,
-                 style::kSoftWhite, Align::Center);
+    p.Add<Label>(Rect{0, 200, kPageRect.w, 20}, "Version 1.0", style::kSmallFont, style::kSoftWhite,
+                 Align::Center);
     int y = 252;
     for (const char* line : AboutLines()) {
-        p.Add<Label>(Rect{0, y, kPageRect.w, 30}, line, kAboutFont, style::kSoftWhite, Align::Center);
+        p.Add<Label>(Rect{0, y, kPageRect.w, 30}, line, kAboutFont, style::kSoftWhite,
+                     Align::Center);
         y += 34;
     }
     y += 30;

@@ -11,16 +11,18 @@ constexpr HelpLine kPage2[] = {
     {"A04", "(2) Devil enemy. Removes 20% of life. Turns into Ant enemy."},
     {"A06", "(3) Cow enemy. Removes 30% of life. Turns into Devil enemy."},
     {"A07", "(4) Chigger enemy. Removes 40% of life. Turns into Cow enemy."},
-    {"A09", "(5) Frog enemy. Removes 50% of life silently. Does not chase you. Has the ability "
-            "to move into neighboring rooms."},
+    {"A09",
+     "(5) Frog enemy. Removes 50% of life silently. Does not chase you. Has the ability "
+     "to move into neighboring rooms."},
     {"A11", "Horse enemy. Removes 90% of life. Very dangerous."},
     {"A17", "Pig enemy. Removes 50% of life. Human bullet does not harm it."},
     {"A01", "Ant producer."},
     {"A03", "Devil producer. Turns into Ant producer."},
     {"A05", "Cow producer. Turns into Devil producer."},
     {"A08", "Frog producer."},
-    {"A18", "Random producer/enemy. Produces enemies 1 - 5. Removes 50% of life. Has the "
-            "ability to move and produce into neighboring rooms."},
+    {"A18",
+     "Random producer/enemy. Produces enemies 1 - 5. Removes 50% of life. Has the "
+     "ability to move and produce into neighboring rooms."},
 };
 
 constexpr HelpLine kPage3[] = {
@@ -45,8 +47,9 @@ constexpr HelpLine kPage4[] = {
     {"Z", "Slide field. Transports player to a set position in the room."},
     {"B28", "Transport field. Transports player in a straight line."},
     {"A39", "Solid brick. Indicates end of grid (no rooms on the other side)."},
-    {"A31", "Star spread. Multiplies itself. Turns into devil enemy when shot. Has the ability "
-            "to spread into neighboring rooms."},
+    {"A31",
+     "Star spread. Multiplies itself. Turns into devil enemy when shot. Has the ability "
+     "to spread into neighboring rooms."},
     {"A12", "Baby pig producer. Can be killed. Grows into adult pig producer."},
     {"A16", "Adult pig producer. Virtually indestructable."},
     {"A46", "Player 1."},
@@ -77,7 +80,11 @@ std::span<const HelpLine> HelpTileLines(int page) {
     return kPages[page - 1];
 }
 
-std::span<const char* const> AboutLines() { return kAbout; }
-std::span<const char* const> CreditLines() { return kCredits; }
+std::span<const char* const> AboutLines() {
+    return kAbout;
+}
+std::span<const char* const> CreditLines() {
+    return kCredits;
+}
 
 }  // namespace murk

@@ -16,7 +16,9 @@ std::string LevelFileName(const std::string& dir, int level) {
 
 namespace {
 
-bool InRange(int v, int low, int high) { return v >= low && v <= high; }
+bool InRange(int v, int low, int high) {
+    return v >= low && v <= high;
+}
 
 // The start room is one of the level's rooms and both start squares lie inside a room: a file
 // that says otherwise is damaged, however well its cells read.
@@ -26,7 +28,9 @@ bool StartFitsLevel(const GridHeader& h, const StringGrid& level) {
            InRange(h[9], 1, level.ColCount() - 1) && InRange(h[10], 1, level.RowCount() - 1);
 }
 
-LevelLoad Failed(const char* why) { return {false, "", why}; }
+LevelLoad Failed(const char* why) {
+    return {false, "", why};
+}
 
 }  // namespace
 
@@ -43,13 +47,15 @@ LevelLoad ReadLevel(Game& g, int level, const std::string& path,
     if (result == GridReadResult::Read && !StartFitsLevel(header, loaded))
         result = GridReadResult::Damaged;
     switch (result) {
-        case GridReadResult::Read: break;
+        case GridReadResult::Read:
+            break;
         case GridReadResult::WrongVersion:
             return Failed("Invalid file format. File not opened.");
         case GridReadResult::CannotOpen:
         case GridReadResult::Damaged:
-            return Failed("Error loading level. Please make sure the file exists and has not been "
-                          "corrupted.");
+            return Failed(
+                "Error loading level. Please make sure the file exists and has not been "
+                "corrupted.");
     }
     g.LevelGrid = std::move(loaded);
     g.P1().startCol = header[0];

@@ -20,7 +20,8 @@ void ReadOptions(Desk& desk, OptionValues& options) {
     if (!desk.pf.FileExists(path)) return;
     std::string text;
     switch (ReadWholeFile(path, 1u << 20, text)) {
-        case FileReadResult::Read: break;
+        case FileReadResult::Read:
+            break;
         case FileReadResult::CannotOpen:
             ShowError(
                 desk,

@@ -19,10 +19,10 @@ public:
 
     Edit* GameSpeedEdit = nullptr;
     Edit* SoundEdit = nullptr;
-    Edit *P1UpEdit = nullptr, *P1DownEdit = nullptr, *P1LeftEdit = nullptr,
-         *P1RightEdit = nullptr, *P1FireEdit = nullptr, *P1MenuEdit = nullptr;
-    Edit *P2UpEdit = nullptr, *P2DownEdit = nullptr, *P2LeftEdit = nullptr,
-         *P2RightEdit = nullptr, *P2FireEdit = nullptr, *P2MenuEdit = nullptr;
+    Edit *P1UpEdit = nullptr, *P1DownEdit = nullptr, *P1LeftEdit = nullptr, *P1RightEdit = nullptr,
+         *P1FireEdit = nullptr, *P1MenuEdit = nullptr;
+    Edit *P2UpEdit = nullptr, *P2DownEdit = nullptr, *P2LeftEdit = nullptr, *P2RightEdit = nullptr,
+         *P2FireEdit = nullptr, *P2MenuEdit = nullptr;
     Image* ReturnImage = nullptr;
 
     const OptionValues& Values() const { return options_; }

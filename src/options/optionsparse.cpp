@@ -3,8 +3,8 @@
 
 #include <sstream>
 
-#include "options/keynames.h"
 #include "base/wholenumber.h"
+#include "options/keynames.h"
 
 namespace murk {
 

@@ -14,11 +14,21 @@ struct Entry {
 };
 
 constexpr Entry kEntries[kShownPlaces] = {
-    {"Greta the Grim", 6200, 9}, {"Mole King", 5400, 8},   {"Lanternjack", 4700, 7},
-    {"Dusty", 4100, 6},          {"Pip Ironsock", 3500, 5}, {"Marla", 3000, 5},
-    {"Old Hob", 2500, 4},        {"Sprocket", 2100, 3},     {"Nell", 1700, 3},
-    {"Brindle", 1400, 2},        {"Quill", 1100, 2},        {"Tansy", 800, 1},
-    {"Fen", 600, 1},             {"Wick", 400, 0},          {"Noodle", 200, 0},
+    {"Greta the Grim", 6200, 9},
+    {"Mole King", 5400, 8},
+    {"Lanternjack", 4700, 7},
+    {"Dusty", 4100, 6},
+    {"Pip Ironsock", 3500, 5},
+    {"Marla", 3000, 5},
+    {"Old Hob", 2500, 4},
+    {"Sprocket", 2100, 3},
+    {"Nell", 1700, 3},
+    {"Brindle", 1400, 2},
+    {"Quill", 1100, 2},
+    {"Tansy", 800, 1},
+    {"Fen", 600, 1},
+    {"Wick", 400, 0},
+    {"Noodle", 200, 0},
 };
 
 constexpr int kWidths[kTableCols] = {64, 48, 220, 120, 96};

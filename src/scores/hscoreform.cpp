@@ -18,9 +18,9 @@ constexpr Font kLineFont{FontFace::SansBold, 20};
 
 // Each place keeps its own colour, from the first place down.
 constexpr Rgb kLineColours[kShownPlaces] = {
-    {255, 255, 255}, {0, 0, 128},   {0, 255, 255},   {128, 0, 0},   {128, 128, 128},
-    {128, 0, 128},   {224, 0, 0},   {0, 128, 0},     {255, 255, 0}, {0, 0, 255},
-    {255, 0, 0},     {255, 0, 255}, {128, 128, 0},   {192, 192, 192}, {0, 255, 0},
+    {255, 255, 255}, {0, 0, 128},   {0, 255, 255}, {128, 0, 0},     {128, 128, 128},
+    {128, 0, 128},   {224, 0, 0},   {0, 128, 0},   {255, 255, 0},   {0, 0, 255},
+    {255, 0, 0},     {255, 0, 255}, {128, 128, 0}, {192, 192, 192}, {0, 255, 0},
 };
 
 struct Column {
@@ -39,8 +39,8 @@ THScoreForm::THScoreForm(Desk& desk, Form& back)
     : Form(desk.pf, {0, 0, kCanvasWidth, kCanvasHeight}, style::kBlack), desk_(desk), back_(back) {
     ScoresBox = Root().Add<Panel>(kPanelRect, style::kBlack);
     Panel& p = *ScoresBox;
-    p.Add<Label>(Rect{0, 14, kPanelRect.w, 44}, "High Scores", style::kHeadingFont,
-                 style::kBlue, Align::Center);
+    p.Add<Label>(Rect{0, 14, kPanelRect.w, 44}, "High Scores", style::kHeadingFont, style::kBlue,
+                 Align::Center);
     for (const Column* c : {&kRank, &kName, &kScore, &kLevels})
         p.Add<Label>(Rect{c->x, 74, c->w, 30}, c->heading, style::kCaptionFont, style::kTeal,
                      c->align);

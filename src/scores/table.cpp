@@ -90,7 +90,8 @@ int LoadTable(Desk& desk, StringGrid& table) {
     table.SetRowCount(2);
     GridHeader ignored{};
     switch (ReadGridFile(TablePath(desk), table, ignored, Pump(desk))) {
-        case GridReadResult::Read: return 0;
+        case GridReadResult::Read:
+            return 0;
         case GridReadResult::WrongVersion:
             ShowError(desk, kVersionError);
             return 1;

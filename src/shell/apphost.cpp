@@ -9,12 +9,20 @@ void App::DrawSquare(int col, int row, std::string_view code) {
     static_cast<void>(murk::DrawSquare(*this, col, row, tiles.ForCode(code)));
 }
 
-void App::DrawRoom() { static_cast<void>(murk::DrawRoom(*this)); }
+void App::DrawRoom() {
+    static_cast<void>(murk::DrawRoom(*this));
+}
 
-void App::PlaySound(std::string_view id) { murk::PlaySound(*this, sound, id); }
+void App::PlaySound(std::string_view id) {
+    murk::PlaySound(*this, sound, id);
+}
 
-void App::PumpMessages() { ProcessMessages(*this); }
+void App::PumpMessages() {
+    ProcessMessages(*this);
+}
 
-void App::ShowException(const std::string& text) { murk::ShowException(*this, text); }
+void App::ShowException(const std::string& text) {
+    murk::ShowException(*this, text);
+}
 
 }  // namespace murk

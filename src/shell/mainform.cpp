@@ -25,8 +25,8 @@ Label* AddKeyName(Panel& menu, Rect r, const char* text) {
 
 TMainForm::TMainForm(App& app)
     : Form(app.pf, {0, 0, kCanvasWidth, kCanvasHeight}, style::kMainBackground), app_(app) {
-    LevelTitleLbl = Root().Add<Label>({0, 0, kCanvasWidth, 30}, "", style::kTitleFont,
-                                      style::kBlue, Align::Center);
+    LevelTitleLbl = Root().Add<Label>({0, 0, kCanvasWidth, 30}, "", style::kTitleFont, style::kBlue,
+                                      Align::Center);
     LevelTitleLbl->SetVisible(false);
     BuildPanels();
     BuildMenu();
@@ -69,7 +69,8 @@ void TMainForm::BuildMenu() {
                                  style::kNumberFont, style::kRed, Align::Center);
     AddKeyName(m, {666, row3, 24, kButtonH}, "F7");
 
-    m.Add<Label>(Rect{0, 420, 690, 22}, "Murk is made by the Murk team: code, pictures, sounds and levels.",
+    m.Add<Label>(Rect{0, 420, 690, 22},
+                 "Murk is made by the Murk team: code, pictures, sounds and levels.",
                  style::kSmallFont, style::kGrey, Align::Center);
     m.Add<Label>(Rect{0, 444, 690, 22}, "Find your way through the murk, and mind the producers.",
                  style::kSmallFont, style::kGrey, Align::Center);
@@ -94,8 +95,10 @@ void TMainForm::BuildMenu() {
 void TMainForm::AssignMenuPictures() {
     RandomImage->SetPicture(LoadPicture(Pf(), "button_wide"));
     OptionsImage->SetPicture(LoadPicture(Pf(), "button_narrow"));
-    for (Image* wide : {StartImage, LevelImage, PlayersImage}) wide->SetPicture(RandomImage->Picture());
-    for (Image* narrow : {ScoresImage, QuitImage, HelpImage}) narrow->SetPicture(OptionsImage->Picture());
+    for (Image* wide : {StartImage, LevelImage, PlayersImage})
+        wide->SetPicture(RandomImage->Picture());
+    for (Image* narrow : {ScoresImage, QuitImage, HelpImage})
+        narrow->SetPicture(OptionsImage->Picture());
 }
 
 void TMainForm::BuildPanels() {
@@ -151,23 +154,46 @@ bool TMainForm::FormKeyUp(int key) {
     }
     switch (key) {
         case vk::F5:
-        case vk::Down: LevelDownRepeat = false; break;
+        case vk::Down:
+            LevelDownRepeat = false;
+            break;
         case vk::F6:
-        case vk::Up: LevelUpRepeat = false; break;
-        case vk::F1: StartGameCommand(app_, true); break;
-        case vk::F2: StartGameCommand(app_, false); break;
-        case vk::F7: TogglePlayers(app_); break;
-        case vk::F10: OpenOptions(app_); break;
-        case vk::F11: OpenScores(app_); break;
-        case vk::F12: OpenHelp(app_); break;
-        case vk::Escape: QuitCommand(app_); break;
-        default: break;
+        case vk::Up:
+            LevelUpRepeat = false;
+            break;
+        case vk::F1:
+            StartGameCommand(app_, true);
+            break;
+        case vk::F2:
+            StartGameCommand(app_, false);
+            break;
+        case vk::F7:
+            TogglePlayers(app_);
+            break;
+        case vk::F10:
+            OpenOptions(app_);
+            break;
+        case vk::F11:
+            OpenScores(app_);
+            break;
+        case vk::F12:
+            OpenHelp(app_);
+            break;
+        case vk::Escape:
+            QuitCommand(app_);
+            break;
+        default:
+            break;
     }
     return true;
 }
 
-void TMainForm::FormPaint() { MainFormPaint(app_); }
+void TMainForm::FormPaint() {
+    MainFormPaint(app_);
+}
 
-void TMainForm::FormClose() { ShutDown(app_); }
+void TMainForm::FormClose() {
+    ShutDown(app_);
+}
 
 }  // namespace murk

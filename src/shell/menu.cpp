@@ -1,9 +1,9 @@
 // Main menu commands.
 #include "shell/menu.h"
 
-#include "shell/gameloop.h"
 #include "options/optionsform.h"
 #include "shell/app.h"
+#include "shell/gameloop.h"
 #include "shell/mainform.h"
 #include "shell/startup.h"
 
@@ -43,8 +43,12 @@ void StepWithRepeat(App& app, bool& repeatFlag, int (*next)(int level, int count
     }
 }
 
-int Up(int n, int count) { return n < count - 1 ? n + 1 : 0; }
-int Down(int n, int count) { return n <= 0 ? count - 1 : n - 1; }
+int Up(int n, int count) {
+    return n < count - 1 ? n + 1 : 0;
+}
+int Down(int n, int count) {
+    return n <= 0 ? count - 1 : n - 1;
+}
 
 }  // namespace
 
@@ -55,8 +59,12 @@ void ShowMenuState(App& app) {
     m.MenuBox->SetVisible(app.menu.shown);
 }
 
-void StepLevelUp(App& app) { StepWithRepeat(app, app.mainForm->LevelUpRepeat, Up); }
-void StepLevelDown(App& app) { StepWithRepeat(app, app.mainForm->LevelDownRepeat, Down); }
+void StepLevelUp(App& app) {
+    StepWithRepeat(app, app.mainForm->LevelUpRepeat, Up);
+}
+void StepLevelDown(App& app) {
+    StepWithRepeat(app, app.mainForm->LevelDownRepeat, Down);
+}
 
 void StartGameCommand(App& app, bool random) {
     Game& g = app.game;

@@ -40,9 +40,15 @@ void ApplyStatusWording(Player& p) {
     if (p.shieldTime > 0) p.status = "Shield On - " + std::to_string(p.shieldTime) + "%";
     if (p.menuOpen) {
         switch (p.menuChoice) {
-            case 2: p.status = "LIFE"; break;
-            case 1: p.status = "BOMB"; break;
-            default: p.status = "NOTHING"; break;
+            case 2:
+                p.status = "LIFE";
+                break;
+            case 1:
+                p.status = "BOMB";
+                break;
+            default:
+                p.status = "NOTHING";
+                break;
         }
     }
 }

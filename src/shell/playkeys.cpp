@@ -22,6 +22,8 @@ void PlayKeyDown(App& app, int key) {
     PlayersKeyDown(g, app, key);
 }
 
-void PlayKeyUp(App& app, int key) { PlayersKeyUp(app.game, app, key); }
+void PlayKeyUp(App& app, int key) {
+    PlayersKeyUp(app.game, app, key);
+}
 
 }  // namespace murk

@@ -1,9 +1,9 @@
 // Room rendering with the player-tile rules.
 #include "shell/render.h"
 
-#include "shell/gameloop.h"
 #include "base/tiles.h"
 #include "shell/app.h"
+#include "shell/gameloop.h"
 
 namespace murk {
 
@@ -29,7 +29,8 @@ ImageId ChooseImage(App& app, int col, int row) {
     if (code.empty())
         throw Failure{"Invalid tile at square (" + std::to_string(col) + ", " +
                       std::to_string(row) + "): the square is empty."};
-    if (IsAbsentPlayerSquare(g, code, col, row)) g.RoomGrid.SetCell(col, row, std::string(code::Floor));
+    if (IsAbsentPlayerSquare(g, code, col, row))
+        g.RoomGrid.SetCell(col, row, std::string(code::Floor));
     return app.tiles.ForCode(g.RoomGrid.Cell(col, row));
 }
 
@@ -47,7 +48,8 @@ bool DrawAllSquares(App& app) {
             const ImageId image = ChooseImage(app, c, r);
             if (image == kNoImage) continue;  // an unknown code keeps what was shown there
             std::string error;
-            if (!app.pf.DrawImage(image, kTilePixels * c, kTilePixels * r, error)) throw Failure{error};
+            if (!app.pf.DrawImage(image, kTilePixels * c, kTilePixels * r, error))
+                throw Failure{error};
         }
     }
     return pump();

@@ -4,8 +4,8 @@
 #include <array>
 #include <string_view>
 
-#include "platform/platform.h"
 #include "base/soundtable.h"
+#include "platform/platform.h"
 
 namespace murk {
 

@@ -14,8 +14,8 @@ inline constexpr Rgb kGreen{0, 128, 0};
 inline constexpr Rgb kTeal{0, 128, 128};
 inline constexpr Rgb kGrey{128, 128, 128};
 inline constexpr Rgb kSoftWhite{200, 200, 200};
-inline constexpr Rgb kDarkRed{224, 0, 0};      // button captions of the help and name windows
-inline constexpr Rgb kFrame{110, 60, 60};      // the thin frame around dialogs and panels
+inline constexpr Rgb kDarkRed{224, 0, 0};  // button captions of the help and name windows
+inline constexpr Rgb kFrame{110, 60, 60};  // the thin frame around dialogs and panels
 
 inline constexpr Font kCaptionFont{FontFace::SansBold, 22};
 inline constexpr Font kKeyFont{FontFace::Sans, 13};

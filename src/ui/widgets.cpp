@@ -158,7 +158,9 @@ void Edit::SetFieldColour(Rgb c) {
     Repaint();
 }
 
-bool Edit::Focused() const { return form_ && form_->FocusedWidget() == this; }
+bool Edit::Focused() const {
+    return form_ && form_->FocusedWidget() == this;
+}
 
 void Edit::Paint(Platform& pf) {
     const Rect r = ScreenRect();

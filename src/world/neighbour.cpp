@@ -4,9 +4,9 @@
 #include <array>
 #include <string>
 
-#include "level/room.h"
 #include "base/tiles.h"
 #include "game/host.h"
+#include "level/room.h"
 
 namespace murk {
 

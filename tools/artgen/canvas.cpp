@@ -9,7 +9,9 @@ namespace artgen {
 Rgb Mix(Rgb a, Rgb b, float t) {
     return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
 }
-Rgb Scale(Rgb a, float k) { return {a.r * k, a.g * k, a.b * k}; }
+Rgb Scale(Rgb a, float k) {
+    return {a.r * k, a.g * k, a.b * k};
+}
 
 uint32_t Pack(Rgb c) {
     auto ch = [](float v) { return static_cast<uint32_t>(std::clamp(std::lround(v), 0L, 255L)); };
@@ -37,7 +39,9 @@ void Canvas::Paste(const Canvas& src, int x, int y) {
                 Set(x + sx, y + sy, src.At(sx, sy));
 }
 
-Vec Place::ToLocal(Vec p) const { return Rotate(p - origin, -angle) * (1.0f / scale); }
+Vec Place::ToLocal(Vec p) const {
+    return Rotate(p - origin, -angle) * (1.0f / scale);
+}
 
 // Visits every pixel whose centre lies within `grow` canvas units of the shape and hands the
 // shade callback the canvas point, the local point and the signed distance in canvas units.

@@ -12,11 +12,21 @@ namespace artgen {
 struct Vec {
     float x = 0, y = 0;
 };
-inline Vec operator+(Vec a, Vec b) { return {a.x + b.x, a.y + b.y}; }
-inline Vec operator-(Vec a, Vec b) { return {a.x - b.x, a.y - b.y}; }
-inline Vec operator*(Vec a, float s) { return {a.x * s, a.y * s}; }
-inline float Dot(Vec a, Vec b) { return a.x * b.x + a.y * b.y; }
-inline float Len(Vec a) { return std::sqrt(Dot(a, a)); }
+inline Vec operator+(Vec a, Vec b) {
+    return {a.x + b.x, a.y + b.y};
+}
+inline Vec operator-(Vec a, Vec b) {
+    return {a.x - b.x, a.y - b.y};
+}
+inline Vec operator*(Vec a, float s) {
+    return {a.x * s, a.y * s};
+}
+inline float Dot(Vec a, Vec b) {
+    return a.x * b.x + a.y * b.y;
+}
+inline float Len(Vec a) {
+    return std::sqrt(Dot(a, a));
+}
 inline Vec Rotate(Vec a, float radians) {
     const float c = std::cos(radians), s = std::sin(radians);
     return {a.x * c - a.y * s, a.x * s + a.y * c};
@@ -73,7 +83,7 @@ inline Sdf Polygon(std::vector<Vec> v) {
             const Vec e = v[j] - v[i], w = p - v[i];
             const Vec b = w - e * std::clamp(Dot(w, e) / Dot(e, e), 0.0f, 1.0f);
             d = std::min(d, Dot(b, b));
-            const bool c1 = p.y >= v[i].y, c2 = p.y < v[j].y, c3 = e.x * w.y > e.y * w.x;
+            const bool c1 = p.y >= v[i].y, c2 = p.y<v[j].y, c3 = e.x * w.y> e.y * w.x;
             if ((c1 && c2 && c3) || (!c1 && !c2 && !c3)) s = -s;
         }
         return s * std::sqrt(d);

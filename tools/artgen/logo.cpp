@@ -19,15 +19,18 @@ Sdf LetterM() {
                   Polygon({{4, 0}, {30, 0}, {55, 44}, {80, 0}, {106, 0}, {66, 70}, {44, 70}})});
 }
 Sdf LetterU() {
-    return Cut(Union({Rect(0, 0, 28, 60, 3), Rect(82, 0, 110, 60, 3), Rect(0, 30, 110, kLetterH, 30)}),
-               Rect(28, -10, 82, 68, 12));
+    return Cut(
+        Union({Rect(0, 0, 28, 60, 3), Rect(82, 0, 110, 60, 3), Rect(0, 30, 110, kLetterH, 30)}),
+        Rect(28, -10, 82, 68, 12));
 }
 Sdf LetterR() {
     const Sdf bowl = Cut(Rect(0, 0, 106, 58, 22), Rect(28, 20, 76, 38, 6));
-    return Union({Rect(0, 0, 28, kLetterH, 3), bowl, Polygon({{46, 50}, {76, 50}, {110, kLetterH}, {78, kLetterH}})});
+    return Union({Rect(0, 0, 28, kLetterH, 3), bowl,
+                  Polygon({{46, 50}, {76, 50}, {110, kLetterH}, {78, kLetterH}})});
 }
 Sdf LetterK() {
-    return Union({Rect(0, 0, 28, kLetterH, 3), Polygon({{24, 38}, {76, 0}, {110, 0}, {44, 56}, {24, 66}}),
+    return Union({Rect(0, 0, 28, kLetterH, 3),
+                  Polygon({{24, 38}, {76, 0}, {110, 0}, {44, 56}, {24, 66}}),
                   Polygon({{38, 44}, {62, 34}, {110, kLetterH}, {78, kLetterH}})});
 }
 
@@ -38,8 +41,10 @@ Rgb Stone(const Sdf& letter, Vec v, float top) {
     const float n = TiledNoise(v.x, v.y, 6, 200, 3) * 0.6f + TiledNoise(v.x, v.y, 2, 600, 4) * 0.4f;
     Rgb c = Scale(Mix(Hex(0xb0b0a0), Hex(0x3a4044), t), 0.8f + 0.35f * n);
     const float course = std::fmod(v.y - top, 32.0f);
-    if (course < 1.5f) c = Scale(c, 0.45f);                // joint between stone courses
-    else if (course < 3) c = Scale(c, 1.18f);               // lit lip under the joint
+    if (course < 1.5f)
+        c = Scale(c, 0.45f);  // joint between stone courses
+    else if (course < 3)
+        c = Scale(c, 1.18f);  // lit lip under the joint
     const float edge = std::clamp(1 - letter({v.x, v.y - 7}) / -7, 0.0f, 1.0f);  // near a top face
     const float drip = TiledNoise(v.x * 3, v.y * 0.15f, 6, 400, 6);
     const float grain = Hash(static_cast<int>(v.x), static_cast<int>(v.y), 7);

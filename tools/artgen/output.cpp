@@ -4,8 +4,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "base/tiles.h"
 #include "base/bmp.h"
+#include "base/tiles.h"
 
 namespace artgen {
 
@@ -32,7 +32,8 @@ std::vector<std::string> CheckTiles(const std::vector<Canvas>& tiles) {
         packed.push_back(tiles[i].Packed());
         for (size_t j = 0; j < i; ++j)
             if (packed[j] == packed[i])
-                problems.push_back(code + " looks exactly like " + murk::TileCodeAt(static_cast<int>(j)));
+                problems.push_back(code + " looks exactly like " +
+                                   murk::TileCodeAt(static_cast<int>(j)));
     }
     return problems;
 }
@@ -60,7 +61,8 @@ std::string PicturesSource(const std::vector<WindowPicture>& pictures) {
     }
     out << "const EmbeddedPicture kPictures[] = {\n";
     for (size_t i = 0; i < pictures.size(); ++i)
-        out << "    {\"" << pictures[i].name << "\", kPicture" << i << ", sizeof kPicture" << i << "},\n";
+        out << "    {\"" << pictures[i].name << "\", kPicture" << i << ", sizeof kPicture" << i
+            << "},\n";
     out << "};\n\n}  // namespace\n\n"
         << "const EmbeddedPicture* EmbeddedPictures(size_t& count) {\n"
         << "    count = sizeof kPictures / sizeof kPictures[0];\n    return kPictures;\n}\n\n"

@@ -26,8 +26,8 @@ inline constexpr Rgb Ember = Hex(0xc83010);
 inline constexpr Rgb Ice = Hex(0x9ad8f0);
 inline constexpr Rgb Sky = Hex(0x50a8ff);
 inline constexpr Rgb Skin = Hex(0xf0c090);
-inline constexpr Rgb Hero1 = Hex(0x38c838);   // player 1 green
-inline constexpr Rgb Hero2 = Hex(0x20c0c0);   // player 2 teal
+inline constexpr Rgb Hero1 = Hex(0x38c838);  // player 1 green
+inline constexpr Rgb Hero2 = Hex(0x20c0c0);  // player 2 teal
 inline constexpr Rgb Violet = Hex(0xb050ff);
 
 }  // namespace artgen::pal

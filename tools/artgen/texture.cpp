@@ -43,8 +43,9 @@ void LayBricks(Canvas& c, const BrickStyle& s) {
             }
             float k = 1 + s.variation * (2 * Hash(id, course, s.seed) - 1);
             k += s.grain * (2 * Hash(x, y, s.seed + 3) - 1);
-            k += 0.1f * (TiledNoise(static_cast<float>(x), static_cast<float>(y), 4, 8, s.seed) - 0.5f);
-            if (u == s.mortar || v == s.mortar) k += 0.28f;              // lit top and left arris
+            k += 0.1f *
+                 (TiledNoise(static_cast<float>(x), static_cast<float>(y), 4, 8, s.seed) - 0.5f);
+            if (u == s.mortar || v == s.mortar) k += 0.28f;  // lit top and left arris
             if (u == s.brickWidth - 1 || v == s.courseHeight - 1) k -= 0.3f;  // shaded bottom/right
             c.Set(x, y, Scale(s.brick, k));
         }

@@ -16,9 +16,9 @@ float TiledNoise(float x, float y, int cell, int period, int seed);
 struct BrickStyle {
     int courseHeight = 8;
     int brickWidth = 16;
-    int mortar = 1;         // joint width in pixels
-    Rgb brick;              // average brick colour
-    Rgb joint;              // mortar colour
+    int mortar = 1;           // joint width in pixels
+    Rgb brick;                // average brick colour
+    Rgb joint;                // mortar colour
     float variation = 0.12f;  // brick-to-brick brightness spread
     float grain = 0.08f;      // pixel-to-pixel speckle
     int seed = 1;

@@ -31,15 +31,15 @@ void Legs(Painter& p, const Vec (*joints)[3], int pairs, float thick, Rgb col) {
 }  // namespace
 
 void DrawAnt(Painter& p, int) {
-    static const Vec legs[3][3] = {{{2, -3}, {8, -7}, {11, -12}},
-                                   {{2, -1}, {9, 0}, {13, 2}},
-                                   {{2, 1}, {8, 6}, {10, 13}}};
+    static const Vec legs[3][3] = {
+        {{2, -3}, {8, -7}, {11, -12}}, {{2, -1}, {9, 0}, {13, 2}}, {{2, 1}, {8, 6}, {10, 13}}};
     const Rgb body = Hex(0xb8402a);
-    const Sdf shape = Union({Circle({0, -9}, 4.2f), Ellipse({0, -2}, 2.8f, 3.6f),
-                             Ellipse({0, 8}, 5.5f, 7)});
+    const Sdf shape =
+        Union({Circle({0, -9}, 4.2f), Ellipse({0, -2}, 2.8f, 3.6f), Ellipse({0, 8}, 5.5f, 7)});
     p.Shadow(shape, 0.45f);
     Legs(p, legs, 3, 0.8f, Hex(0x6a2014));
-    p.Fill(MirrorX(Union({Capsule({-1.5f, -12}, {-4, -15}, 0.6f), Capsule({-4, -15}, {-7, -14}, 0.6f)})),
+    p.Fill(MirrorX(Union(
+               {Capsule({-1.5f, -12}, {-4, -15}, 0.6f), Capsule({-4, -15}, {-7, -14}, 0.6f)})),
            Hex(0x6a2014));
     p.Fill(Grow(shape, 1), pal::Ink);
     p.Raised(Ellipse({0, 8}, 5.5f, 7), body, 5, 0.7f);
@@ -71,7 +71,8 @@ void DrawDevil(Painter& p, int) {
 }
 
 void DrawCow(Painter& p, int) {
-    const Sdf horns = MirrorX(Union({Capsule({-6, -9}, {-12, -11}, 1.6f), Capsule({-12, -11}, {-14, -15}, 1.1f)}));
+    const Sdf horns = MirrorX(
+        Union({Capsule({-6, -9}, {-12, -11}, 1.6f), Capsule({-12, -11}, {-14, -15}, 1.1f)}));
     const Sdf ears = MirrorX(Ellipse({-11.5f, -4}, 4, 2.2f));
     const Sdf head = Union({Box({0, -3}, {8, 9}, 5), Ellipse({0, 8}, 8, 6)});
     p.Shadow(Union({head, ears}), 0.45f);
@@ -106,15 +107,18 @@ void DrawChigger(Painter& p, int) {
 
 void DrawFrog(Painter& p, int) {
     const Rgb green = Hex(0x4cb83a);
-    const Sdf back = MirrorX(Union({Capsule({-6, 6}, {-12, 4}, 2.6f), Capsule({-12, 4}, {-10, 13}, 1.8f),
-                                    Capsule({-10, 13}, {-14, 14}, 1.4f)}));
-    const Sdf front = MirrorX(Union({Capsule({-5, -3}, {-10, -6}, 1.6f), Capsule({-10, -6}, {-12, -10}, 1.2f)}));
+    const Sdf back =
+        MirrorX(Union({Capsule({-6, 6}, {-12, 4}, 2.6f), Capsule({-12, 4}, {-10, 13}, 1.8f),
+                       Capsule({-10, 13}, {-14, 14}, 1.4f)}));
+    const Sdf front =
+        MirrorX(Union({Capsule({-5, -3}, {-10, -6}, 1.6f), Capsule({-10, -6}, {-12, -10}, 1.2f)}));
     const Sdf body = Union({Ellipse({0, 2}, 8, 9.5f), MirrorX(Circle({-5, -7}, 3.6f))});
     p.Shadow(Union({body, back}), 0.45f);
     p.Outlined(back, Scale(green, 0.8f), pal::Ink, 1, 2);
     p.Outlined(front, Scale(green, 0.8f), pal::Ink, 1, 2);
     p.Outlined(body, green, pal::Ink, 1, 6);
-    p.Fill(Union({Circle({-3, 4}, 1.6f), Circle({3, 7}, 1.4f), Circle({1, 0}, 1.2f)}), Hex(0x2a6a20));
+    p.Fill(Union({Circle({-3, 4}, 1.6f), Circle({3, 7}, 1.4f), Circle({1, 0}, 1.2f)}),
+           Hex(0x2a6a20));
     Eye(p, {-5, -7.5f}, 2.4f, Hex(0xf0e040), pal::Ink, {0, -0.2f});
     Eye(p, {5, -7.5f}, 2.4f, Hex(0xf0e040), pal::Ink, {0, -0.2f});
     p.Fill(Capsule({-4, -2.5f}, {4, -2.5f}, 0.5f), Hex(0x1a4a14));
@@ -123,8 +127,17 @@ void DrawFrog(Painter& p, int) {
 // A dark war-horse in profile with a red eye: the deadliest thing in the maze.
 void DrawHorse(Painter& p, int) {
     const Rgb coat = Hex(0x8a5230);
-    const Sdf head = Polygon({{11, 16}, {12, 2}, {8, -8}, {4, -12}, {-1, -11}, {-8, -5}, {-14, 3},
-                              {-14, 8}, {-9, 10}, {-4, 7}, {1, 16}});
+    const Sdf head = Polygon({{11, 16},
+                              {12, 2},
+                              {8, -8},
+                              {4, -12},
+                              {-1, -11},
+                              {-8, -5},
+                              {-14, 3},
+                              {-14, 8},
+                              {-9, 10},
+                              {-4, 7},
+                              {1, 16}});
     const Sdf ear = Polygon({{2, -10}, {5, -16}, {6, -9}});
     const Sdf mane = Union({Capsule({6, -11}, {10, -4}, 2.4f), Capsule({10, -4}, {13, 4}, 2.6f),
                             Capsule({13, 4}, {13.5f, 14}, 2.4f)});

@@ -70,8 +70,12 @@ void Beam(Painter& p, int dir, const LaserColours& c) {
 
 }  // namespace
 
-void DrawBullet1(Painter& p, int dir) { Bolt(p, dir, Hex(0x60ff40)); }
-void DrawBullet2(Painter& p, int dir) { Bolt(p, dir, Hex(0x30f0f0)); }
+void DrawBullet1(Painter& p, int dir) {
+    Bolt(p, dir, Hex(0x60ff40));
+}
+void DrawBullet2(Painter& p, int dir) {
+    Bolt(p, dir, Hex(0x30f0f0));
+}
 
 // A fiery dart: a white-hot head trailing flame.
 void DrawFireDart(Painter& p, int dir) {
@@ -85,13 +89,29 @@ void DrawFireDart(Painter& p, int dir) {
     p.Fill(Polygon({{0, -12}, {1.5f, -6}, {-1.5f, -6}}), pal::White);
 }
 
-void DrawLaser1Turret(Painter& p, int dir) { Turret(p, dir, kLaser[0]); }
-void DrawLaser2Turret(Painter& p, int dir) { Turret(p, dir, kLaser[1]); }
-void DrawLaser3Turret(Painter& p, int dir) { Turret(p, dir, kLaser[2]); }
-void DrawLaser4Turret(Painter& p, int dir) { Turret(p, dir, kLaser[3]); }
-void DrawLaser1Beam(Painter& p, int dir) { Beam(p, dir, kLaser[0]); }
-void DrawLaser2Beam(Painter& p, int dir) { Beam(p, dir, kLaser[1]); }
-void DrawLaser3Beam(Painter& p, int dir) { Beam(p, dir, kLaser[2]); }
-void DrawLaser4Beam(Painter& p, int dir) { Beam(p, dir, kLaser[3]); }
+void DrawLaser1Turret(Painter& p, int dir) {
+    Turret(p, dir, kLaser[0]);
+}
+void DrawLaser2Turret(Painter& p, int dir) {
+    Turret(p, dir, kLaser[1]);
+}
+void DrawLaser3Turret(Painter& p, int dir) {
+    Turret(p, dir, kLaser[2]);
+}
+void DrawLaser4Turret(Painter& p, int dir) {
+    Turret(p, dir, kLaser[3]);
+}
+void DrawLaser1Beam(Painter& p, int dir) {
+    Beam(p, dir, kLaser[0]);
+}
+void DrawLaser2Beam(Painter& p, int dir) {
+    Beam(p, dir, kLaser[1]);
+}
+void DrawLaser3Beam(Painter& p, int dir) {
+    Beam(p, dir, kLaser[2]);
+}
+void DrawLaser4Beam(Painter& p, int dir) {
+    Beam(p, dir, kLaser[3]);
+}
 
 }  // namespace artgen

@@ -37,7 +37,8 @@ void DrawDoor(Painter& p, int) {
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 32; ++x) {
             const int plank = x / 8;
-            float k = 0.85f + 0.25f * Hash(plank, 0, 61) + 0.15f * (TiledNoise(x * 3.0f, y * 0.25f, 4, 8, 62) - 0.5f);
+            float k = 0.85f + 0.25f * Hash(plank, 0, 61) +
+                      0.15f * (TiledNoise(x * 3.0f, y * 0.25f, 4, 8, 62) - 0.5f);
             if (x % 8 == 0) k = 0.35f;
             if (x % 8 == 1) k += 0.2f;
             c.Set(x, y, Scale(pal::Wood, k));
@@ -61,7 +62,8 @@ void DrawDeathField(Painter& p, int) {
     p.Fill(MirrorX(Ellipse({-3.5f, -1}, 2.4f, 2.8f)), Hex(0x200404));
     p.Fill(MirrorX(Circle({-3.5f, -0.5f}, 0.9f)), Hex(0xff3020));
     p.Fill(Polygon({{0, 2}, {1.4f, 5}, {-1.4f, 5}}), Hex(0x200404));
-    for (float x : {-3.0f, -1.0f, 1.0f, 3.0f}) p.Fill(Rect(x - 0.35f, 7, x + 0.35f, 9.6f), Hex(0x402010));
+    for (float x : {-3.0f, -1.0f, 1.0f, 3.0f})
+        p.Fill(Rect(x - 0.35f, 7, x + 0.35f, 9.6f), Hex(0x402010));
 }
 
 // A crackling blue lattice; joins its neighbours into one barrier.

@@ -24,9 +24,10 @@ Sdf StarShape(float outer, float inner, int points) {
 }  // namespace
 
 void DrawKey(Painter& p, int) {
-    const Sdf key = Turn(Union({Cut(Circle({0, -8}, 5.5f), Circle({0, -8}, 2.4f)), Rect(-1.6f, -3, 1.6f, 12),
-                                Rect(1.6f, 6, 5.5f, 8.2f), Rect(1.6f, 9.8f, 4.5f, 12)}),
-                         kPi / 4);
+    const Sdf key =
+        Turn(Union({Cut(Circle({0, -8}, 5.5f), Circle({0, -8}, 2.4f)), Rect(-1.6f, -3, 1.6f, 12),
+                    Rect(1.6f, 6, 5.5f, 8.2f), Rect(1.6f, 9.8f, 4.5f, 12)}),
+             kPi / 4);
     p.Glow(key, pal::Gold, 3, 0.3f);
     p.Shadow(key, 0.5f);
     p.Outlined(key, pal::Gold, pal::Ink, 1, 2.5f);
@@ -39,22 +40,16 @@ void DrawStar(Painter& p, int) {
 }
 
 void DrawMoney(Painter& p, int) {
-    const Sdf sack = Union({Ellipse({0, 5}, 10.5f, 9), Polygon({{-4, -5}, {4, -5}, {6, -1}, {-6, -1}}),
-                            MirrorX(Polygon({{-3, -6}, {-7, -12}, {-1, -8}})),
-                            Polygon({{-2, -7}, {2, -7}, {0, -12}})});
+    const Sdf sack =
+        Union({Ellipse({0, 5}, 10.5f, 9), Polygon({{-4, -5}, {4, -5}, {6, -1}, {-6, -1}}),
+               MirrorX(Polygon({{-3, -6}, {-7, -12}, {-1, -8}})),
+               Polygon({{-2, -7}, {2, -7}, {0, -12}})});
     p.Shadow(sack, 0.5f);
     p.Outlined(sack, Hex(0xb08a50), pal::Ink, 1, 6);
     p.Fill(Capsule({-5, -5}, {5, -5}, 1.1f), Hex(0x6a3a1a));  // the cord
     p.Outlined(Circle({0, 5}, 5.8f), pal::Gold, Hex(0x6a4a10), 0.8f, 2);
-    Stamp(p.canvas(), 14, 16,
-          {"  #  ",
-           " ####",
-           "# #  ",
-           " ### ",
-           "  # #",
-           "#### ",
-           "  #  "},
-          "#", {Hex(0x6a3a00)});
+    Stamp(p.canvas(), 14, 16, {"  #  ", " ####", "# #  ", " ### ", "  # #", "#### ", "  #  "}, "#",
+          {Hex(0x6a3a00)});
     for (const Vec at : {Vec{-11, 11}, Vec{11, 12}}) {
         p.Outlined(Ellipse(at, 3.2f, 2), pal::Gold, pal::Ink, 0.8f, 1.5f);
         p.Fill(Ellipse(at - Vec{0.5f, 0.5f}, 1.5f, 0.8f), pal::FlameCore, 0.8f);
@@ -78,7 +73,8 @@ void DrawBomb(Painter& p, int) {
     p.Fill(Grow(ball, 1), Hex(0x7a7a80));  // thin light rim so it reads against dark floor
     p.Raised(ball, Hex(0x26262c), 10, 0.5f);
     p.Fill(Ellipse({-5, -2}, 3, 2), pal::White, 0.45f);
-    p.Fill(Union({Capsule({6, -8}, {8, -11}, 0.9f), Capsule({8, -11}, {11, -12}, 0.9f)}), Hex(0xc8b080));
+    p.Fill(Union({Capsule({6, -8}, {8, -11}, 0.9f), Capsule({8, -11}, {11, -12}, 0.9f)}),
+           Hex(0xc8b080));
     p.Glow(Circle({11.5f, -12.5f}, 1), pal::Flame, 4, 1);
     p.Fill(Move(StarShape(3.5f, 1.2f, 4), {11.5f, -12.5f}), pal::FlameCore);  // the spark
 }
@@ -93,12 +89,14 @@ void DrawHeart(Painter& p, int) {
 }
 
 void DrawShield(Painter& p, int) {
-    const Sdf shield = Polygon({{-11, -12}, {11, -12}, {11, 0}, {8, 7}, {0, 14}, {-8, 7}, {-11, 0}});
+    const Sdf shield =
+        Polygon({{-11, -12}, {11, -12}, {11, 0}, {8, 7}, {0, 14}, {-8, 7}, {-11, 0}});
     p.Shadow(shield, 0.5f);
     p.Outlined(shield, pal::Steel, pal::Ink, 1, 2.5f);
     const Sdf field = Grow(shield, -2.5f);
     p.Raised(field, Hex(0x2a5ad0), 6, 0.5f);
-    p.Raised(Intersect(field, Union({Rect(-1.8f, -10, 1.8f, 12), Rect(-9, -4, 9, -0.5f)})), pal::Gold, 1.2f);
+    p.Raised(Intersect(field, Union({Rect(-1.8f, -10, 1.8f, 12), Rect(-9, -4, 9, -0.5f)})),
+             pal::Gold, 1.2f);
 }
 
 }  // namespace artgen

@@ -48,11 +48,21 @@ void Nest(Painter& p, Rgb stone, Rgb glow, TileDraw creature, float scale = 1) {
 
 }  // namespace
 
-void DrawAntNest(Painter& p, int) { Nest(p, Hex(0xb08850), Hex(0xff8040), DrawAnt); }
-void DrawDevilNest(Painter& p, int) { Nest(p, Hex(0x5a4a4a), Hex(0xff2000), DrawDevil); }
-void DrawCowNest(Painter& p, int) { Nest(p, Hex(0xb89a50), Hex(0xffd070), DrawCow); }
-void DrawFrogNest(Painter& p, int) { Nest(p, Hex(0x4a7a4a), Hex(0x40c0ff), DrawFrog); }
-void DrawHorseNest(Painter& p, int) { Nest(p, Hex(0x7a6a5a), Hex(0xff4020), DrawHorse); }
+void DrawAntNest(Painter& p, int) {
+    Nest(p, Hex(0xb08850), Hex(0xff8040), DrawAnt);
+}
+void DrawDevilNest(Painter& p, int) {
+    Nest(p, Hex(0x5a4a4a), Hex(0xff2000), DrawDevil);
+}
+void DrawCowNest(Painter& p, int) {
+    Nest(p, Hex(0xb89a50), Hex(0xffd070), DrawCow);
+}
+void DrawFrogNest(Painter& p, int) {
+    Nest(p, Hex(0x4a7a4a), Hex(0x40c0ff), DrawFrog);
+}
+void DrawHorseNest(Painter& p, int) {
+    Nest(p, Hex(0x7a6a5a), Hex(0xff4020), DrawHorse);
+}
 
 // Grows from a baby sty to a full-size one over its five stages.
 void DrawPigNest(Painter& p, int stage) {
@@ -77,7 +87,8 @@ void DrawRandomNest(Painter& p, int) {
 
 // An iron brazier with four vents, its fire showing through the grate.
 void DrawFireNest(Painter& p, int) {
-    const Sdf base = Polygon({{-6, -13}, {6, -13}, {13, -6}, {13, 6}, {6, 13}, {-6, 13}, {-13, 6}, {-13, -6}});
+    const Sdf base =
+        Polygon({{-6, -13}, {6, -13}, {13, -6}, {13, 6}, {6, 13}, {-6, 13}, {-13, 6}, {-13, -6}});
     p.Shadow(base, 0.5f);
     p.Outlined(base, Hex(0x4a4a52), pal::Ink, 1, 3);
     for (int i = 0; i < 4; ++i) {
@@ -90,7 +101,8 @@ void DrawFireNest(Painter& p, int) {
     p.Fill(Polygon({{0, -7}, {3, -2}, {5, 3}, {2, 6}, {-2, 6}, {-5, 3}, {-3, -2}}), pal::Ember);
     p.Fill(Polygon({{0, -4}, {2.5f, 1}, {2, 5}, {-2, 5}, {-2.5f, 1}}), pal::Flame);
     p.Fill(Ellipse({0, 3}, 1.6f, 2.4f), pal::FlameCore);
-    for (float x : {-3.0f, 0.0f, 3.0f}) p.Fill(Rect(x - 0.6f, -7, x + 0.6f, 7), Hex(0x3a3a40), 0.8f);
+    for (float x : {-3.0f, 0.0f, 3.0f})
+        p.Fill(Rect(x - 0.6f, -7, x + 0.6f, 7), Hex(0x3a3a40), 0.8f);
 }
 
 }  // namespace artgen

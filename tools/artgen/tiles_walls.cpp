@@ -20,13 +20,15 @@ void Burn(Canvas& c, const FireColours& f, int seed) {
         for (int x = 0; x < 32; ++x) c.Set(x, y, Mix(Scale(c.At(x, y), 0.55f), f.tip, 0.25f));
     for (int x = 0; x < 32; ++x) {
         const float fx = static_cast<float>(x);
-        const float height = 10 + 20 * TiledNoise(fx, 0, 4, 8, seed) + 4 * std::sin(fx * 0.785f * 3);
+        const float height =
+            10 + 20 * TiledNoise(fx, 0, 4, 8, seed) + 4 * std::sin(fx * 0.785f * 3);
         for (int y = 0; y < 32; ++y) {
             const float up = 31.5f - static_cast<float>(y);
             const float wobble = 3 * (TiledNoise(fx, static_cast<float>(y), 4, 8, seed + 1) - 0.5f);
             const float t = (up + wobble) / height;  // 0 at the root, 1 at the tip
             if (t >= 1) continue;
-            const Rgb col = t < 0.35f ? Mix(f.root, f.body, t / 0.35f) : Mix(f.body, f.tip, (t - 0.35f) / 0.65f);
+            const Rgb col = t < 0.35f ? Mix(f.root, f.body, t / 0.35f)
+                                      : Mix(f.body, f.tip, (t - 0.35f) / 0.65f);
             c.Blend(x, y, col, std::min(1.0f, (1 - t) * 3) * 0.92f);
         }
     }
@@ -56,7 +58,8 @@ void DrawFloor(Painter& p, int) {
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 32; ++x) {
             const float fx = static_cast<float>(x), fy = static_cast<float>(y);
-            float k = 0.9f + 0.22f * TiledNoise(fx, fy, 8, 4, 11) + 0.1f * TiledNoise(fx, fy, 4, 8, 12);
+            float k =
+                0.9f + 0.22f * TiledNoise(fx, fy, 8, 4, 11) + 0.1f * TiledNoise(fx, fy, 4, 8, 12);
             k += 0.07f * (Hash(x, y, 13) - 0.5f);
             if (Hash(x, y, 14) > 0.985f) k -= 0.25f;  // pits
             Rgb col = Scale(pal::FloorBase, k);
@@ -96,8 +99,10 @@ struct ChainLook {
     int seed;
 };
 
-constexpr ChainLook kAmberChain{Hex(0xb08a3a), Hex(0x8a3010), {pal::FlameCore, pal::Flame, pal::Ember}, 31};
-constexpr ChainLook kBlueChain{Hex(0x4a78a8), Hex(0x14305a), {Hex(0xe8fcff), Hex(0x40b8ff), Hex(0x3020a0)}, 41};
+constexpr ChainLook kAmberChain{
+    Hex(0xb08a3a), Hex(0x8a3010), {pal::FlameCore, pal::Flame, pal::Ember}, 31};
+constexpr ChainLook kBlueChain{
+    Hex(0x4a78a8), Hex(0x14305a), {Hex(0xe8fcff), Hex(0x40b8ff), Hex(0x3020a0)}, 41};
 
 void ChainWall(Canvas& c, const ChainLook& look, bool burning) {
     BrickStyle s = WallBricks();
@@ -110,10 +115,18 @@ void ChainWall(Canvas& c, const ChainLook& look, bool burning) {
 
 }  // namespace
 
-void DrawChainWall(Painter& p, int) { ChainWall(p.canvas(), kAmberChain, false); }
-void DrawChainWallBurning(Painter& p, int) { ChainWall(p.canvas(), kAmberChain, true); }
-void DrawChainWall2(Painter& p, int) { ChainWall(p.canvas(), kBlueChain, false); }
-void DrawChainWall2Burning(Painter& p, int) { ChainWall(p.canvas(), kBlueChain, true); }
+void DrawChainWall(Painter& p, int) {
+    ChainWall(p.canvas(), kAmberChain, false);
+}
+void DrawChainWallBurning(Painter& p, int) {
+    ChainWall(p.canvas(), kAmberChain, true);
+}
+void DrawChainWall2(Painter& p, int) {
+    ChainWall(p.canvas(), kBlueChain, false);
+}
+void DrawChainWall2Burning(Painter& p, int) {
+    ChainWall(p.canvas(), kBlueChain, true);
+}
 
 // A wall that enemies slip through: an iron lattice in a stone frame, the dark behind showing.
 void DrawGrilleWall(Painter& p, int) {
@@ -147,7 +160,8 @@ void DrawCrackedWall(Painter& p, int) {
     const Vec twig[] = {{0, 8}, {-6, 11}, {-10, 16}};
     auto line = [&](const Vec* v, int n, float w) {
         for (int i = 0; i + 1 < n; ++i) {
-            p.Fill(Capsule(v[i] + Vec{0.6f, 0.6f}, v[i + 1] + Vec{0.6f, 0.6f}, w), Hex(0xd8c0a8), 0.6f);
+            p.Fill(Capsule(v[i] + Vec{0.6f, 0.6f}, v[i + 1] + Vec{0.6f, 0.6f}, w), Hex(0xd8c0a8),
+                   0.6f);
             p.Fill(Capsule(v[i], v[i + 1], w), Hex(0x120c0a));
         }
     };

@@ -14,7 +14,8 @@ std::vector<std::string> CheckLevel(const LevelFile& level);
 
 // Checks the level files of a folder: sources (LevelNNN.lvl) when it holds any, else compiled
 // levels (LevelNNN.dat). They must be numbered from 000 without gaps, each must pass
-// CheckLevel, and no two may share a title. The levels read are appended to `levels` for a set-wide check.
+// CheckLevel, and no two may share a title. The levels read are appended to `levels` for a set-wide
+// check.
 std::vector<std::string> CheckLevelFolder(const std::string& folder,
                                           std::vector<LevelFile>* levels = nullptr);
 

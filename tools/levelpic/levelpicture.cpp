@@ -5,9 +5,9 @@
 #include <charconv>
 #include <cmath>
 
+#include "base/bmp.h"
 #include "base/safefile.h"
 #include "base/tiles.h"
-#include "base/bmp.h"
 
 namespace murk {
 

@@ -1,8 +1,8 @@
 // The level as one field: the live room and the packed texts of the others.
 #include "levelmap.h"
 
-#include "game/state.h"
 #include "base/roompack.h"
+#include "game/state.h"
 
 namespace murk::route {
 

@@ -3,8 +3,8 @@
 #include <sstream>
 #include <string_view>
 
-#include "game/state.h"
 #include "base/tiles.h"
+#include "game/state.h"
 #include "router.h"
 #include "sim/sim.h"
 

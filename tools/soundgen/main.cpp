@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <string>
 
+#include "base/soundtable.h"
 #include "effects.h"
 #include "song.h"
-#include "base/soundtable.h"
 #include "wavfile.h"
 
 int main(int argc, char** argv) {

@@ -24,15 +24,22 @@ struct BoxStyle {
 constexpr Uint32 kLeftToRight = SDL_MESSAGEBOX_BUTTONS_LEFT_TO_RIGHT;
 
 constexpr BoxStyle kStyles[] = {
-    {BoxKind::Error, SDL_MESSAGEBOX_ERROR | kLeftToRight, 1,
+    {BoxKind::Error, SDL_MESSAGEBOX_ERROR | kLeftToRight, 1, {{kReturn | kEscape, kYes, "OK"}, {}}},
+    {BoxKind::Exception,
+     SDL_MESSAGEBOX_ERROR | kLeftToRight,
+     1,
      {{kReturn | kEscape, kYes, "OK"}, {}}},
-    {BoxKind::Exception, SDL_MESSAGEBOX_ERROR | kLeftToRight, 1,
-     {{kReturn | kEscape, kYes, "OK"}, {}}},
-    {BoxKind::ConfirmYesNo, SDL_MESSAGEBOX_INFORMATION | kLeftToRight, 2,
+    {BoxKind::ConfirmYesNo,
+     SDL_MESSAGEBOX_INFORMATION | kLeftToRight,
+     2,
      {{kReturn, kYes, "Yes"}, {kEscape, kNo, "No"}}},
-    {BoxKind::ConfirmOkCancel, SDL_MESSAGEBOX_INFORMATION | kLeftToRight, 2,
+    {BoxKind::ConfirmOkCancel,
+     SDL_MESSAGEBOX_INFORMATION | kLeftToRight,
+     2,
      {{kReturn, kYes, "OK"}, {kEscape, kNo, "Cancel"}}},
-    {BoxKind::Plain, SDL_MESSAGEBOX_INFORMATION | kLeftToRight, 1,
+    {BoxKind::Plain,
+     SDL_MESSAGEBOX_INFORMATION | kLeftToRight,
+     1,
      {{kReturn | kEscape, kYes, "OK"}, {}}},
 };
 
@@ -70,7 +77,7 @@ std::string Wrapped(const std::string& text, size_t width = 64) {
 bool ShowBox(SDL_Window* parent, BoxKind kind, const std::string& text) {
     const BoxStyle& style = StyleFor(kind);
     const std::string shown = Wrapped(text);
-    const SDL_MessageBoxData data{style.flags, parent,          "Murk", shown.c_str(),
+    const SDL_MessageBoxData data{style.flags,       parent,        "Murk", shown.c_str(),
                                   style.buttonCount, style.buttons, nullptr};
     int answer = kNo;
     if (SDL_ShowMessageBox(&data, &answer) != 0) {

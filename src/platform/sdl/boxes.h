@@ -1,9 +1,9 @@
 // Modal message boxes.
 #pragma once
 
-#include <string>
-
 #include <SDL_video.h>
+
+#include <string>
 
 #include "platform/platform.h"
 

@@ -19,8 +19,8 @@ std::string SdlError(const char* fallback) {
 }  // namespace
 
 bool Canvas::Create(std::string& error) {
-    surface_.reset(SDL_CreateRGBSurfaceWithFormat(0, kCanvasWidth, kCanvasHeight, 32,
-                                                  kCanvasFormat));
+    surface_.reset(
+        SDL_CreateRGBSurfaceWithFormat(0, kCanvasWidth, kCanvasHeight, 32, kCanvasFormat));
     if (!surface_) {
         error = SdlError("Cannot create the canvas");
         return false;
@@ -96,8 +96,7 @@ bool Canvas::DrawImage(ImageId id, int x, int y, std::string& error) {
 void Canvas::FillRect(int x, int y, int width, int height, Rgb colour) {
     if (width <= 0 || height <= 0) return;
     const SDL_Rect rect{x, y, width, height};
-    SDL_FillRect(surface_.get(), &rect,
-                 SDL_MapRGB(surface_->format, colour.r, colour.g, colour.b));
+    SDL_FillRect(surface_.get(), &rect, SDL_MapRGB(surface_->format, colour.r, colour.g, colour.b));
     dirty_ = true;
 }
 

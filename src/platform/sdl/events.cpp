@@ -47,14 +47,24 @@ bool TranslateWindow(const SDL_WindowEvent& window, Event& out) {
 
 bool TranslateEvent(const SDL_Event& in, Event& out) {
     switch (in.type) {
-        case SDL_KEYDOWN: return TranslateKey(in.key, EventKind::KeyDown, out);
-        case SDL_KEYUP: return TranslateKey(in.key, EventKind::KeyUp, out);
-        case SDL_TEXTINPUT: out = Event{EventKind::Text, 0, 0, 0, 0, in.text.text}; return true;
-        case SDL_MOUSEBUTTONDOWN: return TranslateButton(in.button, EventKind::MouseDown, out);
-        case SDL_MOUSEBUTTONUP: return TranslateButton(in.button, EventKind::MouseUp, out);
-        case SDL_WINDOWEVENT: return TranslateWindow(in.window, out);
-        case SDL_QUIT: out = Event{EventKind::Close, 0, 0, 0, 0, {}}; return true;
-        default: return false;
+        case SDL_KEYDOWN:
+            return TranslateKey(in.key, EventKind::KeyDown, out);
+        case SDL_KEYUP:
+            return TranslateKey(in.key, EventKind::KeyUp, out);
+        case SDL_TEXTINPUT:
+            out = Event{EventKind::Text, 0, 0, 0, 0, in.text.text};
+            return true;
+        case SDL_MOUSEBUTTONDOWN:
+            return TranslateButton(in.button, EventKind::MouseDown, out);
+        case SDL_MOUSEBUTTONUP:
+            return TranslateButton(in.button, EventKind::MouseUp, out);
+        case SDL_WINDOWEVENT:
+            return TranslateWindow(in.window, out);
+        case SDL_QUIT:
+            out = Event{EventKind::Close, 0, 0, 0, 0, {}};
+            return true;
+        default:
+            return false;
     }
 }
 

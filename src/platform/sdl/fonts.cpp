@@ -22,7 +22,9 @@ constexpr FaceSource kFaces[] = {
     {FontFace::ComicBold, nullptr, "Comic Sans MS:bold"},
 };
 
-bool Readable(const std::string& path) { return !path.empty() && access(path.c_str(), R_OK) == 0; }
+bool Readable(const std::string& path) {
+    return !path.empty() && access(path.c_str(), R_OK) == 0;
+}
 
 std::string MatchFontFile(const char* pattern) {
     FcPattern* wanted = FcNameParse(reinterpret_cast<const FcChar8*>(pattern));
@@ -42,7 +44,9 @@ std::string MatchFontFile(const char* pattern) {
 
 }  // namespace
 
-const char* FallbackFontFile() { return kBoldSans; }
+const char* FallbackFontFile() {
+    return kBoldSans;
+}
 
 std::string FontFileFor(FontFace face) {
     for (const FaceSource& source : kFaces) {
