@@ -83,7 +83,7 @@ struct PacedGame {
         pf.SetFakeImages(true);
         pf.SetCurrentDirectory(dir.Path().string());
         app = std::make_unique<App>(pf);
-        app->seed = 7;
+        pf.SetSeed(7);
         app->externalLoop = true;
         Startup(*app);
         pf.ShowWindow();

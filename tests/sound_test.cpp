@@ -66,7 +66,6 @@ protected:
     // Start-up and the main window's first paint, as the program does them.
     App& Start() {
         app = std::make_unique<App>(pf);
-        app->seed = 7;
         app->externalLoop = true;
         EXPECT_TRUE(Startup(*app));
         pf.ShowWindow();

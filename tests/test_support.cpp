@@ -84,7 +84,7 @@ HeadlessApp::HeadlessApp(const TempGameDir& dir, uint32_t seed) {
     pf.SetFakeImages(true);
     pf.SetCurrentDirectory(dir.Path().string());
     app = std::make_unique<App>(pf);
-    app->seed = seed;
+    pf.SetSeed(seed);
     app->externalLoop = true;
 }
 

@@ -57,7 +57,6 @@ struct App {
     uint64_t PaintCount = 1;
     bool drawingRoom = false;
     bool roomRedrawPending = false;
-    std::optional<uint32_t> seed;  // fixed seed for game loops (tests, murk-sim)
 
     std::unique_ptr<TMainForm> mainForm;
     std::unique_ptr<TOptionsForm> optionsForm;

@@ -1,8 +1,6 @@
 // Game start, the game loop, the warp and game-over timers, and the return to the menu.
 #include "shell/gameloop.h"
 
-#include <ctime>
-
 #include "shell/panels.h"
 #include "shell/render.h"
 #include "level/levels.h"
@@ -89,7 +87,7 @@ bool PrepareLoop(App& app, int& delay) {
     try {
         DrawRoom(app);
         delay = StrToInt(app.optionsForm->GameSpeedEdit->Text());
-        app.game.rng.Seed(app.seed ? *app.seed : static_cast<uint32_t>(std::time(nullptr)));
+        app.game.rng.Seed(app.pf.RandomSeed());
         return true;
     } catch (const Failure& f) {
         ShowException(app, f.text);

@@ -104,7 +104,7 @@ public:
 private:
     // The seed also applies at once, so a random level chosen before the loop is reproducible.
     void Seed(uint32_t seed) {
-        app_.seed = seed;
+        pf_.SetSeed(seed);
         app_.game.rng.Seed(seed);
     }
 

@@ -21,6 +21,9 @@ struct StuckWaiting : std::runtime_error {
 
 class HeadlessPlatform : public Platform {
 public:
+    // The seed of a script or test that sets none, so that every run plays the same.
+    static constexpr uint32_t kDefaultSeed = 7;
+
     struct Box {
         BoxKind kind;
         std::string text;
@@ -50,6 +53,8 @@ public:
     void SetCurrentDirectory(std::string dir) { currentDir_ = std::move(dir); }
     // From now on every picture drawn advances the virtual clock by `ms`, so timers can fall due
     // at the message pumps inside a room draw, a scan or the bullet step.
+    // The seed the core's random generator gets from now on (murk-sim's `seed`).
+    void SetSeed(uint32_t seed) { seed_ = seed; }
     void SetDrawCost(int ms) { drawCostMs_ = ms > 0 ? static_cast<uint64_t>(ms) : 0; }
     // Called with each box as it is shown (murk-sim prints them).
     std::function<void(const Box&)> onBox;
@@ -76,6 +81,7 @@ public:
     void WaitEvent(uint64_t untilMs) override;
     void Sleep1ms() override { ++now_; }
     uint64_t NowMs() const override { return now_; }
+    uint32_t RandomSeed() override { return seed_; }
     // Throws StuckWaiting when no event is queued and no timer runs.
     void AwaitingEvent(const char* what, uint64_t nextTimerMs) override;
     void ShowWindow() override;
@@ -129,6 +135,7 @@ private:
     std::vector<std::string> sounds_;
     std::vector<std::string> played_;
     uint64_t now_ = 0;
+    uint32_t seed_ = kDefaultSeed;
     uint64_t drawCostMs_ = 0;
     bool fakeImages_ = false;
     bool shown_ = false;
