@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 
+#include "game/playerfields.h"
 #include "shell/gameloop.h"
 #include "shell/render.h"
 #include "level/levels.h"
@@ -16,7 +17,7 @@
 #include "shell/mainform.h"
 #include "shell/menu.h"
 #include "shell/startup.h"
-#include "sim/playerfields.h"
+#include "shell/statedump.h"
 
 namespace murk {
 
@@ -40,22 +41,30 @@ bool ToInt(const std::string& text, int& out) {
     return ec == std::errc{} && end == last && first != last;
 }
 
+}  // namespace
+
+void PrintBoxesAndSounds(HeadlessPlatform& pf, std::ostream& out) {
+    pf.onBox = [&out](const HeadlessPlatform::Box& b) {
+        out << "box " << BoxWord(b.kind) << ' ' << b.text;
+        if (b.kind == BoxKind::ConfirmYesNo || b.kind == BoxKind::ConfirmOkCancel)
+            out << " -> " << (b.answer ? "yes" : "no");
+        out << '\n';
+    };
+    // The id is the file name up to its first '-'. The song plays at the first paint,
+    // before the script's first line, while the sound switch still has its default On.
+    pf.onSoundPlay = [&out](const std::string& path) {
+        const std::string file = path.substr(path.find_last_of('/') + 1);
+        out << "sound " << file.substr(0, file.find('-')) << '\n';
+    };
+}
+
+namespace {
+
 class Simulator {
 public:
     Simulator(std::ostream& out) : out_(out), app_(pf_) {
         pf_.SetFakeImages(true);
-        pf_.onBox = [this](const HeadlessPlatform::Box& b) {
-            out_ << "box " << BoxWord(b.kind) << ' ' << b.text;
-            if (b.kind == BoxKind::ConfirmYesNo || b.kind == BoxKind::ConfirmOkCancel)
-                out_ << " -> " << (b.answer ? "yes" : "no");
-            out_ << '\n';
-        };
-        // The id is the file name up to its first '-'. The song plays at the first paint,
-        // before the script's first line, while the sound switch still has its default On.
-        pf_.onSoundPlay = [this](const std::string& path) {
-            const std::string file = path.substr(path.find_last_of('/') + 1);
-            out_ << "sound " << file.substr(0, file.find('-')) << '\n';
-        };
+        PrintBoxesAndSounds(pf_, out_);
         app_.useOptionsFile = false;
         app_.externalLoop = true;
     }
@@ -141,21 +150,7 @@ private:
         return SetPlayerField(app_.game.players[static_cast<size_t>(player)], field, value);
     }
 
-    void Dump() {
-        const Game& g = app_.game;
-        out_ << "state tick=" << g.world.clocks.tick << " room=" << g.CurrentRoomCol << ','
-             << g.CurrentRoomRow << " level=" << g.SelectedLevel << " players=" << g.PlayerCount
-             << " stopped=" << (g.GameStopped ? 1 : 0) << " paused=" << (g.Paused ? 1 : 0)
-             << " title=" << Quoted(app_.mainForm->LevelTitleLbl->Text()) << '\n';
-        out_ << "p1 " << DumpPlayer(g.players[0]) << '\n';
-        out_ << "p2 " << DumpPlayer(g.players[1]) << '\n';
-        out_ << "grid\n";
-        for (int r = 1; r <= 19; ++r) {
-            for (int c = 1; c <= 30; ++c) out_ << (c > 1 ? " " : "") << g.RoomGrid.Cell(c, r);
-            out_ << '\n';
-        }
-        out_ << "end\n";
-    }
+    void Dump() { DumpState(app_, out_); }
 
     void Capture(const std::string& file) {
         std::string error;
