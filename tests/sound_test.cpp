@@ -66,6 +66,7 @@ protected:
     // Start-up and the main window's first paint, as the program does them.
     App& Start() {
         app = std::make_unique<App>(pf);
+        pf.SetAnswerPrompts(true);
         app->externalLoop = true;
         EXPECT_TRUE(Startup(*app));
         pf.ShowWindow();

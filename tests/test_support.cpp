@@ -85,6 +85,7 @@ HeadlessApp::HeadlessApp(const TempGameDir& dir, uint32_t seed) {
     pf.SetCurrentDirectory(dir.Path().string());
     app = std::make_unique<App>(pf);
     pf.SetSeed(seed);
+    pf.SetAnswerPrompts(true);
     app->externalLoop = true;
 }
 

@@ -107,6 +107,11 @@ public:
         (void)nextTimerMs;
     }
 
+    // Called by a modal window that asks for typed text (the name dialog) once it shows, before
+    // it waits for keys. At a real machine a person types and there is nothing to do; a scripted
+    // machine queues the keys of its answer here.
+    virtual void TextPromptShown() {}
+
     // Window and display.
     virtual void ShowWindow() = 0;  // shows the main window (its first paint follows)
     virtual void HideWindow() = 0;  // at shut-down

@@ -2,10 +2,8 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,7 +41,6 @@ struct App {
     bool externalLoop = false;
     bool loopActive = false;
     int loopDelay = 0;
-    std::deque<std::string> scriptedNames;  // name-entry answers queued by a script
 
     Game game;
     TileStore tiles;

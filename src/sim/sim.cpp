@@ -65,6 +65,7 @@ public:
     Simulator(std::ostream& out) : out_(out), app_(pf_) {
         pf_.SetFakeImages(true);
         PrintBoxesAndSounds(pf_, out_);
+        pf_.SetAnswerPrompts(true);
         app_.useOptionsFile = false;
         app_.externalLoop = true;
     }
@@ -104,7 +105,7 @@ public:
         if (cmd == "set") return Set(rest);
         if ((cmd == "p1" || cmd == "p2")) return SetField(cmd == "p1" ? 0 : 1, rest);
         if (cmd == "answer" && (rest == "yes" || rest == "no")) return pf_.QueueAnswer(rest == "yes"), true;
-        if (cmd == "name") return app_.scriptedNames.push_back(rest), true;
+        if (cmd == "name") return pf_.QueueTyping(rest), true;
         if (cmd == "dump" && rest.empty()) return Dump(), true;
         if (cmd == "capture" && !rest.empty()) return Capture(rest), true;
         return false;

@@ -47,6 +47,13 @@ public:
     void QueueKeyUp(int key) { QueueEvent({EventKind::KeyUp, key, 0, 0, 0, {}}); }
     void QueueAnswer(bool yes) { answers_.push_back(yes); }
     size_t PendingEvents() const { return events_.size(); }
+    // With prompts answered, a text prompt that shows takes the next queued text as a person
+    // types it over the selected default, and Enter; with none queued, Enter alone (the default
+    // stands). Without, the prompt waits for the events queued like any others.
+    void SetAnswerPrompts(bool on) { answerPrompts_ = on; }
+    void QueueTyping(std::string text) { typing_.push_back(std::move(text)); }
+    void ClearTyping() { typing_.clear(); }
+    size_t PendingTyping() const { return typing_.size(); }
     // With fake images every picture "loads" (a solid square) without reading its file.
     void SetFakeImages(bool on) { fakeImages_ = on; }
     void SetDisplay(int w, int h) { displayW_ = w, displayH_ = h; }
@@ -84,6 +91,7 @@ public:
     uint32_t RandomSeed() override { return seed_; }
     // Throws StuckWaiting when no event is queued and no timer runs.
     void AwaitingEvent(const char* what, uint64_t nextTimerMs) override;
+    void TextPromptShown() override;
     void ShowWindow() override;
     void HideWindow() override { shown_ = false; }
     void DisplaySize(int& width, int& height) const override;
@@ -123,6 +131,8 @@ private:
     };
     std::deque<Timed> events_;
     std::deque<bool> answers_;
+    std::deque<std::string> typing_;
+    bool answerPrompts_ = false;
     std::vector<Box> boxes_;
     std::vector<Picture> pictures_;
     std::vector<uint32_t> canvas_;

@@ -25,6 +25,7 @@ public:
     void AwaitingEvent(const char* what, uint64_t nextTimerMs) override {
         inner_.AwaitingEvent(what, nextTimerMs);
     }
+    void TextPromptShown() override { inner_.TextPromptShown(); }
     void ShowWindow() override { inner_.ShowWindow(); }
     void HideWindow() override;
     void DisplaySize(int& width, int& height) const override;
