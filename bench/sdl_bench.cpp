@@ -84,7 +84,7 @@ struct PacedGame {
         pf.SetCurrentDirectory(dir.Path().string());
         app = std::make_unique<App>(pf);
         pf.SetSeed(7);
-        app->externalLoop = true;
+        app->runLoop = PrepareLoopOnly;
         Startup(*app);
         pf.ShowWindow();
         ShowForm(*app, *app->mainForm);

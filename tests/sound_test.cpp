@@ -7,6 +7,7 @@
 #include <set>
 
 #include "options/optionsform.h"
+#include "shell/gameloop.h"
 #include "shell/mainform.h"
 #include "shell/startup.h"
 #include "sound/soundbank.h"
@@ -67,7 +68,7 @@ protected:
     App& Start() {
         app = std::make_unique<App>(pf);
         pf.SetAnswerPrompts(true);
-        app->externalLoop = true;
+        app->runLoop = PrepareLoopOnly;
         EXPECT_TRUE(Startup(*app));
         pf.ShowWindow();
         ShowForm(*app, *app->mainForm);

@@ -10,6 +10,7 @@
 
 #include "base/gridfile.h"
 #include "level/levels.h"
+#include "shell/gameloop.h"
 #include "shell/mainform.h"
 #include "shell/startup.h"
 #include "sim/sim.h"
@@ -86,7 +87,7 @@ HeadlessApp::HeadlessApp(const TempGameDir& dir, uint32_t seed) {
     app = std::make_unique<App>(pf);
     pf.SetSeed(seed);
     pf.SetAnswerPrompts(true);
-    app->externalLoop = true;
+    app->runLoop = PrepareLoopOnly;
 }
 
 bool HeadlessApp::Start() {

@@ -4,11 +4,12 @@
 #include <algorithm>
 
 #include "options/optionsform.h"
+#include "shell/gameloop.h"
 #include "shell/mainform.h"
 
 namespace murk {
 
-App::App(Platform& platform) : pf(platform) {}
+App::App(Platform& platform) : pf(platform), runLoop(GameLoop) {}
 App::~App() = default;
 
 void SetTimerInterval(App& app, Timer& t, int ms) {

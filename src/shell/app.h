@@ -36,9 +36,11 @@ struct App {
     Platform& pf;
     bool terminated = false;  // set by ShutDown; every loop ends at its next check
     bool useOptionsFile = true;  // murk-sim keeps its options to itself
-    // With an external driver (murk-sim), a started game's passes run when the driver asks
-    // instead of inside the start command; loopDelay is then the pace read at the loop's start.
-    bool externalLoop = false;
+    // Runs a started game's passes, called at the end of the start command: the game loop
+    // itself (GameLoop), or, for a driver that runs the passes one at a time with RunPass
+    // (murk-sim, tests), PrepareLoopOnly, which leaves loopActive and the pace read at the loop's
+    // start (loopDelay) for it.
+    void (*runLoop)(App&);
     bool loopActive = false;
     int loopDelay = 0;
 

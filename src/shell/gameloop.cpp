@@ -76,12 +76,10 @@ bool BeginGame(App& app) {
 
 void StartGame(App& app) {
     if (!BeginGame(app)) return;
-    if (app.externalLoop) {
-        app.loopActive = PrepareLoop(app, app.loopDelay);
-        return;
-    }
-    GameLoop(app);
+    app.runLoop(app);
 }
+
+void PrepareLoopOnly(App& app) { app.loopActive = PrepareLoop(app, app.loopDelay); }
 
 bool PrepareLoop(App& app, int& delay) {
     try {

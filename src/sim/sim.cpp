@@ -67,7 +67,7 @@ public:
         PrintBoxesAndSounds(pf_, out_);
         pf_.SetAnswerPrompts(true);
         app_.useOptionsFile = false;
-        app_.externalLoop = true;
+        app_.runLoop = PrepareLoopOnly;  // passes run on `tick`
     }
 
     // Start-up as the game does it; false when the program shut down (no levels).
