@@ -87,6 +87,7 @@ TEST(Journal, DamagedJournalIsRefusedWithItsLine) {
         {"murk-journal 2\n", "not a journal"},
         {head + "t 5 1\nq 1\n", "line 3"},                   // unknown record
         {head + "t 5 0\n", "line 2"},                        // a reading repeated no times
+        {head + "e 9999999999 paint\n", "line 2"},           // polls past all bounds
         {head + "t 99999999999999999999999 1\n", "line 2"},  // out of range
         {head + "e 0 down 300\n", "line 2"},                 // no such key
         {head + "e 0 text 4g\n", "line 2"},                  // not hexadecimal

@@ -13,7 +13,10 @@ namespace murk {
 
 namespace {
 
-constexpr size_t kMaxJournalBytes = 512u << 20;
+// Hours of play come to a few megabytes; the bounds keep a hostile file from filling the memory
+// or keeping a replay busy for ever (a count of polls or readings is bounded too).
+constexpr size_t kMaxJournalBytes = 32u << 20;
+constexpr uint64_t kMaxRun = 1'000'000'000;
 constexpr size_t kMaxLineBytes = 4096;
 constexpr int kMaxCoordinate = 1 << 20;
 
@@ -95,7 +98,7 @@ bool Words(const std::string& line, std::vector<std::string>& words) {
 }
 
 bool ParseEvent(const std::vector<std::string>& w, JournalEvent& out) {
-    if (w.size() < 3 || !Number<uint64_t>(w[1], out.skip, 0, UINT64_MAX)) return false;
+    if (w.size() < 3 || !Number<uint64_t>(w[1], out.skip, 0, kMaxRun)) return false;
     Event& e = out.event;
     const auto* kind = std::find_if(kEventWords.begin(), kEventWords.end(),
                                     [&](const auto& k) { return w[2] == k.second; });
@@ -140,7 +143,7 @@ bool ParseLine(const std::vector<std::string>& w, Journal& j) {
     if (tag == "t") {
         JournalClock c;
         if (w.size() != 3 || !Number<uint64_t>(w[1], c.ms, 0, UINT64_MAX) ||
-            !Number<uint64_t>(w[2], c.repeats, 1, UINT64_MAX))
+            !Number<uint64_t>(w[2], c.repeats, 1, kMaxRun))
             return false;
         j.clock.push_back(c);
         return true;
@@ -153,7 +156,7 @@ bool ParseLine(const std::vector<std::string>& w, Journal& j) {
     }
     if (tag == "p") {
         uint64_t polls = 0;
-        if (w.size() != 2 || !Number<uint64_t>(w[1], polls, 0, UINT64_MAX)) return false;
+        if (w.size() != 2 || !Number<uint64_t>(w[1], polls, 0, kMaxRun)) return false;
         j.idlePolls += polls;
         return true;
     }
