@@ -86,8 +86,8 @@ struct PacedGame {
         pf.SetFakeImages(true);
         pf.SetCurrentDirectory(dir.Path().string());
         app = std::make_unique<App>(pf);
-        app->seed = 7;
-        app->externalLoop = true;
+        pf.SetSeed(7);
+        app->runLoop = PrepareLoopOnly;
         Startup(*app);
         pf.ShowWindow();
         ShowForm(*app, *app->mainForm);

@@ -201,7 +201,7 @@ TEST_F(GameLoopTest, AFailureWhileStartingIsShownAndThePointerHidden) {
 }
 
 TEST_F(GameLoopTest, AGameSpeedThatIsNotAnIntegerStopsTheLoopBeforeItsFirstPass) {
-    app().externalLoop = false;  // the real loop, run inside the start command
+    app().runLoop = GameLoop;  // the real loop, run inside the start command
     app().optionsForm->GameSpeedEdit->SetText("");
     const uint64_t tick = game().world.clocks.tick;
     const uint64_t panelCalls = game().panelCalls;

@@ -21,9 +21,9 @@ protected:
     std::string Ask(const std::string& defaultText, const std::vector<Event>& events,
                     Rgb colour = style::kGreen) {
         for (const Event& e : events) h.pf.QueueEvent(e);
-        app().externalLoop = false;
+        h.pf.SetAnswerPrompts(false);
         const std::string name = dialog().AskName(defaultText, colour);
-        app().externalLoop = true;
+        h.pf.SetAnswerPrompts(true);
         return name;
     }
     static Event Typed(const std::string& text) { return {EventKind::Text, 0, 0, 0, 0, text}; }
@@ -32,11 +32,12 @@ protected:
 };
 
 TEST_F(NameFormTest, ScriptedRunsTakeQueuedNamesInOrderThenTheDefault) {
-    app().scriptedNames = {"Ada", ""};
+    h.pf.QueueTyping("Ada");
+    h.pf.QueueTyping("");
     EXPECT_EQ(dialog().AskName("Player 1", style::kGreen), "Ada");
     EXPECT_EQ(dialog().AskName("Player 2", style::kTeal), "");
     EXPECT_EQ(dialog().AskName("Player 2", style::kTeal), "Player 2");
-    EXPECT_TRUE(app().scriptedNames.empty());
+    EXPECT_EQ(h.pf.PendingTyping(), 0u);
     EXPECT_FALSE(dialog().Shown());
 }
 
@@ -66,7 +67,7 @@ TEST_F(NameFormTest, ALongNameIsKeptWhole) {
 }
 
 TEST_F(NameFormTest, OkClosesAndPrintScreenCapturesTheDialog) {
-    app().externalLoop = false;
+    h.pf.SetAnswerPrompts(false);
     // The OK button is only on screen once the dialog shows, so the click is queued for then.
     h.pf.QueueKeyUp(vk::PrintScreen);
     const Rect ok = dialog().OkImage->Bounds();
@@ -75,7 +76,7 @@ TEST_F(NameFormTest, OkClosesAndPrintScreenCapturesTheDialog) {
     h.pf.QueueEvent({EventKind::MouseDown, 0, 1, x, y, {}});
     h.pf.QueueEvent({EventKind::MouseUp, 0, 1, x, y, {}});
     EXPECT_EQ(dialog().AskName("Player 1", style::kGreen), "Player 1");
-    app().externalLoop = true;
+    h.pf.SetAnswerPrompts(true);
 
     const std::string bmp = test::ReadFileText(dir.Path() / "Capture000.bmp");
     ASSERT_GE(bmp.size(), 26u);

@@ -207,10 +207,10 @@ TEST_F(ScoresTest, LoadFailuresAreReportedAndTheWindowOpensWithItsLabelsUnchange
 
 TEST_F(ScoresTest, GameOverEntersAResultAndSavesIt) {
     WriteTable(SampleTable());
-    app().scriptedNames.push_back("Ada");
+    h.pf.QueueTyping("Ada");
     GameOver(1, "650", "2");
     EXPECT_TRUE(h.pf.Boxes().empty());
-    EXPECT_TRUE(app().scriptedNames.empty());
+    EXPECT_EQ(h.pf.PendingTyping(), 0u);
     EXPECT_TRUE(ScoresOnTop());
     EXPECT_TRUE(scores().ScoresBox->Visible());
     EXPECT_TRUE(main().MenuBox->Visible());
@@ -231,7 +231,8 @@ TEST_F(ScoresTest, GameOverEntersAResultAndSavesIt) {
 
 TEST_F(ScoresTest, TwoPlayersWithTheSameResultGoInOrderPlayerOneFirst) {
     WriteTable(SampleTable());
-    app().scriptedNames = {"One", "Two"};
+    h.pf.QueueTyping("One");
+    h.pf.QueueTyping("Two");
     GameOver(2, "900", "5", "900", "5");  // also ties N1 (900, 5): both go below it
     const StringGrid saved = ReadBack();
     EXPECT_EQ(saved.Cell(kNameCol, 1), "N1");
@@ -242,11 +243,11 @@ TEST_F(ScoresTest, TwoPlayersWithTheSameResultGoInOrderPlayerOneFirst) {
 
 TEST_F(ScoresTest, OnlyQualifyingPlayersAreAskedAndUnqueuedDialogsGiveTheDefault) {
     WriteTable(SampleTable());
-    app().scriptedNames = {"Late"};
+    h.pf.QueueTyping("Late");
     GameOver(2, "-9999", "0", "50", "1");  // player 1 places nowhere
     const StringGrid saved = ReadBack();
     EXPECT_EQ(saved.Cell(kNameCol, 10), "Late");  // player 2 took the only scripted name
-    app().scriptedNames.clear();
+    h.pf.ClearTyping();
     KeyUp(vk::Escape);
     GameOver(1, "5000", "0");
     EXPECT_EQ(ReadBack().Cell(kNameCol, 1), "Player 1");
@@ -257,7 +258,7 @@ TEST_F(ScoresTest, ClosingTheProgramAtTheNameDialogKeepsEveryResult) {
     ASSERT_TRUE(StartFromMenu(2));
     app().panelTexts[0].points = "650";
     app().panelTexts[1].points = "640";
-    app().externalLoop = false;  // the real dialog, typed into once it waits
+    h.pf.SetAnswerPrompts(false);  // the real dialog, typed into once it waits
     h.pf.QueueEventAt(h.pf.NowMs() + 1, {EventKind::Text, 0, 0, 0, 0, "Bo"});
     h.pf.QueueEventAt(h.pf.NowMs() + 2, {EventKind::Close, 0, 0, 0, 0, {}});
     GameOverTimerTimer(app());
@@ -270,20 +271,20 @@ TEST_F(ScoresTest, ClosingTheProgramAtTheNameDialogKeepsEveryResult) {
 TEST_F(ScoresTest, AResultThatPlacesNowhereStillRewritesTheFile) {
     StringGrid t = SampleTable();
     WriteTable(t, 7);
-    app().scriptedNames.push_back("unused");
+    h.pf.QueueTyping("unused");
     GameOver(1, "-9999", "0");
-    EXPECT_EQ(app().scriptedNames.size(), 1u);  // no dialog
+    EXPECT_EQ(h.pf.PendingTyping(), 1u);  // no dialog
     const StringGrid saved = ReadBack();        // header now 20s
     EXPECT_EQ(saved.Cell(0, 1), "vhsmovie");
     for (int r = 1; r < 16; ++r) EXPECT_EQ(saved.Cell(kNameCol, r), t.Cell(kNameCol, r));
 }
 
 TEST_F(ScoresTest, GameOverWithoutAReadableTableInsertsNothingAndCreatesNoFile) {
-    app().scriptedNames.push_back("unused");
+    h.pf.QueueTyping("unused");
     GameOver(1, "5000", "3");
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{kLoadError});
     EXPECT_FALSE(std::filesystem::exists(File()));
-    EXPECT_EQ(app().scriptedNames.size(), 1u);
+    EXPECT_EQ(h.pf.PendingTyping(), 1u);
     EXPECT_TRUE(ScoresOnTop());
     EXPECT_TRUE(scores().ScoresBox->Visible());
 

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "options/optionsform.h"
+#include "shell/gameloop.h"
 #include "shell/mainform.h"
 #include "shell/startup.h"
 #include "sound/soundbank.h"
@@ -65,8 +66,8 @@ protected:
     // Start-up and the main window's first paint, as the program does them.
     App& Start() {
         app = std::make_unique<App>(pf);
-        app->seed = 7;
-        app->externalLoop = true;
+        pf.SetAnswerPrompts(true);
+        app->runLoop = PrepareLoopOnly;
         EXPECT_TRUE(Startup(*app));
         pf.ShowWindow();
         ShowForm(*app, *app->mainForm);

@@ -10,6 +10,7 @@
 
 #include "base/gridfile.h"
 #include "level/levels.h"
+#include "shell/gameloop.h"
 #include "shell/mainform.h"
 #include "shell/startup.h"
 #include "sim/sim.h"
@@ -85,8 +86,9 @@ HeadlessApp::HeadlessApp(const TempGameDir& dir, uint32_t seed) {
     pf.SetFakeImages(true);
     pf.SetCurrentDirectory(dir.Path().string());
     app = std::make_unique<App>(pf);
-    app->seed = seed;
-    app->externalLoop = true;
+    pf.SetSeed(seed);
+    pf.SetAnswerPrompts(true);
+    app->runLoop = PrepareLoopOnly;
 }
 
 bool HeadlessApp::Start() {

@@ -23,7 +23,7 @@ TEST(StuckWaits, ARunningTimerOrAQueuedEventKeepsTheWaitAlive) {
     EXPECT_GE(firedAt, start + 500);
 
     // The name dialog: stuck with nothing queued, closed by a key-up queued before it opens.
-    app.externalLoop = false;
+    p.h.pf.SetAnswerPrompts(false);
     EXPECT_THROW(app.nameForm->AskName("Player 1", Rgb{0, 128, 0}), StuckWaiting);
     p.h.pf.QueueKeyUp(vk::Enter);
     EXPECT_EQ(app.nameForm->AskName("Player 1", Rgb{0, 128, 0}), "Player 1");

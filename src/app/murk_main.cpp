@@ -1,11 +1,52 @@
 // murk: the game in a real window, on the SDL2 backend.
+//
+// `murk --journal FILE` writes everything the game receives from the machine to FILE, for
+// `murk-sim --replay FILE`. With MURK_DUMP_AT_EXIT=FILE in the environment the game writes its
+// state at exit to FILE, as murk-sim's `dump` prints it.
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
 
+#include "platform/journal/recording_platform.h"
 #include "platform/sdl/sdl_platform.h"
 #include "shell/app.h"
 #include "shell/startup.h"
+#include "shell/statedump.h"
 
-int main() {
+namespace {
+
+// Runs the game on `pf`; writes the state at exit where MURK_DUMP_AT_EXIT says.
+int Play(murk::Platform& pf) {
+    murk::App app(pf);
+    const int status = murk::RunProgram(app);
+    if (const char* dumpFile = std::getenv("MURK_DUMP_AT_EXIT"); dumpFile && *dumpFile) {
+        std::ofstream out(dumpFile);
+        murk::DumpState(app, out);
+        if (!out.flush()) std::fprintf(stderr, "murk: cannot write the state to %s\n", dumpFile);
+    }
+    return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const char* journalFile = nullptr;
+    if (argc >= 2 && std::strcmp(argv[1], "--journal") == 0) {
+        if (argc != 3) {
+            std::fprintf(stderr, "usage: murk [--journal FILE]\n");
+            return 2;
+        }
+        journalFile = argv[2];
+    }
+    std::ofstream journal;
+    if (journalFile) {
+        journal.open(journalFile, std::ios::binary | std::ios::trunc);
+        if (!journal) {
+            std::fprintf(stderr, "murk: cannot write the journal %s\n", journalFile);
+            return 1;
+        }
+    }
     std::string error;
     // Full screen or window, as the player last chose with Alt+Enter, beside Options.dat.
     std::unique_ptr<murk::Platform> platform = murk::CreateSdlPlatform(error, "Display.dat");
@@ -13,6 +54,12 @@ int main() {
         std::fprintf(stderr, "murk: %s\n", error.c_str());
         return 1;
     }
-    murk::App app(*platform);
-    return murk::RunProgram(app);
+    if (!journalFile) return Play(*platform);
+    murk::RecordingPlatform recording(*platform, journal);
+    const int status = Play(recording);
+    if (recording.Failed()) {
+        std::fprintf(stderr, "murk: the journal %s could not be written whole\n", journalFile);
+        return 1;
+    }
+    return status;
 }

@@ -1,12 +1,16 @@
-// murk-sim: the game core on the headless backend, driven by a script file or standard input.
+// murk-sim: the game core on the headless backend, driven by a script file or standard input,
+// or replaying a journal the game wrote.
+#include <cstring>
 #include <fstream>
 #include <iostream>
 
 #include "sim/sim.h"
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "--replay") == 0)
+        return murk::ReplayJournal(argv[2], std::cout, std::cerr);
     if (argc > 2) {
-        std::cerr << "usage: murk-sim [SCRIPT]\n";
+        std::cerr << "usage: murk-sim [SCRIPT] | murk-sim --replay JOURNAL\n";
         return 2;
     }
     if (argc == 2) {

@@ -95,6 +95,9 @@ public:
     virtual void WaitEvent(uint64_t untilMs) = 0;
     virtual void Sleep1ms() = 0;         // sleeps one millisecond of the game's pace
     virtual uint64_t NowMs() const = 0;  // milliseconds since an arbitrary start
+    // The seed for the game's random generator, asked at start-up and at every game loop's
+    // start: the wall clock on a real machine, a fixed number on a scripted one.
+    virtual uint32_t RandomSeed() = 0;
     // Called by every loop of the core that only an event or a timer can end (a held level
     // arrow's repeat, a modal window, the idle menu), once a round: `nextTimerMs` is when the
     // earliest running timer falls due (kNoDeadline when none runs), `what` names the wait. A real
@@ -103,6 +106,11 @@ public:
         (void)what;
         (void)nextTimerMs;
     }
+
+    // Called by a modal window that asks for typed text (the name dialog) once it shows, before
+    // it waits for keys. At a real machine a person types and there is nothing to do; a scripted
+    // machine queues the keys of its answer here.
+    virtual void TextPromptShown() {}
 
     // Window and display.
     virtual void ShowWindow() = 0;  // shows the main window (its first paint follows)

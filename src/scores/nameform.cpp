@@ -44,13 +44,6 @@ std::string TNameForm::AskName(const std::string& defaultText, Rgb colour) {
     SetFocus(nullptr);
     SetFocus(NameEdit);
     if (app_.terminated) return defaultText;
-    if (app_.externalLoop) {
-        if (!app_.scriptedNames.empty()) {
-            NameEdit->SetText(app_.scriptedNames.front());
-            app_.scriptedNames.pop_front();
-        }
-        return NameEdit->Text();
-    }
     RunModal();
     return NameEdit->Text();
 }
@@ -58,6 +51,7 @@ std::string TNameForm::AskName(const std::string& defaultText, Rgb colour) {
 void TNameForm::RunModal() {
     closed_ = false;
     ShowForm(app_, *this);
+    app_.pf.TextPromptShown();
     while (!closed_ && !app_.terminated) {
         ProcessMessages(app_);
         if (!closed_ && !app_.terminated) WaitForMessages(app_, "the name dialog is open");

@@ -18,9 +18,7 @@ public:
 
     // Shows the dialog over the high-score window with `defaultText` selected in `colour` and
     // waits until it closes; returns what the edit then holds (possibly empty). Every way of
-    // closing accepts the name. Without a real window (murk-sim, tests) it does not wait: it
-    // returns the next scripted name if one is queued, else the default text.
-    // Called by InsertResults.
+    // closing accepts the name. Called by InsertResults.
     std::string AskName(const std::string& defaultText, Rgb colour);
 
     void CloseDialog() { closed_ = true; }

@@ -2,11 +2,12 @@
 #include "shell/app.h"
 
 #include "options/optionsform.h"
+#include "shell/gameloop.h"
 #include "shell/mainform.h"
 
 namespace murk {
 
-App::App(Platform& platform) : Desk(platform) {
+App::App(Platform& platform) : Desk(platform), runLoop(GameLoop) {
     timers = {&WarpTimer, &GameOverTimer};
 }
 App::~App() = default;

@@ -4,7 +4,6 @@
 #include <array>
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -42,7 +41,11 @@ struct App final : Desk, Host {
     void ShowException(const std::string& text) override;
 
     bool useOptionsFile = true;  // murk-sim keeps its options to itself
-    // The pace read at the loop's start when an external driver runs the passes.
+    // Runs a started game's passes, called at the end of the start command: the game loop
+    // itself (GameLoop), or, for a driver that runs the passes one at a time with RunPass
+    // (murk-sim, tests), PrepareLoopOnly, which leaves loopActive and the pace read at the loop's
+    // start (loopDelay) for it.
+    void (*runLoop)(App&);
     bool loopActive = false;
     int loopDelay = 0;
 
@@ -60,7 +63,6 @@ struct App final : Desk, Host {
     uint64_t PaintCount = 1;
     bool drawingRoom = false;
     bool roomRedrawPending = false;
-    std::optional<uint32_t> seed;  // fixed seed for game loops (tests, murk-sim)
 
     std::unique_ptr<TMainForm> mainForm;
     std::unique_ptr<TOptionsForm> optionsForm;

@@ -1,8 +1,6 @@
 // Game start, the game loop, the warp and game-over timers, and the return to the menu.
 #include "shell/gameloop.h"
 
-#include <ctime>
-
 #include "base/wholenumber.h"
 #include "level/levels.h"
 #include "shell/levelfiles.h"
@@ -81,18 +79,16 @@ bool BeginGame(App& app) {
 
 void StartGame(App& app) {
     if (!BeginGame(app)) return;
-    if (app.externalLoop) {
-        app.loopActive = PrepareLoop(app, app.loopDelay);
-        return;
-    }
-    GameLoop(app);
+    app.runLoop(app);
 }
+
+void PrepareLoopOnly(App& app) { app.loopActive = PrepareLoop(app, app.loopDelay); }
 
 bool PrepareLoop(App& app, int& delay) {
     try {
         DrawRoom(app);
         delay = StrToInt(app.options.speed);
-        app.game.rng.Seed(app.seed ? *app.seed : static_cast<uint32_t>(std::time(nullptr)));
+        app.game.rng.Seed(app.pf.RandomSeed());
         return true;
     } catch (const Failure& f) {
         ShowException(app, f.text);

@@ -14,13 +14,17 @@ inline constexpr int kGameOverDelayMs = 3100;
 void StartGame(App& app);
 
 // The start of a game without its loop: everything StartGame does before running the loop.
-// Returns false when the game could not start. (murk-sim runs passes itself.)
+// Returns false when the game could not start.
 bool BeginGame(App& app);
 
-// The loop's set-up (first draw, pace, seed), then passes while the game runs.
+// The loop's set-up (first draw, pace, seed), then passes while the game runs. App::runLoop
+// unless a driver runs the passes.
 void GameLoop(App& app);
 bool PrepareLoop(App& app, int& delay);
 void RunPass(App& app, int delay);
+// The loop's set-up alone, for a driver that then runs the passes itself while loopActive
+// holds (murk-sim, tests): App::runLoop for them.
+void PrepareLoopOnly(App& app);
 
 void WarpTimerTimer(App& app);
 void GameOverTimerTimer(App& app);

@@ -1,8 +1,6 @@
 // Start-up sequence, first paint and shut-down.
 #include "shell/startup.h"
 
-#include <ctime>
-
 #include "shell/gameloop.h"
 #include "shell/render.h"
 #include "level/levels.h"
@@ -63,7 +61,7 @@ void LoadOptionsFile(App& app) {
 
 bool Startup(App& app) {
     CreateWindows(app);
-    app.game.rng.Seed(app.seed ? *app.seed : static_cast<uint32_t>(std::time(nullptr)));
+    app.game.rng.Seed(app.pf.RandomSeed());
     app.pf.SetPointer(Pointer::Busy);
     app.DirLbl = ProgramDirectory(app.pf.CurrentDirectory());
     if (!LoadTileImages(app)) return false;

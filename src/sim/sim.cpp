@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 
+#include "game/playerfields.h"
 #include "level/levels.h"
 #include "options/optionsform.h"
 #include "platform/headless/headless_platform.h"
@@ -15,7 +16,7 @@
 #include "shell/menu.h"
 #include "shell/render.h"
 #include "shell/startup.h"
-#include "sim/playerfields.h"
+#include "shell/statedump.h"
 #include "ui/capture.h"
 
 namespace murk {
@@ -40,24 +41,33 @@ bool ToInt(const std::string& text, int& out) {
     return ec == std::errc{} && end == last && first != last;
 }
 
+}  // namespace
+
+void PrintBoxesAndSounds(HeadlessPlatform& pf, std::ostream& out) {
+    pf.onBox = [&out](const HeadlessPlatform::Box& b) {
+        out << "box " << BoxWord(b.kind) << ' ' << b.text;
+        if (b.kind == BoxKind::ConfirmYesNo || b.kind == BoxKind::ConfirmOkCancel)
+            out << " -> " << (b.answer ? "yes" : "no");
+        out << '\n';
+    };
+    // The id is the file name up to its first '-'. The song plays at the first paint,
+    // before the script's first line, while the sound switch still has its default On.
+    pf.onSoundPlay = [&out](const std::string& path) {
+        const std::string file = path.substr(path.find_last_of('/') + 1);
+        out << "sound " << file.substr(0, file.find('-')) << '\n';
+    };
+}
+
+namespace {
+
 class Simulator {
 public:
     Simulator(std::ostream& out) : out_(out), app_(pf_) {
         pf_.SetFakeImages(true);
-        pf_.onBox = [this](const HeadlessPlatform::Box& b) {
-            out_ << "box " << BoxWord(b.kind) << ' ' << b.text;
-            if (b.kind == BoxKind::ConfirmYesNo || b.kind == BoxKind::ConfirmOkCancel)
-                out_ << " -> " << (b.answer ? "yes" : "no");
-            out_ << '\n';
-        };
-        // The id is the file name up to its first '-'. The song plays at the first paint,
-        // before the script's first line, while the sound switch still has its default On.
-        pf_.onSoundPlay = [this](const std::string& path) {
-            const std::string file = path.substr(path.find_last_of('/') + 1);
-            out_ << "sound " << file.substr(0, file.find('-')) << '\n';
-        };
+        PrintBoxesAndSounds(pf_, out_);
+        pf_.SetAnswerPrompts(true);
         app_.useOptionsFile = false;
-        app_.externalLoop = true;
+        app_.runLoop = PrepareLoopOnly;  // passes run on `tick`
     }
 
     // Start-up as the game does it; false when the program shut down (no levels).
@@ -95,7 +105,7 @@ public:
         if (cmd == "set") return Set(rest);
         if ((cmd == "p1" || cmd == "p2")) return SetField(cmd == "p1" ? 0 : 1, rest);
         if (cmd == "answer" && (rest == "yes" || rest == "no")) return pf_.QueueAnswer(rest == "yes"), true;
-        if (cmd == "name") return app_.scriptedNames.push_back(rest), true;
+        if (cmd == "name") return pf_.QueueTyping(rest), true;
         if (cmd == "dump" && rest.empty()) return Dump(), true;
         if (cmd == "capture" && !rest.empty()) return Capture(rest), true;
         return false;
@@ -104,7 +114,7 @@ public:
 private:
     // The seed also applies at once, so a random level chosen before the loop is reproducible.
     void Seed(uint32_t seed) {
-        app_.seed = seed;
+        pf_.SetSeed(seed);
         app_.game.rng.Seed(seed);
     }
 
@@ -152,21 +162,7 @@ private:
         app_.optionsForm->ShowOptions();
     }
 
-    void Dump() {
-        const Game& g = app_.game;
-        out_ << "state tick=" << g.world.clocks.tick << " room=" << g.CurrentRoomCol << ','
-             << g.CurrentRoomRow << " level=" << g.SelectedLevel << " players=" << g.PlayerCount
-             << " stopped=" << (g.GameStopped ? 1 : 0) << " paused=" << (g.Paused ? 1 : 0)
-             << " title=" << Quoted(app_.mainForm->LevelTitleLbl->Text()) << '\n';
-        out_ << "p1 " << DumpPlayer(g.players[0]) << '\n';
-        out_ << "p2 " << DumpPlayer(g.players[1]) << '\n';
-        out_ << "grid\n";
-        for (int r = 1; r <= 19; ++r) {
-            for (int c = 1; c <= 30; ++c) out_ << (c > 1 ? " " : "") << g.RoomGrid.Cell(c, r);
-            out_ << '\n';
-        }
-        out_ << "end\n";
-    }
+    void Dump() { DumpState(app_, out_); }
 
     void Capture(const std::string& file) {
         std::string error;

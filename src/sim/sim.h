@@ -9,6 +9,17 @@
 namespace murk {
 
 struct App;
+class HeadlessPlatform;
+
+// Prints each message box and each sound played on `pf` to `out` as it happens, as murk-sim
+// does: `box KIND TEXT [-> yes|no]` and `sound ID`.
+void PrintBoxesAndSounds(HeadlessPlatform& pf, std::ostream& out);
+
+// Replays a journal the game wrote (`murk --journal FILE`) in the current directory, printing
+// boxes and sounds as murk-sim does and, at the end, the state as `dump` prints it. Returns 0
+// when the whole game replayed, 2 when the journal cannot be read, 4 when the replay stopped
+// before the game ended or the game went another way than the recorded one (a line says why).
+int ReplayJournal(const std::string& path, std::ostream& out, std::ostream& err);
 
 // Runs murk-sim in the current directory. Returns the exit status: 0 at the end of the script,
 // 1 when no level files are found, 2 on a line that cannot be parsed, 3 when a line leaves the

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -30,10 +29,6 @@ struct Desk {
     std::vector<Form*> shownForms;  // in showing order; the last one receives input
     std::vector<Timer*> timers;     // the timers the pump fires, in this order
     std::function<void()> onClose;  // the window's close button
-    // With an external driver (murk-sim), a started game's passes run when the driver asks
-    // instead of inside the start command, and the name dialog takes queued names.
-    bool externalLoop = false;
-    std::deque<std::string> scriptedNames;  // name-entry answers queued by a script
 };
 
 void SetTimerInterval(Desk& desk, Timer& t, int ms);

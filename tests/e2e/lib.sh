@@ -23,9 +23,11 @@ stop_leftover_murk() {
 }
 trap stop_leftover_murk EXIT
 
-# Starts ./murk in the current folder; its output goes to murk.log there.
+# Starts ./murk in the current folder, with the words in MURK_ARGS; its output goes to murk.log
+# there.
 start_murk() {
-    SDL_AUDIODRIVER=dummy ./murk >>murk.log 2>&1 &
+    # shellcheck disable=SC2086 # MURK_ARGS holds words
+    SDL_AUDIODRIVER=dummy ./murk ${MURK_ARGS:-} >>murk.log 2>&1 &
     MURK_PID=$!
 }
 

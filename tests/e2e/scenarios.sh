@@ -434,11 +434,30 @@ route_leg() {
     [[ "$*" == *WARP* || "$move" == 12:* ]] && keep_shot "leg-$n"
 }
 
+# The game played was recorded (murk --journal) and wrote its state at exit: murk-sim replays
+# the journal headless and must end in the same state.
+expect_replay_same() {
+    [ -s at-exit.dump ] || fail "murk wrote no state at exit (MURK_DUMP_AT_EXIT)"
+    note "journal: $(wc -l <play.journal) lines, $(grep -c '^e ' play.journal) events"
+    ./murk-sim --replay play.journal >replay.out 2>&1
+    local rc=$?
+    sed -n '/^state /,$p' replay.out >replayed.dump
+    if [ "$rc" -ne 0 ] || ! cmp -s at-exit.dump replayed.dump; then
+        sed '/^state /,$d' replay.out | grep -v '^sound ' | sed 's/^/    replay: /'
+        diff at-exit.dump replayed.dump | head -20 | sed 's/^/    diff: /'
+        fail "the replay (status $rc) does not end in the state the game ended in"
+    fi
+    note "murk-sim --replay ends in the state murk wrote at exit: $(head -1 at-exit.dump)"
+}
+
 # Chooses the route's level in the menu (F6 steps up from level 0), turns on the second
-# player, plays the route and waits for the next level's start room after the warp.
+# player, plays the route and waits for the next level's start room after the warp. The game is
+# recorded, and its journal replayed at the end (expect_replay_same).
 play_route() {
     local route=$ROUTES/$1 n=0 word rest level speed
     [ -f "$route" ] || fail "no route file $route"
+    MURK_ARGS="--journal play.journal"
+    export MURK_DUMP_AT_EXIT=at-exit.dump
     level=$(awk '$1 == "level" {print $2}' "$route")
     # The game's speed setting (milliseconds of rest per pass, 20 unless the route says).
     speed=$(awk '$1 == "speed" {print $2}' "$route")
@@ -470,6 +489,7 @@ play_route() {
     note "both players reached the finish after $n legs; the next level shows"
     abort_game abort-question
     quit_from_menu
+    expect_replay_same
 }
 
 scenario_two_players_level0() { play_route Level000.route; }

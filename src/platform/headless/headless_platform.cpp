@@ -60,6 +60,23 @@ void HeadlessPlatform::AwaitingEvent(const char* what, uint64_t nextTimerMs) {
     if (events_.empty() && nextTimerMs == kNoDeadline) throw StuckWaiting(what);
 }
 
+void HeadlessPlatform::TextPromptShown() {
+    if (!answerPrompts_) return;
+    // The answer's keys go before anything already queued: the prompt has the keyboard now.
+    std::vector<Event> keys;
+    if (!typing_.empty()) {
+        const std::string text = std::move(typing_.front());
+        typing_.pop_front();
+        if (text.empty())
+            keys.push_back({EventKind::KeyDown, vk::Back, 0, 0, 0, {}});
+        else
+            keys.push_back({EventKind::Text, 0, 0, 0, 0, text});
+    }
+    keys.push_back({EventKind::KeyDown, vk::Enter, 0, 0, 0, {}});
+    keys.push_back({EventKind::KeyUp, vk::Enter, 0, 0, 0, {}});
+    for (auto it = keys.rbegin(); it != keys.rend(); ++it) events_.push_front({0, *it});
+}
+
 void HeadlessPlatform::ShowWindow() {
     if (!shown_) QueueEvent({EventKind::Paint, 0, 0, 0, 0, {}});
     shown_ = true;

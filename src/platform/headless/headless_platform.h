@@ -21,6 +21,9 @@ struct StuckWaiting : std::runtime_error {
 
 class HeadlessPlatform : public Platform {
 public:
+    // The seed of a script or test that sets none, so that every run plays the same.
+    static constexpr uint32_t kDefaultSeed = 7;
+
     struct Box {
         BoxKind kind;
         std::string text;
@@ -44,12 +47,21 @@ public:
     void QueueKeyUp(int key) { QueueEvent({EventKind::KeyUp, key, 0, 0, 0, {}}); }
     void QueueAnswer(bool yes) { answers_.push_back(yes); }
     size_t PendingEvents() const { return events_.size(); }
+    // With prompts answered, a text prompt that shows takes the next queued text as a person
+    // types it over the selected default, and Enter; with none queued, Enter alone (the default
+    // stands). Without, the prompt waits for the events queued like any others.
+    void SetAnswerPrompts(bool on) { answerPrompts_ = on; }
+    void QueueTyping(std::string text) { typing_.push_back(std::move(text)); }
+    void ClearTyping() { typing_.clear(); }
+    size_t PendingTyping() const { return typing_.size(); }
     // With fake images every picture "loads" (a solid square) without reading its file.
     void SetFakeImages(bool on) { fakeImages_ = on; }
     void SetDisplay(int w, int h) { displayW_ = w, displayH_ = h; }
     void SetCurrentDirectory(std::string dir) { currentDir_ = std::move(dir); }
     // From now on every picture drawn advances the virtual clock by `ms`, so timers can fall due
     // at the message pumps inside a room draw, a scan or the bullet step.
+    // The seed the core's random generator gets from now on (murk-sim's `seed`).
+    void SetSeed(uint32_t seed) { seed_ = seed; }
     void SetDrawCost(int ms) { drawCostMs_ = ms > 0 ? static_cast<uint64_t>(ms) : 0; }
     // Called with each box as it is shown (murk-sim prints them).
     std::function<void(const Box&)> onBox;
@@ -76,8 +88,10 @@ public:
     void WaitEvent(uint64_t untilMs) override;
     void Sleep1ms() override { ++now_; }
     uint64_t NowMs() const override { return now_; }
+    uint32_t RandomSeed() override { return seed_; }
     // Throws StuckWaiting when no event is queued and no timer runs.
     void AwaitingEvent(const char* what, uint64_t nextTimerMs) override;
+    void TextPromptShown() override;
     void ShowWindow() override;
     void HideWindow() override { shown_ = false; }
     void DisplaySize(int& width, int& height) const override;
@@ -117,6 +131,8 @@ private:
     };
     std::deque<Timed> events_;
     std::deque<bool> answers_;
+    std::deque<std::string> typing_;
+    bool answerPrompts_ = false;
     std::vector<Box> boxes_;
     std::vector<Picture> pictures_;
     std::vector<uint32_t> canvas_;
@@ -129,6 +145,7 @@ private:
     std::vector<std::string> sounds_;
     std::vector<std::string> played_;
     uint64_t now_ = 0;
+    uint32_t seed_ = kDefaultSeed;
     uint64_t drawCostMs_ = 0;
     bool fakeImages_ = false;
     bool shown_ = false;

@@ -31,6 +31,7 @@ public:
     void WaitEvent(uint64_t untilMs) override;
     void Sleep1ms() override;
     uint64_t NowMs() const override { return pacer_.NowMs(); }
+    uint32_t RandomSeed() override;
     void ShowWindow() override;
     void HideWindow() override;
     void DisplaySize(int& width, int& height) const override;

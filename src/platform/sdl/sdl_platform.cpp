@@ -2,6 +2,7 @@
 #include "platform/sdl/sdl_platform.h"
 
 #include <algorithm>
+#include <ctime>
 
 #include "platform/sdl/boxes.h"
 #include "platform/sdl/events.h"
@@ -115,6 +116,11 @@ void SdlPlatform::WaitEvent(uint64_t untilMs) {
 void SdlPlatform::Sleep1ms() {
     PresentIfDirty();
     pacer_.Sleep1ms();
+}
+
+uint32_t SdlPlatform::RandomSeed() {
+    // Each game a different one: the wall clock's seconds, as good a seed as a game needs.
+    return static_cast<uint32_t>(std::time(nullptr));
 }
 
 void SdlPlatform::ShowWindow() {

@@ -1,5 +1,5 @@
-// The player field table used by murk-sim's dump and p1/p2 commands.
-#include "sim/playerfields.h"
+// The player field table behind the state dump and murk-sim's p1/p2 commands.
+#include "game/playerfields.h"
 
 #include <array>
 #include <charconv>

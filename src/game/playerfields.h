@@ -1,4 +1,4 @@
-// The player-record fields by their murk-sim names, for dump and for setting them.
+// The player-record fields by name, for the state dump and for murk-sim setting them.
 #pragma once
 
 #include <string>
