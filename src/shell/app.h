@@ -55,6 +55,7 @@ struct App final : Desk, Host {
     OptionValues options;                  // edited by the options window, read by the game
     MenuState menu;                        // shown by the menu
     std::array<PanelTexts, 2> panelTexts;  // what the status panels show, player 1 first
+    std::string levelTitle;                // shown above the room: "Level 7 - <title>"
     Timer WarpTimer;
     Timer GameOverTimer;
 

@@ -23,7 +23,8 @@ bool LoadLevel(App& app, int level) {
         ShowError(app, load.error);
         return false;
     }
-    if (app.mainForm) app.mainForm->LevelTitleLbl->SetText(load.title);
+    app.levelTitle = load.title;
+    if (app.mainForm) app.mainForm->LevelTitleLbl->SetText(app.levelTitle);
     return true;
 }
 

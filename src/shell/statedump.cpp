@@ -3,7 +3,6 @@
 
 #include "game/playerfields.h"
 #include "shell/app.h"
-#include "shell/mainform.h"
 
 namespace murk {
 
@@ -12,7 +11,7 @@ void DumpState(const App& app, std::ostream& out) {
     out << "state tick=" << g.world.clocks.tick << " room=" << g.CurrentRoomCol << ','
         << g.CurrentRoomRow << " level=" << g.SelectedLevel << " players=" << g.PlayerCount
         << " stopped=" << (g.GameStopped ? 1 : 0) << " paused=" << (g.Paused ? 1 : 0)
-        << " title=" << Quoted(app.mainForm->LevelTitleLbl->Text()) << '\n';
+        << " title=" << Quoted(app.levelTitle) << '\n';
     out << "p1 " << DumpPlayer(g.players[0]) << '\n';
     out << "p2 " << DumpPlayer(g.players[1]) << '\n';
     out << "grid\n";
