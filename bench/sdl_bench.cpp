@@ -4,18 +4,17 @@
 // the presenting path.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <stdexcept>
 
-#include <cstdlib>
-
 #include "../tests/test_support.h"
-#include "shell/gameloop.h"
-#include "shell/render.h"
 #include "level/room.h"
 #include "platform/sdl/pacer.h"
 #include "platform/sdl/sdl_platform.h"
 #include "shell/app.h"
+#include "shell/gameloop.h"
 #include "shell/mainform.h"
+#include "shell/render.h"
 #include "shell/startup.h"
 #include "stress_room.h"
 

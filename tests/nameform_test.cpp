@@ -1,9 +1,10 @@
 // Name-entry dialog: defaults, scripted names, typing over the selection, the keys that close it.
+#include "scores/nameform.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "scores/nameform.h"
 #include "shell/mainform.h"
 #include "test_support.h"
 #include "ui/style.h"
@@ -44,7 +45,8 @@ TEST_F(NameFormTest, ScriptedRunsTakeQueuedNamesInOrderThenTheDefault) {
 TEST_F(NameFormTest, EnterAtOnceKeepsTheDefaultAndTheEnterKeyInsertsNothing) {
     EXPECT_EQ(Ask("Player 2", {Down(vk::Enter), Up(vk::Enter)}), "Player 2");
     EXPECT_FALSE(dialog().Shown());
-    EXPECT_EQ(app().shownForms.back(), static_cast<Form*>(app().mainForm.get()));  // keys go below again
+    EXPECT_EQ(app().shownForms.back(),
+              static_cast<Form*>(app().mainForm.get()));  // keys go below again
 }
 
 TEST_F(NameFormTest, TypingReplacesTheSelectedDefault) {
@@ -81,7 +83,8 @@ TEST_F(NameFormTest, OkClosesAndPrintScreenCapturesTheDialog) {
     const std::string bmp = test::ReadFileText(dir.Path() / "Capture000.bmp");
     ASSERT_GE(bmp.size(), 26u);
     auto le32 = [&](size_t at) {
-        return static_cast<int>(static_cast<uint8_t>(bmp[at]) | static_cast<uint8_t>(bmp[at + 1]) << 8);
+        return static_cast<int>(static_cast<uint8_t>(bmp[at]) | static_cast<uint8_t>(bmp[at + 1])
+                                                                    << 8);
     };
     EXPECT_EQ(le32(18), 482);
     EXPECT_EQ(le32(22), 413);

@@ -7,10 +7,10 @@
 #include <csignal>
 #include <filesystem>
 
-#include "shell/gameloop.h"
 #include "base/gridfile.h"
 #include "scores/hscoreform.h"
 #include "scores/table.h"
+#include "shell/gameloop.h"
 #include "shell/mainform.h"
 #include "test_support.h"
 
@@ -189,7 +189,7 @@ TEST_F(ScoresTest, LoadFailuresAreReportedAndTheWindowOpensWithItsLabelsUnchange
         const char* message;
     } kBroken[] = {
         {"version2.0\n5 16\n", kVersionError},
-        {"", kVersionError},  // no version word at all
+        {"", kVersionError},                                           // no version word at all
         {"version1.0\n5 16\n64 64 64 64 64\n20 20 20\n", kLoadError},  // ends early
         {"version1.0\n5 -16\n", kLoadError},                           // nonsense size
         {"version1.0\n5 2\n1 1 1 1 1\n20 20 20 20 20 20 20 20 20 20 20 20\n9999 x", kLoadError},
@@ -274,7 +274,7 @@ TEST_F(ScoresTest, AResultThatPlacesNowhereStillRewritesTheFile) {
     h.pf.QueueTyping("unused");
     GameOver(1, "-9999", "0");
     EXPECT_EQ(h.pf.PendingTyping(), 1u);  // no dialog
-    const StringGrid saved = ReadBack();        // header now 20s
+    const StringGrid saved = ReadBack();  // header now 20s
     EXPECT_EQ(saved.Cell(0, 1), "vhsmovie");
     for (int r = 1; r < 16; ++r) EXPECT_EQ(saved.Cell(kNameCol, r), t.Cell(kNameCol, r));
 }

@@ -5,8 +5,8 @@
 #include <unistd.h>
 
 #include <fstream>
-#include <stdexcept>
 #include <sstream>
+#include <stdexcept>
 
 #include "base/gridfile.h"
 #include "level/levels.h"
@@ -32,7 +32,8 @@ TempGameDir::TempGameDir() {
     // Named for the process (ctest runs each test in its own) and the folder's number in it;
     // mkdtemp then makes the folder itself, so no two ever share one.
     static int made = 0;
-    const std::string own = "murk-" + std::to_string(::getpid()) + "-" + std::to_string(++made) + "-XXXXXX";
+    const std::string own =
+        "murk-" + std::to_string(::getpid()) + "-" + std::to_string(++made) + "-XXXXXX";
     std::string name = (std::filesystem::temp_directory_path() / own).string();
     if (!::mkdtemp(name.data())) throw std::runtime_error("cannot make a temporary folder");
     path_ = name;
@@ -51,7 +52,8 @@ void TempGameDir::WriteLevel(int number, const LevelSpec& spec) {
     grid.SetCell(1, 0, spec.title);
     std::vector<std::string> rooms = spec.rooms;
     if (rooms.empty())
-        rooms.push_back(MakeRoom("A00", {{spec.p1Col, spec.p1Row, "A46"}, {spec.p2Col, spec.p2Row, "A47"}}));
+        rooms.push_back(
+            MakeRoom("A00", {{spec.p1Col, spec.p1Row, "A46"}, {spec.p2Col, spec.p2Row, "A47"}}));
     for (int r = 0; r < spec.roomsDown; ++r)
         for (int c = 0; c < spec.roomsAcross; ++c) {
             const size_t i = static_cast<size_t>(r * spec.roomsAcross + c);
@@ -111,8 +113,12 @@ bool StartedProgram::StartFromMenu(int players) {
     return !h.app->game.GameStopped;
 }
 
-Event KeyDownEvent(int key) { return {EventKind::KeyDown, key, 0, 0, 0, {}}; }
-Event KeyUpEvent(int key) { return {EventKind::KeyUp, key, 0, 0, 0, {}}; }
+Event KeyDownEvent(int key) {
+    return {EventKind::KeyDown, key, 0, 0, 0, {}};
+}
+Event KeyUpEvent(int key) {
+    return {EventKind::KeyUp, key, 0, 0, 0, {}};
+}
 
 void QueueClick(HeadlessPlatform& pf, const Widget& w, int button) {
     const Rect r = w.ScreenRect();

@@ -16,10 +16,10 @@ namespace murk {
 namespace vk {
 inline constexpr int Back = 8, Tab = 9, Enter = 13, Shift = 16, Ctrl = 17, Alt = 18, Escape = 27,
                      Space = 32, PgUp = 33, PgDn = 34, End = 35, Home = 36, Left = 37, Up = 38,
-                     Right = 39, Down = 40, PrintScreen = 44, Ins = 45, Del = 46,
-                     Numpad0 = 96, Multiply = 106, Add = 107, Subtract = 109, Decimal = 110,
-                     Divide = 111, F1 = 112, F2 = 113, F3 = 114, F4 = 115, F5 = 116, F6 = 117,
-                     F7 = 118, F8 = 119, F9 = 120, F10 = 121, F11 = 122, F12 = 123;
+                     Right = 39, Down = 40, PrintScreen = 44, Ins = 45, Del = 46, Numpad0 = 96,
+                     Multiply = 106, Add = 107, Subtract = 109, Decimal = 110, Divide = 111,
+                     F1 = 112, F2 = 113, F3 = 114, F4 = 115, F5 = 116, F6 = 117, F7 = 118, F8 = 119,
+                     F9 = 120, F10 = 121, F11 = 122, F12 = 123;
 }  // namespace vk
 
 // ---- Events ----
@@ -29,8 +29,8 @@ enum class EventKind {
     Text,       // text: UTF-8 characters typed (for editable fields)
     MouseDown,  // button (1 left, 2 middle, 3 right), x, y in canvas pixels
     MouseUp,
-    Paint,      // the window's picture was lost and must be painted again
-    Close,      // the window system asks the main window to close
+    Paint,  // the window's picture was lost and must be painted again
+    Close,  // the window system asks the main window to close
 };
 
 struct Event {
@@ -125,8 +125,7 @@ public:
     virtual void ImageSize(ImageId id, int& width, int& height) const = 0;
     virtual bool DrawImage(ImageId id, int x, int y, std::string& error) = 0;
     virtual void FillRect(int x, int y, int width, int height, Rgb colour) = 0;
-    virtual void TextSize(const Font& font, const std::string& text, int& width,
-                          int& height) = 0;
+    virtual void TextSize(const Font& font, const std::string& text, int& width, int& height) = 0;
     // Draws text with its top-left corner at (x, y), clipped to the rectangle (cx, cy, cw, ch).
     virtual void DrawText(const Font& font, Rgb colour, int x, int y, const std::string& text,
                           int cx, int cy, int cw, int ch) = 0;

@@ -19,8 +19,8 @@ constexpr int kFrameWidth = 2;
 
 TNameForm::TNameForm(Desk& desk) : Form(desk.pf, kArea, style::kBlack), app_(desk) {
     Panel& p = Root();
-    p.Add<Label>(Rect{0, 36, kWidth, 44}, "Congratulations!!!", style::kHeadingFont,
-                 style::kBlue, Align::Center);
+    p.Add<Label>(Rect{0, 36, kWidth, 44}, "Congratulations!!!", style::kHeadingFont, style::kBlue,
+                 Align::Center);
     p.Add<Label>(Rect{0, 84, kWidth, 32}, "You have a high score.", style::kCaptionFont,
                  style::kBlue, Align::Center);
     p.Add<Label>(Rect{50, 160, 300, 30}, "Player Name:", style::kCaptionFont, style::kDarkRed);

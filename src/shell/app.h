@@ -72,6 +72,8 @@ struct App final : Desk, Host {
     std::unique_ptr<THelpForm> helpForm;
 };
 
-inline bool GameRunning(const App& app) { return GameRunning(app.game, app); }
+inline bool GameRunning(const App& app) {
+    return GameRunning(app.game, app);
+}
 
 }  // namespace murk

@@ -3,9 +3,9 @@
 
 #include "base/wholenumber.h"
 #include "level/levels.h"
-#include "shell/levelfiles.h"
 #include "level/room.h"
 #include "shell/app.h"
+#include "shell/levelfiles.h"
 #include "shell/mainform.h"
 #include "shell/menu.h"
 #include "shell/panels.h"
@@ -82,7 +82,9 @@ void StartGame(App& app) {
     app.runLoop(app);
 }
 
-void PrepareLoopOnly(App& app) { app.loopActive = PrepareLoop(app, app.loopDelay); }
+void PrepareLoopOnly(App& app) {
+    app.loopActive = PrepareLoop(app, app.loopDelay);
+}
 
 bool PrepareLoop(App& app, int& delay) {
     try {

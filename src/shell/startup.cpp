@@ -1,14 +1,14 @@
 // Start-up sequence, first paint and shut-down.
 #include "shell/startup.h"
 
-#include "shell/gameloop.h"
-#include "shell/render.h"
 #include "level/levels.h"
-#include "shell/levelfiles.h"
 #include "options/optionsfile.h"
 #include "options/optionsform.h"
 #include "shell/app.h"
+#include "shell/gameloop.h"
+#include "shell/levelfiles.h"
 #include "shell/mainform.h"
+#include "shell/render.h"
 #include "shell/tilestore.h"
 #include "sound/soundbank.h"
 

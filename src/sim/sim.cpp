@@ -25,11 +25,15 @@ namespace {
 
 const char* BoxWord(BoxKind k) {
     switch (k) {
-        case BoxKind::Error: return "error";
-        case BoxKind::Exception: return "exception";
-        case BoxKind::Plain: return "plain";
+        case BoxKind::Error:
+            return "error";
+        case BoxKind::Exception:
+            return "exception";
+        case BoxKind::Plain:
+            return "plain";
         case BoxKind::ConfirmYesNo:
-        case BoxKind::ConfirmOkCancel: return "confirm";
+        case BoxKind::ConfirmOkCancel:
+            return "confirm";
     }
     return "";
 }
@@ -104,7 +108,8 @@ public:
         if (cmd == "drawcost" && ToInt(rest, n) && n >= 0) return pf_.SetDrawCost(n), true;
         if (cmd == "set") return Set(rest);
         if ((cmd == "p1" || cmd == "p2")) return SetField(cmd == "p1" ? 0 : 1, rest);
-        if (cmd == "answer" && (rest == "yes" || rest == "no")) return pf_.QueueAnswer(rest == "yes"), true;
+        if (cmd == "answer" && (rest == "yes" || rest == "no"))
+            return pf_.QueueAnswer(rest == "yes"), true;
         if (cmd == "name") return pf_.QueueTyping(rest), true;
         if (cmd == "dump" && rest.empty()) return Dump(), true;
         if (cmd == "capture" && !rest.empty()) return Capture(rest), true;
@@ -139,7 +144,8 @@ private:
         if (!(in >> c >> r >> code) || (in >> extra)) return false;
         app_.game.RoomGrid.SetCell(c, r, code);
         const ImageId image = app_.tiles.ForCode(code);
-        if (image != kNoImage && c >= 1 && c <= 30 && r >= 1 && r <= 19) DrawSquare(app_, c, r, image);
+        if (image != kNoImage && c >= 1 && c <= 30 && r >= 1 && r <= 19)
+            DrawSquare(app_, c, r, image);
         return true;
     }
 
@@ -184,9 +190,15 @@ struct SimSession::Impl {
 
 SimSession::SimSession(std::ostream& out) : impl_(std::make_unique<Impl>(out)) {}
 SimSession::~SimSession() = default;
-bool SimSession::Start() { return impl_->sim.Start(); }
-bool SimSession::Run(const std::string& command) { return impl_->sim.Run(command); }
-App& SimSession::app() { return impl_->sim.app(); }
+bool SimSession::Start() {
+    return impl_->sim.Start();
+}
+bool SimSession::Run(const std::string& command) {
+    return impl_->sim.Run(command);
+}
+App& SimSession::app() {
+    return impl_->sim.app();
+}
 
 int RunSimulator(std::istream& script, std::ostream& out, std::ostream& err) {
     Simulator sim(out);
@@ -197,7 +209,8 @@ int RunSimulator(std::istream& script, std::ostream& out, std::ostream& err) {
         ++number;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         std::string command = line.substr(0, line.find('#'));
-        while (!command.empty() && (command.back() == ' ' || command.back() == '\t')) command.pop_back();
+        while (!command.empty() && (command.back() == ' ' || command.back() == '\t'))
+            command.pop_back();
         size_t start = command.find_first_not_of(" \t");
         if (start == std::string::npos) continue;
         command.erase(0, start);

@@ -8,15 +8,17 @@
 #include <cstring>
 #include <filesystem>
 
+#include "base/bmp.h"
 #include "base/safefile.h"
 #include "base/tiles.h"
-#include "base/bmp.h"
 
 namespace murk {
 
 namespace {
 
-uint32_t Pack(Rgb c) { return (c.r << 16) | (c.g << 8) | c.b; }
+uint32_t Pack(Rgb c) {
+    return (c.r << 16) | (c.g << 8) | c.b;
+}
 
 // A stand-in colour for a picture that is not read from disk, so different pictures differ.
 uint32_t ColourFor(const std::string& path) {
@@ -37,9 +39,9 @@ size_t HeadlessPlatform::SquareSlot(int x, int y) const {
 
 HeadlessPlatform::HeadlessPlatform()
     : canvas_(static_cast<size_t>(kCanvasWidth) * kCanvasHeight, 0),
-      drawnOnSquare_(static_cast<size_t>(kCanvasWidth / kTilePixels) *
-                         (kCanvasHeight / kTilePixels),
-                     kNoImage),
+      drawnOnSquare_(
+          static_cast<size_t>(kCanvasWidth / kTilePixels) * (kCanvasHeight / kTilePixels),
+          kNoImage),
       currentDir_(std::filesystem::current_path().string()) {}
 
 bool HeadlessPlatform::PollEvent(Event& e) {
@@ -110,8 +112,8 @@ ImageId HeadlessPlatform::LoadImageFile(const std::string& path, std::string& er
         return kNoImage;
     }
     Picture p{path, 0, 0, {}};
-    if (!DecodeBmp(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), p.w, p.h,
-                   p.pixels, error)) {
+    if (!DecodeBmp(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), p.w, p.h, p.pixels,
+                   error)) {
         error = "Cannot load \"" + path + "\": " + error;
         return kNoImage;
     }
@@ -167,8 +169,8 @@ void HeadlessPlatform::FillRect(int x, int y, int width, int height, Rgb colour)
     const int x0 = std::max(x, 0), y0 = std::max(y, 0);
     const int x1 = std::min(x + width, kCanvasWidth), y1 = std::min(y + height, kCanvasHeight);
     for (int cy = y0; cy < y1; ++cy)
-        std::fill(canvas_.begin() + cy * kCanvasWidth + x0, canvas_.begin() + cy * kCanvasWidth + x1,
-                  Pack(colour));
+        std::fill(canvas_.begin() + cy * kCanvasWidth + x0,
+                  canvas_.begin() + cy * kCanvasWidth + x1, Pack(colour));
     std::erase_if(texts_, [&](const TextDraw& t) {
         return t.x >= x && t.y >= y && t.x < x + width && t.y < y + height;
     });
@@ -180,22 +182,21 @@ void HeadlessPlatform::TextSize(const Font& font, const std::string& text, int& 
     height = font.px * 6 / 5;
 }
 
-void HeadlessPlatform::DrawText(const Font& font, Rgb colour, int x, int y,
-                                const std::string& text, int, int, int, int) {
+void HeadlessPlatform::DrawText(const Font& font, Rgb colour, int x, int y, const std::string& text,
+                                int, int, int, int) {
     std::erase_if(texts_, [&](const TextDraw& t) { return t.x == x && t.y == y; });
     texts_.push_back({x, y, font, colour, text});
 }
 
-bool HeadlessPlatform::SaveCanvasBmp(const std::string& path, int x, int y, int width,
-                                     int height, std::string& error) {
+bool HeadlessPlatform::SaveCanvasBmp(const std::string& path, int x, int y, int width, int height,
+                                     std::string& error) {
     if (x < 0 || y < 0 || width <= 0 || height <= 0 || x + width > kCanvasWidth ||
         y + height > kCanvasHeight) {
         error = "Invalid capture area";
         return false;
     }
-    const std::string bmp =
-        EncodeBmp24(width, height, canvas_.data() + static_cast<size_t>(y) * kCanvasWidth + x,
-                    kCanvasWidth);
+    const std::string bmp = EncodeBmp24(
+        width, height, canvas_.data() + static_cast<size_t>(y) * kCanvasWidth + x, kCanvasWidth);
     if (!WriteFileAtomically(path, bmp)) {
         error = "Cannot create file \"" + path + "\".";
         return false;
