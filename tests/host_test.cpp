@@ -33,7 +33,7 @@ public:
         if (onPump) onPump();
     }
     bool Closing() const override { return false; }
-    int Random(int n) override {
+    int ChooseRandom(int n) override {
         const int r = randoms.empty() ? 0 : randoms.front();
         if (!randoms.empty()) randoms.pop_front();
         return n > 0 ? r % n : 0;

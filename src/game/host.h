@@ -24,10 +24,19 @@ public:
     virtual void PumpMessages() = 0;
     // The program is shutting down: every loop ends at its next check.
     virtual bool Closing() const = 0;
-    // A number in 0..n-1 from the game's generator (0 when n is 0 or less).
-    virtual int Random(int n) = 0;
+    // A number in 0..n-1 (0 when n is 0 or less): from the generator the host hands over, drawn
+    // inline (the scan draws thousands a tick), or else chosen by ChooseRandom.
+    int Random(int n) { return rng_ ? rng_->Random(n) : ChooseRandom(n); }
     // The standard display of a failure's own text.
     virtual void ShowException(const std::string& text) = 0;
+
+protected:
+    void UseGenerator(Rng* rng) { rng_ = rng; }
+    // The numbers of a host without a generator, e.g. a test's chosen ones.
+    virtual int ChooseRandom(int) { return 0; }
+
+private:
+    Rng* rng_ = nullptr;
 };
 
 // A game is under way: the program goes on and the game has not been stopped.

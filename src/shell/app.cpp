@@ -9,6 +9,7 @@ namespace murk {
 
 App::App(Platform& platform) : Desk(platform), runLoop(GameLoop) {
     timers = {&WarpTimer, &GameOverTimer};
+    UseGenerator(&game.rng);
 }
 App::~App() = default;
 

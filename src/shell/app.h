@@ -37,7 +37,6 @@ struct App final : Desk, Host {
     void PlaySound(std::string_view id) override;
     void PumpMessages() override;
     bool Closing() const override { return terminated; }
-    int Random(int n) override { return game.rng.Random(n); }
     void ShowException(const std::string& text) override;
 
     bool useOptionsFile = true;  // murk-sim keeps its options to itself

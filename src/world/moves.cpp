@@ -6,10 +6,6 @@
 
 namespace murk {
 
-int RandomDirection(Host& host) {
-    return dir::North + host.Random(8);
-}
-
 bool Chance(Host& host, int n, int hit) {
     return host.Random(n) == hit;
 }

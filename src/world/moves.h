@@ -4,14 +4,14 @@
 #include <string_view>
 
 #include "base/square.h"
+#include "game/host.h"
 
 namespace murk {
 
-class Host;
 struct Game;
 
-// One of the eight directions, equally likely (one draw).
-int RandomDirection(Host& host);
+// One of the eight directions, equally likely (one draw). Inline: the chase draws one per mover.
+inline int RandomDirection(Host& host) { return dir::North + host.Random(8); }
 
 // One draw below n that hits `hit`: the "1 in n" chances of the world's rules.
 bool Chance(Host& host, int n, int hit = 1);
