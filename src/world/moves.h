@@ -11,7 +11,9 @@ namespace murk {
 struct Game;
 
 // One of the eight directions, equally likely (one draw). Inline: the chase draws one per mover.
-inline int RandomDirection(Host& host) { return dir::North + host.Random(8); }
+inline int RandomDirection(Host& host) {
+    return dir::North + host.Random(8);
+}
 
 // One draw below n that hits `hit`: the "1 in n" chances of the world's rules.
 bool Chance(Host& host, int n, int hit = 1);
