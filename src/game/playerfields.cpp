@@ -2,8 +2,9 @@
 #include "game/playerfields.h"
 
 #include <array>
-#include <charconv>
 #include <variant>
+
+#include "base/wholenumber.h"
 
 namespace murk {
 
@@ -35,13 +36,6 @@ const std::array<Field, 27> kFields = {{
 
 // The dump shows every field but the start square, which a script may still set.
 constexpr size_t kDumpedFields = 25;
-
-bool ParseInt(const std::string& text, int& out) {
-    const char* first = text.data();
-    const char* last = first + text.size();
-    const auto [end, ec] = std::from_chars(first, last, out);
-    return ec == std::errc{} && end == last && first != last;
-}
 
 }  // namespace
 
@@ -84,7 +78,7 @@ bool SetPlayerField(Player& p, std::string_view field, const std::string& value)
                     return true;
                 } else {
                     int v = 0;
-                    if (!ParseInt(value, v)) return false;
+                    if (!ParseWholeNumber(value, v)) return false;
                     if constexpr (std::is_same_v<T, bool>) {
                         if (v != 0 && v != 1) return false;
                         p.*member = v == 1;

@@ -17,7 +17,7 @@ constexpr int kFrameWidth = 2;
 
 }  // namespace
 
-TNameForm::TNameForm(Desk& desk) : Form(desk.pf, kArea, style::kBlack), app_(desk) {
+TNameForm::TNameForm(Desk& desk) : Form(desk.pf, kArea, style::kBlack), desk_(desk) {
     Panel& p = Root();
     p.Add<Label>(Rect{0, 36, kWidth, 44}, "Congratulations!!!", style::kHeadingFont, style::kBlue,
                  Align::Center);
@@ -43,25 +43,25 @@ std::string TNameForm::AskName(const std::string& defaultText, Rgb colour) {
     // Focusing afresh selects the whole text, so the first key typed replaces the default.
     SetFocus(nullptr);
     SetFocus(NameEdit);
-    if (app_.terminated) return defaultText;
+    if (desk_.terminated) return defaultText;
     RunModal();
     return NameEdit->Text();
 }
 
 void TNameForm::RunModal() {
     closed_ = false;
-    ShowForm(app_, *this);
-    app_.pf.TextPromptShown();
-    while (!closed_ && !app_.terminated) {
-        ProcessMessages(app_);
-        if (!closed_ && !app_.terminated) WaitForMessages(app_, "the name dialog is open");
+    ShowForm(desk_, *this);
+    desk_.pf.TextPromptShown();
+    while (!closed_ && !desk_.terminated) {
+        ProcessMessages(desk_);
+        if (!closed_ && !desk_.terminated) WaitForMessages(desk_, "the name dialog is open");
     }
     closed_ = true;
-    HideForm(app_, *this);
+    HideForm(desk_, *this);
 }
 
 bool TNameForm::FormKeyUp(int key) {
-    if (key == vk::PrintScreen) CaptureWindow(app_, *this);
+    if (key == vk::PrintScreen) CaptureWindow(desk_, *this);
     if (key == vk::Enter || key == vk::Escape) {
         CloseDialog();
         return true;

@@ -29,7 +29,7 @@ protected:
 
 private:
     void RunModal();
-    Desk& app_;
+    Desk& desk_;
     bool closed_ = true;
 };
 

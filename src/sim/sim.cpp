@@ -1,11 +1,11 @@
 // murk-sim's script interpreter.
 #include "sim/sim.h"
 
-#include <charconv>
 #include <memory>
 #include <sstream>
 #include <string>
 
+#include "base/wholenumber.h"
 #include "game/playerfields.h"
 #include "level/levels.h"
 #include "options/optionsform.h"
@@ -36,13 +36,6 @@ const char* BoxWord(BoxKind k) {
             return "confirm";
     }
     return "";
-}
-
-bool ToInt(const std::string& text, int& out) {
-    const char* first = text.data();
-    const char* last = first + text.size();
-    const auto [end, ec] = std::from_chars(first, last, out);
-    return ec == std::errc{} && end == last && first != last;
 }
 
 }  // namespace
@@ -94,18 +87,21 @@ public:
         std::getline(in, rest);
         if (!rest.empty() && rest[0] == ' ') rest.erase(0, 1);
         int n = 0;
-        if (cmd == "players" && ToInt(rest, n)) return SetMenu(app_.menu.players, rest), true;
-        if (cmd == "level" && ToInt(rest, n)) return SetMenu(app_.menu.level, rest), true;
+        if (cmd == "players" && ParseWholeNumber(rest, n))
+            return SetMenu(app_.menu.players, rest), true;
+        if (cmd == "level" && ParseWholeNumber(rest, n))
+            return SetMenu(app_.menu.level, rest), true;
         if (cmd == "speed") return SetOption(app_.options.speed, rest), true;
         if (cmd == "sound" && (rest == "on" || rest == "off"))
             return SetOption(app_.options.sound, rest == "on" ? "On" : "Off"), true;
-        if (cmd == "seed" && ToInt(rest, n)) return Seed(static_cast<uint32_t>(n)), true;
+        if (cmd == "seed" && ParseWholeNumber(rest, n)) return Seed(static_cast<uint32_t>(n)), true;
         if (cmd == "start" && rest.empty()) return StartGameCommand(app_, false), true;
         if (cmd == "random" && rest.empty()) return StartGameCommand(app_, true), true;
-        if (cmd == "down" && ToInt(rest, n)) return pf_.QueueKeyDown(n), true;
-        if (cmd == "up" && ToInt(rest, n)) return pf_.QueueKeyUp(n), true;
+        if (cmd == "down" && ParseWholeNumber(rest, n)) return pf_.QueueKeyDown(n), true;
+        if (cmd == "up" && ParseWholeNumber(rest, n)) return pf_.QueueKeyUp(n), true;
         if (cmd == "tick") return Tick(rest);
-        if (cmd == "drawcost" && ToInt(rest, n) && n >= 0) return pf_.SetDrawCost(n), true;
+        if (cmd == "drawcost" && ParseWholeNumber(rest, n) && n >= 0)
+            return pf_.SetDrawCost(n), true;
         if (cmd == "set") return Set(rest);
         if ((cmd == "p1" || cmd == "p2")) return SetField(cmd == "p1" ? 0 : 1, rest);
         if (cmd == "answer" && (rest == "yes" || rest == "no"))
@@ -125,7 +121,7 @@ private:
 
     bool Tick(const std::string& rest) {
         int n = 1;
-        if (!rest.empty() && (!ToInt(rest, n) || n < 0)) return false;
+        if (!rest.empty() && (!ParseWholeNumber(rest, n) || n < 0)) return false;
         for (int i = 0; i < n && !app_.terminated; ++i) {
             if (app_.loopActive && !app_.game.GameStopped) {
                 RunPass(app_, app_.loopDelay);
