@@ -6,11 +6,11 @@ namespace murk {
 
 void App::DrawSquare(int col, int row, std::string_view code) {
     // A failed draw has shown its error and returned the game to the menu.
-    static_cast<void>(murk::DrawSquare(*this, col, row, tiles.ForCode(code)));
+    murk::DrawSquare(*this, col, row, tiles.ForCode(code));
 }
 
 void App::DrawRoom() {
-    static_cast<void>(murk::DrawRoom(*this));
+    murk::DrawRoom(*this);
 }
 
 void App::PlaySound(std::string_view id) {
