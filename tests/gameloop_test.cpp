@@ -5,7 +5,10 @@
 
 #include <filesystem>
 
+#include "base/gridfile.h"
 #include "options/optionsform.h"
+#include "scores/defaulttable.h"
+#include "scores/table.h"
 #include "shell/mainform.h"
 #include "shell/menu.h"
 #include "test_support.h"
@@ -139,6 +142,26 @@ TEST_F(GameLoopTest, OnePlayerGameOverReturnsToTheMenuAfter3100ms) {
     EXPECT_TRUE(main().MenuBox->Visible());
     EXPECT_EQ(h.pf.CurrentPointer(), Pointer::Normal);
     EXPECT_EQ(app().GameOverTimer.interval, 0);
+}
+
+// A player who closes the window while "Game Over" shows keeps the place the result earned,
+// under the offered name, as one who closes the name dialog does.
+TEST_F(GameLoopTest, ClosingDuringTheGameOverWaitStillEntersTheResult) {
+    ASSERT_TRUE(
+        WriteGridFile(dir.Dir() + kHighScoresFile, DefaultHighScoreTable(), HighScoreHeader()));
+    const uint64_t t = Start(1, 0);
+    game().P1().points = 987654;
+    RunPasses(1);  // the panel shows the points the table takes
+    game().P1().dead = true;
+    RunUntil(t + 1000);
+    h.pf.QueueEvent({EventKind::Close, 0, 0, 0, 0, {}});
+    RunPasses(1);
+    EXPECT_TRUE(app().terminated);
+    StringGrid saved;
+    GridHeader header{};
+    ASSERT_EQ(ReadGridFile(dir.Dir() + kHighScoresFile, saved, header), GridReadResult::Read);
+    EXPECT_EQ(saved.Cell(kNameCol, 1), "Player 1");
+    EXPECT_EQ(saved.Cell(kScoreCol, 1), "987654");
 }
 
 TEST_F(GameLoopTest, TwoPlayerGameOverWaitsForBothDeaths) {

@@ -193,7 +193,12 @@ void TMainForm::FormPaint() {
 }
 
 void TMainForm::FormClose() {
+    // A game that has just ended still owes its players their places in the table: closing
+    // during the wait before the table enters them under their offered names, as closing the
+    // name dialog does.
+    const bool resultsOwed = app_.GameOverTimer.interval > 0;
     ShutDown(app_);
+    if (resultsOwed) GameOverTimerTimer(app_);
 }
 
 }  // namespace murk
