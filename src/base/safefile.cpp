@@ -5,6 +5,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
@@ -47,14 +49,32 @@ fs::path FollowLinks(const fs::path& path) {
     return p;
 }
 
-bool WriteAll(int fd, const std::string& text) {
+void Before(const SaveFaults* faults, SaveStep step) {
+    if (faults && faults->beforeStep) faults->beforeStep(step);
+}
+
+// One write system call, as the faults shape it.
+ssize_t WriteSome(int fd, const char* data, size_t size, size_t done, const SaveFaults* faults) {
+    if (faults) {
+        if (done >= faults->spaceLeft) {
+            errno = ENOSPC;
+            return -1;
+        }
+        size = std::min({size, faults->writeChunk, faults->spaceLeft - done});
+    }
+    return ::write(fd, data, size);
+}
+
+bool WriteAll(int fd, const std::string& text, const SaveFaults* faults) {
     size_t done = 0;
     while (done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        Before(faults, SaveStep::Write);
+        const ssize_t n = WriteSome(fd, text.data() + done, text.size() - done, done, faults);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return false;
         done += static_cast<size_t>(n);
     }
+    Before(faults, SaveStep::Flush);
     return ::fsync(fd) == 0;
 }
 
@@ -65,14 +85,6 @@ void SyncFolder(const fs::path& folder) {
     if (fd < 0) return;
     ::fsync(fd);
     ::close(fd);
-}
-
-// A folder that cannot take a new file may still hold a writable file: rewrite it where it is.
-bool WriteInPlace(const fs::path& target, const std::string& text) {
-    const int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-    if (fd < 0) return false;
-    const bool ok = WriteAll(fd, text);
-    return ::close(fd) == 0 && ok;
 }
 
 // The new file takes the old one's permissions, owner and group where it may (a new file gets
@@ -91,26 +103,80 @@ void CopyAttributes(int fd, const struct stat* old) {
     ::fchmod(fd, 0666 & ~mask);
 }
 
+// Whether `name` is `base` plus a dot and the six letters or digits mkstemp puts there.
+bool IsTemporaryOf(const std::string& name, const std::string& base) {
+    if (name.size() != base.size() + 7 || name.compare(0, base.size(), base) != 0 ||
+        name[base.size()] != '.')
+        return false;
+    return std::all_of(name.begin() + static_cast<long>(base.size()) + 1, name.end(),
+                       [](unsigned char c) { return std::isalnum(c) != 0; });
+}
+
 }  // namespace
 
-bool WriteFileAtomically(const std::string& path, const std::string& text) {
+SaveResult SaveFile(const std::string& path, const std::string& text, const SaveFaults* faults) {
     const fs::path target = FollowLinks(path);
     struct stat old {};
     const bool exists = ::stat(target.c_str(), &old) == 0;
-    if (exists && !S_ISREG(old.st_mode)) return false;
+    if (exists && !S_ISREG(old.st_mode)) return SaveResult::Failed;
 
     // A unique temporary name beside the target, so the rename stays within one file system.
+    Before(faults, SaveStep::CreateTemporary);
     std::string temp = target.string() + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
-    if (fd < 0) return exists && WriteInPlace(target, text);
-    CopyAttributes(fd, exists ? &old : nullptr);
-    const bool written = WriteAll(fd, text);
-    if (::close(fd) != 0 || !written || ::rename(temp.c_str(), target.c_str()) != 0) {
-        ::unlink(temp.c_str());
-        return false;
+    if (fd < 0) {
+        // Rewriting the file in place could leave it empty or cut if the game were stopped
+        // or the disk filled meanwhile; the old table or options are worth more than the new.
+        const bool folderRefuses = errno == EACCES || errno == EPERM || errno == EROFS;
+        return exists && folderRefuses ? SaveResult::FolderTakesNoNewFile : SaveResult::Failed;
     }
+    CopyAttributes(fd, exists ? &old : nullptr);
+    const bool written = WriteAll(fd, text, faults);
+    Before(faults, SaveStep::Close);
+    const bool closed = ::close(fd) == 0;
+    if (written && closed) Before(faults, SaveStep::Rename);
+    if (!written || !closed || ::rename(temp.c_str(), target.c_str()) != 0) {
+        ::unlink(temp.c_str());
+        return SaveResult::Failed;
+    }
+    Before(faults, SaveStep::FlushFolder);
     SyncFolder(target.parent_path());
-    return true;
+    return SaveResult::Saved;
+}
+
+bool WriteFileAtomically(const std::string& path, const std::string& text) {
+    return SaveFile(path, text) == SaveResult::Saved;
+}
+
+std::string SaveFailureText(SaveResult result, const std::string& fileName) {
+    switch (result) {
+        case SaveResult::Saved:
+            return "";
+        case SaveResult::FolderTakesNoNewFile:
+            return "The folder of '" + fileName +
+                   "' does not allow new files, so the file cannot be replaced safely. The old "
+                   "file is kept as it was.";
+        case SaveResult::Failed:
+            break;
+    }
+    return "'" + fileName +
+           "' could not be written (the disk may be full or write protected). "
+           "The old file is kept as it was.";
+}
+
+void RemoveStaleTemporaries(const std::string& path) {
+    const fs::path target = FollowLinks(path);
+    const std::string base = target.filename().string();
+    if (base.empty()) return;
+    std::error_code ec;
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        std::error_code typeError;
+        if (IsTemporaryOf(name, base) && it->is_regular_file(typeError) &&
+            !it->is_symlink(typeError))
+            fs::remove(it->path(), typeError);
+    }
 }
 
 }  // namespace murk

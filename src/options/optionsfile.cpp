@@ -53,9 +53,11 @@ void SaveOptions(Desk& desk, OptionValues& options) {
     }
     // Quitting while the options window shows an unusable speed leaves it as the window would.
     SettleSpeed(options);
-    if (!WriteFileAtomically(path, FormatOptions(options)))
-        ShowError(desk,
-                  "Option settings not saved. Please make sure the disk is not write protected.");
+    const SaveResult result = SaveFile(path, FormatOptions(options));
+    if (result != SaveResult::Saved)
+        ShowSaveFailure(
+            desk, result, kOptionsFile,
+            "Option settings not saved. Please make sure the disk is not write protected.");
 }
 
 }  // namespace murk

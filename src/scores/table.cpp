@@ -117,8 +117,9 @@ void SaveTable(Desk& desk, StringGrid& table) {
     }
     StringGrid saved = table;
     saved.SetCell(0, 1, kSaveMark);
-    if (!WriteGridFile(path, saved, HighScoreHeader(), Pump(desk))) {
-        ShowError(desk, kSaveError);
+    const SaveResult result = SaveFile(path, FormatGridText(saved, HighScoreHeader(), Pump(desk)));
+    if (result != SaveResult::Saved) {
+        ShowSaveFailure(desk, result, kHighScoresFile, kSaveError);
         return;
     }
     table.SetCell(0, 1, kSaveMark);

@@ -1,9 +1,11 @@
 // Start-up sequence, first paint and shut-down.
 #include "shell/startup.h"
 
+#include "base/safefile.h"
 #include "level/levels.h"
 #include "options/optionsfile.h"
 #include "options/optionsform.h"
+#include "scores/table.h"
 #include "shell/app.h"
 #include "shell/gameloop.h"
 #include "shell/levelfiles.h"
@@ -64,6 +66,9 @@ bool Startup(App& app) {
     app.game.rng.Seed(app.pf.RandomSeed());
     app.pf.SetPointer(Pointer::Busy);
     app.DirLbl = ProgramDirectory(app.pf.CurrentDirectory());
+    // A save cut short by a kill leaves its temporary file; the file itself is whole.
+    RemoveStaleTemporaries(app.DirLbl + kOptionsFile);
+    RemoveStaleTemporaries(app.DirLbl + kHighScoresFile);
     if (!LoadTileImages(app)) return false;
     ProcessMessages(app);
     LoadSounds(app, app.sound);

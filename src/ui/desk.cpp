@@ -105,6 +105,12 @@ void ShowException(Desk& desk, const std::string& text) {
 void ShowError(Desk& desk, const std::string& text) {
     desk.pf.MessageBox(BoxKind::Error, text);
 }
+void ShowSaveFailure(Desk& desk, SaveResult result, const std::string& fileName,
+                     const std::string& text) {
+    if (result == SaveResult::FolderTakesNoNewFile)
+        ShowException(desk, SaveFailureText(result, fileName));
+    ShowError(desk, text);
+}
 bool Confirm(Desk& desk, const std::string& text, bool okCancel) {
     return desk.pf.MessageBox(okCancel ? BoxKind::ConfirmOkCancel : BoxKind::ConfirmYesNo, text);
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/safefile.h"
 #include "platform/platform.h"
 
 namespace murk {
@@ -52,6 +53,9 @@ void HideForm(Desk& desk, Form& f);
 // The application's standard display of a failure's own text.
 void ShowException(Desk& desk, const std::string& text);
 void ShowError(Desk& desk, const std::string& text);
+// A save that failed: the reason first where it is more than the disk, then the error `text`.
+void ShowSaveFailure(Desk& desk, SaveResult result, const std::string& fileName,
+                     const std::string& text);
 bool Confirm(Desk& desk, const std::string& text, bool okCancel = false);
 
 // The failure thrown inside an operation and caught at its top (drawing, loading, capturing).

@@ -30,6 +30,7 @@ std::string FormatWindowChoice(const WindowChoice& c) {
 
 WindowChoice ReadWindowChoice(const std::string& path) {
     std::string text;
+    if (!path.empty()) RemoveStaleTemporaries(path);  // left by a save cut short
     if (path.empty() || ReadWholeFile(path, kMaxFileBytes, text) != FileReadResult::Read) return {};
     return ParseWindowChoice(text);
 }
