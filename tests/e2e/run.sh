@@ -26,6 +26,7 @@ SCENARIOS=(
     "missing_tile 1024x768 20"
     "play 1024x768 60"
     "abort_to_quiet_menu 1024x768 30"
+    "term_in_box 1024x768 30"
     "options 1024x768 50"
     "capture 1024x768 25"
     "scores 1024x768 25"

@@ -102,6 +102,20 @@ scenario_close_window() {
     expect_options_file "$DEFAULT_OPTIONS"
 }
 
+# A termination request (as a desktop sends at log-out) while a box waits for an answer ends the
+# game within a second, saving as a close does.
+scenario_term_in_box() {
+    start_to_menu menu
+    start_game one-player-game 1
+    key_opening_box Escape
+    shot abort-question-before-term
+    kill -TERM "$MURK_PID"
+    wait_exit 1 || fail "murk still runs 1 s after SIGTERM with a box open"
+    [ "$EXIT_STATUS" -eq 0 ] || fail "murk exited with status $EXIT_STATUS after SIGTERM"
+    note "murk ended within a second of SIGTERM with a box open"
+    expect_options_file "$DEFAULT_OPTIONS"
+}
+
 # Any other display size brings the resolution question first; OK leads on to the menu.
 scenario_resolution_ok() {
     start_murk

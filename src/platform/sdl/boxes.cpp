@@ -6,6 +6,8 @@
 
 #include <cstdio>
 
+#include "platform/sdl/termwatch.h"
+
 namespace murk::sdl {
 
 namespace {
@@ -79,8 +81,18 @@ bool ShowBox(SDL_Window* parent, BoxKind kind, const std::string& text) {
     const std::string shown = Wrapped(text);
     const SDL_MessageBoxData data{style.flags,       parent,        "Murk", shown.c_str(),
                                   style.buttonCount, style.buttons, nullptr};
+    // Once the program is asked to end, no box holds it up: a question counts as No, as a box
+    // closed without a button does, so nothing is changed on the way out.
+    const bool noAnswer = style.buttonCount == 1;
+    if (TerminationRequested()) return noAnswer;
     int answer = kNo;
-    if (SDL_ShowMessageBox(&data, &answer) != 0) {
+    int failed = 0;
+    {
+        BoxWatch watch;
+        failed = SDL_ShowMessageBox(&data, &answer);
+    }
+    if (TerminationRequested()) return noAnswer;
+    if (failed != 0) {
         std::fprintf(stderr, "Murk: %s\n(no message box: %s)\n", text.c_str(), SDL_GetError());
         return true;
     }

@@ -5,6 +5,8 @@
 #include <SDL_mixer.h>
 #include <SDL_ttf.h>
 
+#include "platform/sdl/termwatch.h"
+
 namespace murk::sdl {
 
 bool Session::Start(std::string& error) {
@@ -15,6 +17,7 @@ bool Session::Start(std::string& error) {
         return false;
     }
     video_ = true;
+    StartTerminationWatch();
     if (TTF_Init() != 0) {
         error = TTF_GetError();
         return false;
@@ -38,7 +41,10 @@ Session::~Session() {
         Mix_Quit();
     }
     if (ttf_) TTF_Quit();
-    if (video_) SDL_Quit();
+    if (video_) {
+        StopTerminationWatch();
+        SDL_Quit();
+    }
 }
 
 }  // namespace murk::sdl
