@@ -1,13 +1,21 @@
-// Fuzz target: the whole game on a fuzzed level with a fuzzed stream of keys and passes.
+// Fuzz target: the whole game on a fuzzed level, options file and high-score table, with a fuzzed
+// stream of keys, clicks, answers, names and passes.
 //
-// Input: level file bytes, then "\n%%\n", then the play bytes. The first three play bytes are
-// the game speed (modulo 41 ms: the pace costs time, not coverage), the number of players and
-// the seed; each byte after them is one step:
+// Input: sections separated by "\n%%\n": the level file, then (when there are four) the bytes of
+// Options.dat and of HighScores.dat (with three: Options.dat alone), then the play bytes. Without
+// a table section the folder holds none. The first four play bytes are the game speed (modulo 41
+// ms: the pace costs time, not coverage), the number of players, the seed and flags (bit 0: the
+// folder is read-only, which bites only when not run as root; bit 1: the files are read-only;
+// bit 2: a second level beside the first, so a warp can find its next level gone). Each byte
+// after them is one step:
 //   00-1f key down, 20-3f key up, 40-5f key tap (of kKeys[b & 31])
 //   60-7f (b & 31) + 1 passes, 80-bf ((b & 63) + 1) * 8 passes
-//   c0-ff the next confirmation's answer (bit 0) or, with bit 1, the next high-score name.
-// The steps become a murk-sim script run in a scratch game folder holding only that level, so
-// a finding replays as a level file and a script. MURK_FUZZ_SCRIPT=1 prints the script.
+//   c0-cf the next confirmation's answer (bit 0)
+//   d0-df the next high-score name: kNameLengths[b & 7] characters, ASCII or (bit 3) two-byte
+//   e0-ef a click at the point the next two bytes give (x * 4, y * 3)
+//   f0 the window's close button, f1 Level001.dat taken away, f2 HighScores.dat taken away
+// The steps become a murk-sim script run in a scratch game folder, so a finding replays as the
+// files and a script. MURK_FUZZ_SCRIPT=1 prints the script (names are long: beware).
 #include <unistd.h>
 
 #include <cstddef>
@@ -18,7 +26,10 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "base/gridfile.h"
+#include "base/safefile.h"
 #include "sim/sim.h"
 
 namespace {
@@ -30,17 +41,25 @@ namespace fs = std::filesystem;
 constexpr int kKeys[32] = {37,  38,  39,  40,  17,  16,  84, 70, 71, 72, 90, 65, 27, 13, 113, 112,
                            118, 121, 122, 123, 116, 117, 8,  9,  32, 18, 46, 48, 49, 50, 66,  35};
 constexpr int kMaxPasses = 2000;  // keeps one input well under a second
+// Names up to past the longest a table cell holds.
+constexpr size_t kNameLengths[8] = {0, 1, 9, 55, 1000, 99999, 100000, 100001};
 
 fs::path folder;
 
-std::string Script(const uint8_t* play, size_t size) {
+struct Setup {
+    bool readOnlyFolder = false, readOnlyFiles = false, secondLevel = false;
+};
+
+std::string Script(const uint8_t* play, size_t size, bool optionsFile, Setup& setup) {
     std::ostringstream s;
     s << "sound off\n";
-    if (size >= 3) {
+    if (optionsFile) s << "optionsfile\n";
+    if (size >= 4) {
         s << "speed " << play[0] % 41 << "\nplayers " << 1 + play[1] % 2 << "\nseed "
           << int(play[2]) << '\n';
-        play += 3;
-        size -= 3;
+        setup = {(play[3] & 1) != 0, (play[3] & 2) != 0, (play[3] & 4) != 0};
+        play += 4;
+        size -= 4;
     } else {
         size = 0;
     }
@@ -59,13 +78,62 @@ std::string Script(const uint8_t* play, size_t size) {
             const int n = b < 0x80 ? (b & 31) + 1 : ((b & 63) + 1) * 8;
             s << "tick " << n << '\n';
             passes += n;
-        } else if (b & 2) {
-            s << "name " << std::string(b & 12, 'W') << '\n';
-        } else {
+        } else if (b < 0xd0) {
             s << "answer " << ((b & 1) ? "yes" : "no") << '\n';
+        } else if (b < 0xe0) {
+            const size_t length = kNameLengths[b & 7];
+            std::string name;
+            if (b & 8)
+                for (size_t c = 0; c < length; ++c) name += "\xc3\xa9";  // é
+            else
+                name.assign(length, 'W');
+            s << "name " << name << '\n';
+        } else if (b < 0xf0) {
+            const int x = i + 1 < size ? play[i + 1] * 4 : 0;
+            const int y = i + 2 < size ? play[i + 2] * 3 : 0;
+            i += 2;
+            s << "click " << x << ' ' << y << '\n';
+        } else if (b == 0xf0) {
+            s << "close\n";
+        } else if (b == 0xf1) {
+            s << "remove Level001.dat\n";
+        } else if (b == 0xf2) {
+            s << "remove HighScores.dat\n";
         }
     }
     return s.str();
+}
+
+// Splits the input at each "\n%%\n".
+std::vector<std::string> Sections(const std::string& input) {
+    std::vector<std::string> out;
+    size_t from = 0;
+    for (size_t at; (at = input.find("\n%%\n", from)) != std::string::npos; from = at + 4)
+        out.push_back(input.substr(from, at - from));
+    out.push_back(input.substr(from));
+    return out;
+}
+
+void WriteOrRemove(const fs::path& file, const std::string* bytes) {
+    std::error_code ec;
+    fs::remove(file, ec);
+    if (bytes) std::ofstream(file, std::ios::binary) << *bytes;
+}
+
+void SetFolderWritable(bool writable) {
+    using fs::perms;
+    const perms open = perms::owner_all | perms::group_read | perms::group_exec |
+                       perms::others_read | perms::others_exec;
+    std::error_code ec;
+    fs::permissions(folder, writable ? open : perms::owner_read | perms::owner_exec, ec);
+}
+
+void SetFilesWritable(bool writable) {
+    using fs::perms;
+    std::error_code ec;
+    for (const char* name : {"Options.dat", "HighScores.dat"})
+        fs::permissions(folder / name,
+                        writable ? perms::owner_read | perms::owner_write : perms::owner_read, ec);
 }
 
 }  // namespace
@@ -83,14 +151,23 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::string input(reinterpret_cast<const char*>(data), size);
-    const size_t split = input.rfind("\n%%\n");
-    const std::string level = input.substr(0, split);
-    const std::string play = split == std::string::npos ? "" : input.substr(split + 4);
-    std::ofstream(folder / "Levels" / "Level000.dat", std::ios::binary) << level;
-    fs::remove(folder / "HighScores.dat");  // every input starts from the default table
+    const std::vector<std::string> parts =
+        Sections(std::string(reinterpret_cast<const char*>(data), size));
+    const std::string& play = parts.size() > 1 ? parts.back() : std::string();
+    const std::string* options = parts.size() > 2 ? &parts[1] : nullptr;
+    const std::string* table = parts.size() > 3 ? &parts[2] : nullptr;
+    Setup setup;
+    std::istringstream script(Script(reinterpret_cast<const uint8_t*>(play.data()), play.size(),
+                                     options != nullptr, setup));
 
-    std::istringstream script(Script(reinterpret_cast<const uint8_t*>(play.data()), play.size()));
+    SetFolderWritable(true);  // as the last input may have left it
+    WriteOrRemove(folder / "Levels" / "Level000.dat", &parts[0]);
+    WriteOrRemove(folder / "Levels" / "Level001.dat", setup.secondLevel ? &parts[0] : nullptr);
+    WriteOrRemove(folder / "Options.dat", options);
+    WriteOrRemove(folder / "HighScores.dat", table);
+    SetFilesWritable(!setup.readOnlyFiles);
+    SetFolderWritable(!setup.readOnlyFolder);
+
     if (std::getenv("MURK_FUZZ_SCRIPT")) std::cerr << script.str();
     std::ostringstream out, err;
     // murk-sim plays in the current folder; libFuzzer's own paths are relative to the old one.
@@ -98,10 +175,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fs::current_path(folder);
     const int status = murk::RunSimulator(script, out, err);
     fs::current_path(here);
+    SetFolderWritable(true);
     // 3 (a held key nobody releases) ends a run early; 2 would be a script this target wrote badly.
     if (status == 2) {
         std::cerr << err.str();
         std::abort();
+    }
+    // Whatever table the game wrote, it reads back.
+    std::string now;
+    const std::string tablePath = (folder / "HighScores.dat").string();
+    if (murk::ReadWholeFile(tablePath, 64u << 20, now) == murk::FileReadResult::Read &&
+        (!table || now != *table)) {
+        murk::StringGrid grid;
+        murk::GridHeader header{};
+        if (murk::ReadGridFile(tablePath, grid, header) != murk::GridReadResult::Read) {
+            std::cerr << "the game wrote a high-score table it cannot read\n";
+            std::abort();
+        }
     }
     return 0;
 }

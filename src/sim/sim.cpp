@@ -1,6 +1,7 @@
 // murk-sim's script interpreter.
 #include "sim/sim.h"
 
+#include <filesystem>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -8,6 +9,7 @@
 #include "base/wholenumber.h"
 #include "game/playerfields.h"
 #include "level/levels.h"
+#include "options/optionsfile.h"
 #include "options/optionsform.h"
 #include "platform/headless/headless_platform.h"
 #include "shell/app.h"
@@ -109,6 +111,11 @@ public:
         if (cmd == "name") return pf_.QueueTyping(rest), true;
         if (cmd == "dump" && rest.empty()) return Dump(), true;
         if (cmd == "capture" && !rest.empty()) return Capture(rest), true;
+        if (cmd == "optionsfile" && rest.empty()) return UseOptionsFile(), true;
+        if (cmd == "close" && rest.empty())
+            return pf_.QueueEvent(WindowEvent(EventKind::Close)), true;
+        if (cmd == "click") return Click(rest);
+        if (cmd == "remove") return Remove(rest);
         return false;
     }
 
@@ -165,6 +172,38 @@ private:
     }
 
     void Dump() { DumpState(app_, out_); }
+
+    static Event WindowEvent(EventKind kind, int x = 0, int y = 0) {
+        return {kind, 0, kind == EventKind::Close ? 0 : 1, x, y, {}};
+    }
+
+    // The options read from Options.dat now, as the game reads them at start-up, and saved
+    // when the window closes.
+    void UseOptionsFile() {
+        app_.useOptionsFile = true;
+        ReadOptions(app_, app_.options);
+        app_.optionsForm->ShowOptions();
+    }
+
+    // A left click at a point of the 1024 x 768 window.
+    bool Click(const std::string& rest) {
+        std::istringstream in(rest);
+        int x = 0, y = 0;
+        std::string extra;
+        if (!(in >> x >> y) || (in >> extra)) return false;
+        pf_.QueueEvent(WindowEvent(EventKind::MouseDown, x, y));
+        pf_.QueueEvent(WindowEvent(EventKind::MouseUp, x, y));
+        return true;
+    }
+
+    // A file of the game folder taken away while the game runs (a level, the table).
+    bool Remove(const std::string& name) {
+        if (name.empty() || name.find('/') != std::string::npos || name == "." || name == "..")
+            return false;
+        std::error_code ignored;
+        std::filesystem::remove(app_.DirLbl + name, ignored);
+        return true;
+    }
 
     void Capture(const std::string& file) {
         std::string error;

@@ -16,7 +16,8 @@ namespace murk::sdl {
 namespace {
 
 volatile std::sig_atomic_t requested = 0;
-struct sigaction previousTerm {}, previousInt {};
+struct sigaction previousTerm {
+}, previousInt{};
 bool installed = false;
 
 bool HasHandler(const struct sigaction& a) {
@@ -49,8 +50,7 @@ std::vector<pid_t> Children() {
         char state = 0;
         int parent = 0;
         if (close != std::string::npos &&
-            std::sscanf(text.c_str() + close + 1, " %c %d", &state, &parent) == 2 &&
-            parent == self)
+            std::sscanf(text.c_str() + close + 1, " %c %d", &state, &parent) == 2 && parent == self)
             out.push_back(static_cast<pid_t>(std::stoi(name)));
     }
     ::closedir(proc);
@@ -67,7 +67,8 @@ void StartTerminationWatch() {
     sigemptyset(&ours.sa_mask);
     // Only over SDL's handler: where a signal is ignored or ends the program by default, that
     // stays so (a game started in the background of a shell ignores SIGINT).
-    for (auto [sig, previous] : {std::pair{SIGTERM, &previousTerm}, std::pair{SIGINT, &previousInt}})
+    for (auto [sig, previous] :
+         {std::pair{SIGTERM, &previousTerm}, std::pair{SIGINT, &previousInt}})
         if (::sigaction(sig, nullptr, previous) == 0 && HasHandler(*previous))
             ::sigaction(sig, &ours, nullptr);
     installed = true;
@@ -75,7 +76,8 @@ void StartTerminationWatch() {
 
 void StopTerminationWatch() {
     if (!installed) return;
-    for (auto [sig, previous] : {std::pair{SIGTERM, &previousTerm}, std::pair{SIGINT, &previousInt}})
+    for (auto [sig, previous] :
+         {std::pair{SIGTERM, &previousTerm}, std::pair{SIGINT, &previousInt}})
         if (HasHandler(*previous)) ::sigaction(sig, previous, nullptr);
     installed = false;
 }

@@ -3,9 +3,10 @@
 // logs out would find the game stuck until someone answered the box.
 #pragma once
 
+#include <sys/types.h>
+
 #include <condition_variable>
 #include <mutex>
-#include <sys/types.h>
 #include <thread>
 #include <vector>
 
