@@ -12,7 +12,7 @@ namespace {
 
 constexpr Rect kPageRect{92, 16, 840, 736};
 constexpr int kFirstLineY = 62, kLinePitch = 44, kTileX = 40, kTextX = 88, kTextW = 712;
-constexpr int kButtonY = 664, kButtonH = 52;
+constexpr int kButtonY = 664;
 constexpr Font kLineFont{FontFace::SansBold, 17};
 constexpr Font kWrappedFont{FontFace::SansBold, 13};
 constexpr Font kAboutFont{FontFace::SansBold, 17};
@@ -55,15 +55,17 @@ void THelpForm::BuildPage(int page) {
         BuildTileLines(p, page);
 
     ReturnImage[k] =
-        p.Add<Image>(Rect{40, kButtonY, 300, kButtonH}, LoadPicture(Pf(), "button_return"));
-    ReturnImage[k]->SetCaption("Return to Main Menu", style::kCaptionFont, style::kDarkRed);
+        p.Add<Image>(Rect{40, kButtonY, kWideButtonW, kButtonH}, LoadPicture(Pf(), "button_wide"));
+    ReturnImage[k]->SetCaption("Return to Main Menu", style::kLongCaptionFont, style::kDarkRed);
     ReturnImage[k]->onClick = [this] { ReturnToMainMenu(); };
-    p.Add<Label>(Rect{346, kButtonY, 50, kButtonH}, "ESC", style::kKeyFont, style::kBlue);
+    p.Add<Label>(Rect{40 + kWideButtonW + 6, kButtonY, 50, kButtonH}, "ESC", style::kKeyFont,
+                 style::kBlue);
 
-    p.Add<Label>(Rect{kPageRect.w - 40 - 150 - 190, kButtonY, 180, kButtonH},
+    const int nextX = kPageRect.w - 40 - kNarrowButtonW;
+    p.Add<Label>(Rect{nextX - 190, kButtonY, 180, kButtonH},
                  "Page " + std::to_string(page) + " of " + std::to_string(kHelpPages),
                  style::kSmallFont, style::kGrey, Align::Right);
-    NextImage[k] = p.Add<Image>(Rect{kPageRect.w - 40 - 150, kButtonY, 150, kButtonH},
+    NextImage[k] = p.Add<Image>(Rect{nextX, kButtonY, kNarrowButtonW, kButtonH},
                                 LoadPicture(Pf(), "button_narrow"));
     NextImage[k]->SetCaption("Next", style::kCaptionFont, style::kDarkRed);
     NextImage[k]->onClick = [this] { NextPage(); };
