@@ -1,6 +1,8 @@
 // The help window: the pages' layout, paging, and the keys of the window.
 #include "help/helpform.h"
 
+#include <algorithm>
+
 #include "ui/capture.h"
 #include "ui/desk.h"
 #include "ui/pictures.h"
@@ -28,12 +30,15 @@ int TextWidth(Platform& pf, const Font& font, const std::string& text) {
 
 std::pair<std::string, std::string> SplitInTwo(Platform& pf, const Font& font,
                                                const std::string& text, int width) {
-    size_t cut = text.find(' ');
-    for (size_t next = cut; next != std::string::npos; next = text.find(' ', next + 1)) {
-        if (TextWidth(pf, font, text.substr(0, next)) > width) break;
-        cut = next;
-    }
+    size_t cut = text.find(' ');  // the first word stays on the first line, however wide
     if (cut == std::string::npos) return {text, ""};
+    // Each following word joins the first line while it fits there, the last one too.
+    for (size_t end = cut; end < text.size();) {
+        end = std::min(text.find(' ', end + 1), text.size());
+        if (TextWidth(pf, font, text.substr(0, end)) > width) break;
+        cut = end;
+    }
+    if (cut == text.size()) return {text, ""};
     return {text.substr(0, cut), text.substr(cut + 1)};
 }
 
@@ -104,8 +109,12 @@ void THelpForm::BuildTileLines(Panel& p, int page) {
             p.Add<Label>(Rect{kTextX, y, kTextW, kLinePitch}, line.text, kLineFont, colour);
         } else {
             const auto [first, second] = SplitInTwo(Pf(), kWrappedFont, line.text, kTextW);
-            p.Add<Label>(Rect{kTextX, y + 4, kTextW, 18}, first, kWrappedFont, colour);
-            p.Add<Label>(Rect{kTextX, y + 22, kTextW, 18}, second, kWrappedFont, colour);
+            if (second.empty()) {  // the smaller type was enough
+                p.Add<Label>(Rect{kTextX, y, kTextW, kLinePitch}, first, kWrappedFont, colour);
+            } else {
+                p.Add<Label>(Rect{kTextX, y + 4, kTextW, 18}, first, kWrappedFont, colour);
+                p.Add<Label>(Rect{kTextX, y + 22, kTextW, 18}, second, kWrappedFont, colour);
+            }
         }
         red = !red;
         y += kLinePitch;
