@@ -99,16 +99,34 @@ TEST_F(HelpTest, TileLinesShowTheGamesOwnPictures) {
             EXPECT_NE(app().tiles.ForCode(line.code), kNoImage) << line.code;
 }
 
-TEST_F(HelpTest, LongTextsWrapOntoTwoLinesWithNothingLost) {
-    const Font small{FontFace::SansBold, 13};
+// A text too long for its line in the usual type goes into the smaller one, as many words on
+// the first line as fit there and the rest on the second.
+TEST_F(HelpTest, LongTextsFillTheFirstLineBeforeTheSecond) {
+    const Font usual{FontFace::SansBold, 17}, small{FontFace::SansBold, 13};
+    auto width = [&](const std::string& text, const Font& font) {
+        int w = 0, hgt = 0;
+        h.pf.TextSize(font, text, w, hgt);
+        return w;
+    };
     const std::string text = HelpTileLines(2).back().text;  // the random producer's long line
     const auto [first, second] = SplitInTwo(h.pf, small, text, 712);
-    EXPECT_FALSE(second.empty());
     EXPECT_EQ(first + " " + second, text);
-    int w = 0, hgt = 0;
-    h.pf.TextSize(small, first, w, hgt);
-    EXPECT_LE(w, 712);
+    EXPECT_LE(width(first, small), 712);
+    EXPECT_GT(width(first + " " + second.substr(0, second.find(' ')), small), 712);
     EXPECT_EQ(SplitInTwo(h.pf, small, "Short.", 712).second, "");
+
+    // Too long for the usual type, not for the smaller one: one line, nothing on a second.
+    const std::string fits = HelpTileLines(3)[1].text;
+    ASSERT_GT(width(fits, usual), 712);
+    ASSERT_LE(width(fits, small), 712);
+    EXPECT_EQ(SplitInTwo(h.pf, small, fits, 712), std::make_pair(fits, std::string()));
+    int labels = 0;
+    for (const auto& w : help().MenuBox[2]->Children())
+        if (auto* label = dynamic_cast<Label*>(w.get())) {
+            EXPECT_FALSE(label->Text().empty());
+            labels += label->Text() == fits ? 1 : 0;
+        }
+    EXPECT_EQ(labels, 1);
 }
 
 TEST_F(HelpTest, PrintScreenCapturesTheHelpWindow) {

@@ -4,6 +4,8 @@
 #include <filesystem>
 
 #include "base/bmp.h"
+#include "help/helpform.h"
+#include "scores/hscoreform.h"
 #include "shell/gameloop.h"
 #include "shell/mainform.h"
 #include "test_support.h"
@@ -207,6 +209,30 @@ TEST_F(MenuTest, CaptureDuringPlayShowsTheRoomAndPanels) {
     // The player's square as drawn: the fake picture of A46 at (3, 4).
     EXPECT_EQ(h.pf.ImagePath(h.pf.ImageDrawnAt(3 * 32, 4 * 32)).substr(dir.Dir().size()),
               "Objects/A46-Player1.bmp");
+}
+
+// The canvas under a widget (the headless canvas draws no text, so a button's picture alone).
+std::vector<uint32_t> PixelsUnder(const HeadlessPlatform& pf, const Widget& w) {
+    const Rect r = w.ScreenRect();
+    std::vector<uint32_t> pixels;
+    for (int y = r.y; y < r.y + r.h; ++y)
+        for (int x = r.x; x < r.x + r.w; ++x) pixels.push_back(pf.Pixel(x, y));
+    return pixels;
+}
+
+// The high-score and help windows' Return buttons wear the menu's wide button, at its size.
+TEST_F(MenuTest, ReturnButtonsElsewhereWearTheMenusWideButton) {
+    const std::vector<uint32_t> wide = PixelsUnder(h.pf, *menu().RandomImage);
+    auto wears = [&](const Widget& w) { return PixelsUnder(h.pf, w) == wide; };
+    KeyUp(vk::F11);
+    ASSERT_TRUE(app().hscoreForm->Shown());
+    EXPECT_TRUE(wears(*app().hscoreForm->ReturnImage));
+    KeyUp(vk::Escape);
+    KeyUp(vk::F12);
+    for (Image* back : app().helpForm->ReturnImage) {
+        EXPECT_TRUE(wears(*back)) << app().helpForm->VisiblePage();
+        KeyUp('N');
+    }
 }
 
 }  // namespace

@@ -3,10 +3,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cctype>
+#include <climits>
 #include <filesystem>
 #include <random>
 
-#include "options/keynames.h"
 #include "options/optionsfile.h"
 #include "options/optionsform.h"
 #include "shell/gameloop.h"
@@ -70,13 +71,23 @@ protected:
     TempGameDir dir;
 };
 
-// Every field holds something the game can use: a speed that reads as an integer, key names
-// that belong to their codes, and a sound switch of On or Off.
+// What the game writes, read over options that differ in every field, gives the same options.
+void ExpectReadBack(const OptionValues& v) {
+    OptionValues back;
+    back.speed = "-999";
+    back.keys.fill({"unset", -12345});
+    back.sound = "unset";
+    ParseOptions(FormatOptions(v), back);
+    EXPECT_TRUE(back == v) << "written:\n"
+                           << FormatOptions(v) << "read back:\n"
+                           << FormatOptions(back);
+}
+
+// Every field holds something the game can use: a speed that reads as an integer, and options
+// the game writes and reads back unchanged.
 void ExpectUsable(const OptionValues& v) {
     EXPECT_NO_THROW(StrToInt(v.speed)) << v.speed;
-    for (const KeyOption& k : v.keys)
-        EXPECT_EQ(KeyName(k.code).value_or("<none>"), k.name) << k.code;
-    EXPECT_TRUE(v.sound == "On" || v.sound == "Off") << v.sound;
+    ExpectReadBack(v);
 }
 
 TEST_F(OptionsTest, MissingFileGivesDefaultsAndIsWrittenAtQuit) {
@@ -160,9 +171,10 @@ TEST_F(OptionsTest, DamagedFilesKeepUsableFields) {
         {"code longer than 55", "9\nW " + longNumber + "\n", "9", "Up", 38, "A", "On"},
         {"speed not a number", "fast\nW 87", "20", "W", 87, "A", "On"},
         {"code not a number", "9\nW up S 83", "9", "Up", 38, "A", "On"},
-        {"code of no named key", "9\nF1 112 S 83", "9", "Up", 38, "A", "On"},
+        {"name longer than 55", "9\n" + std::string(56, 'W') + " 87", "9", "Up", 38, "A", "On"},
+        {"sound longer than 55", "9 W 87 S 83 " + rest + "Q 81 " + std::string(56, 'f'), "9", "W",
+         87, "Q", "On"},
         {"huge numbers", "99999999999999999999\nW 99999999999999999999", "20", "Up", 38, "A", "On"},
-        {"sound word unknown", "9 W 87 S 83 " + rest + "Q 81 Maybe", "9", "W", 87, "Q", "On"},
         {"empty file", "", "20", "Up", 38, "A", "On"},
         {"binary", std::string("\x00\x01\xff\xfe 12 \x7f\n\x00", 11), "20", "Up", 38, "A", "On"},
     };
@@ -178,6 +190,100 @@ TEST_F(OptionsTest, DamagedFilesKeepUsableFields) {
         EXPECT_EQ(v.sound, c.sound);
         ExpectUsable(v);
         EXPECT_TRUE(h->pf.Boxes().empty());
+    }
+}
+
+// A file written by hand is read as it stands: any key name beside any code, any sound word.
+// The keys reach the game by their codes, and only "On" lets the sound play.
+TEST_F(OptionsTest, HandWrittenKeysAndSoundAreKeptAsTheyStand) {
+    const std::string handWritten =
+        "20\n"
+        "Foo 38 Down 40 Left 37 Right 39 F9 120 Shift 16 \n"
+        "T 84 G 71 F 70 H 72 Z 90 Menu2 -7 \n"
+        "off\n";
+    dir.WriteFile("Options.dat", handWritten);
+    {
+        auto h = Launch();
+        TOptionsForm& o = *h->app->optionsForm;
+        EXPECT_EQ(o.P1UpEdit->Text(), "Foo");
+        EXPECT_EQ(o.P1UpEdit->Tag(), 38);
+        EXPECT_EQ(o.P1FireEdit->Text(), "F9");
+        EXPECT_EQ(o.P1FireEdit->Tag(), 120);
+        EXPECT_EQ(o.P2MenuEdit->Text(), "Menu2");
+        EXPECT_EQ(o.P2MenuEdit->Tag(), -7);
+        EXPECT_EQ(o.SoundEdit->Text(), "off");
+        EXPECT_FALSE(h->app->sound.soundOn);
+        EXPECT_TRUE(h->pf.PlayedSounds().empty());  // no opening song
+
+        Send(*h, {test::KeyUpEvent(vk::F2)});
+        ASSERT_FALSE(h->app->game.GameStopped);
+        EXPECT_EQ(h->app->game.P1().upKey, 38);
+        EXPECT_EQ(h->app->game.P1().fireKey, vk::F9);
+        EXPECT_EQ(h->app->game.P2().menuKey, -7);
+        EXPECT_FALSE(h->app->sound.soundOn);
+        ShutDown(*h->app);
+    }
+    EXPECT_EQ(test::ReadFileText(OptionsFile()), handWritten);
+
+    // The switch turns any word but On into On, and On into Off.
+    auto h = Launch();
+    Edit& sound = *h->app->optionsForm->SoundEdit;
+    OpenOptionsWindow(*h);
+    Click(*h, sound);
+    EXPECT_EQ(sound.Text(), "On");
+    Click(*h, sound);
+    EXPECT_EQ(sound.Text(), "Off");
+}
+
+// The speed word is taken as the speed edit takes a typed text.
+TEST(OptionsParse, TheSpeedIsTakenAsTheSpeedEditTakesIt) {
+    const std::string longest = std::string(kMaxOptionWord - 1, '0') + "9";
+    const struct {
+        std::string word, speed;  // the speed read over a held speed of 7
+    } cases[] = {
+        {"35", "35"},       {"+035", "+035"},     {"-5", "-5"},
+        {"fast", "20"},     {"1.5", "20"},        {"99999999999", "20"},  // not an int
+        {longest, longest}, {"0" + longest, "7"},                         // 56 characters: kept
+    };
+    for (const auto& c : cases) {
+        OptionValues v;
+        v.speed = "7";
+        ParseOptions(c.word + "\n", v);
+        EXPECT_EQ(v.speed, c.speed) << c.word;
+    }
+}
+
+TEST(OptionsParse, WhatTheGameWritesReadsBackTheSame) {
+    std::mt19937 gen(2024);
+    auto pick = [&](size_t n) { return static_cast<size_t>(gen() % n); };
+    // Any bytes a word of the file can hold, up to the longest word read.
+    auto word = [&] {
+        std::string w;
+        const size_t length = 1 + pick(kMaxOptionWord);
+        while (w.size() < length) {
+            const char c = static_cast<char>(gen() % 256);
+            if (!std::isspace(static_cast<unsigned char>(c))) w += c;
+        }
+        return w;
+    };
+    auto code = [&] {
+        const int edges[] = {INT_MIN, INT_MAX, 0, -1, vk::F9};
+        return pick(3) == 0 ? edges[pick(std::size(edges))] : static_cast<int>(gen());
+    };
+    // Whole numbers as the speed edit holds them: signed, zero-padded, up to 55 characters.
+    auto speed = [&] {
+        const char* signs[] = {"", "+", "-"};
+        const std::string digits =
+            pick(4) == 0 ? std::string("2147483647") : std::to_string(gen() % 100000);
+        return signs[pick(3)] + std::string(pick(kMaxOptionWord - 10), '0') + digits;
+    };
+    for (int round = 0; round < 500; ++round) {
+        OptionValues v;
+        v.speed = speed();
+        for (KeyOption& k : v.keys) k = {word(), code()};
+        v.sound = word();
+        SCOPED_TRACE(round);
+        ExpectReadBack(v);
     }
 }
 
@@ -280,6 +386,19 @@ TEST_F(OptionsTest, GameSpeedEditKeepsAWholeNumber) {
     EXPECT_EQ(speed.Text(), "");
     Send(*h, {test::KeyUpEvent(vk::Escape)});
     EXPECT_EQ(speed.Text(), "4");
+
+    // No longer than the file's words, so that what is saved reads back.
+    OpenOptionsWindow(*h);
+    Click(*h, speed);
+    Send(*h, {test::KeyDownEvent(vk::Back)});
+    const std::string longest = std::string(kMaxOptionWord - 2, '0') + "12";
+    Send(*h, {Typed(longest)});
+    EXPECT_EQ(speed.Text(), longest);
+    Send(*h, {Typed("3")});
+    EXPECT_EQ(speed.Text(), longest);
+    EXPECT_EQ(o.Values().speed, longest);
+    Send(*h, {test::KeyDownEvent(vk::Back)});
+    EXPECT_EQ(speed.Text(), longest.substr(0, kMaxOptionWord - 1));
 }
 
 TEST_F(OptionsTest, QuittingFromTheWindowWithTheSpeedDeletedSavesAUsableSpeed) {

@@ -1,6 +1,8 @@
 // The help window: the pages' layout, paging, and the keys of the window.
 #include "help/helpform.h"
 
+#include <algorithm>
+
 #include "ui/capture.h"
 #include "ui/desk.h"
 #include "ui/pictures.h"
@@ -12,7 +14,7 @@ namespace {
 
 constexpr Rect kPageRect{92, 16, 840, 736};
 constexpr int kFirstLineY = 62, kLinePitch = 44, kTileX = 40, kTextX = 88, kTextW = 712;
-constexpr int kButtonY = 664, kButtonH = 52;
+constexpr int kButtonY = 664;
 constexpr Font kLineFont{FontFace::SansBold, 17};
 constexpr Font kWrappedFont{FontFace::SansBold, 13};
 constexpr Font kAboutFont{FontFace::SansBold, 17};
@@ -28,12 +30,15 @@ int TextWidth(Platform& pf, const Font& font, const std::string& text) {
 
 std::pair<std::string, std::string> SplitInTwo(Platform& pf, const Font& font,
                                                const std::string& text, int width) {
-    size_t cut = text.find(' ');
-    for (size_t next = cut; next != std::string::npos; next = text.find(' ', next + 1)) {
-        if (TextWidth(pf, font, text.substr(0, next)) > width) break;
-        cut = next;
-    }
+    size_t cut = text.find(' ');  // the first word stays on the first line, however wide
     if (cut == std::string::npos) return {text, ""};
+    // Each following word joins the first line while it fits there, the last one too.
+    for (size_t end = cut; end < text.size();) {
+        end = std::min(text.find(' ', end + 1), text.size());
+        if (TextWidth(pf, font, text.substr(0, end)) > width) break;
+        cut = end;
+    }
+    if (cut == text.size()) return {text, ""};
     return {text.substr(0, cut), text.substr(cut + 1)};
 }
 
@@ -55,15 +60,17 @@ void THelpForm::BuildPage(int page) {
         BuildTileLines(p, page);
 
     ReturnImage[k] =
-        p.Add<Image>(Rect{40, kButtonY, 300, kButtonH}, LoadPicture(Pf(), "button_return"));
-    ReturnImage[k]->SetCaption("Return to Main Menu", style::kCaptionFont, style::kDarkRed);
+        p.Add<Image>(Rect{40, kButtonY, kWideButtonW, kButtonH}, LoadPicture(Pf(), "button_wide"));
+    ReturnImage[k]->SetCaption("Return to Main Menu", style::kLongCaptionFont, style::kDarkRed);
     ReturnImage[k]->onClick = [this] { ReturnToMainMenu(); };
-    p.Add<Label>(Rect{346, kButtonY, 50, kButtonH}, "ESC", style::kKeyFont, style::kBlue);
+    p.Add<Label>(Rect{40 + kWideButtonW + 6, kButtonY, 50, kButtonH}, "ESC", style::kKeyFont,
+                 style::kBlue);
 
-    p.Add<Label>(Rect{kPageRect.w - 40 - 150 - 190, kButtonY, 180, kButtonH},
+    const int nextX = kPageRect.w - 40 - kNarrowButtonW;
+    p.Add<Label>(Rect{nextX - 190, kButtonY, 180, kButtonH},
                  "Page " + std::to_string(page) + " of " + std::to_string(kHelpPages),
                  style::kSmallFont, style::kGrey, Align::Right);
-    NextImage[k] = p.Add<Image>(Rect{kPageRect.w - 40 - 150, kButtonY, 150, kButtonH},
+    NextImage[k] = p.Add<Image>(Rect{nextX, kButtonY, kNarrowButtonW, kButtonH},
                                 LoadPicture(Pf(), "button_narrow"));
     NextImage[k]->SetCaption("Next", style::kCaptionFont, style::kDarkRed);
     NextImage[k]->onClick = [this] { NextPage(); };
@@ -102,8 +109,12 @@ void THelpForm::BuildTileLines(Panel& p, int page) {
             p.Add<Label>(Rect{kTextX, y, kTextW, kLinePitch}, line.text, kLineFont, colour);
         } else {
             const auto [first, second] = SplitInTwo(Pf(), kWrappedFont, line.text, kTextW);
-            p.Add<Label>(Rect{kTextX, y + 4, kTextW, 18}, first, kWrappedFont, colour);
-            p.Add<Label>(Rect{kTextX, y + 22, kTextW, 18}, second, kWrappedFont, colour);
+            if (second.empty()) {  // the smaller type was enough
+                p.Add<Label>(Rect{kTextX, y, kTextW, kLinePitch}, first, kWrappedFont, colour);
+            } else {
+                p.Add<Label>(Rect{kTextX, y + 4, kTextW, 18}, first, kWrappedFont, colour);
+                p.Add<Label>(Rect{kTextX, y + 22, kTextW, 18}, second, kWrappedFont, colour);
+            }
         }
         red = !red;
         y += kLinePitch;

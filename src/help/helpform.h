@@ -44,8 +44,8 @@ private:
     std::vector<std::pair<Image*, const char*>> tiles_;  // picture, tile code
 };
 
-// Splits `text` into two lines that each fit `width` in `font`, breaking between words; the
-// second line takes whatever does not fit on the first.
+// Splits `text` into two lines between words: the first takes as many words as fit `width` in
+// `font`, the second the rest (nothing when the whole text fits).
 std::pair<std::string, std::string> SplitInTwo(Platform& pf, const Font& font,
                                                const std::string& text, int width);
 

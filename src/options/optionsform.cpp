@@ -1,7 +1,6 @@
 // The options window: layout, key capture, the sound switch and the game-speed edit rules.
 #include "options/optionsform.h"
 
-#include "base/wholenumber.h"
 #include "options/keynames.h"
 #include "ui/capture.h"
 #include "ui/desk.h"
@@ -53,8 +52,8 @@ TOptionsForm::TOptionsForm(Desk& desk, OptionValues& options, Form& back)
     GameSpeedEdit = p.Add<Edit>(Rect{310, 414, 90, 34}, options_.speed, kEditFont);
     p.Add<Label>(Rect{412, 414, 200, 34}, "milliseconds.", style::kPanelFont, style::kSoftWhite);
     GameSpeedEdit->onChange = [this] {
-        const std::string& t = GameSpeedEdit->Text();
-        if (!t.empty() && !IsWholeNumber(t)) GameSpeedEdit->SetText("20");
+        const std::string kept = EditedSpeed(GameSpeedEdit->Text(), options_.speed);
+        if (kept != GameSpeedEdit->Text()) GameSpeedEdit->SetText(kept);
         options_.speed = GameSpeedEdit->Text();
     };
     GameSpeedEdit->onExit = [this] { CheckSpeedOnExit(); };

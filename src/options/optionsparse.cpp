@@ -1,15 +1,20 @@
-// Options.dat text: the four lines written, and the defensive reading of any text.
+// Options.dat text: the four lines written, and the reading of any text back.
 #include "options/optionsparse.h"
 
 #include <sstream>
 
 #include "base/wholenumber.h"
-#include "options/keynames.h"
 
 namespace murk {
 
 void SettleSpeed(OptionValues& v) {
     if (!IsWholeNumber(v.speed)) v.speed = "4";
+}
+
+std::string EditedSpeed(const std::string& text, const std::string& before) {
+    if (text.size() > kMaxOptionWord) return before;
+    if (!text.empty() && !IsWholeNumber(text)) return "20";
+    return text;
 }
 
 std::string FormatOptions(const OptionValues& v) {
@@ -32,16 +37,19 @@ void ParseOptions(const std::string& text, OptionValues& v) {
     auto usable = [&] { return word.size() <= kMaxOptionWord; };
 
     if (!next()) return;
-    if (usable() && IsWholeNumber(word)) v.speed = word;
+    v.speed = EditedSpeed(word, v.speed);
     for (KeyOption& key : v.keys) {
-        if (!next()) return;  // the key's name; the code decides
+        if (!next()) return;
+        const std::string name = word;
+        const bool nameUsable = usable();
         if (!next()) return;
         const std::optional<int> code = usable() ? ParseWholeNumber(word) : std::nullopt;
-        if (!code) continue;
-        if (auto name = KeyName(*code)) key = {*name, *code};
+        // A name without its code, or a code under another key's name, would show one key and
+        // play another: the pair is taken whole or not at all.
+        if (code && nameUsable) key = {name, *code};
     }
     if (!next()) return;
-    if (word == "On" || word == "Off") v.sound = word;
+    if (usable()) v.sound = word;
 }
 
 }  // namespace murk

@@ -12,6 +12,7 @@ inline constexpr size_t kMaxOptionWord = 55;
 struct KeyOption {
     std::string name;
     int code = 0;
+    bool operator==(const KeyOption&) const = default;
 };
 
 // Order in the file: player 1 up, down, left, right, fire, menu; then player 2 the same.
@@ -30,6 +31,7 @@ struct OptionValues {
                                     {"Z", 90},
                                     {"A", 65}}};
     std::string sound = "On";
+    bool operator==(const OptionValues&) const = default;
 };
 
 std::string FormatOptions(const OptionValues& v);
@@ -37,10 +39,16 @@ std::string FormatOptions(const OptionValues& v);
 // The speed the options window leaves behind: a speed that is not a whole number becomes 4.
 void SettleSpeed(OptionValues& v);
 
-// Reads the words of an options file over `v`. Each item that is missing or unusable (not a
-// whole number for the speed, a key code no key name exists for, a sound word other than On or
-// Off, a word longer than 55 characters) keeps the value `v` already had, so the game always
-// gets options it can use. A key's name is the table's name for its code.
+// The game-speed edit's rule as its text changes from `before` to `text`: a text that is not a
+// whole number becomes 20 (an empty one stays while the player types), and a text longer than
+// the file's 55-character words is refused, so every speed the edit holds is read back.
+std::string EditedSpeed(const std::string& text, const std::string& before);
+
+// Reads the words of an options file over `v`, taking each as the window would: the speed as
+// the speed edit takes a text, each key's name and code as they stand (a code no key sends
+// never matches in play), the sound word as it stands. A file that ends early leaves what
+// follows as it was; a key whose code is not a whole number, and a word longer than 55
+// characters, leave their item as it was. Whatever FormatOptions writes reads back the same.
 void ParseOptions(const std::string& text, OptionValues& v);
 
 }  // namespace murk

@@ -29,7 +29,8 @@ enum class EventKind {
     Text,       // text: UTF-8 characters typed (for editable fields)
     MouseDown,  // button (1 left, 2 middle, 3 right), x, y in canvas pixels
     MouseUp,
-    Paint,  // the window's picture was lost and must be painted again
+    Paint,  // the windows are painted again (the SDL backend never asks: its canvas keeps the
+            // picture, which it presents again itself when the window was exposed)
     Close,  // the window system asks the main window to close
 };
 

@@ -58,11 +58,13 @@ THScoreForm::THScoreForm(Desk& desk, Form& back)
         LevelsLbl[k] = cell(kLevels, y, "1", colour);
     }
 
-    ReturnImage = p.Add<Image>(Rect{250, 650, 300, 52});
-    ReturnImage->SetPicture(LoadPicture(desk.pf, "button_return"));
-    ReturnImage->SetCaption("Return to Main Menu", style::kCaptionFont, style::kRed);
+    const int returnX = (kPanelRect.w - kWideButtonW) / 2;
+    ReturnImage = p.Add<Image>(Rect{returnX, 650, kWideButtonW, kButtonH});
+    ReturnImage->SetPicture(LoadPicture(desk.pf, "button_wide"));
+    ReturnImage->SetCaption("Return to Main Menu", style::kLongCaptionFont, style::kRed);
     ReturnImage->onClick = [this] { ReturnToMainMenu(); };
-    p.Add<Label>(Rect{556, 650, 60, 52}, "ESC", style::kKeyFont, style::kBlue);
+    p.Add<Label>(Rect{returnX + kWideButtonW + 6, 650, 60, kButtonH}, "ESC", style::kKeyFont,
+                 style::kBlue);
 }
 
 void THScoreForm::ShowTable() {

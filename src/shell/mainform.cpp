@@ -15,7 +15,6 @@ namespace murk {
 namespace {
 
 constexpr Rect kMenuRect{167, 134, 690, 500};
-constexpr int kWideW = 220, kNarrowW = 150, kButtonH = 52;
 
 Label* AddKeyName(Panel& menu, Rect r, const char* text) {
     return menu.Add<Label>(r, text, style::kKeyFont, style::kBlue);
@@ -44,27 +43,27 @@ void TMainForm::BuildMenu() {
         image->SetCaption(caption, style::kCaptionFont, style::kRed);
     };
     const int row1 = 178, row2 = 246, row3 = 314;
-    button(RandomImage, {12, row1, kWideW, kButtonH}, "Random Level");
+    button(RandomImage, {12, row1, kWideButtonW, kButtonH}, "Random Level");
     AddKeyName(m, {236, row1, 46, kButtonH}, "F1");
-    button(OptionsImage, {286, row1, kNarrowW, kButtonH}, "Options");
+    button(OptionsImage, {286, row1, kNarrowButtonW, kButtonH}, "Options");
     AddKeyName(m, {440, row1, 46, kButtonH}, "F10");
-    button(HelpImage, {490, row1, kNarrowW, kButtonH}, "Help");
+    button(HelpImage, {490, row1, kNarrowButtonW, kButtonH}, "Help");
     AddKeyName(m, {644, row1, 44, kButtonH}, "F12");
 
-    button(StartImage, {12, row2, kWideW, kButtonH}, "Start Game");
+    button(StartImage, {12, row2, kWideButtonW, kButtonH}, "Start Game");
     AddKeyName(m, {236, row2, 46, kButtonH}, "F2");
-    button(ScoresImage, {286, row2, kNarrowW, kButtonH}, "Scores");
+    button(ScoresImage, {286, row2, kNarrowButtonW, kButtonH}, "Scores");
     AddKeyName(m, {440, row2, 46, kButtonH}, "F11");
-    button(QuitImage, {490, row2, kNarrowW, kButtonH}, "Quit");
+    button(QuitImage, {490, row2, kNarrowButtonW, kButtonH}, "Quit");
     AddKeyName(m, {644, row2, 44, kButtonH}, "ESC");
 
-    button(LevelImage, {12, row3, kWideW, kButtonH}, "Level");
+    button(LevelImage, {12, row3, kWideButtonW, kButtonH}, "Level");
     LevelDownImage = m.Add<Image>({238, row3 + 11, 30, 30}, LoadPicture(Pf(), "arrow_down"));
     LevelLbl = m.Add<Label>(Rect{270, row3, 44, kButtonH}, app_.menu.level, style::kNumberFont,
                             style::kRed, Align::Center);
     LevelUpImage = m.Add<Image>({316, row3 + 11, 30, 30}, LoadPicture(Pf(), "arrow_up"));
     AddKeyName(m, {350, row3, 62, kButtonH}, "F5 / F6");
-    button(PlayersImage, {416, row3, kWideW, kButtonH}, "Players");
+    button(PlayersImage, {416, row3, kWideButtonW, kButtonH}, "Players");
     NumPlayersLbl = m.Add<Label>(Rect{638, row3, 26, kButtonH}, app_.menu.players,
                                  style::kNumberFont, style::kRed, Align::Center);
     AddKeyName(m, {666, row3, 24, kButtonH}, "F7");

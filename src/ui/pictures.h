@@ -9,6 +9,11 @@
 
 namespace murk {
 
+// The button pictures' sizes, which the widgets showing them take.
+inline constexpr int kWideButtonW = 220;    // "button_wide"
+inline constexpr int kNarrowButtonW = 150;  // "button_narrow"
+inline constexpr int kButtonH = 52;
+
 struct EmbeddedPicture {
     const char* name;     // for example "logo", "button_wide"
     const uint8_t* data;  // a complete 24-bit BMP file

@@ -18,6 +18,7 @@ inline constexpr Rgb kDarkRed{224, 0, 0};  // button captions of the help and na
 inline constexpr Rgb kFrame{110, 60, 60};  // the thin frame around dialogs and panels
 
 inline constexpr Font kCaptionFont{FontFace::SansBold, 22};
+inline constexpr Font kLongCaptionFont{FontFace::SansBold, 16};  // "Return to Main Menu", wide
 inline constexpr Font kKeyFont{FontFace::Sans, 13};
 inline constexpr Font kPanelFont{FontFace::SansBold, 21};
 inline constexpr Font kTitleFont{FontFace::ComicBold, 21};

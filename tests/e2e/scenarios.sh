@@ -195,11 +195,19 @@ scenario_play() {
     quit_from_menu
 }
 
+# The room of the aborted game stays where the menu does not cover it (the corner, player 1):
+# the question's box closing over the window must not clear it.
+room_kept_beside_menu() {
+    square_is 1 1 "$(room_code 1 1 1)" && square_is 4 9 A46
+}
+
 scenario_abort_to_quiet_menu() {
     start_to_menu menu
     start_game one-player-game 1
     abort_game abort-question
     no_quit_question_after_abort
+    room_kept_beside_menu || fail "the room was cleared after Yes on the abort question (see $SHOT)"
+    note "the room stays beside the menu"
     quit_from_menu
 }
 

@@ -7,19 +7,6 @@ namespace murk::sdl {
 
 namespace {
 
-struct WindowEventKind {
-    SDL_WindowEventID id;
-    EventKind kind;
-};
-
-// The window's picture is lost when it is exposed, restored or shown; Close is the close button.
-constexpr WindowEventKind kWindowEvents[] = {
-    {SDL_WINDOWEVENT_EXPOSED, EventKind::Paint},
-    {SDL_WINDOWEVENT_RESTORED, EventKind::Paint},
-    {SDL_WINDOWEVENT_SHOWN, EventKind::Paint},
-    {SDL_WINDOWEVENT_CLOSE, EventKind::Close},
-};
-
 bool TranslateKey(const SDL_KeyboardEvent& key, EventKind kind, Event& out) {
     const int code = VirtualKeyFor(key.keysym.scancode);
     if (code == 0) return false;
@@ -34,13 +21,12 @@ bool TranslateButton(const SDL_MouseButtonEvent& button, EventKind kind, Event& 
     return true;
 }
 
+// Of the window's own events the game takes only its close button; the platform presents the
+// canvas again itself where the window was exposed.
 bool TranslateWindow(const SDL_WindowEvent& window, Event& out) {
-    for (const WindowEventKind& w : kWindowEvents)
-        if (w.id == window.event) {
-            out = Event{w.kind, 0, 0, 0, 0, {}};
-            return true;
-        }
-    return false;
+    if (window.event != SDL_WINDOWEVENT_CLOSE) return false;
+    out = Event{EventKind::Close, 0, 0, 0, 0, {}};
+    return true;
 }
 
 }  // namespace

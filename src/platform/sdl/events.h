@@ -8,7 +8,7 @@
 namespace murk::sdl {
 
 // Fills `out` from `in`; false when the game has no use for the event (unmapped keys, mouse
-// motion, window events other than paint and close). Key auto-repeat gives further KeyDowns.
+// motion, window events other than close). Key auto-repeat gives further KeyDowns.
 bool TranslateEvent(const SDL_Event& in, Event& out);
 
 }  // namespace murk::sdl

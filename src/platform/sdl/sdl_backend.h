@@ -64,7 +64,8 @@ private:
     void PresentIfDue();
     void PresentIfDirty();
     bool NextSdlEvent(SDL_Event& in);
-    // Handles what the platform keeps to itself (Alt+Enter, size changes); true when it did.
+    // Handles what the platform keeps to itself (Alt+Enter, size changes, exposures); true when it
+    // did.
     bool HandleInternally(const SDL_Event& in);
 
     // Declared first so it is destroyed last: SDL shuts down after every object made with it.

@@ -53,8 +53,29 @@ void SdlPlatform::PresentIfDirty() {
     if (canvas_.Dirty() && display_.Shown()) Present();
 }
 
+namespace {
+
+// The window events after which the window's picture (and the border around it) must be copied
+// to the screen again. The canvas still holds the picture, so the game is not asked to paint:
+// its paint redraws the windows but not a room left from a game that has stopped, and the box
+// that asked whether to abort that game exposes the window as it closes.
+bool MustPresentAgain(const SDL_Event& in) {
+    if (in.type != SDL_WINDOWEVENT) return false;
+    switch (in.window.event) {
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_RESTORED:
+        case SDL_WINDOWEVENT_SHOWN:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
 bool SdlPlatform::HandleInternally(const SDL_Event& in) {
-    if (in.type == SDL_WINDOWEVENT && in.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+    if (MustPresentAgain(in)) {
         display_.Resized();
         canvas_.MarkDirty();
         return true;
@@ -89,10 +110,6 @@ bool SdlPlatform::PollEvent(Event& e) {
     SDL_Event in;
     while (NextSdlEvent(in)) {
         if (HandleInternally(in) || !TranslateEvent(in, e)) continue;
-        if (e.kind == EventKind::Paint) {
-            display_.Resized();  // the border was lost too
-            canvas_.MarkDirty();
-        }
         if (e.kind == EventKind::MouseDown || e.kind == EventKind::MouseUp)
             display_.ToCanvas(e.x, e.y);
         return true;

@@ -103,6 +103,27 @@ TEST_F(SdlWindow, AltEnterSwitchesWindowAndFullScreenRemembersItAndKeepsItsEnter
     EXPECT_EQ(sdl::ReadWindowChoice(Path("Display.dat")).windowed, false);
 }
 
+void PushWindowEvent(SDL_WindowEventID id) {
+    SDL_Event e{};
+    e.type = SDL_WINDOWEVENT;
+    e.window.event = static_cast<Uint8>(id);
+    SDL_PushEvent(&e);
+}
+
+// The canvas keeps the picture, so a window shown, exposed (as by a message box closing over
+// it), restored or resized is presented again from it. The game is not asked to paint: its
+// paint would clear a room left on the screen by a game that has stopped.
+TEST_F(SdlWindow, AnExposedWindowIsPresentedFromTheCanvasWithoutAPaintForTheGame) {
+    platform->ShowWindow();
+    for (SDL_WindowEventID id : {SDL_WINDOWEVENT_EXPOSED, SDL_WINDOWEVENT_RESTORED,
+                                 SDL_WINDOWEVENT_SHOWN, SDL_WINDOWEVENT_SIZE_CHANGED})
+        PushWindowEvent(id);
+    PushWindowEvent(SDL_WINDOWEVENT_CLOSE);
+    std::vector<EventKind> kinds;
+    for (const Event& e : Drain(*platform)) kinds.push_back(e.kind);
+    EXPECT_EQ(kinds, std::vector<EventKind>{EventKind::Close});
+}
+
 TEST_F(SdlWindow, AnIdleWaitEndsAtItsDeadlineOrAtOnceForAPendingEvent) {
     platform->ShowWindow();
     Drain(*platform);
