@@ -103,8 +103,7 @@ void MainFormPaint(App& app) {
     if (app.PaintCount == 1) {
         LoadOptionsFile(app);
         if (app.sound.soundOn) {
-            // Sound is on only where the switch reads On, as a game's start reads it too.
-            if (app.options.sound != "On") app.sound.soundOn = false;
+            if (app.options.sound == "Off") app.sound.soundOn = false;
         } else {
             app.optionsForm->LockSoundOff();
         }
