@@ -42,5 +42,34 @@ for folder in */; do
   done < <(grep -rHo '#include "[^"]*"' "$folder" --include='*.h' --include='*.cpp' \
              | grep -v '/tests/' | sed 's/#include "\(.*\)"/\1/')
 done
+# Inside shell/, each module (a .cpp with its .h) includes only modules of a lower tier, so no
+# two include each other. From the bottom: the program's data; the main window; App; the
+# services that draw, load and count, and the moves between screens; the play screen and the
+# host; the menu screen (it starts games); start-up, which makes them all.
+declare -A shellTier=(
+  [programstate]=0 [screen]=0 [tilestore]=0
+  [mainform]=1
+  [app]=2
+  [render]=3 [settings]=3 [statedump]=3 [panels]=3 [levelfiles]=3 [screens]=3
+  [apphost]=4 [playscreen]=4 [gameloop]=4
+  [menuscreen]=5
+  [startup]=6
+)
+for file in shell/*.h shell/*.cpp; do
+  module=$(basename "${file%.*}")
+  if [ -z "${shellTier[$module]+set}" ]; then
+    echo "src/$file: a shell module the tiers do not know; add it to scripts/check-layers.sh"
+    status=1
+    continue
+  fi
+  while read -r included; do
+    [ "$included" = "$module" ] && continue
+    if [ -z "${shellTier[$included]+set}" ] || [ "${shellTier[$included]}" -ge "${shellTier[$module]}" ]; then
+      echo "src/$file includes shell/$included.h: $module may include only lower shell tiers"
+      status=1
+    fi
+  done < <(grep -o '#include "shell/[a-z_]*\.h"' "$file" | sed 's|#include "shell/\(.*\)\.h"|\1|')
+done
+
 [ $status -eq 0 ] && echo "Layers: every include goes down."
 exit $status

@@ -10,7 +10,8 @@
 #include "scores/defaulttable.h"
 #include "scores/table.h"
 #include "shell/mainform.h"
-#include "shell/menu.h"
+#include "shell/menuscreen.h"
+#include "shell/screens.h"
 #include "test_support.h"
 
 namespace murk {
@@ -55,7 +56,7 @@ TEST_F(GameLoopTest, OnePlayerWarpsToTheNextLevelAfter3800ms) {
 
     RunUntil(t + 3810);
     EXPECT_EQ(Title(), "Level 1 - L1");
-    EXPECT_EQ(game().SelectedLevel, 1);
+    EXPECT_EQ(app().play.SelectedLevel, 1);
     EXPECT_FALSE(game().P1().finished);
     EXPECT_EQ(game().P1().levelsPassed, 1);
     EXPECT_EQ(game().P1().status, "");
@@ -67,7 +68,7 @@ TEST_F(GameLoopTest, AfterTheLastLevelComesLevelZero) {
     const uint64_t t = Start(1, kLevels - 1);
     game().P1().finished = true;
     RunUntil(t + 3810);
-    EXPECT_EQ(game().SelectedLevel, 0);
+    EXPECT_EQ(app().play.SelectedLevel, 0);
     EXPECT_EQ(Title(), "Level 0 - L0");
 }
 
@@ -79,7 +80,7 @@ TEST_F(GameLoopTest, TwoPlayersWarpOnlyWhenThePartnerIsDoneToo) {
     EXPECT_EQ(Title(), "Level 0 - L0");
     EXPECT_TRUE(game().P1().finished);
     RunPasses(1);
-    EXPECT_TRUE(game().WarpArmed1);
+    EXPECT_TRUE(app().play.WarpArmed1);
     EXPECT_EQ(game().P1().status, "WARP");
     EXPECT_EQ(app().WarpTimer.interval, 3800);
 
@@ -102,7 +103,7 @@ TEST_F(GameLoopTest, APartnerWhoDiesWhileWaitingLetsTheWarpHappen) {
     RunUntil(t + 5000);
     game().P2().dead = true;
     RunUntil(t + 7620);
-    EXPECT_EQ(game().SelectedLevel, 1);
+    EXPECT_EQ(app().play.SelectedLevel, 1);
     EXPECT_TRUE(game().P2().dead);
     EXPECT_EQ(game().P2().levelsPassed, 0);
     EXPECT_EQ(game().P1().levelsPassed, 1);
@@ -227,14 +228,14 @@ TEST_F(GameLoopTest, AGameSpeedThatIsNotAnIntegerStopsTheLoopBeforeItsFirstPass)
     app().runLoop = GameLoop;  // the real loop, run inside the start command
     app().optionsForm->GameSpeedEdit->SetText("");
     const uint64_t tick = game().world.clocks.tick;
-    const uint64_t panelCalls = game().panelCalls;
+    const uint64_t panelCalls = app().play.panelCalls;
     h.pf.QueueKeyUp(vk::F2);
     ProcessMessages(app());
 
     ASSERT_EQ(h.pf.Boxes().size(), 1u);
     EXPECT_EQ(h.pf.Boxes()[0].kind, BoxKind::Exception);
     EXPECT_EQ(game().world.clocks.tick, tick);
-    EXPECT_EQ(game().panelCalls, panelCalls);
+    EXPECT_EQ(app().play.panelCalls, panelCalls);
     EXPECT_FALSE(game().GameStopped);
     EXPECT_FALSE(main().MenuBox->Visible());
 
@@ -281,7 +282,7 @@ TEST_F(GameLoopTest, TheGameReadsTheOptionsAndTheMenuStateNotTheWindows) {
     app().menu.players = "2";
     StartGameCommand(app(), false);
     ASSERT_FALSE(game().GameStopped);
-    EXPECT_EQ(game().SelectedLevel, 2);
+    EXPECT_EQ(app().play.SelectedLevel, 2);
     EXPECT_EQ(game().PlayerCount, 2);
     EXPECT_EQ(game().P1().upKey, 96);
     EXPECT_EQ(game().P2().fireKey, 81);

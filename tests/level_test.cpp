@@ -29,7 +29,7 @@ TEST(Levels, CountingStopsAtTheFirstGap) {
     for (int n : {0, 1, 2, 3, 4, 6}) dir.WriteLevel(n);
     HeadlessApp h(dir);
     ASSERT_TRUE(h.Start());
-    EXPECT_EQ(h.app->game.LevelCount, 5);
+    EXPECT_EQ(h.app->play.LevelCount, 5);
     EXPECT_EQ(LevelFileName("/g/", 7), "/g/Levels/Level007.dat");
     EXPECT_EQ(LevelFileName("/g/", 1234), "/g/Levels/Level1234.dat");
 }

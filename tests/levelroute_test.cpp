@@ -10,7 +10,7 @@
 #include "pathfind.h"
 #include "routefile.h"
 #include "router.h"
-#include "shell/playkeys.h"
+#include "shell/playscreen.h"
 #include "test_support.h"
 
 namespace murk {

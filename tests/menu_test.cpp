@@ -8,6 +8,7 @@
 #include "scores/hscoreform.h"
 #include "shell/gameloop.h"
 #include "shell/mainform.h"
+#include "shell/screens.h"
 #include "test_support.h"
 #include "ui/capture.h"
 
@@ -42,7 +43,7 @@ protected:
 };
 
 TEST_F(MenuTest, LevelStepsWrapAroundBothWays) {
-    ASSERT_EQ(app().game.LevelCount, kLevels);
+    ASSERT_EQ(app().play.LevelCount, kLevels);
     EXPECT_EQ(Level(), "0");
     EXPECT_EQ(Press(vk::F5), "23");
     EXPECT_EQ(Press(vk::Down), "22");
@@ -114,17 +115,17 @@ TEST_F(MenuTest, RandomLevelLeavesTheLevelLabelAndStartGameClearsRandomMode) {
     Game& g = app().game;
     EXPECT_FALSE(g.GameStopped);
     EXPECT_FALSE(menu().MenuBox->Visible());
-    EXPECT_TRUE(g.RandomMode);
+    EXPECT_TRUE(app().play.RandomMode);
     EXPECT_EQ(Level(), "2");
-    ASSERT_GE(g.SelectedLevel, 0);
-    ASSERT_LT(g.SelectedLevel, kLevels);
-    const std::string n = std::to_string(g.SelectedLevel);
+    ASSERT_GE(app().play.SelectedLevel, 0);
+    ASSERT_LT(app().play.SelectedLevel, kLevels);
+    const std::string n = std::to_string(app().play.SelectedLevel);
     EXPECT_EQ(menu().LevelTitleLbl->Text(), "Level " + n + " - L" + n);
 
     ReturnToMenu(app());
     KeyUp(vk::F2);
-    EXPECT_FALSE(g.RandomMode);
-    EXPECT_EQ(g.SelectedLevel, 2);
+    EXPECT_FALSE(app().play.RandomMode);
+    EXPECT_EQ(app().play.SelectedLevel, 2);
     EXPECT_EQ(menu().LevelTitleLbl->Text(), "Level 2 - L2");
 }
 

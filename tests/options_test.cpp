@@ -12,6 +12,8 @@
 #include "options/optionsform.h"
 #include "shell/gameloop.h"
 #include "shell/mainform.h"
+#include "shell/screens.h"
+#include "shell/settings.h"
 #include "shell/startup.h"
 #include "test_support.h"
 

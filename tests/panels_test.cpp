@@ -6,6 +6,7 @@
 
 #include "shell/gameloop.h"
 #include "shell/mainform.h"
+#include "shell/screens.h"
 #include "test_support.h"
 
 namespace murk {

@@ -5,6 +5,7 @@
 #include "players/bombs.h"
 #include "players_fixture.h"
 #include "shell/gameloop.h"
+#include "shell/screens.h"
 
 namespace murk {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "game/state.h"
 #include "players/step.h"
-#include "shell/playkeys.h"
+#include "shell/playscreen.h"
 #include "test_support.h"
 
 namespace murk::test {

@@ -38,13 +38,13 @@ TEST_F(PumpTest, AGamesTimersEndWithIt) {
         game().P1().finished = true;
         game().P2().dead = true;
         RunPasses(2);
-        ASSERT_TRUE(game().WarpArmed1);
+        ASSERT_TRUE(app().play.WarpArmed1);
         h.pf.QueueKeyDown(vk::Escape);  // unqueued answers are yes: abort
         ProcessMessages(app());
         ASSERT_TRUE(game().GameStopped);
         EXPECT_EQ(app().WarpTimer.interval, 0);
         EXPECT_EQ(app().GameOverTimer.interval, 0);
-        EXPECT_FALSE(game().WarpArmed1 || game().WarpArmed2);
+        EXPECT_FALSE(app().play.WarpArmed1 || app().play.WarpArmed2);
     };
 
     // Long after, the menu still shows level 0 and nothing was drawn over it.
@@ -62,7 +62,7 @@ TEST_F(PumpTest, AGamesTimersEndWithIt) {
     Start(1);
     const uint64_t t = h.pf.NowMs();
     while (h.pf.NowMs() < t + 5000) RunPass(app(), app().loopDelay);
-    EXPECT_EQ(game().SelectedLevel, 0);
+    EXPECT_EQ(app().play.SelectedLevel, 0);
     EXPECT_EQ(game().P1().levelsPassed, 0);
 }
 

@@ -11,6 +11,7 @@
 #include "level/room.h"
 #include "shell/gameloop.h"
 #include "shell/mainform.h"
+#include "shell/screens.h"
 #include "shell/startup.h"
 #include "test_support.h"
 
@@ -44,7 +45,7 @@ TEST_F(RenderTest, SquaresLandAtTheirPixelsWithTheirPictures) {
     g.RoomGrid.SetCell(30, 19, "A39");
     g.RoomGrid.SetCell(7, 7, "ZdS");
     g.RoomGrid.SetCell(8, 7, "Z");
-    ASSERT_TRUE(DrawRoom(app()));
+    ASSERT_TRUE(RenderRoom(app()));
     EXPECT_NE(Drawn(1, 1).find(File("A32")), std::string::npos);
     EXPECT_NE(Drawn(30, 19).find("A39-BrickSolid.bmp"), std::string::npos);
     EXPECT_NE(Drawn(7, 7).find("Z-SlideField.bmp"), std::string::npos);
@@ -54,9 +55,9 @@ TEST_F(RenderTest, SquaresLandAtTheirPixelsWithTheirPictures) {
 
 TEST_F(RenderTest, UnknownCodeKeepsWhatWasShown) {
     Game& g = app().game;
-    ASSERT_TRUE(DrawRoom(app()));
+    ASSERT_TRUE(RenderRoom(app()));
     g.RoomGrid.SetCell(4, 4, "Q99");
-    ASSERT_TRUE(DrawRoom(app()));
+    ASSERT_TRUE(RenderRoom(app()));
     EXPECT_NE(Drawn(4, 4).find("A00-Floor"), std::string::npos);
     EXPECT_TRUE(h.pf.Boxes().empty());
 }
@@ -69,7 +70,7 @@ TEST_F(RenderTest, DeadOrAbsentPlayersOwnSquareBecomesFloor) {
     g.RoomGrid.SetCell(3, 4, "A46");
     g.RoomGrid.SetCell(9, 9, "A46");  // not player 1's own square
     g.RoomGrid.SetCell(5, 4, "A47");
-    ASSERT_TRUE(DrawRoom(app()));
+    ASSERT_TRUE(RenderRoom(app()));
     EXPECT_EQ(g.RoomGrid.Cell(3, 4), "A00");
     EXPECT_NE(Drawn(3, 4).find("A00-Floor"), std::string::npos);
     EXPECT_EQ(g.RoomGrid.Cell(9, 9), "A46");
@@ -77,28 +78,36 @@ TEST_F(RenderTest, DeadOrAbsentPlayersOwnSquareBecomesFloor) {
     EXPECT_EQ(g.RoomGrid.Cell(5, 4), "A47");  // living player 2 of a two-player game
 
     g.PlayerCount = 1;  // a one-player game removes player 2's start tile
-    ASSERT_TRUE(DrawRoom(app()));
+    ASSERT_TRUE(RenderRoom(app()));
     EXPECT_EQ(g.RoomGrid.Cell(5, 4), "A00");
 }
 
+// Drawing reports a failure; the host the rules draw through ends the game on it.
 TEST_F(RenderTest, EmptySquareIsADrawingFailureThatEndsTheGame) {
     app().game.GameStopped = false;
-    app().menu.shown = false;
-    ShowMenuState(app());
+    ShowPlayScreen(app());
     app().game.RoomGrid.SetCell(12, 3, "");
-    EXPECT_FALSE(DrawRoom(app()));
+    EXPECT_FALSE(RenderRoom(app()));
     ASSERT_EQ(h.pf.Boxes().size(), 2u);
     EXPECT_EQ(h.pf.Boxes()[0].kind, BoxKind::Exception);
     EXPECT_EQ(h.pf.Boxes()[1].text, "Error drawing to screen.");
+    EXPECT_FALSE(app().game.GameStopped);
+
+    app().DrawRoom();
+    EXPECT_EQ(h.pf.Boxes().size(), 4u);
     EXPECT_TRUE(app().game.GameStopped);
     EXPECT_TRUE(app().mainForm->MenuBox->Visible());
 }
 
 TEST_F(RenderTest, SquareDrawingFailure) {
     app().game.GameStopped = false;
-    EXPECT_FALSE(DrawSquare(app(), 2, 2, kNoImage));
+    EXPECT_FALSE(RenderSquare(app(), 2, 2, kNoImage));
     ASSERT_EQ(h.pf.Boxes().size(), 1u);  // no exception display here
     EXPECT_EQ(h.pf.Boxes()[0].text, "Error drawing to a square on the screen.");
+    EXPECT_FALSE(app().game.GameStopped);
+
+    app().DrawSquare(2, 2, "Q99");  // a code without a picture
+    EXPECT_EQ(h.pf.Boxes().size(), 2u);
     EXPECT_TRUE(app().game.GameStopped);
 }
 

@@ -13,8 +13,9 @@
 #include "players/board.h"
 #include "shell/gameloop.h"
 #include "shell/mainform.h"
-#include "shell/menu.h"
+#include "shell/menuscreen.h"
 #include "shell/render.h"
+#include "shell/screens.h"
 #include "test_support.h"
 
 namespace murk {

@@ -12,6 +12,7 @@
 #include "level/levels.h"
 #include "shell/gameloop.h"
 #include "shell/mainform.h"
+#include "shell/screens.h"
 #include "shell/startup.h"
 #include "sim/sim.h"
 

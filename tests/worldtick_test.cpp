@@ -9,6 +9,7 @@
 #include "game/worldstate.h"
 #include "shell/gameloop.h"
 #include "shell/mainform.h"
+#include "shell/screens.h"
 #include "test_support.h"
 #include "world/tick.h"
 

@@ -14,9 +14,12 @@ class Host {
 public:
     virtual ~Host() = default;
 
-    // Shows the picture of `code` on square (col, row) of the room. The grid is not touched.
+    // Shows the picture of `code` on square (col, row) of the room; the grid is not touched.
+    // A draw that fails shows its error and ends the game (the program returns to the menu):
+    // a rule that goes on afterwards checks GameRunning or its Footing.
     virtual void DrawSquare(int col, int row, std::string_view code) = 0;
-    // Draws the whole room from RoomGrid (it lets messages through row by row).
+    // Draws the whole room from RoomGrid, letting messages through row by row (so anything a
+    // pump may do can happen here); a failure ends the game as DrawSquare's does.
     virtual void DrawRoom() = 0;
     virtual void PlaySound(std::string_view id) = 0;
     // Delivers pending events and due timers: a key handler or a timer may end the game, start

@@ -32,20 +32,13 @@ struct Game {
 
     int PlayerCount = 0;
     bool GameStopped = true;
-    bool Paused = false;
-    int SelectedLevel = 0;
-    bool RandomMode = false;
-    bool WarpArmed1 = false;
-    bool WarpArmed2 = false;
 
-    int LevelCount = 0;
     uint32_t LevelSerial = 0;  // counts level loads: work that lets messages through checks it
     int StartRoomCol = 0, StartRoomRow = 0;
     int CurrentRoomCol = 0, CurrentRoomRow = 0;
 
     WorldState world;
     Rng rng;
-    uint64_t panelCalls = 1;  // panel refresh call counter, never reset (64 bits: never wraps)
 
     Player& P1() { return players[0]; }
     Player& P2() { return players[1]; }

@@ -2,12 +2,11 @@
 #include "shell/app.h"
 
 #include "options/optionsform.h"
-#include "shell/gameloop.h"
 #include "shell/mainform.h"
 
 namespace murk {
 
-App::App(Platform& platform) : Desk(platform), runLoop(GameLoop) {
+App::App(Platform& platform) : Desk(platform) {
     timers = {&WarpTimer, &GameOverTimer};
     UseGenerator(&game.rng);
 }

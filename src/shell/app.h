@@ -14,8 +14,8 @@
 #include "platform/platform.h"
 #include "scores/hscoreform.h"
 #include "scores/nameform.h"
-#include "shell/menu.h"
-#include "shell/panels.h"
+#include "shell/programstate.h"
+#include "shell/screen.h"
 #include "shell/tilestore.h"
 #include "sound/soundbank.h"
 #include "ui/desk.h"
@@ -41,10 +41,10 @@ struct App final : Desk, Host {
 
     bool useOptionsFile = true;  // murk-sim keeps its options to itself
     // Runs a started game's passes, called at the end of the start command: the game loop
-    // itself (GameLoop), or, for a driver that runs the passes one at a time with RunPass
-    // (murk-sim, tests), PrepareLoopOnly, which leaves loopActive and the pace read at the loop's
-    // start (loopDelay) for it.
-    void (*runLoop)(App&);
+    // itself (GameLoop) when unset, or, for a driver that runs the passes one at a time with
+    // RunPass (murk-sim, tests), PrepareLoopOnly, which leaves loopActive and the pace read at
+    // the loop's start (loopDelay) for it.
+    void (*runLoop)(App&) = nullptr;
     bool loopActive = false;
     int loopDelay = 0;
 
@@ -53,6 +53,7 @@ struct App final : Desk, Host {
     SoundBank sound;
     OptionValues options;                  // edited by the options window, read by the game
     MenuState menu;                        // shown by the menu
+    PlayState play;                        // the course of the games
     std::array<PanelTexts, 2> panelTexts;  // what the status panels show, player 1 first
     std::string levelTitle;                // shown above the room: "Level 7 - <title>"
     Timer WarpTimer;
@@ -69,6 +70,8 @@ struct App final : Desk, Host {
     std::unique_ptr<THScoreForm> hscoreForm;
     std::unique_ptr<TNameForm> nameForm;
     std::unique_ptr<THelpForm> helpForm;
+    std::unique_ptr<Screen> menuScreen;  // the main window's screens (shell/screens.h)
+    std::unique_ptr<Screen> playScreen;
 };
 
 inline bool GameRunning(const App& app) {

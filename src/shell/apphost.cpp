@@ -1,16 +1,17 @@
-// The program as the rules' host: each call goes to the program's own drawing, sound and pump.
+// The program as the rules' host: each call goes to the program's own drawing, sound and pump;
+// where a draw fails, the host ends the game, as the rules expect of it.
 #include "shell/app.h"
 #include "shell/render.h"
+#include "shell/screens.h"
 
 namespace murk {
 
 void App::DrawSquare(int col, int row, std::string_view code) {
-    // A failed draw has shown its error and returned the game to the menu.
-    murk::DrawSquare(*this, col, row, tiles.ForCode(code));
+    if (!RenderSquare(*this, col, row, tiles.ForCode(code))) ReturnToMenu(*this);
 }
 
 void App::DrawRoom() {
-    murk::DrawRoom(*this);
+    if (!RenderRoom(*this)) ReturnToMenu(*this);
 }
 
 void App::PlaySound(std::string_view id) {

@@ -1,23 +1,18 @@
 // Game start, the game loop, the warp and game-over timers, and the return to the menu.
 #include "shell/gameloop.h"
 
-#include "base/wholenumber.h"
 #include "level/levels.h"
 #include "level/room.h"
 #include "shell/app.h"
 #include "shell/levelfiles.h"
 #include "shell/mainform.h"
-#include "shell/menu.h"
 #include "shell/panels.h"
 #include "shell/render.h"
+#include "shell/screens.h"
+#include "shell/settings.h"
 #include "world/tick.h"
 
 namespace murk {
-
-int StrToInt(const std::string& text) {
-    if (std::optional<int> value = ParseWholeNumber(text)) return *value;
-    throw Failure{"'" + text + "' is not a valid integer value"};
-}
 
 namespace {
 
@@ -33,37 +28,32 @@ void CopyKeys(Player& p, const OptionValues& o, size_t first) {
 
 }  // namespace
 
-void StopGameTimers(App& app) {
-    SetTimerInterval(app, app.WarpTimer, 0);
-    SetTimerInterval(app, app.GameOverTimer, 0);
-    app.game.WarpArmed1 = false;
-    app.game.WarpArmed2 = false;
-}
-
 bool BeginGame(App& app) {
     Game& g = app.game;
     TMainForm& m = *app.mainForm;
     StopGameTimers(app);
     try {
-        if (!LoadLevel(app, g.SelectedLevel) ||
+        if (!LoadLevel(app, app.play.SelectedLevel) ||
             !EnterRoom(app.game, app, g.StartRoomCol, g.StartRoomRow)) {
             ReturnToMenu(app);
             return false;
         }
-        app.menu.shown = false;
-        ShowMenuState(app);
+        ShowPlayScreen(app);
         ProcessMessages(app);
-        g.PlayerCount = StrToInt(app.menu.players);
+        g.PlayerCount = MenuPlayers(app);
         InitPlayer(g.P1(), 1);
         InitPlayer(g.P2(), 2);
         CopyKeys(g.P1(), app.options, 0);
         CopyKeys(g.P2(), app.options, 6);
         g.CurrentRoomCol = g.StartRoomCol;
         g.CurrentRoomRow = g.StartRoomRow;
-        if (!DrawRoom(app)) return false;
+        if (!RenderRoom(app)) {
+            ReturnToMenu(app);
+            return false;
+        }
         m.ShowPanels(g.PlayerCount == 2);
         ProcessMessages(app);
-        g.Paused = false;
+        app.play.Paused = false;
         g.GameStopped = false;
         app.sound.soundOn = app.options.sound == "On";
         m.LevelTitleLbl->SetVisible(true);
@@ -79,7 +69,10 @@ bool BeginGame(App& app) {
 
 void StartGame(App& app) {
     if (!BeginGame(app)) return;
-    app.runLoop(app);
+    if (app.runLoop)
+        app.runLoop(app);
+    else
+        GameLoop(app);
 }
 
 void PrepareLoopOnly(App& app) {
@@ -88,8 +81,8 @@ void PrepareLoopOnly(App& app) {
 
 bool PrepareLoop(App& app, int& delay) {
     try {
-        DrawRoom(app);
-        delay = StrToInt(app.options.speed);
+        app.DrawRoom();
+        delay = GameSpeed(app);
         app.game.rng.Seed(app.pf.RandomSeed());
         return true;
     } catch (const Failure& f) {
@@ -100,16 +93,17 @@ bool PrepareLoop(App& app, int& delay) {
 
 void RunPass(App& app, int delay) {
     Game& g = app.game;
+    PlayState& play = app.play;
     PanelRefresh(app);
     ProcessMessages(app);
     WorldTick(app.game, app);
-    if (g.P1().finished && !g.WarpArmed1) {
-        g.WarpArmed1 = true;
+    if (g.P1().finished && !play.WarpArmed1) {
+        play.WarpArmed1 = true;
         g.P1().status = "WARP";
         SetTimerInterval(app, app.WarpTimer, kWarpDelayMs);
     }
-    if (g.P2().finished && !g.WarpArmed2) {
-        g.WarpArmed2 = true;
+    if (g.P2().finished && !play.WarpArmed2) {
+        play.WarpArmed2 = true;
         g.P2().status = "WARP";
         SetTimerInterval(app, app.WarpTimer, kWarpDelayMs);
     }
@@ -125,10 +119,10 @@ void RunPass(App& app, int delay) {
         ProcessMessages(app);
         app.pf.Sleep1ms();
     }
-    while (g.Paused && !app.terminated) {
+    while (play.Paused && !app.terminated) {
         AwaitEvent(app, "the game is paused");
         ProcessMessages(app);
-        DrawRoom(app);
+        app.DrawRoom();
     }
 }
 
@@ -148,22 +142,24 @@ void WarpTimerTimer(App& app) {
     const bool p2Done = g.P2().finished || g.P2().dead;
     const bool p1Done = g.P1().finished || g.P1().dead;
     if (g.PlayerCount == 1 || (p1Done && p2Done)) NextLevel(app);
-    g.WarpArmed1 = false;
-    g.WarpArmed2 = false;
+    app.play.WarpArmed1 = false;
+    app.play.WarpArmed2 = false;
 }
 
 void NextLevel(App& app) {
     Game& g = app.game;
-    if (g.RandomMode)
-        g.SelectedLevel = g.rng.Random(g.LevelCount);
+    PlayState& play = app.play;
+    if (play.RandomMode)
+        play.SelectedLevel = g.rng.Random(play.LevelCount);
     else
-        g.SelectedLevel = g.SelectedLevel + 1 > g.LevelCount - 1 ? 0 : g.SelectedLevel + 1;
+        play.SelectedLevel =
+            play.SelectedLevel + 1 > play.LevelCount - 1 ? 0 : play.SelectedLevel + 1;
     // A level or room that fails has shown why; play goes on in what is left, as it always has.
-    static_cast<void>(LoadLevel(app, g.SelectedLevel));
+    static_cast<void>(LoadLevel(app, play.SelectedLevel));
     AdvancePlayerToNextLevel(g.P1(), true);
     AdvancePlayerToNextLevel(g.P2(), g.PlayerCount == 2);
     static_cast<void>(EnterRoom(app.game, app, g.StartRoomCol, g.StartRoomRow));
-    DrawRoom(app);
+    app.DrawRoom();
 }
 
 void GameOverTimerTimer(App& app) {
@@ -178,17 +174,6 @@ void GameOverTimerTimer(App& app) {
     ScoresAfterGame(
         app, *app.hscoreForm, *app.mainForm, results,
         [&names](const std::string& name, Rgb colour) { return names.AskName(name, colour); });
-}
-
-void ReturnToMenu(App& app) {
-    Game& g = app.game;
-    StopGameTimers(app);
-    g.GameStopped = true;
-    g.PlayerCount = 0;
-    g.Paused = false;
-    app.menu.shown = true;
-    ShowMenuState(app);
-    app.pf.SetPointer(Pointer::Normal);
 }
 
 }  // namespace murk

@@ -1,8 +1,6 @@
 // A game from start to end: game start, the loop and its pace, warp, game over, back to menu.
 #pragma once
 
-#include <string>
-
 namespace murk {
 
 struct App;
@@ -10,7 +8,8 @@ struct App;
 inline constexpr int kWarpDelayMs = 3800;
 inline constexpr int kGameOverDelayMs = 3100;
 
-// Runs a whole game on SelectedLevel (set by the menu with RandomMode); returns when it ends.
+// Runs a whole game on the selected level (set by the menu with random mode); returns when it
+// ends.
 void StartGame(App& app);
 
 // The start of a game without its loop: everything StartGame does before running the loop.
@@ -29,12 +28,5 @@ void PrepareLoopOnly(App& app);
 void WarpTimerTimer(App& app);
 void GameOverTimerTimer(App& app);
 void NextLevel(App& app);
-// Back to the menu: the game stops, and so do its warp and game-over timers.
-void ReturnToMenu(App& app);
-// A game's timers belong to it alone: stopped when it ends and before the next one starts.
-void StopGameTimers(App& app);
-
-// Integer value of a text as the game reads its labels and edits; throws Failure otherwise.
-int StrToInt(const std::string& text);
 
 }  // namespace murk

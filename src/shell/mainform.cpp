@@ -1,11 +1,6 @@
 // The main window's layout and its key, paint and close handlers.
 #include "shell/mainform.h"
 
-#include "shell/app.h"
-#include "shell/gameloop.h"
-#include "shell/menu.h"
-#include "shell/playkeys.h"
-#include "shell/startup.h"
 #include "ui/capture.h"
 #include "ui/pictures.h"
 #include "ui/style.h"
@@ -22,16 +17,16 @@ Label* AddKeyName(Panel& menu, Rect r, const char* text) {
 
 }  // namespace
 
-TMainForm::TMainForm(App& app)
-    : Form(app.pf, {0, 0, kCanvasWidth, kCanvasHeight}, style::kMainBackground), app_(app) {
+TMainForm::TMainForm(Desk& desk, const MenuState& menu)
+    : Form(desk.pf, {0, 0, kCanvasWidth, kCanvasHeight}, style::kMainBackground), desk_(desk) {
     LevelTitleLbl = Root().Add<Label>({0, 0, kCanvasWidth, 30}, "", style::kTitleFont, style::kBlue,
                                       Align::Center);
     LevelTitleLbl->SetVisible(false);
     BuildPanels();
-    BuildMenu();
+    BuildMenu(menu);
 }
 
-void TMainForm::BuildMenu() {
+void TMainForm::BuildMenu(const MenuState& menu) {
     MenuBox = Root().Add<Panel>(kMenuRect, style::kBlack);
     Panel& m = *MenuBox;
     LogoImage = m.Add<Image>({15, 10, 660, 130}, LoadPicture(Pf(), "logo"));
@@ -59,13 +54,13 @@ void TMainForm::BuildMenu() {
 
     button(LevelImage, {12, row3, kWideButtonW, kButtonH}, "Level");
     LevelDownImage = m.Add<Image>({238, row3 + 11, 30, 30}, LoadPicture(Pf(), "arrow_down"));
-    LevelLbl = m.Add<Label>(Rect{270, row3, 44, kButtonH}, app_.menu.level, style::kNumberFont,
+    LevelLbl = m.Add<Label>(Rect{270, row3, 44, kButtonH}, menu.level, style::kNumberFont,
                             style::kRed, Align::Center);
     LevelUpImage = m.Add<Image>({316, row3 + 11, 30, 30}, LoadPicture(Pf(), "arrow_up"));
     AddKeyName(m, {350, row3, 62, kButtonH}, "F5 / F6");
     button(PlayersImage, {416, row3, kWideButtonW, kButtonH}, "Players");
-    NumPlayersLbl = m.Add<Label>(Rect{638, row3, 26, kButtonH}, app_.menu.players,
-                                 style::kNumberFont, style::kRed, Align::Center);
+    NumPlayersLbl = m.Add<Label>(Rect{638, row3, 26, kButtonH}, menu.players, style::kNumberFont,
+                                 style::kRed, Align::Center);
     AddKeyName(m, {666, row3, 24, kButtonH}, "F7");
 
     m.Add<Label>(Rect{0, 420, 690, 22},
@@ -73,22 +68,6 @@ void TMainForm::BuildMenu() {
                  style::kSmallFont, style::kGrey, Align::Center);
     m.Add<Label>(Rect{0, 444, 690, 22}, "Find your way through the murk, and mind the producers.",
                  style::kSmallFont, style::kGrey, Align::Center);
-
-    RandomImage->onClick = [this] { StartGameCommand(app_, true); };
-    StartImage->onClick = [this] { StartGameCommand(app_, false); };
-    PlayersImage->onClick = [this] { TogglePlayers(app_); };
-    OptionsImage->onClick = [this] { OpenOptions(app_); };
-    ScoresImage->onClick = [this] { OpenScores(app_); };
-    HelpImage->onClick = [this] { OpenHelp(app_); };
-    QuitImage->onClick = [this] { QuitCommand(app_); };
-    LevelDownImage->onMouseDown = [this](int button) {
-        if (button == 1) StepLevelDown(app_);
-    };
-    LevelUpImage->onMouseDown = [this](int button) {
-        if (button == 1) StepLevelUp(app_);
-    };
-    LevelDownImage->onMouseUp = [this](int) { LevelDownRepeat = false; };
-    LevelUpImage->onMouseUp = [this](int) { LevelUpRepeat = false; };
 }
 
 void TMainForm::AssignMenuPictures() {
@@ -136,68 +115,18 @@ void TMainForm::ShowPanels(bool twoPlayers) {
 }
 
 bool TMainForm::FormKeyDown(int key) {
-    if (app_.menu.shown) {
-        if (key == vk::F5 || key == vk::Down) StepLevelDown(app_);
-        if (key == vk::F6 || key == vk::Up) StepLevelUp(app_);
-        return true;
-    }
-    PlayKeyDown(app_, key);
+    if (screen) screen->KeyDown(key);
     return true;
 }
 
 bool TMainForm::FormKeyUp(int key) {
-    if (key == vk::PrintScreen) CaptureWindow(app_, *this);
-    if (!app_.menu.shown) {
-        PlayKeyUp(app_, key);
-        return true;
-    }
-    switch (key) {
-        case vk::F5:
-        case vk::Down:
-            LevelDownRepeat = false;
-            break;
-        case vk::F6:
-        case vk::Up:
-            LevelUpRepeat = false;
-            break;
-        case vk::F1:
-            StartGameCommand(app_, true);
-            break;
-        case vk::F2:
-            StartGameCommand(app_, false);
-            break;
-        case vk::F7:
-            TogglePlayers(app_);
-            break;
-        case vk::F10:
-            OpenOptions(app_);
-            break;
-        case vk::F11:
-            OpenScores(app_);
-            break;
-        case vk::F12:
-            OpenHelp(app_);
-            break;
-        case vk::Escape:
-            QuitCommand(app_);
-            break;
-        default:
-            break;
-    }
+    if (key == vk::PrintScreen) CaptureWindow(desk_, *this);
+    if (screen) screen->KeyUp(key);
     return true;
 }
 
 void TMainForm::FormPaint() {
-    MainFormPaint(app_);
-}
-
-void TMainForm::FormClose() {
-    // A game that has just ended still owes its players their places in the table: closing
-    // during the wait before the table enters them under their offered names, as closing the
-    // name dialog does.
-    const bool resultsOwed = app_.GameOverTimer.interval > 0;
-    ShutDown(app_);
-    if (resultsOwed) GameOverTimerTimer(app_);
+    if (onPaint) onPaint();
 }
 
 }  // namespace murk

@@ -1,11 +1,14 @@
 // TMainForm: the main window — menu, playfield, title and the two status panels.
 #pragma once
 
+#include <functional>
+
+#include "shell/programstate.h"
+#include "shell/screen.h"
+#include "ui/desk.h"
 #include "ui/form.h"
 
 namespace murk {
-
-struct App;
 
 struct PlayerPanel {
     Panel* box = nullptr;
@@ -18,9 +21,14 @@ struct PlayerPanel {
     Label* status = nullptr;
 };
 
+// The main window's widgets. What its keys and buttons do belongs to the screen showing
+// (`screen`, set by the moves between screens); what its paint does, to the program (`onPaint`).
 class TMainForm : public Form {
 public:
-    explicit TMainForm(App& app);
+    TMainForm(Desk& desk, const MenuState& menu);
+
+    Screen* screen = nullptr;
+    std::function<void()> onPaint;
 
     Panel* MenuBox = nullptr;
     Image* LogoImage = nullptr;
@@ -45,7 +53,6 @@ public:
     // Gives the menu entries their button pictures (start-up, once the pictures are loaded).
     void AssignMenuPictures();
     void ShowPanels(bool twoPlayers);
-    void FormClose();
 
 protected:
     bool FormKeyDown(int key) override;
@@ -53,9 +60,9 @@ protected:
     void FormPaint() override;
 
 private:
-    void BuildMenu();
+    void BuildMenu(const MenuState& menu);
     void BuildPanels();
-    App& app_;
+    Desk& desk_;
 };
 
 }  // namespace murk

@@ -55,7 +55,7 @@ void ApplyStatusWording(Player& p) {
 
 void PanelRefresh(App& app) {
     Game& g = app.game;
-    const uint64_t call = g.panelCalls++;
+    const uint64_t call = app.play.panelCalls++;
     if (call % 3 != 0) return;
     if (g.PlayerCount == 2) {
         if (g.P1().dead && !g.P2().dead)

@@ -3,7 +3,6 @@
 
 #include "base/tiles.h"
 #include "shell/app.h"
-#include "shell/gameloop.h"
 
 namespace murk {
 
@@ -57,7 +56,7 @@ bool DrawAllSquares(App& app) {
 
 }  // namespace
 
-bool DrawRoom(App& app) {
+bool RenderRoom(App& app) {
     // A paint that arrives while the room is being drawn (the draw lets messages through)
     // asks for one more full pass instead of drawing over the one under way.
     if (app.drawingRoom) {
@@ -76,16 +75,14 @@ bool DrawRoom(App& app) {
         app.drawingRoom = false;
         ShowException(app, f.text);
         ShowError(app, "Error drawing to screen.");
-        ReturnToMenu(app);
         return false;
     }
 }
 
-bool DrawSquare(App& app, int col, int row, ImageId image) {
+bool RenderSquare(App& app, int col, int row, ImageId image) {
     std::string error;
     if (app.pf.DrawImage(image, kTilePixels * col, kTilePixels * row, error)) return true;
     ShowError(app, "Error drawing to a square on the screen.");
-    ReturnToMenu(app);
     return false;
 }
 

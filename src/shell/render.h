@@ -10,15 +10,17 @@ namespace murk {
 
 struct App;
 
-// Drawing failures end the game themselves: callers may go on without checking.
+// These only draw and report: a failure is shown and returned, and what follows from it (the
+// game ends) is the caller's to decide. The rules draw through the host's DrawRoom and
+// DrawSquare (App), which decide it.
 
 // Draws every square of the room, letting messages through before each row. A dead player's (or an
-// absent player 2's) tile on its own square becomes floor. On failure: the failure's text,
-// "Error drawing to screen.", and the game returns to the menu. Returns false then.
-bool DrawRoom(App& app);
+// absent player 2's) tile on its own square becomes floor. On failure: the failure's text and
+// "Error drawing to screen." are shown, and the result is false.
+[[nodiscard]] bool RenderRoom(App& app);
 
 // Draws `image` on square (col, row); on failure shows "Error drawing to a square on the
-// screen." and returns the game to the menu.
-bool DrawSquare(App& app, int col, int row, ImageId image);
+// screen." and returns false.
+[[nodiscard]] bool RenderSquare(App& app, int col, int row, ImageId image);
 
 }  // namespace murk

@@ -10,7 +10,9 @@
 #include "shell/gameloop.h"
 #include "shell/levelfiles.h"
 #include "shell/mainform.h"
-#include "shell/render.h"
+#include "shell/menuscreen.h"
+#include "shell/playscreen.h"
+#include "shell/screens.h"
 #include "shell/tilestore.h"
 #include "sound/soundbank.h"
 
@@ -23,13 +25,26 @@ std::string ProgramDirectory(const std::string& cwd) {
 
 namespace {
 
+// The main window's close button: the program ends, but a game that has just ended still owes
+// its players their places in the table. Closing during the wait before the table enters them
+// under their offered names, as closing the name dialog does.
+void CloseProgram(App& app) {
+    const bool resultsOwed = app.GameOverTimer.interval > 0;
+    ShutDown(app);
+    if (resultsOwed) GameOverTimerTimer(app);
+}
+
 void CreateWindows(App& app) {
-    app.mainForm = std::make_unique<TMainForm>(app);
+    app.mainForm = std::make_unique<TMainForm>(app, app.menu);
+    app.mainForm->onPaint = [&app] { MainFormPaint(app); };
     app.optionsForm = std::make_unique<TOptionsForm>(app, app.options, *app.mainForm);
     app.hscoreForm = std::make_unique<THScoreForm>(app, *app.mainForm);
     app.nameForm = std::make_unique<TNameForm>(app);
     app.helpForm = std::make_unique<THelpForm>(app, *app.mainForm);
-    app.onClose = [&app] { app.mainForm->FormClose(); };
+    app.menuScreen = std::make_unique<MenuScreen>(app);
+    app.playScreen = std::make_unique<PlayScreen>(app);
+    app.mainForm->screen = app.menuScreen.get();
+    app.onClose = [&app] { CloseProgram(app); };
     app.WarpTimer.onTimer = [&app] { WarpTimerTimer(app); };
     app.GameOverTimer.onTimer = [&app] { GameOverTimerTimer(app); };
 }
@@ -69,13 +84,21 @@ bool Startup(App& app) {
     // A save cut short by a kill leaves its temporary file; the file itself is whole.
     RemoveStaleTemporaries(app.DirLbl + kOptionsFile);
     RemoveStaleTemporaries(app.DirLbl + kHighScoresFile);
-    if (!LoadTileImages(app)) return false;
+    std::string error;
+    if (!LoadTileImages(app.pf, app.DirLbl, app.tiles, error)) {
+        ShowException(app, error);
+        ShowError(app,
+                  "Error loading objects. Please make sure the objects directory exists and "
+                  "that it is in the same directory as this program.");
+        ShutDown(app);
+        return false;
+    }
     ProcessMessages(app);
     LoadSounds(app, app.sound);
     ProcessMessages(app);
-    app.game.LevelCount = CountLevels(app);
+    app.play.LevelCount = CountLevels(app);
     if (app.terminated) return false;
-    if (app.game.LevelCount == 0) {
+    if (app.play.LevelCount == 0) {
         ShowError(app,
                   "Error loading levels (no levels found). Please make sure the Levels directory "
                   "exists and that it is in the same directory as this program.");
@@ -110,19 +133,7 @@ void MainFormPaint(App& app) {
         PlayOpeningSong(app, app.sound);
     }
     ++app.PaintCount;
-    if (!app.game.GameStopped) DrawRoom(app);
-}
-
-void ShutDown(App& app) {
-    if (app.terminated) return;
-    int w = 0, h = 0;
-    app.pf.DisplaySize(w, h);
-    const bool saved = app.SavedScreenWidth > 0 && app.SavedScreenHeight > 0;
-    if (saved && (w != app.SavedScreenWidth || h != app.SavedScreenHeight))
-        app.pf.SetDisplayMode(app.SavedScreenWidth, app.SavedScreenHeight);
-    if (app.ModeAccepted && app.useOptionsFile) SaveOptions(app, app.options);
-    app.pf.HideWindow();
-    app.terminated = true;
+    if (!app.game.GameStopped) app.DrawRoom();
 }
 
 }  // namespace murk

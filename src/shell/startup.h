@@ -7,7 +7,6 @@ namespace murk {
 
 struct App;
 
-inline constexpr const char* kObjectsFolder = "Objects/";
 inline constexpr const char* kResolutionQuestion =
     "This game needs a screen resolution of 1024 x 768. Press ok to continue. (The screen "
     "resolution will be returned to normal when you are finished playing)";
@@ -23,9 +22,5 @@ int RunProgram(App& app);
 
 // The main window's paint handler: the deferred first-paint work, then the room during play.
 void MainFormPaint(App& app);
-
-// Restores the display, saves the options when the display question was settled, and ends
-// the program: every loop stops at its next check.
-void ShutDown(App& app);
 
 }  // namespace murk

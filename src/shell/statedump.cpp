@@ -9,8 +9,8 @@ namespace murk {
 void DumpState(const App& app, std::ostream& out) {
     const Game& g = app.game;
     out << "state tick=" << g.world.clocks.tick << " room=" << g.CurrentRoomCol << ','
-        << g.CurrentRoomRow << " level=" << g.SelectedLevel << " players=" << g.PlayerCount
-        << " stopped=" << (g.GameStopped ? 1 : 0) << " paused=" << (g.Paused ? 1 : 0)
+        << g.CurrentRoomRow << " level=" << app.play.SelectedLevel << " players=" << g.PlayerCount
+        << " stopped=" << (g.GameStopped ? 1 : 0) << " paused=" << (app.play.Paused ? 1 : 0)
         << " title=" << Quoted(app.levelTitle) << '\n';
     out << "p1 " << DumpPlayer(g.players[0]) << '\n';
     out << "p2 " << DumpPlayer(g.players[1]) << '\n';

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "base/tiles.h"
@@ -9,7 +10,7 @@
 
 namespace murk {
 
-struct App;
+inline constexpr const char* kObjectsFolder = "Objects/";
 
 struct TileStore {
     std::array<ImageId, kTileCount> images;
@@ -22,8 +23,10 @@ struct TileStore {
     }
 };
 
-// Loads every tile picture from Objects/ in code order. At the first that fails: the failure's
-// text, the objects error box, then ShutDown. Returns false in that case.
-bool LoadTileImages(App& app);
+// Loads every tile picture from the Objects folder of `programDir`, in code order. Stops at the
+// first that fails and returns false with the platform's `error`; what to do then is the
+// caller's decision.
+[[nodiscard]] bool LoadTileImages(Platform& pf, const std::string& programDir, TileStore& tiles,
+                                  std::string& error);
 
 }  // namespace murk

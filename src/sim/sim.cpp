@@ -15,8 +15,8 @@
 #include "shell/app.h"
 #include "shell/gameloop.h"
 #include "shell/mainform.h"
-#include "shell/menu.h"
-#include "shell/render.h"
+#include "shell/menuscreen.h"
+#include "shell/screens.h"
 #include "shell/startup.h"
 #include "shell/statedump.h"
 #include "ui/capture.h"
@@ -146,9 +146,11 @@ private:
         std::string code, extra;
         if (!(in >> c >> r >> code) || (in >> extra)) return false;
         app_.game.RoomGrid.SetCell(c, r, code);
-        const ImageId image = app_.tiles.ForCode(code);
-        if (image != kNoImage && c >= 1 && c <= 30 && r >= 1 && r <= 19)
-            DrawSquare(app_, c, r, image);
+        // Only a square of the room with a picture is shown; a failed draw ends the game as a
+        // rule's would.
+        if (app_.tiles.ForCode(code) != kNoImage && c >= 1 && c <= kRoomCols && r >= 1 &&
+            r <= kRoomRows)
+            app_.DrawSquare(c, r, code);
         return true;
     }
 

@@ -1,22 +1,21 @@
 // Keys during play: Escape's abort question, then each player's own keys.
-#include "shell/playkeys.h"
+#include "shell/playscreen.h"
 
 #include "players/input.h"
 #include "shell/app.h"
-#include "shell/gameloop.h"
-#include "shell/render.h"
+#include "shell/screens.h"
 
 namespace murk {
 
 void PlayKeyDown(App& app, int key) {
     Game& g = app.game;
     if (key == vk::Escape && SomeoneCanPlay(g)) {
-        g.Paused = true;
+        app.play.Paused = true;
         if (Confirm(app, "Abort game and return to menu?")) {
             ReturnToMenu(app);
         } else {
             app.DrawRoom();
-            g.Paused = false;
+            app.play.Paused = false;
         }
     }
     PlayersKeyDown(g, app, key);

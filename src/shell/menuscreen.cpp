@@ -1,11 +1,12 @@
-// Main menu commands.
-#include "shell/menu.h"
+// The menu screen: its keys, its buttons and their commands.
+#include "shell/menuscreen.h"
 
 #include "options/optionsform.h"
 #include "shell/app.h"
 #include "shell/gameloop.h"
 #include "shell/mainform.h"
-#include "shell/startup.h"
+#include "shell/screens.h"
+#include "shell/settings.h"
 
 namespace murk {
 
@@ -14,7 +15,7 @@ namespace {
 // One step, then the 210 ms hold-off and the 35 ms repeat while the flag stays set.
 void StepWithRepeat(App& app, bool& repeatFlag, int (*next)(int level, int count)) {
     auto step = [&] {
-        app.menu.level = std::to_string(next(StrToInt(app.menu.level), app.game.LevelCount));
+        app.menu.level = std::to_string(next(MenuLevel(app), app.play.LevelCount));
         ShowMenuState(app);
     };
     // The keyboard's own auto-repeat sends more key-downs while the key is held; the stepping
@@ -52,11 +53,65 @@ int Down(int n, int count) {
 
 }  // namespace
 
-void ShowMenuState(App& app) {
+MenuScreen::MenuScreen(App& app) : app_(app) {
     TMainForm& m = *app.mainForm;
-    m.LevelLbl->SetText(app.menu.level);
-    m.NumPlayersLbl->SetText(app.menu.players);
-    m.MenuBox->SetVisible(app.menu.shown);
+    m.RandomImage->onClick = [&app] { StartGameCommand(app, true); };
+    m.StartImage->onClick = [&app] { StartGameCommand(app, false); };
+    m.PlayersImage->onClick = [&app] { TogglePlayers(app); };
+    m.OptionsImage->onClick = [&app] { OpenOptions(app); };
+    m.ScoresImage->onClick = [&app] { OpenScores(app); };
+    m.HelpImage->onClick = [&app] { OpenHelp(app); };
+    m.QuitImage->onClick = [&app] { QuitCommand(app); };
+    m.LevelDownImage->onMouseDown = [&app](int button) {
+        if (button == 1) StepLevelDown(app);
+    };
+    m.LevelUpImage->onMouseDown = [&app](int button) {
+        if (button == 1) StepLevelUp(app);
+    };
+    m.LevelDownImage->onMouseUp = [&m](int) { m.LevelDownRepeat = false; };
+    m.LevelUpImage->onMouseUp = [&m](int) { m.LevelUpRepeat = false; };
+}
+
+void MenuScreen::KeyDown(int key) {
+    if (key == vk::F5 || key == vk::Down) StepLevelDown(app_);
+    if (key == vk::F6 || key == vk::Up) StepLevelUp(app_);
+}
+
+void MenuScreen::KeyUp(int key) {
+    TMainForm& m = *app_.mainForm;
+    switch (key) {
+        case vk::F5:
+        case vk::Down:
+            m.LevelDownRepeat = false;
+            break;
+        case vk::F6:
+        case vk::Up:
+            m.LevelUpRepeat = false;
+            break;
+        case vk::F1:
+            StartGameCommand(app_, true);
+            break;
+        case vk::F2:
+            StartGameCommand(app_, false);
+            break;
+        case vk::F7:
+            TogglePlayers(app_);
+            break;
+        case vk::F10:
+            OpenOptions(app_);
+            break;
+        case vk::F11:
+            OpenScores(app_);
+            break;
+        case vk::F12:
+            OpenHelp(app_);
+            break;
+        case vk::Escape:
+            QuitCommand(app_);
+            break;
+        default:
+            break;
+    }
 }
 
 void StepLevelUp(App& app) {
@@ -67,16 +122,16 @@ void StepLevelDown(App& app) {
 }
 
 void StartGameCommand(App& app, bool random) {
-    Game& g = app.game;
+    PlayState& play = app.play;
     try {
         app.pf.SetPointer(Pointer::Busy);
         ProcessMessages(app);
         if (random) {
-            g.SelectedLevel = g.rng.Random(g.LevelCount);
+            play.SelectedLevel = app.game.rng.Random(play.LevelCount);
         } else {
-            g.SelectedLevel = StrToInt(app.menu.level);
+            play.SelectedLevel = MenuLevel(app);
         }
-        g.RandomMode = random;
+        play.RandomMode = random;
     } catch (const Failure& f) {
         ShowException(app, f.text);
         app.pf.SetPointer(Pointer::Normal);

@@ -1,23 +1,23 @@
-// The main menu's commands: level stepping, players, starting games, the other windows, quit.
+// The menu screen: its keys and buttons. Level stepping, players, starting games, the other
+// windows and quit.
 #pragma once
 
-#include <string>
+#include "shell/screen.h"
 
 namespace murk {
 
 struct App;
 
-// What the menu shows and the start of a game reads: the level and the player count as their
-// labels show them, and whether the menu stands over the room (it is hidden while a game
-// starts and runs, and keys then go to the players).
-struct MenuState {
-    std::string level = "0";
-    std::string players = "1";
-    bool shown = true;
-};
+class MenuScreen final : public Screen {
+public:
+    // Gives the menu's buttons their commands.
+    explicit MenuScreen(App& app);
+    void KeyDown(int key) override;  // F5/F6 and the arrows step the level
+    void KeyUp(int key) override;    // the function keys' commands, Escape quits
 
-// Shows the menu state in the main window: the two labels and the menu box.
-void ShowMenuState(App& app);
+private:
+    App& app_;
+};
 
 inline constexpr int kStepInitialDelayMs = 210;
 inline constexpr int kStepRepeatMs = 35;

@@ -1,0 +1,41 @@
+// What the program remembers beside the rules' state: the menu, the panels, the game's course.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace murk {
+
+// What the menu shows and the start of a game reads: the level and the player count as their
+// labels show them, and whether the menu stands over the room (it is hidden while a game
+// starts and runs).
+struct MenuState {
+    std::string level = "0";
+    std::string players = "1";
+    bool shown = true;
+};
+
+// The texts a player's status panel shows, as last refreshed; the scores after a game are
+// taken from them.
+struct PanelTexts {
+    std::string life = "90";
+    std::string points = "0";
+    std::string kits = "0";
+    std::string bombs = "0";
+    std::string keys = "0";
+    std::string levelsPassed = "0";
+    std::string status = "Status:";
+};
+
+// The course of the games the program runs; the rules never read it.
+struct PlayState {
+    bool Paused = false;  // the abort question is up: the loop waits
+    int SelectedLevel = 0;
+    bool RandomMode = false;  // each warp picks a random level
+    bool WarpArmed1 = false;  // a finished player's warp timer is set
+    bool WarpArmed2 = false;
+    int LevelCount = 0;       // level files counted at start-up
+    uint64_t panelCalls = 1;  // panel refresh call counter, never reset (64 bits: never wraps)
+};
+
+}  // namespace murk
