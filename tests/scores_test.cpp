@@ -100,7 +100,7 @@ protected:
     void WriteTable(const StringGrid& t, int headerValue = 20) {
         GridHeader h;
         h.fill(headerValue);
-        ASSERT_TRUE(WriteGridFile(File().string(), t, h));
+        ASSERT_EQ(WriteGridFile(File().string(), t, h), GridWriteResult::Written);
     }
     StringGrid ReadBack() {
         StringGrid t;
@@ -355,7 +355,8 @@ TEST(ScoresSim, AScriptedNameEntersTheTableAtGameOver) {
     test::WriteNumberedLevels(dir, 1);
     GridHeader h;
     h.fill(20);
-    ASSERT_TRUE(WriteGridFile(dir.Dir() + "HighScores.dat", SampleTable(), h));
+    ASSERT_EQ(WriteGridFile(dir.Dir() + "HighScores.dat", SampleTable(), h),
+              GridWriteResult::Written);
     const test::SimRun run = test::RunSim(dir,
                                           "name Scripted Sam\n"
                                           "start\n"

@@ -45,7 +45,8 @@ void InsertEntry(StringGrid& table, int row, const std::string& name, long long 
 int LoadTable(Desk& desk, StringGrid& table);
 
 // Writes the table to HighScores.dat (asking first when the file is read-only). Every failure
-// is reported; the old file then stays as it was.
+// is reported; the old file then stays as it was. A table the file could not give back (too
+// large for the reader) is refused rather than written.
 void SaveTable(Desk& desk, StringGrid& table);
 
 // After a game: asks each player whose result earns a place for a name (player 1 first, one
