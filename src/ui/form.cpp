@@ -23,14 +23,10 @@ void Form::SetFocus(Widget* w) {
     Widget* old = focus_;
     focus_ = w;
     if (auto* e = dynamic_cast<Edit*>(old)) {
-        e->allSelected_ = false;
-        e->Repaint();
+        e->SelectAll(false);
         if (e->onExit) e->onExit();
     }
-    if (auto* e = dynamic_cast<Edit*>(w)) {
-        e->allSelected_ = true;
-        e->Repaint();
-    }
+    if (auto* e = dynamic_cast<Edit*>(w)) e->SelectAll(true);
 }
 
 namespace {
@@ -60,7 +56,7 @@ void Form::KeyDown(int key) {
     }
     if (auto* e = dynamic_cast<Edit*>(focus_)) {
         if (e->onKeyDown && e->onKeyDown(key)) return;
-        if (key == vk::Back) e->Backspace();
+        e->EditKey(key);
     }
 }
 
