@@ -59,6 +59,14 @@ TEST_F(NameFormTest, EverythingDeletedGivesAnEmptyName) {
     EXPECT_EQ(Ask("Player 1", {Down(vk::Back), Up(vk::Back), Up(vk::Enter)}), "");
 }
 
+TEST_F(NameFormTest, AKeyHeldSinceTheGameLeavesTheDefaultSelected) {
+    h.pf.QueueEvent(Down(vk::Right));
+    ProcessMessages(app());  // pressed for the main window, then held as the dialog opens
+    EXPECT_EQ(Ask("Player 1", {Down(vk::Right), Down(vk::Right), Up(vk::Right), Typed("Tess"),
+                               Down(vk::Home), Typed("X"), Up(vk::Enter)}),
+              "XTess");
+}
+
 TEST_F(NameFormTest, EscapeAcceptsTheTextAsTyped) {
     EXPECT_EQ(Ask("Player 1", {Typed("Bo"), Down(vk::Escape), Up(vk::Escape)}), "Bo");
 }

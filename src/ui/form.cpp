@@ -48,7 +48,7 @@ void Form::FocusNext() {
     SetFocus(it == order.end() || ++it == order.end() ? order.front() : *it);
 }
 
-void Form::KeyDown(int key) {
+void Form::KeyDown(int key, bool pressedElsewhere) {
     if (FormKeyDown(key)) return;
     if (key == vk::Tab) {
         FocusNext();
@@ -56,7 +56,7 @@ void Form::KeyDown(int key) {
     }
     if (auto* e = dynamic_cast<Edit*>(focus_)) {
         if (e->onKeyDown && e->onKeyDown(key)) return;
-        e->EditKey(key);
+        if (!pressedElsewhere) e->EditKey(key);
     }
 }
 
