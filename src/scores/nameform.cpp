@@ -1,6 +1,7 @@
 // The name-entry dialog: layout, its own modal loop, and the keys that close it.
 #include "scores/nameform.h"
 
+#include "scores/table.h"
 #include "ui/capture.h"
 #include "ui/desk.h"
 #include "ui/pictures.h"
@@ -26,6 +27,7 @@ TNameForm::TNameForm(Desk& desk) : Form(desk.pf, kArea, style::kBlack), desk_(de
     p.Add<Label>(Rect{50, 160, 300, 30}, "Player Name:", style::kCaptionFont, style::kDarkRed);
     NameEdit = p.Add<Edit>(Rect{50, 196, 382, 44}, "Player 1", kNameFont);
     NameEdit->SetFieldColour({0, 0, 0});
+    NameEdit->SetMaxLength(kMaxNameBytes);  // what the table file holds and reads back
     // Enter closes the dialog on its key-up; the edit must neither take nor beep at it.
     NameEdit->onKeyDown = [](int key) { return key == vk::Enter; };
     p.Add<Label>(Rect{50, 246, 382, 20}, "Type your name, then press Enter.", style::kSmallFont,

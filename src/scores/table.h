@@ -24,6 +24,8 @@ struct ShownResult {
 using NameAsker = std::function<std::string(const std::string& defaultName, Rgb colour)>;
 
 inline constexpr const char* kHighScoresFile = "HighScores.dat";
+// The longest name in bytes: what one cell of HighScores.dat holds and reads back.
+inline constexpr size_t kMaxNameBytes = kMaxCellLength;
 
 // A score or levels text as a number: optional sign and decimal digits, nothing else.
 std::optional<long long> ParseTableNumber(const std::string& text);
