@@ -76,6 +76,25 @@ TEST_F(NameFormTest, ALongNameIsKeptWhole) {
     EXPECT_EQ(Ask("Player 1", {Typed(longName), Up(vk::Enter)}), longName);
 }
 
+TEST_F(NameFormTest, TheHeadingIsOneCentredLineOfBoldBlue) {
+    const std::string heading = "Congratulations!!! You have a high score.";
+    std::vector<const Label*> top;
+    for (const auto& w : dialog().Root().Children())
+        if (auto* label = dynamic_cast<const Label*>(w.get()); label && label->Bounds().y < 150)
+            top.push_back(label);
+    ASSERT_EQ(top.size(), 1u);
+    EXPECT_EQ(top[0]->Colour(), style::kBlue);
+    EXPECT_EQ(top[0]->TextFont().face, FontFace::SansBold);
+    int tw = 0, th = 0;
+    h.pf.TextSize(top[0]->TextFont(), heading, tw, th);
+    const Rect a = dialog().Area();
+    dialog().SetShown(true);
+    dialog().PaintAll();
+    EXPECT_EQ(h.pf.TextIn(a.x + (a.w - tw) / 2, a.y, 1, 150), heading);  // centred, one line
+    EXPECT_LT(tw, a.w - 20);
+    dialog().SetShown(false);
+}
+
 TEST_F(NameFormTest, OkClosesAndPrintScreenCapturesTheDialog) {
     h.pf.SetAnswerPrompts(false);
     // The OK button is only on screen once the dialog shows, so the click is queued for then.

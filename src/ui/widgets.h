@@ -84,6 +84,7 @@ public:
         : text_(std::move(text)), font_(font), textColour_(colour), align_(align) {}
     const std::string& Text() const { return text_; }
     Rgb Colour() const { return textColour_; }
+    const Font& TextFont() const { return font_; }
     void SetText(std::string text);
     void SetColour(Rgb c);
     void SetBackground(Rgb c) {
