@@ -148,8 +148,9 @@ TEST_F(GameLoopTest, OnePlayerGameOverReturnsToTheMenuAfter3100ms) {
 // A player who closes the window while "Game Over" shows keeps the place the result earned,
 // under the offered name, as one who closes the name dialog does.
 TEST_F(GameLoopTest, ClosingDuringTheGameOverWaitStillEntersTheResult) {
-    ASSERT_TRUE(
-        WriteGridFile(dir.Dir() + kHighScoresFile, DefaultHighScoreTable(), HighScoreHeader()));
+    ASSERT_EQ(
+        WriteGridFile(dir.Dir() + kHighScoresFile, DefaultHighScoreTable(), HighScoreHeader()),
+        GridWriteResult::Written);
     const uint64_t t = Start(1, 0);
     game().P1().points = 987654;
     RunPasses(1);  // the panel shows the points the table takes

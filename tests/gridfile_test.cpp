@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <random>
+
 #include "test_support.h"
 
 namespace murk {
@@ -29,7 +32,7 @@ TEST(GridFile, RoundTripKeepsCellsDimensionsWidthsAndHeader) {
 
     test::TempGameDir dir;
     const std::string path = dir.Dir() + "grid.dat";
-    ASSERT_TRUE(WriteGridFile(path, grid, header));
+    ASSERT_EQ(WriteGridFile(path, grid, header), GridWriteResult::Written);
 
     StringGrid read;
     GridHeader readHeader{};
@@ -42,6 +45,62 @@ TEST(GridFile, RoundTripKeepsCellsDimensionsWidthsAndHeader) {
             EXPECT_EQ(read.ColWidth(c), grid.ColWidth(c));
         }
     EXPECT_EQ(readHeader, header);
+}
+
+TEST(GridFile, WhatIsWrittenReadsBackAsItWas) {
+    // Cells that could trip the reader: nothing, separators, line breaks, digits that look like
+    // a length, UTF-8, raw bytes, the longest cell; and the ints at both ends.
+    const std::string texts[] = {"",
+                                 " ",
+                                 "  x  ",
+                                 "\n",
+                                 "a\r\nb",
+                                 "12",
+                                 "3 4",
+                                 "-5",
+                                 "Zo\xC3\xA9",
+                                 std::string("\0\xff", 2),
+                                 std::string(kMaxCellLength, '7')};
+    const int ints[] = {0, -1, 20, 987654, INT_MIN, INT_MAX};
+    std::mt19937 random(2024);
+    const auto some = [&](const auto& from) { return from[random() % std::size(from)]; };
+    for (int i = 0; i < 300; ++i) {
+        const int cols = i == 0 ? kMaxGridSide : 1 + static_cast<int>(random() % 6);
+        const int rows = i == 1 ? kMaxGridSide : 1 + static_cast<int>(random() % 6);
+        StringGrid grid(cols, rows);
+        GridHeader header;
+        for (int& v : header) v = some(ints);
+        for (int c = 0; c < cols; ++c) grid.SetColWidth(c, some(ints));
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < cols; ++c) grid.SetCell(c, r, some(texts));
+
+        StringGrid read;
+        GridHeader readHeader{};
+        ASSERT_EQ(Parse(FormatGridText(grid, header), read, readHeader), GridReadResult::Read);
+        ASSERT_EQ(read.ColCount(), cols);
+        ASSERT_EQ(read.RowCount(), rows);
+        EXPECT_EQ(readHeader, header);
+        for (int c = 0; c < cols; ++c) EXPECT_EQ(read.ColWidth(c), grid.ColWidth(c));
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < cols; ++c)
+                ASSERT_TRUE(read.Cell(c, r) == grid.Cell(c, r)) << c << "," << r;
+    }
+}
+
+TEST(GridFile, WriterRefusesWhatTheReaderWouldRefuseAndKeepsTheOldFile) {
+    test::TempGameDir dir;
+    dir.WriteFile("grid.dat", "old");
+    const std::string path = dir.Dir() + "grid.dat";
+    StringGrid longCell(1, 1);
+    longCell.SetCell(0, 0, std::string(kMaxCellLength + 1, 'x'));
+    StringGrid overFileBound(1, static_cast<int>(kMaxGridFileBytes / kMaxCellLength) + 1);
+    for (int r = 0; r < overFileBound.RowCount(); ++r)
+        overFileBound.SetCell(0, r, std::string(kMaxCellLength, 'x'));
+    StringGrid noRows(1, 0);
+    for (const StringGrid* grid : {&longCell, &overFileBound, &noRows}) {
+        EXPECT_EQ(WriteGridFile(path, *grid, {}), GridWriteResult::Unreadable) << grid->RowCount();
+        EXPECT_EQ(test::ReadFileText(path), "old");
+    }
 }
 
 TEST(GridFile, WriterLayout) {
@@ -138,8 +197,9 @@ TEST(GridFile, FailedWriteLeavesTheOldFile) {
     dir.WriteFile("HighScores.dat", "old");
     StringGrid grid(1, 1);
     GridHeader h{};
-    EXPECT_FALSE(WriteGridFile(dir.Dir() + "missing-folder/x.dat", grid, h));
-    ASSERT_TRUE(WriteGridFile(path, grid, h));
+    EXPECT_EQ(WriteGridFile(dir.Dir() + "missing-folder/x.dat", grid, h),
+              GridWriteResult::CannotWrite);
+    ASSERT_EQ(WriteGridFile(path, grid, h), GridWriteResult::Written);
     EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
 }
 

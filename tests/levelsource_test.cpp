@@ -106,7 +106,7 @@ TEST(LevelSource, BuildsTheGridAndHeaderAndSurvivesAGridFileRoundTrip) {
 
     const murk::test::TempGameDir dir;
     const std::string path = dir.Dir() + "Level000.dat";
-    ASSERT_TRUE(murk::WriteGridFile(path, level.grid, level.header));
+    ASSERT_EQ(murk::WriteGridFile(path, level.grid, level.header), murk::GridWriteResult::Written);
     StringGrid back;
     GridHeader header{};
     ASSERT_EQ(murk::ReadGridFile(path, back, header), murk::GridReadResult::Read);

@@ -59,6 +59,14 @@ TEST_F(NameFormTest, EverythingDeletedGivesAnEmptyName) {
     EXPECT_EQ(Ask("Player 1", {Down(vk::Back), Up(vk::Back), Up(vk::Enter)}), "");
 }
 
+TEST_F(NameFormTest, AKeyHeldSinceTheGameLeavesTheDefaultSelected) {
+    h.pf.QueueEvent(Down(vk::Right));
+    ProcessMessages(app());  // pressed for the main window, then held as the dialog opens
+    EXPECT_EQ(Ask("Player 1", {Down(vk::Right), Down(vk::Right), Up(vk::Right), Typed("Tess"),
+                               Down(vk::Home), Typed("X"), Up(vk::Enter)}),
+              "XTess");
+}
+
 TEST_F(NameFormTest, EscapeAcceptsTheTextAsTyped) {
     EXPECT_EQ(Ask("Player 1", {Typed("Bo"), Down(vk::Escape), Up(vk::Escape)}), "Bo");
 }
@@ -66,6 +74,25 @@ TEST_F(NameFormTest, EscapeAcceptsTheTextAsTyped) {
 TEST_F(NameFormTest, ALongNameIsKeptWhole) {
     const std::string longName(200, 'w');
     EXPECT_EQ(Ask("Player 1", {Typed(longName), Up(vk::Enter)}), longName);
+}
+
+TEST_F(NameFormTest, TheHeadingIsOneCentredLineOfBoldBlue) {
+    const std::string heading = "Congratulations!!! You have a high score.";
+    std::vector<const Label*> top;
+    for (const auto& w : dialog().Root().Children())
+        if (auto* label = dynamic_cast<const Label*>(w.get()); label && label->Bounds().y < 150)
+            top.push_back(label);
+    ASSERT_EQ(top.size(), 1u);
+    EXPECT_EQ(top[0]->Colour(), style::kBlue);
+    EXPECT_EQ(top[0]->TextFont().face, FontFace::SansBold);
+    int tw = 0, th = 0;
+    h.pf.TextSize(top[0]->TextFont(), heading, tw, th);
+    const Rect a = dialog().Area();
+    dialog().SetShown(true);
+    dialog().PaintAll();
+    EXPECT_EQ(h.pf.TextIn(a.x + (a.w - tw) / 2, a.y, 1, 150), heading);  // centred, one line
+    EXPECT_LT(tw, a.w - 20);
+    dialog().SetShown(false);
 }
 
 TEST_F(NameFormTest, OkClosesAndPrintScreenCapturesTheDialog) {

@@ -100,7 +100,7 @@ protected:
     void WriteTable(const StringGrid& t, int headerValue = 20) {
         GridHeader h;
         h.fill(headerValue);
-        ASSERT_TRUE(WriteGridFile(File().string(), t, h));
+        ASSERT_EQ(WriteGridFile(File().string(), t, h), GridWriteResult::Written);
     }
     StringGrid ReadBack() {
         StringGrid t;
@@ -341,6 +341,28 @@ TEST_F(ScoresTest, AFailedSaveIsReportedAndLeavesTheOldFileWhole) {
     EXPECT_EQ(scores().HScoresGrid.Cell(kNameCol, 1), "X");  // the window keeps the new entry
 }
 
+TEST_F(ScoresTest, WhatIsSavedAlwaysLoadsBack) {
+    // The longest name the dialog takes goes into the file, and the next game reads it.
+    WriteTable(SampleTable());
+    h.pf.QueueTyping(std::string(kMaxNameBytes + 2, 'w'));
+    GameOver(1, "650", "2");
+    EXPECT_TRUE(h.pf.Boxes().empty());
+    StringGrid loaded;
+    ASSERT_EQ(LoadTable(app(), loaded), 0);
+    EXPECT_TRUE(loaded.Cell(kNameCol, 4) == std::string(kMaxNameBytes, 'w'))
+        << loaded.Cell(kNameCol, 4).size();
+
+    // A table the reader would refuse is not written over the old file.
+    const std::string before = test::ReadFileText(File());
+    loaded.SetCell(kNameCol, 1, std::string(kMaxCellLength + 1, 'h'));
+    h.pf.ClearBoxes();
+    SaveTable(app(), loaded);
+    EXPECT_EQ(BoxTexts(),
+              std::vector<std::string>{"High scores were not saved: the table has grown "
+                                       "too large for 'HighScores.dat' to be read back."});
+    EXPECT_EQ(test::ReadFileText(File()), before);
+}
+
 TEST_F(ScoresTest, PrintScreenCapturesTheScoresWindow) {
     KeyUp(vk::F11);
     h.pf.ClearBoxes();
@@ -355,7 +377,8 @@ TEST(ScoresSim, AScriptedNameEntersTheTableAtGameOver) {
     test::WriteNumberedLevels(dir, 1);
     GridHeader h;
     h.fill(20);
-    ASSERT_TRUE(WriteGridFile(dir.Dir() + "HighScores.dat", SampleTable(), h));
+    ASSERT_EQ(WriteGridFile(dir.Dir() + "HighScores.dat", SampleTable(), h),
+              GridWriteResult::Written);
     const test::SimRun run = test::RunSim(dir,
                                           "name Scripted Sam\n"
                                           "start\n"

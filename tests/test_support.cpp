@@ -67,7 +67,7 @@ void TempGameDir::WriteLevel(int number, const LevelSpec& spec) {
     h[3] = spec.p2Row;
     h[9] = spec.startRoomCol;
     h[10] = spec.startRoomRow;
-    if (!WriteGridFile(LevelFileName(Dir(), number), grid, h))
+    if (WriteGridFile(LevelFileName(Dir(), number), grid, h) != GridWriteResult::Written)
         throw std::runtime_error("cannot write level " + std::to_string(number));
 }
 

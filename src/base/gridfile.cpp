@@ -12,8 +12,6 @@ namespace murk {
 
 namespace {
 
-constexpr size_t kMaxFileBytes = 64u * 1024u * 1024u;
-
 bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
@@ -37,11 +35,14 @@ public:
         bool negative = false;
         if (pos_ < text_.size() && (text_[pos_] == '-' || text_[pos_] == '+'))
             negative = text_[pos_++] == '-';
+        // The writer writes any int, the most negative one included.
+        const long long limit = negative ? -static_cast<long long>(std::numeric_limits<int>::min())
+                                         : std::numeric_limits<int>::max();
         long long value = 0;
         size_t digits = 0;
         while (pos_ < text_.size() && text_[pos_] >= '0' && text_[pos_] <= '9') {
             value = value * 10 + (text_[pos_++] - '0');
-            if (value > std::numeric_limits<int>::max()) return false;
+            if (value > limit) return false;
             ++digits;
         }
         if (digits == 0) return false;
@@ -108,7 +109,7 @@ GridReadResult ParseGridText(const std::string& text, StringGrid& grid, GridHead
 GridReadResult ReadGridFile(const std::string& path, StringGrid& grid, GridHeader& header,
                             const RowPump& pump) {
     std::string text;
-    switch (ReadWholeFile(path, kMaxFileBytes, text)) {
+    switch (ReadWholeFile(path, kMaxGridFileBytes, text)) {
         case FileReadResult::Read:
             break;
         case FileReadResult::CannotOpen:
@@ -145,9 +146,34 @@ std::string FormatGridText(const StringGrid& grid, const GridHeader& header, con
     return out;
 }
 
-bool WriteGridFile(const std::string& path, const StringGrid& grid, const GridHeader& header,
-                   const RowPump& pump) {
-    return WriteFileAtomically(path, FormatGridText(grid, header, pump));
+namespace {
+
+// The reader's bounds, as the writer must keep them.
+bool SidesAndCellsReadBack(const StringGrid& grid) {
+    const auto inRange = [](int side) { return side >= 1 && side <= kMaxGridSide; };
+    if (!inRange(grid.ColCount()) || !inRange(grid.RowCount())) return false;
+    for (int r = 0; r < grid.RowCount(); ++r)
+        for (int c = 0; c < grid.ColCount(); ++c)
+            if (grid.Cell(c, r).size() > static_cast<size_t>(kMaxCellLength)) return false;
+    return true;
+}
+
+}  // namespace
+
+GridWriteResult WriteGridFile(const std::string& path, const StringGrid& grid,
+                              const GridHeader& header, const RowPump& pump) {
+    if (!SidesAndCellsReadBack(grid)) return GridWriteResult::Unreadable;
+    const std::string text = FormatGridText(grid, header, pump);
+    if (text.size() > kMaxGridFileBytes) return GridWriteResult::Unreadable;
+    switch (SaveFile(path, text)) {
+        case SaveResult::Saved:
+            return GridWriteResult::Written;
+        case SaveResult::FolderTakesNoNewFile:
+            return GridWriteResult::FolderTakesNoNewFile;
+        case SaveResult::Failed:
+            break;
+    }
+    return GridWriteResult::CannotWrite;
 }
 
 }  // namespace murk

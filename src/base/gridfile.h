@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <functional>
 #include <string>
 
@@ -14,8 +15,9 @@
 namespace murk {
 
 inline constexpr const char* kGridVersion = "version1.0";
-inline constexpr int kMaxCellLength = 99999;
-inline constexpr int kMaxGridSide = 1000;  // no grid the game writes comes near this
+inline constexpr int kMaxCellLength = 99999;  // bytes of one cell's text
+inline constexpr int kMaxGridSide = 1000;     // no grid the game writes comes near this
+inline constexpr size_t kMaxGridFileBytes = 64u * 1024u * 1024u;
 
 using GridHeader = std::array<int, 12>;
 
@@ -38,10 +40,19 @@ GridReadResult ReadGridFile(const std::string& path, StringGrid& grid, GridHeade
 GridReadResult ParseGridText(const std::string& text, StringGrid& grid, GridHeader& header,
                              const RowPump& pump = {});
 
+enum class [[nodiscard]] GridWriteResult{
+    Written,
+    Unreadable,            // the reader would refuse it (see WriteGridFile); nothing was written
+    CannotWrite,           // the file could not be written; the old one is as it was
+    FolderTakesNoNewFile,  // the old file stays whole: it cannot be replaced safely there
+};
+
 // Writes `grid` and `header` to `path` through a temporary file renamed over the old one, so a
-// failure part-way never leaves a half-written file. Returns false when it could not be written.
-[[nodiscard]] bool WriteGridFile(const std::string& path, const StringGrid& grid,
-                                 const GridHeader& header, const RowPump& pump = {});
+// failure part-way never leaves a half-written file. A grid the reader would refuse (a side
+// outside 1..kMaxGridSide, a cell over kMaxCellLength bytes, a text over kMaxGridFileBytes) is
+// not written at all: a file that cannot be read back is worse than the old one.
+GridWriteResult WriteGridFile(const std::string& path, const StringGrid& grid,
+                              const GridHeader& header, const RowPump& pump = {});
 
 // The text WriteGridFile writes.
 std::string FormatGridText(const StringGrid& grid, const GridHeader& header,

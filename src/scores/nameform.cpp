@@ -1,6 +1,7 @@
 // The name-entry dialog: layout, its own modal loop, and the keys that close it.
 #include "scores/nameform.h"
 
+#include "scores/table.h"
 #include "ui/capture.h"
 #include "ui/desk.h"
 #include "ui/pictures.h"
@@ -13,19 +14,20 @@ namespace {
 constexpr int kWidth = 482, kHeight = 413;
 constexpr Rect kArea{(kCanvasWidth - kWidth) / 2, (kCanvasHeight - kHeight) / 2, kWidth, kHeight};
 constexpr Font kNameFont{FontFace::SansBold, 22};
+// The heading is one line: at 18 pixels it spans about 420 of the dialog's 482.
+constexpr Font kHeadingFont{FontFace::SansBold, 18};
 constexpr int kFrameWidth = 2;
 
 }  // namespace
 
 TNameForm::TNameForm(Desk& desk) : Form(desk.pf, kArea, style::kBlack), desk_(desk) {
     Panel& p = Root();
-    p.Add<Label>(Rect{0, 36, kWidth, 44}, "Congratulations!!!", style::kHeadingFont, style::kBlue,
-                 Align::Center);
-    p.Add<Label>(Rect{0, 84, kWidth, 32}, "You have a high score.", style::kCaptionFont,
+    p.Add<Label>(Rect{0, 36, kWidth, 44}, "Congratulations!!! You have a high score.", kHeadingFont,
                  style::kBlue, Align::Center);
     p.Add<Label>(Rect{50, 160, 300, 30}, "Player Name:", style::kCaptionFont, style::kDarkRed);
     NameEdit = p.Add<Edit>(Rect{50, 196, 382, 44}, "Player 1", kNameFont);
     NameEdit->SetFieldColour({0, 0, 0});
+    NameEdit->SetMaxLength(kMaxNameBytes);  // what the table file holds and reads back
     // Enter closes the dialog on its key-up; the edit must neither take nor beep at it.
     NameEdit->onKeyDown = [](int key) { return key == vk::Enter; };
     p.Add<Label>(Rect{50, 246, 382, 20}, "Type your name, then press Enter.", style::kSmallFont,

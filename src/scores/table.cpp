@@ -24,6 +24,9 @@ constexpr const char* kCannotMakeWritable =
     "protected disk.";
 constexpr const char* kSaveError =
     "High scores were not saved. Please make sure the disk is not write protected.";
+constexpr const char* kTooLargeError =
+    "High scores were not saved: the table has grown too large for 'HighScores.dat' to be read "
+    "back.";
 
 // Who can enter the table after a game, in the order they are asked.
 struct Contender {
@@ -117,12 +120,20 @@ void SaveTable(Desk& desk, StringGrid& table) {
     }
     StringGrid saved = table;
     saved.SetCell(0, 1, kSaveMark);
-    const SaveResult result = SaveFile(path, FormatGridText(saved, HighScoreHeader(), Pump(desk)));
-    if (result != SaveResult::Saved) {
-        ShowSaveFailure(desk, result, kHighScoresFile, kSaveError);
-        return;
+    switch (WriteGridFile(path, saved, HighScoreHeader(), Pump(desk))) {
+        case GridWriteResult::Written:
+            table.SetCell(0, 1, kSaveMark);
+            return;
+        case GridWriteResult::Unreadable:
+            ShowError(desk, kTooLargeError);
+            return;
+        case GridWriteResult::FolderTakesNoNewFile:
+            ShowSaveFailure(desk, SaveResult::FolderTakesNoNewFile, kHighScoresFile, kSaveError);
+            return;
+        case GridWriteResult::CannotWrite:
+            ShowError(desk, kSaveError);
+            return;
     }
-    table.SetCell(0, 1, kSaveMark);
 }
 
 void InsertResults(Desk& desk, StringGrid& table, const std::vector<ShownResult>& results,

@@ -24,6 +24,8 @@ struct ShownResult {
 using NameAsker = std::function<std::string(const std::string& defaultName, Rgb colour)>;
 
 inline constexpr const char* kHighScoresFile = "HighScores.dat";
+// The longest name in bytes: what one cell of HighScores.dat holds and reads back.
+inline constexpr size_t kMaxNameBytes = kMaxCellLength;
 
 // A score or levels text as a number: optional sign and decimal digits, nothing else.
 std::optional<long long> ParseTableNumber(const std::string& text);
@@ -45,7 +47,8 @@ void InsertEntry(StringGrid& table, int row, const std::string& name, long long 
 int LoadTable(Desk& desk, StringGrid& table);
 
 // Writes the table to HighScores.dat (asking first when the file is read-only). Every failure
-// is reported; the old file then stays as it was.
+// is reported; the old file then stays as it was. A table the file could not give back (too
+// large for the reader) is refused rather than written.
 void SaveTable(Desk& desk, StringGrid& table);
 
 // After a game: asks each player whose result earns a place for a name (player 1 first, one

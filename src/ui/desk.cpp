@@ -39,10 +39,13 @@ void Dispatch(Desk& desk, const Event& e) {
     Form* f = ActiveForm(desk);
     if (!f) return;
     switch (e.kind) {
-        case EventKind::KeyDown:
-            f->KeyDown(e.key);
+        case EventKind::KeyDown: {
+            const auto [held, pressed] = desk.keysDown.try_emplace(e.key, f);
+            f->KeyDown(e.key, !pressed && held->second != f);
             break;
+        }
         case EventKind::KeyUp:
+            desk.keysDown.erase(e.key);
             f->KeyUp(e.key);
             break;
         case EventKind::Text:

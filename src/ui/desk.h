@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,9 @@ struct Desk {
     std::vector<Form*> shownForms;  // in showing order; the last one receives input
     std::vector<Timer*> timers;     // the timers the pump fires, in this order
     std::function<void()> onClose;  // the window's close button
+    // Each key down now, with the window its press went to. A key held while another window
+    // comes up (a walking player's arrow when the name dialog opens) repeats into that window.
+    std::map<int, const Form*> keysDown;
 };
 
 void SetTimerInterval(Desk& desk, Timer& t, int ms);

@@ -23,14 +23,10 @@ void Form::SetFocus(Widget* w) {
     Widget* old = focus_;
     focus_ = w;
     if (auto* e = dynamic_cast<Edit*>(old)) {
-        e->allSelected_ = false;
-        e->Repaint();
+        e->SelectAll(false);
         if (e->onExit) e->onExit();
     }
-    if (auto* e = dynamic_cast<Edit*>(w)) {
-        e->allSelected_ = true;
-        e->Repaint();
-    }
+    if (auto* e = dynamic_cast<Edit*>(w)) e->SelectAll(true);
 }
 
 namespace {
@@ -52,7 +48,7 @@ void Form::FocusNext() {
     SetFocus(it == order.end() || ++it == order.end() ? order.front() : *it);
 }
 
-void Form::KeyDown(int key) {
+void Form::KeyDown(int key, bool pressedElsewhere) {
     if (FormKeyDown(key)) return;
     if (key == vk::Tab) {
         FocusNext();
@@ -60,7 +56,7 @@ void Form::KeyDown(int key) {
     }
     if (auto* e = dynamic_cast<Edit*>(focus_)) {
         if (e->onKeyDown && e->onKeyDown(key)) return;
-        if (key == vk::Back) e->Backspace();
+        if (!pressedElsewhere) e->EditKey(key);
     }
 }
 

@@ -24,7 +24,9 @@ public:
     void PaintAll();
 
     // Event entry points, called by the message pump for the active form.
-    void KeyDown(int key);
+    // `pressedElsewhere`: a repeat of a key pressed while another window had the keyboard; the
+    // form still previews it, but an edit does not take it as an edit.
+    void KeyDown(int key, bool pressedElsewhere = false);
     void KeyUp(int key);
     void TextTyped(const std::string& text);
     void MouseDown(int button, int x, int y);

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/platform.h"
@@ -83,6 +84,7 @@ public:
         : text_(std::move(text)), font_(font), textColour_(colour), align_(align) {}
     const std::string& Text() const { return text_; }
     Rgb Colour() const { return textColour_; }
+    const Font& TextFont() const { return font_; }
     void SetText(std::string text);
     void SetColour(Rgb c);
     void SetBackground(Rgb c) {
@@ -114,13 +116,23 @@ private:
     Rgb captionColour_{};
 };
 
-// A one-line edit. Key edits and the sound switch are read-only; the game-speed edit takes typed
-// text. Typing replaces the selection; gaining the focus selects everything.
+// A one-line edit. Key edits and the sound switch are read-only; the game-speed and name edits
+// take typed text at a caret and edit it by whole UTF-8 characters (a byte that starts no
+// well-formed character counts as one). Gaining the focus selects everything and puts the caret
+// at the end; typing or deleting then replaces the whole text, and moving the caret ends the
+// selection.
 class Edit : public Widget {
 public:
-    Edit(std::string text, Font font) : text_(std::move(text)), font_(font) { opaque_ = true; }
+    Edit(std::string text, Font font) : text_(std::move(text)), font_(font), caret_(text_.size()) {
+        opaque_ = true;
+    }
     const std::string& Text() const { return text_; }
-    void SetText(std::string text);  // runs onChange when the text differs
+    // Runs onChange when the text differs; the caret goes to the end. Not cut to MaxLength.
+    void SetText(std::string text);
+    size_t Caret() const { return caret_; }  // in bytes, at a character boundary
+    // The most bytes typing may bring the text to (0: no limit); typed text beyond it is cut at
+    // a character boundary.
+    void SetMaxLength(size_t bytes) { maxLength_ = bytes; }
     int Tag() const { return tag_; }
     void SetTag(int t) { tag_ = t; }
     bool ReadOnly() const { return readOnly_; }
@@ -133,8 +145,10 @@ public:
     bool CanFocus() const override { return enabled_ && visible_; }
     void Paint(Platform& pf) override;
 
-    void TypeText(const std::string& typed);  // from a Text event
-    void Backspace();
+    void TypeText(const std::string& typed);  // from a Text event: goes in at the caret
+    // Backspace, Delete, Left, Right, Home and End; other keys, and every key while the edit is
+    // read-only or disabled, do nothing.
+    void EditKey(int key);
 
     std::function<void()> onChange;
     std::function<void()> onExit;  // focus lost
@@ -143,8 +157,19 @@ public:
 
 private:
     friend class Form;
+    void SelectAll(bool all);
+    void MoveCaret(size_t to);
+    // Puts `with` in place of text_[from, to) and leaves the caret after it.
+    void Replace(size_t from, size_t to, std::string_view with);
+    // Moves the first character shown so that the caret stays within `width` pixels of it.
+    void ScrollToCaret(Platform& pf, int width);
+    int TextWidth(Platform& pf, size_t from, size_t to) const;
+
     std::string text_;
     Font font_;
+    size_t caret_ = 0;
+    size_t firstShown_ = 0;  // the field shows the text from this byte on
+    size_t maxLength_ = 0;
     Rgb textColour_{0, 0, 0};
     Rgb fieldColour_{255, 255, 255};
     int tag_ = 0;

@@ -9,7 +9,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: hscoredefault OUTPUT\n");
         return 2;
     }
-    if (!murk::WriteGridFile(argv[1], murk::DefaultHighScoreTable(), murk::HighScoreHeader())) {
+    if (murk::WriteGridFile(argv[1], murk::DefaultHighScoreTable(), murk::HighScoreHeader()) !=
+        murk::GridWriteResult::Written) {
         std::fprintf(stderr, "hscoredefault: cannot write %s\n", argv[1]);
         return 1;
     }

@@ -12,9 +12,16 @@ int main(int argc, char** argv) {
     const murk::LevelSourceResult level = murk::CompileLevelFile(argv[1]);
     for (const std::string& error : level.errors) std::fprintf(stderr, "%s\n", error.c_str());
     if (!level.Ok()) return 1;
-    if (!murk::WriteGridFile(argv[2], level.grid, level.header)) {
-        std::fprintf(stderr, "levelc: cannot write %s\n", argv[2]);
-        return 1;
+    switch (murk::WriteGridFile(argv[2], level.grid, level.header)) {
+        case murk::GridWriteResult::Written:
+            return 0;
+        case murk::GridWriteResult::Unreadable:
+            std::fprintf(stderr, "levelc: %s would be too large for the game to read\n", argv[2]);
+            return 1;
+        case murk::GridWriteResult::CannotWrite:
+        case murk::GridWriteResult::FolderTakesNoNewFile:
+            break;
     }
-    return 0;
+    std::fprintf(stderr, "levelc: cannot write %s\n", argv[2]);
+    return 1;
 }
