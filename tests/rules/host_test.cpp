@@ -4,42 +4,18 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "combat/bullets.h"
 #include "combat/impacts.h"
 #include "game/state.h"
+#include "rules_host.h"
 
 namespace murk {
 namespace {
 
-class RecordingHost final : public Host {
-public:
-    std::vector<std::string> calls;  // every call, in order: "draw 5,5 A00", "sound S00", "pump"
-    std::deque<int> randoms;         // the answers Random gives, in order (then 0)
-    std::function<void()> onPump;    // what happens "at the pump", e.g. the game being aborted
-
-    void DrawSquare(int col, int row, std::string_view code) override {
-        calls.push_back("draw " + std::to_string(col) + "," + std::to_string(row) + " " +
-                        std::string(code));
-    }
-    void DrawRoom() override { calls.push_back("room"); }
-    void PlaySound(std::string_view id) override { calls.push_back("sound " + std::string(id)); }
-    void PumpMessages() override {
-        calls.push_back("pump");
-        if (onPump) onPump();
-    }
-    bool Closing() const override { return false; }
-    int ChooseRandom(int n) override {
-        const int r = randoms.empty() ? 0 : randoms.front();
-        if (!randoms.empty()) randoms.pop_front();
-        return n > 0 ? r % n : 0;
-    }
-    void ShowException(const std::string& text) override { calls.push_back("error " + text); }
-};
+using test::RecordingHost;
 
 // A game under way in a room of floor, player 1 at (3, 4).
 Game BareGame() {
