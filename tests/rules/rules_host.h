@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "game/host.h"
@@ -16,8 +17,6 @@ class RecordingHost final : public Host {
 public:
     // Every call, in order: "draw 5,5 A00", "room", "sound S00", "pump", "error TEXT".
     std::vector<std::string> calls;
-    // Without a generator, the answers Random gives in order (then 0).
-    std::deque<int> randoms;
     // What happens "at the pump", where the program delivers keys and timers: the game being
     // aborted, the next level loaded, a question asked.
     std::function<void()> onPump;
@@ -26,6 +25,11 @@ public:
 
     // Random then draws from `rng`, as the program draws from the game's own generator.
     void DrawFrom(Rng& rng) { UseGenerator(&rng); }
+    // Random then gives `numbers` in order (then 0), each taken modulo the n asked for.
+    void Script(std::deque<int> numbers) {
+        UseGenerator(nullptr);
+        randoms_ = std::move(numbers);
+    }
 
     // `what` runs at the n-th pump from now (1 is the next) and at no other.
     void AtPump(int n, std::function<void()> what) {
@@ -63,10 +67,13 @@ public:
 
 protected:
     int ChooseRandom(int n) override {
-        const int r = randoms.empty() ? 0 : randoms.front();
-        if (!randoms.empty()) randoms.pop_front();
+        const int r = randoms_.empty() ? 0 : randoms_.front();
+        if (!randoms_.empty()) randoms_.pop_front();
         return n > 0 ? r % n : 0;
     }
+
+private:
+    std::deque<int> randoms_;
 };
 
 }  // namespace murk::test
