@@ -42,5 +42,17 @@ for folder in */; do
   done < <(grep -rHo '#include "[^"]*"' "$folder" --include='*.h' --include='*.cpp' \
              | grep -v '/tests/' | sed 's/#include "\(.*\)"/\1/')
 done
+# The rule tests stand on the rules alone, as murk_rules_tests links them: nothing of the program,
+# the windows or the platform.
+rules="base game level players combat world"
+while IFS=: read -r file included; do
+  target=${included%%/*}
+  [ -d "$target" ] || continue  # the tests' own headers
+  case " $rules " in
+    *" $target "*) ;;
+    *) echo "$file includes $included: the rule tests may not include $target/"; status=1 ;;
+  esac
+done < <(cd .. && grep -rHo '#include "[^"]*"' tests/rules --include='*.h' --include='*.cpp' \
+           | sed 's/#include "\(.*\)"/\1/')
 [ $status -eq 0 ] && echo "Layers: every include goes down."
 exit $status
