@@ -37,7 +37,7 @@ TEST(LevelRead, ReadSetsGridStartDataAndTitle) {
     spec.rooms = {test::MakeRoom("A32"), test::MakeRoom("A00")};
     spec.p1Col = 7, spec.p1Row = 8, spec.p2Col = 9, spec.p2Row = 10;
     spec.startRoomCol = 2;
-    for (int n = 1; n <= 12; ++n) dir.WriteLevel(n, spec);
+    dir.WriteLevel(12, spec);
     Game g;
     RecordingHost host;
     LevelLoad load = Read(g, host, dir, 12);

@@ -24,19 +24,24 @@ protected:
         ASSERT_EQ(g().CurrentRoomCol, 2);
     }
 
-    std::string Stored(int roomCol, int roomRow, int col, int row) {
+    StringGrid StoredRoom(int roomCol, int roomRow) {
         StringGrid room;
         std::string error;
         EXPECT_TRUE(UnpackRoomString(g().LevelGrid.Cell(roomCol, roomRow), room, error));
-        return room.Cell(col, row);
+        return room;
+    }
+    std::string Stored(int roomCol, int roomRow, int col, int row) {
+        return StoredRoom(roomCol, roomRow).Cell(col, row);
     }
     // How many squares of all stored rooms hold `code`.
     int StoredCount(const std::string& code) {
         int n = 0;
         for (int rr = 1; rr <= 3; ++rr)
-            for (int rc = 1; rc <= 3; ++rc)
+            for (int rc = 1; rc <= 3; ++rc) {
+                const StringGrid room = StoredRoom(rc, rr);
                 for (int r = 1; r <= 19; ++r)
-                    for (int c = 1; c <= 30; ++c) n += Stored(rc, rr, c, r) == code;
+                    for (int c = 1; c <= 30; ++c) n += room.Cell(c, r) == code;
+            }
         return n;
     }
 };
