@@ -22,29 +22,29 @@ std::string MakeRoom(const std::string& fill, const std::vector<Placed>& squares
     return packed;
 }
 
-StringGrid LevelGridOf(const LevelSpec& spec) {
-    StringGrid grid(spec.roomsAcross + 1, spec.roomsDown + 1);
-    grid.SetCell(1, 0, spec.title);
-    std::vector<std::string> rooms = spec.rooms;
+StringGrid LevelGridOf(const LevelSpec& level) {
+    StringGrid grid(level.roomsAcross + 1, level.roomsDown + 1);
+    grid.SetCell(1, 0, level.title);
+    std::vector<std::string> rooms = level.rooms;
     if (rooms.empty())
-        rooms.push_back(
-            MakeRoom("A00", {{spec.p1Col, spec.p1Row, "A46"}, {spec.p2Col, spec.p2Row, "A47"}}));
-    for (int r = 0; r < spec.roomsDown; ++r)
-        for (int c = 0; c < spec.roomsAcross; ++c) {
-            const size_t i = static_cast<size_t>(r * spec.roomsAcross + c);
+        rooms.push_back(MakeRoom(
+            "A00", {{level.p1Col, level.p1Row, "A46"}, {level.p2Col, level.p2Row, "A47"}}));
+    for (int r = 0; r < level.roomsDown; ++r)
+        for (int c = 0; c < level.roomsAcross; ++c) {
+            const size_t i = static_cast<size_t>(r * level.roomsAcross + c);
             if (i < rooms.size()) grid.SetCell(c + 1, r + 1, rooms[i]);
         }
     return grid;
 }
 
-GridHeader LevelHeaderOf(const LevelSpec& spec) {
+GridHeader LevelHeaderOf(const LevelSpec& level) {
     GridHeader h{};
-    h[0] = spec.p1Col;
-    h[1] = spec.p1Row;
-    h[2] = spec.p2Col;
-    h[3] = spec.p2Row;
-    h[9] = spec.startRoomCol;
-    h[10] = spec.startRoomRow;
+    h[0] = level.p1Col;
+    h[1] = level.p1Row;
+    h[2] = level.p2Col;
+    h[3] = level.p2Row;
+    h[9] = level.startRoomCol;
+    h[10] = level.startRoomRow;
     return h;
 }
 

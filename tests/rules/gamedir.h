@@ -27,9 +27,9 @@ struct LevelSpec {
     int startRoomCol = 1, startRoomRow = 1;
 };
 
-// The level grid of `spec` (title in row 0, packed rooms below) and its file's header.
-StringGrid LevelGridOf(const LevelSpec& spec);
-GridHeader LevelHeaderOf(const LevelSpec& spec);
+// The level grid of `level` (title in row 0, packed rooms below) and its file's header.
+StringGrid LevelGridOf(const LevelSpec& level);
+GridHeader LevelHeaderOf(const LevelSpec& level);
 
 // A temporary folder removed at destruction; holds Levels/ and whatever a test writes.
 class TempGameDir {

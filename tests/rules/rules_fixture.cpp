@@ -17,13 +17,13 @@ void GiveKeys(Player& p, int up, int down, int left, int right, int fire, int me
 
 }  // namespace
 
-void RulesTest::Start(int players, const LevelSpec& spec) {
+void RulesTest::Start(int players, const LevelSpec& level) {
     Game& g = game_;
-    g.LevelGrid = LevelGridOf(spec);
+    g.LevelGrid = LevelGridOf(level);
     ++g.LevelSerial;
-    g.P1().startCol = spec.p1Col, g.P1().startRow = spec.p1Row;
-    g.P2().startCol = spec.p2Col, g.P2().startRow = spec.p2Row;
-    g.StartRoomCol = spec.startRoomCol, g.StartRoomRow = spec.startRoomRow;
+    g.P1().startCol = level.p1Col, g.P1().startRow = level.p1Row;
+    g.P2().startCol = level.p2Col, g.P2().startRow = level.p2Row;
+    g.StartRoomCol = level.startRoomCol, g.StartRoomRow = level.startRoomRow;
     ASSERT_TRUE(EnterRoom(g, host, g.StartRoomCol, g.StartRoomRow));
     g.PlayerCount = players;
     InitPlayer(g.P1(), 1);
@@ -37,8 +37,8 @@ void RulesTest::Start(int players, const LevelSpec& spec) {
     host.calls.clear();
 }
 
-void RulesTest::StartOn(int players, const LevelSpec& spec) {
-    Start(players, spec);
+void RulesTest::StartOn(int players, const LevelSpec& level) {
+    Start(players, level);
     ClearRoom();
     Place(P1(), 3, 4);
     if (players == 2) Place(P2(), 5, 4);
@@ -115,8 +115,8 @@ void RulesTest::Scans(int n) {
     for (int i = 0; i < n; ++i) Scan();
 }
 
-void WorldTest::StartWorld(const LevelSpec& spec) {
-    StartOn(1, spec);
+void WorldTest::StartWorld(const LevelSpec& level) {
+    StartOn(1, level);
     P1().shieldTime = 1'000'000;
 }
 

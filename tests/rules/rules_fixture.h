@@ -25,13 +25,13 @@ class RulesTest : public ::testing::Test {
 protected:
     RulesTest() { host.DrawFrom(game_.rng); }
 
-    // Starts a game of `players` on `spec` as the program does: the level read, its start room
+    // Starts a game of `players` on `level` as the program does: the level read, its start room
     // entered, fresh player records with their keys, the generator seeded. In a one-player game
     // player 2's start tile is floor, as the game's first draw leaves it.
-    void Start(int players, const LevelSpec& spec = {});
+    void Start(int players, const LevelSpec& level = {});
     // Start, then the current room cleared to floor with player 1 at (3, 4) and, in a two-player
     // game, player 2 at (5, 4).
-    void StartOn(int players, const LevelSpec& spec = {});
+    void StartOn(int players, const LevelSpec& level = {});
     // What an abort answered at a pump leaves of the game.
     void Abort();
 
@@ -73,7 +73,7 @@ private:
 class WorldTest : public RulesTest {
 protected:
     void SetUp() override { StartWorld(); }
-    void StartWorld(const LevelSpec& spec = {});
+    void StartWorld(const LevelSpec& level = {});
     // Player 1 dies off the board: the creatures have nobody to chase.
     void RemoveP1();
 };
