@@ -71,5 +71,17 @@ for file in shell/*.h shell/*.cpp; do
   done < <(grep -o '#include "shell/[a-z_]*\.h"' "$file" | sed 's|#include "shell/\(.*\)\.h"|\1|')
 done
 
+# The rule tests stand on the rules alone, as murk_rules_tests links them: nothing of the program,
+# the windows or the platform.
+rules="base game level players combat world"
+while IFS=: read -r file included; do
+  target=${included%%/*}
+  [ -d "$target" ] || continue  # the tests' own headers
+  case " $rules " in
+    *" $target "*) ;;
+    *) echo "$file includes $included: the rule tests may not include $target/"; status=1 ;;
+  esac
+done < <(cd .. && grep -rHo '#include "[^"]*"' tests/rules --include='*.h' --include='*.cpp' \
+           | sed 's/#include "\(.*\)"/\1/')
 [ $status -eq 0 ] && echo "Layers: every include goes down."
 exit $status

@@ -1,12 +1,16 @@
 // The player step: walking and blocking, pick-ups, doors, fields, the finish, deadly squares.
 #include <gtest/gtest.h>
 
-#include "players_fixture.h"
+#include <functional>
+#include <utility>
+
+#include "players/step.h"
+#include "rules_fixture.h"
 
 namespace murk {
 namespace {
 
-class PlayersStepTest : public test::PlayersFixture {
+class PlayersStepTest : public test::RulesTest {
 protected:
     void SetUp() override { StartOn(1); }
 };
@@ -156,13 +160,33 @@ TEST_F(PlayersStepTest, WhatAPlayerMayStepOnto) {
     EXPECT_FALSE(IsPlayerPassable(g(), 31, 10));
 }
 
+// The step lets messages through before each player; what ended there (an abort answered, the
+// next level loaded, the program closing) leaves the room alone.
 TEST_F(PlayersStepTest, AbortingDuringTheStepsPumpStopsTheWalk) {
-    P1().heldDir = 3;
-    h.pf.QueueAnswer(true);
-    h.pf.QueueKeyDown(vk::Escape);
+    const std::pair<const char*, std::function<void()>> endings[] = {
+        {"abort", [this] { Abort(); }},
+        {"warp", [this] { ++g().LevelSerial; }},
+        {"close", [this] { host.closing = true; }},
+    };
+    for (const auto& [what, end] : endings) {
+        host.closing = false;
+        StartOn(1);
+        P1().heldDir = 3;
+        host.AtPump(1, end);
+        Steps();
+        EXPECT_EQ(At(4, 4), "A00") << what;
+        EXPECT_EQ(At(3, 4), "A46") << what;
+        EXPECT_EQ(P1().col, 3) << what;
+    }
+    host.closing = false;
+
+    // At player 2's pump player 1 has walked already.
+    StartOn(2);
+    P1().heldDir = P2().heldDir = 5;
+    host.AtPump(2, [this] { ++g().LevelSerial; });
     Steps();
-    EXPECT_TRUE(g().GameStopped);
-    EXPECT_EQ(At(4, 4), "A00");
+    EXPECT_EQ(At(3, 5), "A46");
+    EXPECT_EQ(At(5, 4), "A47");
 }
 
 }  // namespace

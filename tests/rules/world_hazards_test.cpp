@@ -5,13 +5,13 @@
 
 #include "combat/impacts.h"
 #include "game/tileclasses.h"
+#include "rules_fixture.h"
 #include "world/rules.h"
-#include "world_fixture.h"
 
 namespace murk {
 namespace {
 
-using Hazards = test::WorldFixture;
+using Hazards = test::WorldTest;
 
 TEST_F(Hazards, ADartFliesOneSquarePerScanAndLeavesFloor) {
     Put(5, 10, "A66");  // east: onto squares the scan has still to reach
@@ -24,7 +24,7 @@ TEST_F(Hazards, ADartFliesOneSquarePerScanAndLeavesFloor) {
 }
 
 TEST_F(Hazards, ADartEndsOnWhatItCannotPass) {
-    MoveP1(20, 18);
+    Place(P1(), 20, 18);
     for (int row : {5, 8, 12}) Put(5, row, "A66");
     Put(6, 5, "A32");   // a wall
     Put(6, 8, "A64");   // another dart, which flies on north
@@ -59,7 +59,7 @@ TEST_F(Hazards, ADartProducerFiresOnlyOntoFloorAndNotRightBehindADartOfItsWay) {
     Put(10, 10, "A19");
     WallAround(10, 10, {{11, 10}});
     Put(12, 10, "A66");
-    for (int i = 0; i < 100; ++i) FireProducerRule(app().game, app(), 10, 10, "A19");
+    for (int i = 0; i < 100; ++i) FireProducerRule(g(), host, 10, 10, "A19");
     EXPECT_EQ(At(11, 10), "A00");
 
     Put(12, 10, "A00");
@@ -70,7 +70,7 @@ TEST_F(Hazards, ADartProducerFiresOnlyOntoFloorAndNotRightBehindADartOfItsWay) {
 
     Put(20, 10, "A19");
     WallAround(20, 10);
-    for (int i = 0; i < 100; ++i) FireProducerRule(app().game, app(), 20, 10, "A19");
+    for (int i = 0; i < 100; ++i) FireProducerRule(g(), host, 20, 10, "A19");
     EXPECT_EQ(Count("A32"), 7 + 8);
 }
 
@@ -108,7 +108,7 @@ TEST_F(Hazards, ALaserSparesAPlayersTileAndFlashesAtNothingOutsideTheRoom) {
 // The scan goes by its snapshot: a thing taken over earlier in the same scan still runs its
 // own rule, and its leaving does not clear the square the other thing now holds.
 TEST_F(Hazards, AThingTakenOverEarlierInTheScanStillActsFromTheSnapshot) {
-    MoveP1(20, 5);
+    Place(P1(), 20, 5);
     Put(4, 5, "A22");  // a laser facing east flashes over the ant before the ant's turn
     Put(5, 5, "A02");
     Scan(64);

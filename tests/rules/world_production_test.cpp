@@ -4,15 +4,15 @@
 #include <string>
 #include <vector>
 
-#include "world_fixture.h"
+#include "rules_fixture.h"
 
 namespace murk {
 namespace {
 
-using Production = test::WorldFixture;
+using Production = test::WorldTest;
 
 TEST_F(Production, EachProducerFillsItsOnlyFreeNeighbourWithItsKind) {
-    MoveP1(28, 18);
+    Place(P1(), 28, 18);
     const std::vector<std::pair<std::string, std::string>> kinds = {{"A01", "A02"}, {"A03", "A04"},
                                                                     {"A05", "A06"}, {"A10", "A11"},
                                                                     {"A08", "A09"}, {"A16", "A17"}};

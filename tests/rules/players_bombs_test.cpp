@@ -3,14 +3,14 @@
 
 #include "combat/impacts.h"
 #include "players/bombs.h"
-#include "players_fixture.h"
-#include "shell/gameloop.h"
-#include "shell/screens.h"
+#include "rules_fixture.h"
 
 namespace murk {
 namespace {
 
-class PlayersBombsTest : public test::PlayersFixture {
+namespace key = test::key;
+
+class PlayersBombsTest : public test::RulesTest {
 protected:
     void SetUp() override { StartOn(1); }
 
@@ -30,7 +30,7 @@ protected:
 TEST_F(PlayersBombsTest, FiringWhereItWasLaidKillsTheLayerThroughAShield) {
     P1().shieldTime = 500;
     Lay();
-    Up(vk::Ctrl);
+    Up(key::Fire);
     EXPECT_TRUE(P1().dead);
     EXPECT_FALSE(P1().bombHeld);
     EXPECT_EQ(P1().status, "");
@@ -50,7 +50,7 @@ TEST_F(PlayersBombsTest, SteeringCoversFieldsAndPutsThemBack) {
     EXPECT_EQ(At(4, 4), "ZAA");
     EXPECT_EQ(At(5, 4), "A00");
     EXPECT_EQ(At(6, 4), "A41");
-    Up(vk::Ctrl);
+    Up(key::Fire);
     EXPECT_EQ(At(6, 4), "A30");  // a death field survives the bomb that went off on it
     EXPECT_FALSE(P1().bombHeld);
     EXPECT_FALSE(P1().dead);  // three columns away
@@ -85,7 +85,7 @@ TEST_F(PlayersBombsTest, AnExplosionOnAHeldBombEndsOnlyThatHold) {
     P2().bombRow = 4;
     P2().status = "LIFE";
     P1().status = "BOMB";
-    Explosion(app().game, app(), 5, 4, false);
+    Explosion(g(), host, 5, 4, false);
     EXPECT_FALSE(P1().bombHeld);
     EXPECT_EQ(P1().status, "");
     EXPECT_EQ(P2().status, "LIFE");
@@ -96,24 +96,22 @@ TEST_F(PlayersBombsTest, AHeldBombShotGoesOffAsIfReleased) {
     // Shot where it was laid: the holder dies, and its status no longer says it holds a bomb.
     Lay();
     P1().status = "BOMB";
-    Impact(app().game, app(), 3, 4, P2());
+    Impact(g(), host, 3, 4, P2());
     EXPECT_TRUE(P1().dead);
     EXPECT_FALSE(P1().bombHeld);
     EXPECT_EQ(P1().status, "");
 
     // Shot over a death field: the field comes back, as when fire is released.
-    ReturnToMenu(app());
     StartOn(1);
     Put(4, 4, "A30");
     Lay();
     Steer(3);
-    Impact(app().game, app(), 4, 4, P2());
+    Impact(g(), host, 4, 4, P2());
     EXPECT_FALSE(P1().bombHeld);
     EXPECT_EQ(At(4, 4), "A30");
 }
 
 TEST_F(PlayersBombsTest, ABombInAPlayersHandsBlocksThePartner) {
-    ReturnToMenu(app());
     StartOn(2);
     Lay();
     Steer(3);  // player 1's bomb at (4, 4), player 2 at (5, 4)
@@ -146,7 +144,6 @@ TEST_F(PlayersBombsTest, SteeredIntoAnAntItBlastsCreaturesButNotPigProducers) {
 }
 
 TEST_F(PlayersBombsTest, ABlastSetsOffBombsInReachSilentlyAndEndsAHoldItReaches) {
-    ReturnToMenu(app());
     StartOn(2);
     Place(P2(), 10, 10);
     P2().bombHeld = true;  // player 2 holds a bomb at (9, 8), its status showing
@@ -158,7 +155,7 @@ TEST_F(PlayersBombsTest, ABlastSetsOffBombsInReachSilentlyAndEndsAHoldItReaches)
     Put(7, 8, "A41");   // the chain's first link, two squares east of the held bomb's blast
     Put(20, 4, "A41");  // out of every reach
     Put(5, 8, "A02");   // reached only through the first link
-    Explosion(app().game, app(), 11, 8, true);
+    Explosion(g(), host, 11, 8, true);
     EXPECT_FALSE(P2().bombHeld);
     EXPECT_EQ(P2().status, "");
     EXPECT_TRUE(P2().dead);
@@ -166,9 +163,7 @@ TEST_F(PlayersBombsTest, ABlastSetsOffBombsInReachSilentlyAndEndsAHoldItReaches)
     EXPECT_EQ(At(7, 8), "A00");
     EXPECT_EQ(At(5, 8), "A00");
     EXPECT_EQ(At(20, 4), "A41");
-    int bangs = 0;
-    for (const std::string& s : h.pf.PlayedSounds()) bangs += s.find("S11-") != std::string::npos;
-    EXPECT_EQ(bangs, 1);
+    EXPECT_EQ(host.Count("sound S11"), 1);
 }
 
 }  // namespace

@@ -3,9 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "players_fixture.h"
-#include "shell/gameloop.h"
-#include "shell/screens.h"
+#include "rules_fixture.h"
 
 namespace murk {
 namespace {
@@ -20,7 +18,7 @@ test::LevelSpec Rooms3x3(int col, int row) {
     return spec;
 }
 
-class RoomChangeTest : public test::PlayersFixture {
+class RoomChangeTest : public test::RulesTest {
 protected:
     void Start(int players, int roomCol = 2, int roomRow = 2) {
         StartOn(players, Rooms3x3(roomCol, roomRow));
@@ -62,7 +60,6 @@ TEST_F(RoomChangeTest, ADiagonalWalkOffTheRoomTakesTheNeighbourItsSquareNames) {
         {8, 19, 6, {2, 3}, 8, 1},  {1, 1, 8, {1, 1}, 30, 19}, {9, 1, 8, {2, 1}, 9, 19},
     };
     for (const Case& c : cases) {
-        ReturnToMenu(app());
         Start(1);
         Place(P1(), c.col, c.row);
         Walk(c.dir);

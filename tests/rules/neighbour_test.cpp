@@ -6,13 +6,13 @@
 #include <string>
 
 #include "level/room.h"
-#include "world_fixture.h"
+#include "rules_fixture.h"
 
 namespace murk {
 namespace {
 
 // A 3 x 3 level of empty rooms, played from the middle one.
-class Neighbour : public test::WorldFixture {
+class Neighbour : public test::WorldTest {
 protected:
     void SetUp() override {
         test::LevelSpec spec;
@@ -20,66 +20,71 @@ protected:
         for (int i = 0; i < 9; ++i) spec.rooms.push_back(test::MakeRoom());
         spec.rooms[4] = test::MakeRoom("A00", {{3, 4, "A46"}});
         spec.startRoomCol = spec.startRoomRow = 2;
-        StartOn(spec);
+        StartWorld(spec);
         ASSERT_EQ(g().CurrentRoomCol, 2);
     }
 
-    std::string Stored(int roomCol, int roomRow, int col, int row) {
+    StringGrid StoredRoom(int roomCol, int roomRow) {
         StringGrid room;
         std::string error;
         EXPECT_TRUE(UnpackRoomString(g().LevelGrid.Cell(roomCol, roomRow), room, error));
-        return room.Cell(col, row);
+        return room;
+    }
+    std::string Stored(int roomCol, int roomRow, int col, int row) {
+        return StoredRoom(roomCol, roomRow).Cell(col, row);
     }
     // How many squares of all stored rooms hold `code`.
     int StoredCount(const std::string& code) {
         int n = 0;
         for (int rr = 1; rr <= 3; ++rr)
-            for (int rc = 1; rc <= 3; ++rc)
+            for (int rc = 1; rc <= 3; ++rc) {
+                const StringGrid room = StoredRoom(rc, rr);
                 for (int r = 1; r <= 19; ++r)
-                    for (int c = 1; c <= 30; ++c) n += Stored(rc, rr, c, r) == code;
+                    for (int c = 1; c <= 30; ++c) n += room.Cell(c, r) == code;
+            }
         return n;
     }
 };
 
 TEST_F(Neighbour, PlaceInRoomChangesOneFloorSquareOfAnExistingRoomOnly) {
     const std::string before = g().LevelGrid.Cell(2, 1);
-    EXPECT_TRUE(PlaceInRoom(app().game, 2, 1, "A09", 12, 19));
+    EXPECT_TRUE(PlaceInRoom(g(), 2, 1, "A09", 12, 19));
     std::string expected = before;
     expected.replace(static_cast<size_t>((18 * 30 + 11) * 3), 3, "A09");
     EXPECT_EQ(g().LevelGrid.Cell(2, 1), expected);
 
-    EXPECT_FALSE(PlaceInRoom(app().game, 2, 1, "A31", 12, 19));  // taken
+    EXPECT_FALSE(PlaceInRoom(g(), 2, 1, "A31", 12, 19));  // taken
     EXPECT_EQ(g().LevelGrid.Cell(2, 1), expected);
     for (const auto& [rc, rr] : {std::pair{0, 1}, {4, 1}, {1, 0}, {1, 4}})
-        EXPECT_FALSE(PlaceInRoom(app().game, rc, rr, "A09", 5, 5)) << rc << "," << rr;
+        EXPECT_FALSE(PlaceInRoom(g(), rc, rr, "A09", 5, 5)) << rc << "," << rr;
 
     g().LevelGrid.SetCell(3, 3, "A00A00");  // a damaged room is left as it is
-    EXPECT_FALSE(PlaceInRoom(app().game, 3, 3, "A09", 1, 1));
+    EXPECT_FALSE(PlaceInRoom(g(), 3, 3, "A09", 1, 1));
     EXPECT_EQ(g().LevelGrid.Cell(3, 3), "A00A00");
 }
 
 TEST_F(Neighbour, EdgeSquaresPassToTheFacingSquareOfTheNextRoom) {
     const std::string own = g().LevelGrid.Cell(2, 2);
-    EXPECT_TRUE(PassToNeighbourRoom(app().game, 12, 1, "A02"));
+    EXPECT_TRUE(PassToNeighbourRoom(g(), 12, 1, "A02"));
     EXPECT_EQ(Stored(2, 1, 12, 19), "A02");
-    EXPECT_TRUE(PassToNeighbourRoom(app().game, 30, 7, "A04"));
+    EXPECT_TRUE(PassToNeighbourRoom(g(), 30, 7, "A04"));
     EXPECT_EQ(Stored(3, 2, 1, 7), "A04");
-    EXPECT_TRUE(PassToNeighbourRoom(app().game, 12, 19, "A06"));
+    EXPECT_TRUE(PassToNeighbourRoom(g(), 12, 19, "A06"));
     EXPECT_EQ(Stored(2, 3, 12, 1), "A06");
-    EXPECT_TRUE(PassToNeighbourRoom(app().game, 1, 7, "A07"));
+    EXPECT_TRUE(PassToNeighbourRoom(g(), 1, 7, "A07"));
     EXPECT_EQ(Stored(1, 2, 30, 7), "A07");
-    EXPECT_FALSE(PassToNeighbourRoom(app().game, 12, 1, "A09"));  // now taken
-    EXPECT_FALSE(PassToNeighbourRoom(app().game, 12, 5, "A09"));  // on no edge
+    EXPECT_FALSE(PassToNeighbourRoom(g(), 12, 1, "A09"));  // now taken
+    EXPECT_FALSE(PassToNeighbourRoom(g(), 12, 5, "A09"));  // on no edge
     EXPECT_EQ(StoredCount("A09"), 0);
     EXPECT_EQ(g().LevelGrid.Cell(2, 2), own);
 }
 
 TEST_F(Neighbour, ACornerPassesIntoOneRoomOnlyTheDiagonalOneFirst) {
-    EXPECT_TRUE(PassToNeighbourRoom(app().game, 1, 1, "A09"));
+    EXPECT_TRUE(PassToNeighbourRoom(g(), 1, 1, "A09"));
     EXPECT_EQ(Stored(1, 1, 30, 19), "A09");
     EXPECT_EQ(StoredCount("A09"), 1);
     // The diagonal square is taken now: the next room that takes it is the one above.
-    EXPECT_TRUE(PassToNeighbourRoom(app().game, 1, 1, "A31"));
+    EXPECT_TRUE(PassToNeighbourRoom(g(), 1, 1, "A31"));
     EXPECT_EQ(Stored(2, 1, 1, 19), "A31");
     EXPECT_EQ(StoredCount("A31"), 1);
 }

@@ -1,27 +1,25 @@
 // The players' sounds: each one's own pick-up, door, finish and kit sounds; shared hurt and death.
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <string>
+#include <vector>
 
 #include "players/damage.h"
-#include "players_fixture.h"
+#include "rules_fixture.h"
 
 namespace murk {
 namespace {
 
-class PlayersSoundsTest : public test::PlayersFixture {
+namespace key = test::key;
+
+class PlayersSoundsTest : public test::RulesTest {
 protected:
-    void SetUp() override {
-        StartOn(2);
-        ASSERT_TRUE(app().sound.soundOn);
-        played_ = h.pf.PlayedSounds().size();
-    }
+    void SetUp() override { StartOn(2); }
     // The ids of the sounds played since the last call.
     std::vector<std::string> Heard() {
         std::vector<std::string> ids;
-        const auto& all = h.pf.PlayedSounds();
-        for (size_t i = played_; i < all.size(); ++i)
-            ids.push_back(std::filesystem::path(all[i]).filename().string().substr(0, 3));
+        const std::vector<std::string> all = host.Sounds();
+        for (size_t i = played_; i < all.size(); ++i) ids.push_back(all[i]);
         played_ = all.size();
         return ids;
     }
@@ -51,11 +49,11 @@ TEST_F(PlayersSoundsTest, EachPlayerHasItsOwnPickUpSounds) {
 
 TEST_F(PlayersSoundsTest, HurtAndDeathSoundTheSameForBothPlayers) {
     P2().shieldTime = 10;
-    Damage(app().game, app(), 10, "A46", true);
-    Damage(app().game, app(), 90, "A47", true);  // stopped by the shield, heard all the same
-    Damage(app().game, app(), 50, "A46", false);
+    Damage(g(), host, 10, "A46", true);
+    Damage(g(), host, 90, "A47", true);  // stopped by the shield, heard all the same
+    Damage(g(), host, 50, "A46", false);
     WalkOnto(P2(), "A30");
-    Damage(app().game, app(), 50, "A46", false);  // silent unless it kills
+    Damage(g(), host, 50, "A46", false);  // silent unless it kills
     EXPECT_EQ(Heard(), (std::vector<std::string>{"S05", "S05", "S06", "S06"}));
 }
 
@@ -63,12 +61,12 @@ TEST_F(PlayersSoundsTest, KitsAndBombsFromTheMenu) {
     Place(P2(), 20, 10);  // out of the blast
     P1().life = 20;
     P1().kits = 1;
-    Up(vk::Shift);
-    Down(vk::Ctrl);
-    Up(vk::Ctrl);
+    Up(key::Menu);
+    Down(key::Fire);
+    Up(key::Fire);
     P1().bombs = 1;
     FireOnBomb();
-    Up(vk::Ctrl);
+    Up(key::Fire);
     EXPECT_EQ(Heard(), (std::vector<std::string>{"S10", "S11", "S06"}));
 }
 

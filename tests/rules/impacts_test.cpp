@@ -10,7 +10,7 @@
 
 #include "base/tiles.h"
 #include "game/tileclasses.h"
-#include "test_support.h"
+#include "rules_fixture.h"
 
 namespace murk {
 namespace {
@@ -30,16 +30,12 @@ std::set<std::string> Members(Game& g, Test test) {
     return out;
 }
 
-class ImpactTest : public ::testing::Test, protected test::StartedProgram {
+class ImpactTest : public test::RulesTest {
 protected:
-    ImpactTest() : StartedProgram(1) {}
-    void SetUp() override { ASSERT_TRUE(StartFromMenu(1)); }
-    Game& g() { return app().game; }
-    std::string At(int c, int r) { return g().RoomGrid.Cell(c, r); }
-    void Put(int c, int r, const std::string& code) { g().RoomGrid.SetCell(c, r, code); }
+    void SetUp() override { Start(1); }
     // Shoots (c, r) with player 1's bullet as the bullet step does; returns what stands there.
     std::string Shoot(int c, int r) {
-        if (IsBulletTarget(g(), c, r)) Impact(app().game, app(), c, r, g().P1());
+        if (IsBulletTarget(g(), c, r)) Impact(g(), host, c, r, g().P1());
         return At(c, r);
     }
 };
@@ -115,7 +111,7 @@ TEST_F(ImpactTest, EnemiesAndProducersStepDownWithTheirPoints) {
 
 TEST_F(ImpactTest, PointsGoToTheShooter) {
     Put(10, 10, "A02");
-    Impact(app().game, app(), 10, 10, g().P2());
+    Impact(g(), host, 10, 10, g().P2());
     EXPECT_EQ(g().P2().points, 10);
     EXPECT_EQ(g().P1().points, 0);
 }
@@ -176,6 +172,16 @@ TEST_F(ImpactTest, HorseProducerInTheCornerDrawsOnlyForItsFourSquaresInside) {
     EXPECT_EQ(g().rng.Random(1000000), replay.Random(1000000));  // no draw for the outside squares
 }
 
+TEST_F(ImpactTest, HorseProducerBurstsAsTheRandomNumbersSay) {
+    Put(10, 10, "A10");
+    // Per square of the 3 x 3 block: 1 skips it, 0 then k fills it with burst tile k.
+    host.Script({1, 1, 1, 1, 0, 6, 1, 1, 1, 1});
+    Impact(g(), host, 10, 10, g().P1());
+    EXPECT_EQ(At(10, 10), "A07");  // the centre, now a chigger
+    EXPECT_EQ(At(9, 10), "A00");
+    EXPECT_EQ(g().P1().points, 150);
+}
+
 TEST_F(ImpactTest, ChainWallsSetTheirOwnFamilyMoving) {
     // A row of five stopped walls shot at its end: only the next one starts moving.
     for (int c = 10; c <= 14; ++c) Put(c, 5, "A33");
@@ -224,7 +230,7 @@ TEST_F(ImpactTest, AHeartHatchesAChiggerInAOnePlayerGame) {
 class HeartTwoPlayerTest : public ImpactTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(StartFromMenu(2));
+        Start(2);
         Put(10, 10, "A42");
     }
     void Kill(Player& p) {

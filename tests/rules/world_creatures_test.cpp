@@ -1,13 +1,13 @@
 // World rules: chasers step toward the nearest player, wanderers roam and cross walls.
 #include <gtest/gtest.h>
 
+#include "rules_fixture.h"
 #include "world/creatures.h"
-#include "world_fixture.h"
 
 namespace murk {
 namespace {
 
-using Creatures = test::WorldFixture;
+using Creatures = test::WorldTest;
 
 TEST_F(Creatures, ChaseStepGoesThroughEnemyPassableWallsOrNotAtAll) {
     PutAll({{5, 4}, {5, 3}}, "A35");
@@ -39,7 +39,7 @@ TEST_F(Creatures, NearestTargetGoesToTheLaterOfEquallyNearEntries) {
 }
 
 TEST_F(Creatures, ChasersMoveOncePerScanTowardThePlayerAndAreSpentOnTheBite) {
-    MoveP1(20, 10);
+    Place(P1(), 20, 10);
     Put(5, 10, "A02");  // steps east and
     Put(20, 2, "A11");  // south: onto squares the scan has still to reach
     Scan();
@@ -58,14 +58,26 @@ TEST_F(Creatures, ChasersMoveOncePerScanTowardThePlayerAndAreSpentOnTheBite) {
 // An abort answered while the scan lets messages through ends the game there: the rest of the
 // room does not move under the menu.
 TEST_F(Creatures, AnAbortDuringTheScanStopsTheRestOfIt) {
-    MoveP1(20, 10);
-    Put(5, 3, "A02");
-    Put(5, 15, "A02");
-    h.pf.QueueKeyDown(vk::Escape);  // delivered at the first row's pump
-    h.pf.QueueAnswer(true);
+    const auto twoAnts = [this] {
+        StartWorld();
+        Place(P1(), 20, 10);
+        Put(5, 3, "A02");
+        Put(5, 15, "A02");
+    };
+    twoAnts();
+    host.AtPump(1, [this] { Abort(); });  // the tick's first
     Scan();
-    EXPECT_TRUE(g().GameStopped);
     EXPECT_EQ(At(5, 3), "A02");
+    EXPECT_EQ(At(5, 15), "A02");
+
+    // Part-way: the ant above has moved, the one below stays.
+    twoAnts();
+    host.onPump = [this] {
+        if (At(5, 3) == "A00") Abort();
+    };
+    Scan();
+    EXPECT_EQ(At(5, 3), "A00");
+    EXPECT_EQ(Count("A02"), 2);
     EXPECT_EQ(At(5, 15), "A02");
 }
 
@@ -88,7 +100,7 @@ TEST_F(Creatures, WallCrossingEndsPastTheWallsOnFloorOrAPlayerOnly) {
 }
 
 TEST_F(Creatures, WanderersNeitherMultiplyNorVanishInARoomWithoutNeighbours) {
-    MoveP1(20, 15);
+    Place(P1(), 20, 15);
     WallAround(20, 15);  // out of the frogs' reach
     Put(1, 1, "A09");    // on a corner, with no room anywhere beyond
     Put(10, 10, "A09");  // walled in
