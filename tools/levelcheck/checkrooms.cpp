@@ -51,12 +51,6 @@ void CheckPlayerStart(const LevelFile& level, Report& report, int player) {
 
 }  // namespace
 
-int SlideNumber(char c) {
-    if (c >= 'A' && c <= 'Z') return c - 'A' + 1;
-    if (c >= 'a' && c <= 'c') return c - 'a' + 27;
-    return 30;
-}
-
 bool CheckShape(const LevelFile& level, Report& report) {
     const std::string& title = level.grid.Cell(1, 0);
     if (title.empty() || title.size() > 40)
