@@ -144,6 +144,13 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// Index n holds the letter for target coordinate n; 30 may be any other character, 'd' reads best.
+constexpr char kSlideLetters[] = "?ABCDEFGHIJKLMNOPQRSTUVWXYZabcd";
+
+int SlideTargetAt(std::string_view slideField, size_t i) {
+    return SlideNumber(i < slideField.size() ? slideField[i] : '\0');
+}
+
 }  // namespace
 
 const std::array<TileInfo, kTileCount>& TileCatalogue() {
@@ -164,6 +171,11 @@ std::string TileCodeAt(int index) {
     return kCatalogue[static_cast<size_t>(index)].code;
 }
 
+std::string TileCodeRanges() {
+    return TileCodeAt(0) + ".." + TileCodeAt(99) + ", " + TileCodeAt(100) + ".." +
+           TileCodeAt(kSlideFieldIndex - 1);
+}
+
 std::string TileFileName(int index) {
     if (index < 0 || index >= kTileCount) return {};
     const TileInfo& t = kCatalogue[static_cast<size_t>(index)];
@@ -174,6 +186,34 @@ std::string FamilyCode(std::string_view first, int k) {
     const int base = TileIndex(first);
     if (base < 0 || base == kSlideFieldIndex || k < 1 || k > 8) return {};
     return TileCodeAt(base + k - 1);
+}
+
+int FamilyMember(std::string_view code, std::string_view first) {
+    const int base = TileIndex(first), index = TileIndex(code);
+    if (base < 0 || index == kSlideFieldIndex || index < base || index >= base + 8) return 0;
+    return index - base + 1;
+}
+
+int SlideNumber(char c) {
+    if (c >= 'A' && c <= 'Z') return c - 'A' + 1;
+    if (c >= 'a' && c <= 'c') return c - 'a' + 27;
+    return 30;
+}
+
+int SlideTargetCol(std::string_view slideField) {
+    return SlideTargetAt(slideField, 1);
+}
+
+int SlideTargetRow(std::string_view slideField) {
+    return SlideTargetAt(slideField, 2);
+}
+
+char SlideLetter(int n) {
+    return n >= 1 && n <= 30 ? kSlideLetters[n] : '\0';
+}
+
+std::string SlideFieldCode(int targetCol, int targetRow) {
+    return std::string(code::SlideField) + SlideLetter(targetCol) + SlideLetter(targetRow);
 }
 
 }  // namespace murk

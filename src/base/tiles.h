@@ -30,6 +30,9 @@ int TileIndex(std::string_view code);
 // The code at catalogue index 0..131 ("Z" for the slide field).
 std::string TileCodeAt(int index);
 
+// How the three-character codes run, for messages: "A00..A99, B00..B30".
+std::string TileCodeRanges();
+
 // File name of a tile's picture, for example "A00-Floor.bmp" or "Z-SlideField.bmp".
 std::string TileFileName(int index);
 
@@ -92,6 +95,7 @@ inline constexpr std::string_view SlideField = "Z";  // a slide field's code goe
 inline constexpr std::string_view Player1 = "A46";
 inline constexpr std::string_view Player2 = "A47";
 inline constexpr std::string_view P1Bullet1 = "A48";
+inline constexpr std::string_view P1Bullet8 = "A55";
 inline constexpr std::string_view P2Bullet1 = "A56";
 inline constexpr std::string_view P2Bullet8 = "A63";
 
@@ -99,6 +103,7 @@ inline constexpr std::string_view P2Bullet8 = "A63";
 inline constexpr std::string_view Fire1 = "A64";
 inline constexpr std::string_view Fire8 = "A71";
 inline constexpr std::string_view Laser1Producer1 = "A20";
+inline constexpr std::string_view Laser1Producer3 = "A22";  // facing east, as the help shows it
 inline constexpr std::string_view Laser1Producer8 = "A27";
 inline constexpr std::string_view Laser1Beam1 = "A72";
 inline constexpr std::string_view Laser1Beam8 = "A79";
@@ -116,9 +121,36 @@ inline constexpr std::string_view Laser4Beam1 = "B20";
 inline constexpr std::string_view Laser4Beam8 = "B27";
 }  // namespace code
 
+// Member k (1..8) of the family of eight that starts at `first` that `code` is, 0 for a code
+// outside it: the direction a dart flies, a laser producer or a beam faces.
+int FamilyMember(std::string_view code, std::string_view first);
+
+// The four laser sets: producers facing each way and the beams they flash, each a family of eight
+// that runs clockwise from north.
+struct LaserSet {
+    std::string_view firstProducer;
+    std::string_view firstBeam;
+};
+inline constexpr std::array<LaserSet, 4> kLaserSets = {{
+    {code::Laser1Producer1, code::Laser1Beam1},
+    {code::Laser2Producer1, code::Laser2Beam1},
+    {code::Laser3Producer1, code::Laser3Beam1},
+    {code::Laser4Producer1, code::Laser4Beam1},
+}};
+
 // A slide field: any text that starts with the slide field's letter.
 inline bool IsSlideField(std::string_view c) {
     return !c.empty() && c[0] == code::SlideField[0];
 }
+
+// A slide field's text goes on with its target square's column and row, a letter each: 'A'..'Z'
+// stand for 1..26, 'a' 'b' 'c' for 27..29, and any other character, or none, for 30.
+int SlideNumber(char c);
+int SlideTargetCol(std::string_view slideField);
+int SlideTargetRow(std::string_view slideField);
+// The letter written for 1..30 ('d' for 30); '\0' for any other number.
+char SlideLetter(int n);
+// The slide field's text for a target square: its letter, then the column and row letters.
+std::string SlideFieldCode(int targetCol, int targetRow);
 
 }  // namespace murk

@@ -24,11 +24,6 @@ bool Same(const std::string& c, std::string_view code) {
     return true;
 }
 
-bool InRun(const std::string& code, std::string_view first, std::string_view last) {
-    const int i = TileIndex(code);
-    return code.size() == 3 && i >= TileIndex(first) && i <= TileIndex(last);
-}
-
 }  // namespace
 
 bool IsFloor(const Game& g, int col, int row) {
@@ -53,10 +48,9 @@ bool IsEnemyOpen(const Game& g, int col, int row) {
 
 bool IsLaserBeam(const Game& g, int col, int row) {
     const std::string& c = At(g, col, row);
-    return InRun(c, code::Laser1Beam1, code::Laser1Beam8) ||
-           InRun(c, code::Laser2Beam1, code::Laser2Beam8) ||
-           InRun(c, code::Laser3Beam1, code::Laser3Beam8) ||
-           InRun(c, code::Laser4Beam1, code::Laser4Beam8);
+    for (const LaserSet& set : kLaserSets)
+        if (FamilyMember(c, set.firstBeam)) return true;
+    return false;
 }
 
 }  // namespace murk

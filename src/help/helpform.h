@@ -41,7 +41,7 @@ private:
     void BuildTileLines(Panel& p, int page);
     Desk& desk_;
     Form& back_;
-    std::vector<std::pair<Image*, const char*>> tiles_;  // picture, tile code
+    std::vector<std::pair<Image*, std::string_view>> tiles_;  // picture, tile code
 };
 
 // Splits `text` into two lines between words: the first takes as many words as fit `width` in

@@ -1,61 +1,64 @@
 // The help window's words: one line per tile on pages 2 to 4, and the about page.
 #include "help/helppages.h"
 
+#include "base/tiles.h"
+
 namespace murk {
 
 namespace {
 
 constexpr HelpLine kPage2[] = {
-    {"A32", "Solid wall. Virtually unpassable."},
-    {"A02", "(1) Ant enemy. Removes 10% of life."},
-    {"A04", "(2) Devil enemy. Removes 20% of life. Turns into Ant enemy."},
-    {"A06", "(3) Cow enemy. Removes 30% of life. Turns into Devil enemy."},
-    {"A07", "(4) Chigger enemy. Removes 40% of life. Turns into Cow enemy."},
-    {"A09",
+    {code::SolidWall, "Solid wall. Virtually unpassable."},
+    {code::Ant, "(1) Ant enemy. Removes 10% of life."},
+    {code::Devil, "(2) Devil enemy. Removes 20% of life. Turns into Ant enemy."},
+    {code::Cow, "(3) Cow enemy. Removes 30% of life. Turns into Devil enemy."},
+    {code::Chigger, "(4) Chigger enemy. Removes 40% of life. Turns into Cow enemy."},
+    {code::Frog,
      "(5) Frog enemy. Removes 50% of life silently. Does not chase you. Has the ability "
      "to move into neighboring rooms."},
-    {"A11", "Horse enemy. Removes 90% of life. Very dangerous."},
-    {"A17", "Pig enemy. Removes 50% of life. Human bullet does not harm it."},
-    {"A01", "Ant producer."},
-    {"A03", "Devil producer. Turns into Ant producer."},
-    {"A05", "Cow producer. Turns into Devil producer."},
-    {"A08", "Frog producer."},
-    {"A18",
+    {code::Horse, "Horse enemy. Removes 90% of life. Very dangerous."},
+    {code::Pig, "Pig enemy. Removes 50% of life. Human bullet does not harm it."},
+    {code::AntProducer, "Ant producer."},
+    {code::DevilProducer, "Devil producer. Turns into Ant producer."},
+    {code::CowProducer, "Cow producer. Turns into Devil producer."},
+    {code::FrogProducer, "Frog producer."},
+    {code::RandomProducer,
      "Random producer/enemy. Produces enemies 1 - 5. Removes 50% of life. Has the "
      "ability to move and produce into neighboring rooms."},
 };
 
 constexpr HelpLine kPage3[] = {
-    {"A10", "Horse producer. Explodes into other producers/enemies when shot."},
-    {"A33", "Shootable wall. Causes chain reaction for similar walls that are next to it."},
-    {"A36", "Shootable wall."},
-    {"A35", "Enemies can pass through this wall."},
-    {"A19", "Fire dart producer. Darts are deadly."},
-    {"A22", "Laser producer. Lasers are deadly."},
-    {"A37", "Gold sack. Worth 100 points."},
-    {"A38", "Health kit. Press the menu key, then the fire key to use."},
-    {"A41", "Bomb. Press menu key, then left key, then hold down fire key and move."},
-    {"A42", "Heart. Revives dead player (in 2 player mode). Turns into chigger when shot."},
-    {"A29", "Key."},
-    {"A28", "Door. Needs a key to open it."},
-    {"A43", "Shield. Protects player from enemies for a short period of time."},
+    {code::HorseProducer, "Horse producer. Explodes into other producers/enemies when shot."},
+    {code::ChainWallStopped,
+     "Shootable wall. Causes chain reaction for similar walls that are next to it."},
+    {code::ShootableWall, "Shootable wall."},
+    {code::EnemyPassableWall, "Enemies can pass through this wall."},
+    {code::FireProducer, "Fire dart producer. Darts are deadly."},
+    {code::Laser1Producer3, "Laser producer. Lasers are deadly."},
+    {code::Money, "Gold sack. Worth 100 points."},
+    {code::HealthKit, "Health kit. Press the menu key, then the fire key to use."},
+    {code::Bomb, "Bomb. Press menu key, then left key, then hold down fire key and move."},
+    {code::Heart, "Heart. Revives dead player (in 2 player mode). Turns into chigger when shot."},
+    {code::Key, "Key."},
+    {code::Door, "Door. Needs a key to open it."},
+    {code::Shield, "Shield. Protects player from enemies for a short period of time."},
 };
 
 constexpr HelpLine kPage4[] = {
-    {"A30", "Death field mine."},
-    {"A40", "Force field. Non lethal."},
-    {"Z", "Slide field. Transports player to a set position in the room."},
-    {"B28", "Transport field. Transports player in a straight line."},
-    {"A39", "Solid brick. Indicates end of grid (no rooms on the other side)."},
-    {"A31",
+    {code::DeathField, "Death field mine."},
+    {code::ForceField, "Force field. Non lethal."},
+    {code::SlideField, "Slide field. Transports player to a set position in the room."},
+    {code::Transport, "Transport field. Transports player in a straight line."},
+    {code::EdgeWall, "Solid brick. Indicates end of grid (no rooms on the other side)."},
+    {code::Star,
      "Star spread. Multiplies itself. Turns into devil enemy when shot. Has the ability "
      "to spread into neighboring rooms."},
-    {"A12", "Baby pig producer. Can be killed. Grows into adult pig producer."},
-    {"A16", "Adult pig producer. Virtually indestructable."},
-    {"A46", "Player 1."},
-    {"A47", "Player 2."},
-    {"A44", "Player start."},
-    {"A45", "Level finish. Warps player to next level. Must find."},
+    {code::PigProducer1, "Baby pig producer. Can be killed. Grows into adult pig producer."},
+    {code::AdultPigProducer, "Adult pig producer. Virtually indestructable."},
+    {code::Player1, "Player 1."},
+    {code::Player2, "Player 2."},
+    {code::Start, "Player start."},
+    {code::Finish, "Level finish. Warps player to next level. Must find."},
 };
 
 constexpr const char* kAbout[] = {

@@ -2,11 +2,12 @@
 #pragma once
 
 #include <span>
+#include <string_view>
 
 namespace murk {
 
 struct HelpLine {
-    const char* code;  // the tile whose picture stands beside the text
+    std::string_view code;  // the tile whose picture stands beside the text
     const char* text;
 };
 

@@ -1,6 +1,7 @@
 // Transport and slide fields: where a player standing on one is carried to.
 #include <string>
 
+#include "base/tiles.h"
 #include "game/host.h"
 #include "players/step.h"
 #include "players/walk.h"
@@ -11,15 +12,6 @@ namespace {
 
 bool IsTransport(const Game& g, Square s) {
     return InPlayfield(s) && g.RoomGrid.Cell(s.col, s.row) == code::Transport;
-}
-
-// Slide-field letters: A..Z are 1..26, a b c are 27 28 29, anything else (or nothing) 30.
-int SlideNumber(const std::string& text, size_t i) {
-    if (i >= text.size()) return 30;
-    const char c = text[i];
-    if (c >= 'A' && c <= 'Z') return c - 'A' + 1;
-    if (c >= 'a' && c <= 'c') return c - 'a' + 27;
-    return 30;
 }
 
 // The first square after the run of transport fields in `dir`, or nothing when the run meets
@@ -49,7 +41,7 @@ void FollowField(Game& g, Player& p, Square old, int dir) {
         const bool found = TransportLanding(g, Where(p), dir, landing);
         LandOrReturn(g, p, found, landing, old);
     } else if (IsSlideField(here)) {
-        LandOrReturn(g, p, true, {SlideNumber(here, 1), SlideNumber(here, 2)}, old);
+        LandOrReturn(g, p, true, {SlideTargetCol(here), SlideTargetRow(here)}, old);
     }
 }
 

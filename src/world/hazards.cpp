@@ -1,6 +1,4 @@
 // The room's own weapons: fire darts fly and are fired, laser producers flash, beams go out.
-#include <array>
-
 #include "base/tiles.h"
 #include "combat/bullets.h"
 #include "game/host.h"
@@ -18,25 +16,6 @@ namespace {
 constexpr int kHazardDamage = 150;
 constexpr int kFireOneIn = 2;
 constexpr int kFireTries = 15;
-
-struct LaserSet {
-    std::string_view firstProducer;  // facing north; the set's eight run clockwise from there
-    std::string_view firstBeam;
-};
-
-constexpr std::array<LaserSet, 4> kLaserSets = {{
-    {code::Laser1Producer1, code::Laser1Beam1},
-    {code::Laser2Producer1, code::Laser2Beam1},
-    {code::Laser3Producer1, code::Laser3Beam1},
-    {code::Laser4Producer1, code::Laser4Beam1},
-}};
-
-// The direction of `code` within the family of eight starting at `first` (the first member
-// faces north); dir::None when outside it.
-int FamilyDir(std::string_view code, std::string_view first) {
-    const int k = TileIndex(code) - TileIndex(first) + 1;
-    return code.size() == 3 && IsDirection(k) ? k : dir::None;
-}
 
 // Hurts the player on `at`; true when the player's tile still stands there afterwards. A hit
 // never covers a living player's tile: the board would show floor where the player stands.
@@ -77,7 +56,7 @@ void CrossIntoNextRoom(Game& g, Square off, std::string_view dart) {
 
 void FireDartRule(Game& g, Host& host, int col, int row, std::string_view code) {
     const Square at{col, row};
-    const int dir = FamilyDir(code, code::Fire1);
+    const int dir = FamilyMember(code, code::Fire1);
     if (dir == dir::None) return;
     LeaveSquare(g, host, at, code);
     const Square to = Step(at, dir);
@@ -112,7 +91,7 @@ void FireProducerRule(Game& g, Host& host, int col, int row, std::string_view) {
 void LaserFlashRule(Game& g, Host& host, int col, int row, std::string_view code) {
     const Square at{col, row};
     for (const LaserSet& set : kLaserSets) {
-        const int dir = FamilyDir(code, set.firstProducer);
+        const int dir = FamilyMember(code, set.firstProducer);
         if (dir == dir::None) continue;
         const Square to = Step(at, dir);
         if (!InPlayfield(to)) return;  // a producer facing out of the room flashes at nothing

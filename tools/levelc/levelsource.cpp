@@ -7,6 +7,7 @@
 #include <map>
 #include <sstream>
 
+#include "base/tilekinds.h"
 #include "base/tiles.h"
 #include "levelc/legend.h"
 
@@ -59,15 +60,15 @@ constexpr PairDirective kPairDirectives[] = {
 };
 
 struct PlayerTile {
-    const char* code;
+    std::string_view code;
     PairLine HeaderSource::*start;
     int headerCol;
     int headerRow;
     const char* who;
 };
 constexpr PlayerTile kPlayerTiles[] = {
-    {"A46", &HeaderSource::player1, levelheader::kP1Col, levelheader::kP1Row, "player 1"},
-    {"A47", &HeaderSource::player2, levelheader::kP2Col, levelheader::kP2Row, "player 2"},
+    {code::Player1, &HeaderSource::player1, levelheader::kP1Col, levelheader::kP1Row, "player 1"},
+    {code::Player2, &HeaderSource::player2, levelheader::kP2Col, levelheader::kP2Row, "player 2"},
 };
 
 std::string Trim(std::string_view s) {
@@ -187,13 +188,15 @@ private:
         const int line = static_cast<int>(i) + 1;
         const int index = words.size() == 3 ? TileIndex(words[2]) : -1;
         if (words.size() != 3 || words[1].size() != 1)
-            Error(line, "a legend line is 'legend CHAR CODE', e.g. 'legend L A22'");
+            Error(line, "a legend line is 'legend CHAR CODE', e.g. 'legend L " +
+                            std::string(code::Laser1Producer3) + "'");
         else if (!IsLegendChar(words[1][0]))
             Error(line, "'" + words[1] + "' cannot be a legend character");
         else if (words[2] == "slide")
             legend_[words[1][0]] = LegendEntry{};
         else if (words[2].size() != 3 || index < 0 || index == kSlideFieldIndex)
-            Error(line, "unknown tile code '" + words[2] + "': use A00..A99, B00..B30 or 'slide'");
+            Error(line,
+                  "unknown tile code '" + words[2] + "': use " + TileCodeRanges() + " or 'slide'");
         else
             legend_[words[1][0]] = LegendEntry{words[2]};
         return i + 1;
@@ -352,7 +355,7 @@ private:
             Error(line, "the slide field at " + SquareName(sq) + " of " + RoomName(room) +
                             " has no target; add 'slide " + std::to_string(sq.col) + " " +
                             std::to_string(sq.row) + " -> TC TR' after the room");
-            return "ZAA";
+            return SlideFieldCode(1, 1);
         }
         return SlideFieldCode(slide->second.target.col, slide->second.target.row);
     }
@@ -384,14 +387,14 @@ private:
                     onStart = true;
                     continue;
                 }
-                Error(t.line, std::string(p.who) + " tile " + p.code + " at " +
+                Error(t.line, std::string(p.who) + " tile " + std::string(p.code) + " at " +
                                   SquareName(t.square) + " of " + RoomName(t.room) +
                                   " is not its start square");
             }
             if (!onStart)
                 Error(square.line, std::string(p.who) + "'s start square " +
                                        SquareName(square.value) + " in " + RoomName(start.value) +
-                                       " must hold the " + p.who + " tile " + p.code);
+                                       " must hold the " + p.who + " tile " + std::string(p.code));
         }
         if (header_.player1.line && header_.player2.line &&
             header_.player1.value == header_.player2.value)
@@ -412,7 +415,7 @@ private:
     std::map<Square, RoomSource> rooms_;
     RoomSource* currentRoom_ = nullptr;
     RoomSource scratch_;  // a room drawn twice is parsed here and dropped
-    std::map<std::string, std::vector<PlacedTile>> playerTiles_;
+    std::map<std::string_view, std::vector<PlacedTile>> playerTiles_;
     LevelSourceResult result_;
 };
 

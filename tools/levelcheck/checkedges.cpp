@@ -42,17 +42,16 @@ std::string Along(const Side& side, int first, int last) {
 void CheckOuterSide(const LevelFile& level, Report& report, int rc, int rr, const Side& side) {
     for (int i = 1; i <= side.length; ++i) {
         const Where sq = side.Square(i);
-        if (level.At(rc, rr, sq.col, sq.row) == "A39") continue;
+        if (level.At(rc, rr, sq.col, sq.row) == code::EdgeWall) continue;
         int last = i;
         while (last < side.length) {
             const Where next = side.Square(last + 1);
-            if (level.At(rc, rr, next.col, next.row) == "A39") break;
+            if (level.At(rc, rr, next.col, next.row) == code::EdgeWall) break;
             ++last;
         }
         report.Add(In(rc, rr, sq),
-                   "the " + std::string(side.name) +
-                       " edge has no room beyond it, so it must be edge wall "
-                       "'X' (A39) along its whole length; " +
+                   "the " + std::string(side.name) + " edge has no room beyond it, so it must be " +
+                       Describe(code::EdgeWall) + " along its whole length; " +
                        Along(side, i, last) +
                        (i == last ? " holds " + Describe(level.At(rc, rr, sq.col, sq.row))
                                   : " hold other tiles"));
@@ -68,7 +67,7 @@ void CheckSharedSide(const LevelFile& level, Report& report, int rc, int rr, con
         const Where sq = side.Square(i), facing = side.Facing(i);
         const std::string here = level.At(rc, rr, sq.col, sq.row);
         const std::string there = level.At(nc, nr, facing.col, facing.row);
-        const bool opening = i < side.length && here == "A00" && there == "A00";
+        const bool opening = i < side.length && here == code::Floor && there == code::Floor;
         if (opening) {
             ++run;
             continue;
@@ -80,12 +79,11 @@ void CheckSharedSide(const LevelFile& level, Report& report, int rc, int rr, con
                            "wide");
         run = 0;
         if (i == side.length) break;
-        const int index = TileIndex(here);
-        if (Breeds(index))
+        if (Breeds(here))
             report.Add(In(rc, rr, sq), "the " + Describe(here) + " on the " + side.name +
                                            " edge breeds into " + next +
                                            "; move it at least one square in");
-        else if (here == "A00")
+        else if (here == code::Floor)
             report.Add(In(rc, rr, sq), "an opening onto " + Describe(there) + " at " +
                                            SquareText(facing.col, facing.row) + " of " + next +
                                            "; players arriving there would stand in it: open "

@@ -29,13 +29,13 @@ public:
         }
         for (int p = 0; p < squares; ++p) {
             const std::string& code = codes_[static_cast<size_t>(p)];
-            bombs_ = bombs_ || code == "A41";
-            if (code == "A28") {
+            bombs_ = bombs_ || code == code::Bomb;
+            if (code == code::Door) {
                 doorIds_[p] = static_cast<int>(doors_.size());
                 doors_.push_back(p);
             }
             // A laser's first flash turns whatever stands in front of it into floor.
-            if (const int d = LaserProducerDirection(TileIndex(code))) {
+            if (const int d = LaserProducerDirection(code)) {
                 const Where w = At(p);
                 const Step s = DirectionStep(d);
                 const int front = Index(w.roomCol, w.roomRow, w.col + s.dc, w.row + s.dr);
@@ -72,7 +72,7 @@ public:
         auto visit = [&](int p) {
             if (r.reached[static_cast<size_t>(p)]) return;
             r.reached[static_cast<size_t>(p)] = true;
-            r.keys += Code(p) == "A29";
+            r.keys += Code(p) == code::Key;
             todo.push_back(p);
         };
         // A square a player may end a step on; a shut door is remembered.
@@ -84,13 +84,13 @@ public:
             }
             // A bomb's blast removes a fire-dart producer; no bullet does.
             return burned_[static_cast<size_t>(p)] || IsPassable(Code(p)) ||
-                   (bombs_ && Code(p) == "A19");
+                   (bombs_ && Code(p) == code::FireProducer);
         };
         visit(start);
         while (!todo.empty()) {
             const int p = todo.front();
             todo.pop_front();
-            if (Code(p) == "A45") continue;  // the finish takes the player off the board
+            if (Code(p) == code::Finish) continue;  // the finish takes the player off the board
             const Where w = At(p);
             for (int d = 1; d <= 8; ++d) {
                 const Step s = DirectionStep(d);
@@ -115,20 +115,19 @@ private:
     // Where a step onto square m in direction s ends: a transport run carries the player to
     // the square after it, a slide field to its target; -1 when the field puts the player back.
     int Landing(int m, Step s, Where from) const {
-        const int index = TileIndex(Code(m));
         const Where mw = At(m);
-        if (Code(m) == "B28") {
+        if (Code(m) == code::Transport) {
             int c = mw.col, r = mw.row, p = m;
-            while (p >= 0 && Code(p) == "B28") {
+            while (p >= 0 && Code(p) == code::Transport) {
                 c += s.dc;
                 r += s.dr;
                 p = Index(from.roomCol, from.roomRow, c, r);
             }
             return p;
         }
-        if (index == kSlideFieldIndex)
-            return Index(from.roomCol, from.roomRow, SlideNumber(Code(m)[1]),
-                         SlideNumber(Code(m)[2]));
+        if (IsSlideField(Code(m)))
+            return Index(from.roomCol, from.roomRow, SlideTargetCol(Code(m)),
+                         SlideTargetRow(Code(m)));
         return m;
     }
 
@@ -159,7 +158,7 @@ void CheckReach(const LevelFile& level, Report& report) {
 
     int finish = -1, finishes = 0;
     for (int p = 0; p < walk.Squares(); ++p)
-        if (walk.Code(p) == "A45") {
+        if (walk.Code(p) == code::Finish) {
             finish = p;
             ++finishes;
         }

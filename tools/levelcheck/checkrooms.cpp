@@ -30,7 +30,7 @@ void CheckPlayerStart(const LevelFile& level, Report& report, int player) {
     const int col = h[player == 1 ? levelheader::kP1Col : levelheader::kP2Col];
     const int row = h[player == 1 ? levelheader::kP1Row : levelheader::kP2Row];
     const int rc = h[levelheader::kStartRoomCol], rr = h[levelheader::kStartRoomRow];
-    const std::string tile = player == 1 ? "A46" : "A47";
+    const std::string tile(player == 1 ? code::Player1 : code::Player2);
     const std::string who = "player " + std::to_string(player);
     if (!InRoom(col, row)) {
         report.Add({rc, rr}, who + "'s start square " + SquareText(col, row) +
@@ -50,12 +50,6 @@ void CheckPlayerStart(const LevelFile& level, Report& report, int player) {
 }
 
 }  // namespace
-
-int SlideNumber(char c) {
-    if (c >= 'A' && c <= 'Z') return c - 'A' + 1;
-    if (c >= 'a' && c <= 'c') return c - 'a' + 27;
-    return 30;
-}
 
 bool CheckShape(const LevelFile& level, Report& report) {
     const std::string& title = level.grid.Cell(1, 0);
@@ -109,9 +103,9 @@ void CheckStartAndFinish(const LevelFile& level, Report& report) {
     std::vector<Where> finishes;
     int keys = 0, doors = 0;
     ForEachSquare(level, [&](int qc, int qr, int col, int row, const std::string& code) {
-        if (code == "A45") finishes.push_back({qc, qr, col, row});
-        keys += code == "A29";
-        doors += code == "A28";
+        if (code == code::Finish) finishes.push_back({qc, qr, col, row});
+        keys += code == code::Key;
+        doors += code == code::Door;
     });
     if (finishes.empty()) report.Add({}, "the level has no finish 'F'; it needs exactly one");
     for (size_t i = 1; i < finishes.size(); ++i)
@@ -126,9 +120,8 @@ void CheckStartAndFinish(const LevelFile& level, Report& report) {
 
 void CheckSlidesAndLasers(const LevelFile& level, Report& report) {
     ForEachSquare(level, [&](int rc, int rr, int col, int row, const std::string& code) {
-        const int index = TileIndex(code);
-        if (index == kSlideFieldIndex) {
-            const int tc = SlideNumber(code[1]), tr = SlideNumber(code[2]);
+        if (IsSlideField(code)) {
+            const int tc = SlideTargetCol(code), tr = SlideTargetRow(code);
             const std::string target = level.At(rc, rr, tc, tr);
             if (!InRoom(tc, tr))
                 report.Add({rc, rr, col, row}, "the slide field's target " + SquareText(tc, tr) +
@@ -141,7 +134,7 @@ void CheckSlidesAndLasers(const LevelFile& level, Report& report) {
                                "or a field)");
             return;
         }
-        const int direction = LaserProducerDirection(index);
+        const int direction = LaserProducerDirection(code);
         if (!direction) return;
         const Step s = DirectionStep(direction);
         const int fc = col + s.dc, fr = row + s.dr;
@@ -151,7 +144,7 @@ void CheckSlidesAndLasers(const LevelFile& level, Report& report) {
             return;
         }
         const bool edge = fc == 1 || fc == kRoomCols || fr == 1 || fr == kRoomRows;
-        if (edge && level.At(rc, rr, fc, fr) != "A00")
+        if (edge && level.At(rc, rr, fc, fr) != code::Floor)
             report.Add({rc, rr, col, row}, Describe(code) + " faces the room's edge at " +
                                                SquareText(fc, fr) + "; its beam burns away the " +
                                                Describe(level.At(rc, rr, fc, fr)) +

@@ -22,7 +22,4 @@ void CheckEdges(const LevelFile& level, Report& report);
 // The finish, and player 2's start square, reachable from player 1's start.
 void CheckReach(const LevelFile& level, Report& report);
 
-// Slide field letters: 'A'..'Z' 1..26, 'a' 'b' 'c' 27..29, anything else 30.
-int SlideNumber(char c);
-
 }  // namespace murk

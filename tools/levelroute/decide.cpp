@@ -31,7 +31,7 @@ int ThreatDirIn(const Game& g, int index, int limit) {
         for (int n = 1; n <= limit; ++n) {
             s = Step(s, d);
             const std::string& c = g.RoomGrid.Cell(s.col, s.row);
-            if (c == "A00") continue;
+            if (c == code::Floor) continue;
             if (InPlayfield(s) && ShootOnSight(c) && n < nearest) dir = d, nearest = n;
             break;
         }

@@ -33,7 +33,7 @@ const std::string& LevelMap::Cell(Spot s) const {
     return cells_[static_cast<size_t>((s.row - 1) * Width() + s.col - 1)];
 }
 
-std::vector<Spot> LevelMap::Find(const std::string& code) const {
+std::vector<Spot> LevelMap::Find(std::string_view code) const {
     std::vector<Spot> found;
     for (int row = 1; row <= Height(); ++row)
         for (int col = 1; col <= Width(); ++col)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/square.h"
@@ -48,7 +49,7 @@ public:
     }
 
     // Every square holding `code` in the level.
-    std::vector<Spot> Find(const std::string& code) const;
+    std::vector<Spot> Find(std::string_view code) const;
 
 private:
     int roomsAcross_ = 0, roomsDown_ = 0;

@@ -7,67 +7,52 @@
 #include <queue>
 #include <string_view>
 
+#include "base/tilekinds.h"
 #include "base/tiles.h"
 
 namespace murk::route {
 
 namespace {
 
-struct Policy {
+// A horse producer bursts into new producers and a heart hatches a chigger: the way shoots
+// through them only when nothing else will do.
+struct LastResort {
     std::string_view code;
-    Way way;
     int hits;
 };
+constexpr std::array<LastResort, 2> kLastResorts = {{{code::HorseProducer, 12}, {code::Heart, 10}}};
 
-// Tiles not listed block. Hits follow the bullet impacts: each shot steps a creature down once.
-constexpr std::array<Policy, 33> kPolicies = {{
-    {"A00", Way::Walk, 0},
-    {"A37", Way::Walk, 0},
-    {"A38", Way::Walk, 0},
-    {"A29", Way::Walk, 0},
-    {"A41", Way::Walk, 0},
-    {"A43", Way::Walk, 0},
-    {"A45", Way::Walk, 0},
-    {"A12", Way::Walk, 0},
-    {"A13", Way::Walk, 0},
-    {"A14", Way::Walk, 0},
-    {"A15", Way::Walk, 0},
-    {"A44", Way::Block, 0},
-    {"A28", Way::Door, 0},
-    {"B28", Way::Transport, 0},
-    {"A02", Way::Shoot, 1},
-    {"A04", Way::Shoot, 2},
-    {"A06", Way::Shoot, 3},
-    {"A07", Way::Shoot, 4},
-    {"A09", Way::Shoot, 1},
-    {"A11", Way::Shoot, 1},
-    {"A01", Way::Shoot, 1},
-    {"A03", Way::Shoot, 2},
-    {"A05", Way::Shoot, 3},
-    {"A08", Way::Shoot, 1},
-    {"A18", Way::Shoot, 1},
-    {"A31", Way::Shoot, 3},
-    {"A36", Way::Shoot, 1},
-    {"A33", Way::Shoot, 1},
-    {"A34", Way::Shoot, 1},
-    {"B29", Way::Shoot, 1},
-    {"B30", Way::Shoot, 1},
-    {"A10", Way::Shoot, 12},  // bursts into new producers: only when
-                              // nothing else will do
-    {"A42", Way::Shoot, 10},  // a heart turns into a chigger first
-}};
-
-int SlideLetter(char c) {
-    if (c >= 'A' && c <= 'Z') return c - 'A' + 1;
-    if (c >= 'a' && c <= 'c') return c - 'a' + 27;
-    return 30;
+TileWay WayOf(const TileKind& kind) {
+    switch (kind.passage) {
+        case Passage::Walk:
+            return {Way::Walk, 0, 1};
+        case Passage::Door:
+            return {Way::Door, 0, 1};
+        case Passage::Transport:
+            return {Way::Transport, 0, 1};
+        case Passage::Slide:
+            return {Way::Slide, 0, 1};
+        case Passage::Shoot: {
+            int hits = kind.shots;
+            for (const LastResort& r : kLastResorts)
+                if (r.code == kind.first) hits = r.hits;
+            return {Way::Shoot, hits, 1 + hits * 3};
+        }
+        case Passage::Fleeting:
+            // A player's bullet is gone a tick later; darts fly on and beams go out within 16
+            // passes. The look-ahead keeps the player off them meanwhile.
+            return {Way::Walk, 0, kind.family == TileFamily::DartsAndLasers ? 8 : 2};
+        case Passage::MovesOn:  // the partner is passed by `yielding`; pigs are not waited for
+        case Passage::Block:
+            break;
+    }
+    return {};
 }
 
 // Laser producers of the four sets face 1..8: the square in front is flashed now and then.
 int LaserFacing(const std::string& c) {
-    const int i = TileIndex(c);
-    for (int first : {20, 80, 96, 112})
-        if (i >= first && i < first + 8) return i - first + 1;
+    for (const LaserSet& set : kLaserSets)
+        if (const int facing = FamilyMember(c, set.firstProducer)) return facing;
     return 0;
 }
 
@@ -78,18 +63,11 @@ bool Straight(int dir) {
 }  // namespace
 
 TileWay HowToPass(const std::string& code) {
-    if (!code.empty() && code[0] == 'Z') return {Way::Slide, 0, 1};
     // Looked up by catalogue index: the planner asks for every square of the level at each step.
     static const std::array<TileWay, kTileCount> table = [] {
         std::array<TileWay, kTileCount> t{};
-        for (const Policy& p : kPolicies)
-            t[static_cast<size_t>(TileIndex(p.code))] = {p.way, p.hits, 1 + p.hits * 3};
-        // Bullets in flight (either player's) are gone a tick later; darts fly on and beams go
-        // out within 16 passes. The look-ahead keeps the player off them meanwhile.
-        for (int i = 48; i <= 63; ++i) t[static_cast<size_t>(i)] = {Way::Walk, 0, 2};
-        for (int i = 64; i <= 71; ++i) t[static_cast<size_t>(i)] = {Way::Walk, 0, 8};
-        for (int first : {72, 88, 104, 120})
-            for (int i = first; i < first + 8; ++i) t[static_cast<size_t>(i)] = {Way::Walk, 0, 8};
+        for (int i = 0; i < kTileCount; ++i)
+            t[static_cast<size_t>(i)] = WayOf(*KindOf(TileCodeAt(i)));
         return t;
     }();
     const int i = TileIndex(code);
@@ -97,10 +75,13 @@ TileWay HowToPass(const std::string& code) {
 }
 
 bool ShootOnSight(const std::string& code) {
-    static constexpr std::array<std::string_view, 16> kTargets = {
-        "A02", "A04", "A06", "A07", "A09", "A11", "A01", "A03",
-        "A05", "A08", "A18", "A31", "A12", "A13", "A14", "A15"};
-    return std::ranges::find(kTargets, code) != kTargets.end();
+    // Creatures and producers that bullets clear, or young pig producers; a horse producer
+    // would burst into more.
+    const TileKind* kind = KindOf(code);
+    return kind &&
+           (kind->family == TileFamily::Creatures || kind->family == TileFamily::Producers) &&
+           (kind->passage == Passage::Shoot || kind->passage == Passage::Walk) &&
+           code != code::HorseProducer;
 }
 
 PathResult FindPath(const LevelMap& map, Spot from, const std::vector<Spot>& goals, int keys,
@@ -169,13 +150,13 @@ PathResult FindPath(const LevelMap& map, Spot from, const std::vector<Spot>& goa
                         break;
                     case Way::Transport: {
                         Spot land = t;
-                        while (map.Cell(land) == "B28") {
+                        while (map.Cell(land) == code::Transport) {
                             const Spot next = Step(land, dir);
                             if (!map.Inside(next) || !LevelMap::SameRoom(next, t)) break;
                             land = next;
                         }
                         const Way lw = wayAt(land).way;
-                        if (map.Cell(land) == "B28" ||
+                        if (map.Cell(land) == code::Transport ||
                             !(lw == Way::Walk || lw == Way::Slide || (lw == Way::Door && keys > 0)))
                             continue;
                         t = land;
@@ -186,7 +167,7 @@ PathResult FindPath(const LevelMap& map, Spot from, const std::vector<Spot>& goa
                         if (c.size() < 3) continue;
                         const RoomSquare rs = LevelMap::ToRoom(t);
                         const Spot target = LevelMap::ToSpot(
-                            rs.roomCol, rs.roomRow, {SlideLetter(c[1]), SlideLetter(c[2])});
+                            rs.roomCol, rs.roomRow, {SlideTargetCol(c), SlideTargetRow(c)});
                         const TileWay tw = wayAt(target);
                         if (!(tw.way == Way::Walk || tw.way == Way::Transport ||
                               tw.way == Way::Slide))

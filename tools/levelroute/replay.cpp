@@ -3,6 +3,7 @@
 #include <sstream>
 #include <string_view>
 
+#include "base/tilekinds.h"
 #include "base/tiles.h"
 #include "game/state.h"
 #include "router.h"
@@ -12,27 +13,25 @@ namespace murk::route {
 
 namespace {
 
-// The level sources' characters, for pictures in reports.
+// The level sources' characters, for pictures in reports. Tiles without one show as what they
+// came from, or by their kind.
 char PictureChar(const std::string& c) {
-    static const std::array<std::pair<std::string_view, char>, 40> kChars = {{
-        {"A00", '.'}, {"A32", '#'}, {"A39", 'X'}, {"A33", '='}, {"A34", '='}, {"B29", '~'},
-        {"B30", '~'}, {"A36", '%'}, {"A35", ':'}, {"A40", '|'}, {"A37", '$'}, {"A38", '+'},
-        {"A29", 'k'}, {"A28", 'D'}, {"A41", 'b'}, {"A43", 's'}, {"A42", '&'}, {"A30", '!'},
-        {"A46", '1'}, {"A47", '2'}, {"A45", 'F'}, {"A01", 'A'}, {"A02", 'a'}, {"A03", 'V'},
-        {"A04", 'v'}, {"A05", 'C'}, {"A06", 'c'}, {"A07", 'g'}, {"A08", 'R'}, {"A09", 'r'},
-        {"A10", 'H'}, {"A11", 'h'}, {"A16", 'P'}, {"A17", 'p'}, {"A18", '?'}, {"A19", '^'},
-        {"B28", '>'}, {"A31", '*'}, {"A44", '.'}, {"A12", 'u'},
+    static constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kShownAs = {{
+        {code::ChainWallMoving, code::ChainWallStopped},
+        {code::ChainWall2Moving, code::ChainWall2Stopped},
+        {code::Start, code::Floor},
+        {code::PigProducer2, code::PigProducer1},
+        {code::PigProducer3, code::PigProducer1},
+        {code::PigProducer4, code::PigProducer1},
     }};
-    if (!c.empty() && c[0] == 'Z') return 'z';
-    for (const auto& [code, ch] : kChars)
-        if (code == c) return ch;
-    const int i = TileIndex(c);
-    if (i >= 13 && i <= 15) return 'u';
-    if (i >= 48 && i <= 63) return 'o';  // bullets
-    if (i >= 64 && i <= 71) return 'd';  // fire darts
-    for (int first : {20, 80, 96, 112})
-        if (i >= first && i < first + 8) return 'L';  // laser producers
-    return '-';                                       // laser beams and anything else
+    if (const char ch = LegendChar(c)) return ch;
+    for (const auto& [code, as] : kShownAs)
+        if (code == c) return LegendChar(as);
+    if (FamilyMember(c, code::P1Bullet1) || FamilyMember(c, code::P2Bullet1)) return 'o';
+    if (FamilyMember(c, code::Fire1)) return 'd';
+    for (const LaserSet& set : kLaserSets)
+        if (FamilyMember(c, set.firstProducer)) return 'L';
+    return '-';  // laser beams and anything else
 }
 
 }  // namespace

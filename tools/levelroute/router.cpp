@@ -141,7 +141,7 @@ bool Router::Play(const Route& route) {
     while (OnBoard(0) || OnBoard(1)) {
         drivenIndex_ = OnBoard(0) ? 0 : 1;
         Note("player " + std::to_string(drivenIndex_ + 1) + " follows to the finish");
-        if (Go(LevelMap(game()).Find("A45"), true) == Outcome::Failed) return false;
+        if (Go(LevelMap(game()).Find(code::Finish), true) == Outcome::Failed) return false;
     }
     if (!game().players[0].finished) return Fail("player 1 did not reach the finish");
     HoldAll({});
@@ -160,7 +160,7 @@ bool Router::RunStep(const RouteStep& step) {
     if (v == "goto" || v == "finish") {
         std::vector<Spot> goals;
         if (v == "finish") {
-            goals = LevelMap(game()).Find("A45");
+            goals = LevelMap(game()).Find(code::Finish);
             if (goals.empty()) return Fail("the level has no finish");
         } else {
             const Game& g = game();
@@ -269,7 +269,7 @@ Router::Outcome Router::Go(const std::vector<Spot>& goals, bool toFinish) {
         // A door in the way and no key in hand: the nearest key the player can reach first.
         bool fetching = false;
         if (!path.found) {
-            const std::vector<Spot> keySquares = map.Find("A29");
+            const std::vector<Spot> keySquares = map.Find(code::Key);
             PathResult toKey = FindPath(map, here, keySquares, p.keys, PartnerSpot());
             if (toKey.found) path = std::move(toKey), fetching = true;
         }
