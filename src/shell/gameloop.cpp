@@ -6,6 +6,7 @@
 #include "shell/app.h"
 #include "shell/levelfiles.h"
 #include "shell/mainform.h"
+#include "shell/overlays.h"
 #include "shell/panels.h"
 #include "shell/render.h"
 #include "shell/screens.h"
@@ -32,6 +33,7 @@ bool BeginGame(App& app) {
     Game& g = app.game;
     TMainForm& m = *app.mainForm;
     StopGameTimers(app);
+    ClearOverlays(app);
     try {
         if (!LoadLevel(app, app.play.SelectedLevel) ||
             !EnterRoom(app.game, app, g.StartRoomCol, g.StartRoomRow)) {
@@ -96,6 +98,7 @@ void RunPass(App& app, int delay) {
     PlayState& play = app.play;
     PanelRefresh(app);
     ProcessMessages(app);
+    OverlaysBeforeTick(app);
     WorldTick(app.game, app);
     if (g.P1().finished && !play.WarpArmed1) {
         play.WarpArmed1 = true;
@@ -115,6 +118,7 @@ void RunPass(App& app, int delay) {
         g.P2().status = "Game Over";
         SetTimerInterval(app, app.GameOverTimer, kGameOverDelayMs);
     }
+    OverlaysAfterTick(app, delay);
     for (int i = 0; i < delay && !app.terminated; ++i) {
         ProcessMessages(app);
         app.pf.Sleep1ms();

@@ -1,8 +1,12 @@
 // What the program remembers beside the rules' state: the menu, the panels, the game's course.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "platform/platform.h"
 
 namespace murk {
 
@@ -36,6 +40,32 @@ struct PlayState {
     bool WarpArmed2 = false;
     int LevelCount = 0;       // level files counted at start-up
     uint64_t panelCalls = 1;  // panel refresh call counter, never reset (64 bits: never wraps)
+};
+
+// A mark drawn over one square of the room for a few passes (shell/overlays.h).
+struct SquareMark {
+    enum class Kind { Hurt, Shielded, Fallen };
+    Kind kind = Kind::Hurt;
+    int col = 0, row = 0;
+    int roomCol = 0, roomRow = 0;  // the room it was drawn in: a new room has wiped it
+    int player = 0;                // 0 or 1
+    int passesLeft = 0;
+};
+
+// What the overlays remember between passes: the players as they were, the hurt sounds played
+// during the pass (a shield's absorbed hit shows only there), and the marks still showing.
+struct OverlayState {
+    bool enabled = true;  // murk-sim scripts play without them
+    struct Seen {
+        int life = 0;
+        bool dead = false;
+        int col = 0, row = 0;
+    };
+    std::array<Seen, 2> before;
+    int hurtSounds = 0;
+    std::vector<SquareMark> marks;
+    std::array<bool, 2> lifeFlashing{};  // the panel's life figure is in the hurt colour
+    std::array<Rgb, 2> lifeColour{};     // and this is its own colour, put back after
 };
 
 }  // namespace murk

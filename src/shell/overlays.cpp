@@ -1,0 +1,133 @@
+// Overlays: marks over the room's squares, counted down in passes and drawn away from RoomGrid.
+#include "shell/overlays.h"
+
+#include <algorithm>
+
+#include "base/tiles.h"
+#include "shell/app.h"
+#include "shell/mainform.h"
+#include "shell/render.h"
+
+namespace murk {
+
+namespace {
+
+constexpr int kHitMs = 150;
+constexpr Rgb kHurtColour{220, 30, 30};
+constexpr Rgb kShieldColour{150, 210, 255};
+
+int PassesFor(int ms, int delay) {
+    return delay > 0 ? std::max(1, (ms + delay - 1) / delay) : ms;
+}
+
+// Only a running game's room is on the screen; under the menu nothing is drawn.
+bool RoomShowing(const App& app) {
+    return app.overlays.enabled && GameRunning(app) && !app.menu.shown;
+}
+
+bool InCurrentRoom(const App& app, const SquareMark& m) {
+    return m.roomCol == app.game.CurrentRoomCol && m.roomRow == app.game.CurrentRoomRow;
+}
+
+Label& LifeLabel(App& app, int player) {
+    return *(player == 0 ? app.mainForm->P1Panel : app.mainForm->P2Panel).life;
+}
+
+void FlashLife(App& app, int player, bool on) {
+    OverlayState& o = app.overlays;
+    if (o.lifeFlashing[player] == on) return;
+    Label& life = LifeLabel(app, player);
+    if (on) o.lifeColour[player] = life.Colour();
+    life.SetColour(on ? kHurtColour : o.lifeColour[player]);
+    o.lifeFlashing[player] = on;
+}
+
+// Every other pixel row of the square in the mark's colour: a tint the tile shows through.
+void DrawMark(App& app, const SquareMark& m) {
+    const Rgb colour = m.kind == SquareMark::Kind::Shielded ? kShieldColour : kHurtColour;
+    const int x = kTilePixels * m.col, y = kTilePixels * m.row;
+    for (int dy = 0; dy < kTilePixels; dy += 2) app.pf.FillRect(x, y + dy, kTilePixels, 1, colour);
+}
+
+// The square as a fresh RenderRoom would draw it, without writing the board: an absent
+// player's own tile shows as floor.
+void RedrawSquare(App& app, int col, int row) {
+    const Game& g = app.game;
+    std::string_view code = g.RoomGrid.Cell(col, row);
+    for (int i = 0; i < 2; ++i) {
+        const Player& p = g.players[static_cast<size_t>(i)];
+        const bool absent = p.dead || (i == 1 && g.PlayerCount != 2);
+        if (code == (i == 0 ? code::Player1 : code::Player2) && absent && p.col == col &&
+            p.row == row)
+            code = code::Floor;
+    }
+    const ImageId image = app.tiles.ForCode(code);
+    if (image == kNoImage) return;
+    static_cast<void>(RenderSquare(app, col, row, image));  // a failure is shown; play goes on
+}
+
+void StartMark(App& app, SquareMark::Kind kind, int player, int col, int row, int passes) {
+    SquareMark m{kind, col, row, app.game.CurrentRoomCol, app.game.CurrentRoomRow, player, passes};
+    app.overlays.marks.push_back(m);
+    if (kind == SquareMark::Kind::Hurt) FlashLife(app, player, true);
+}
+
+}  // namespace
+
+void OverlaysBeforeTick(App& app) {
+    OverlayState& o = app.overlays;
+    for (size_t i = 0; i < 2; ++i) {
+        const Player& p = app.game.players[i];
+        o.before[i] = {p.life, p.dead, p.col, p.row};
+    }
+    o.hurtSounds = 0;
+}
+
+void OverlaysAfterTick(App& app, int delay) {
+    OverlayState& o = app.overlays;
+    if (!RoomShowing(app)) {
+        ClearOverlays(app);
+        return;
+    }
+    // Marks whose time is up are drawn away; one from another room went with that room.
+    std::erase_if(o.marks, [&app](SquareMark& m) {
+        if (--m.passesLeft > 0) return false;
+        if (InCurrentRoom(app, m)) RedrawSquare(app, m.col, m.row);
+        return true;
+    });
+    for (int i = 0; i < 2; ++i) {
+        const bool hurt = std::any_of(o.marks.begin(), o.marks.end(), [i](const SquareMark& m) {
+            return m.player == i && m.kind == SquareMark::Kind::Hurt;
+        });
+        if (!hurt) FlashLife(app, i, false);
+    }
+
+    const Game& g = app.game;
+    int hurtPlayers = 0;
+    for (int i = 0; i < g.PlayerCount && i < 2; ++i) {
+        const Player& p = g.players[static_cast<size_t>(i)];
+        const OverlayState::Seen& was = o.before[static_cast<size_t>(i)];
+        if (p.dead || was.dead || p.life >= was.life) continue;
+        ++hurtPlayers;
+        StartMark(app, SquareMark::Kind::Hurt, i, p.col, p.row, PassesFor(kHitMs, delay));
+    }
+    // A hit a shield takes changes nothing in the record but plays the hurt sound.
+    if (o.hurtSounds > hurtPlayers) {
+        for (int i = 0; i < g.PlayerCount && i < 2; ++i) {
+            const Player& p = g.players[static_cast<size_t>(i)];
+            const OverlayState::Seen& was = o.before[static_cast<size_t>(i)];
+            if (!p.dead && p.shieldTime > 0 && p.life == was.life)
+                StartMark(app, SquareMark::Kind::Shielded, i, p.col, p.row,
+                          PassesFor(kHitMs, delay));
+        }
+    }
+    for (const SquareMark& m : o.marks)
+        if (InCurrentRoom(app, m)) DrawMark(app, m);
+}
+
+void ClearOverlays(App& app) {
+    app.overlays.marks.clear();
+    for (int i = 0; i < 2; ++i) FlashLife(app, i, false);
+}
+
+}  // namespace murk

@@ -1,0 +1,25 @@
+// Overlays: the game's big moments marked over the room for a moment, then drawn away.
+#pragma once
+
+namespace murk {
+
+struct App;
+
+// The overlays watch the player records across a pass of the game loop (RunPass): what they
+// were before the world's tick, what they are after it. They only draw; the board, the rules and
+// the pace never see them. A mark that ends is drawn away from RoomGrid, so the room's pixels
+// are then those of a fresh draw.
+
+// Notes the players as they stand before the pass's tick.
+void OverlaysBeforeTick(App& app);
+
+// After the tick: ends the marks whose time is up, starts the marks for what the pass did (a
+// hurt player, a hit a shield took) and draws the marks still showing. `delay` is the pass's
+// wait in milliseconds, which turns a mark's time into passes.
+void OverlaysAfterTick(App& app, int delay);
+
+// Drops every mark without drawing (a game starts: the room is drawn afresh) and gives the
+// panels their own colours back.
+void ClearOverlays(App& app);
+
+}  // namespace murk

@@ -1,0 +1,124 @@
+// The overlays over the room: each shows at its moment and leaves the room as a fresh draw would.
+#include "shell/overlays.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "base/tiles.h"
+#include "players/damage.h"
+#include "shell/gameloop.h"
+#include "options/optionsform.h"
+#include "shell/mainform.h"
+#include "shell/render.h"
+#include "shell/screens.h"
+#include "test_support.h"
+
+namespace murk {
+namespace {
+
+class OverlaysTest : public ::testing::Test, protected test::StartedProgram {
+protected:
+    OverlaysTest() : StartedProgram(2) {}
+
+    Game& game() { return h.app->game; }
+    TMainForm& main() { return *h.app->mainForm; }
+
+    // Starts a one-player game paced at 50 ms a pass: a 150 ms mark lasts three passes.
+    void Start() {
+        app().optionsForm->GameSpeedEdit->SetText("50");
+        app().menu.level = "0";
+        ASSERT_TRUE(StartFromMenu(1));
+        ASSERT_EQ(app().loopDelay, 50);
+    }
+
+    std::vector<uint32_t> RoomPixels() {
+        std::vector<uint32_t> pixels;
+        for (int y = kTilePixels; y < kTilePixels * (kRoomRows + 1); ++y)
+            for (int x = kTilePixels; x < kTilePixels * (kRoomCols + 1); ++x)
+                pixels.push_back(h.pf.Pixel(x, y));
+        return pixels;
+    }
+
+    // What a fresh draw of the room shows, taken without leaving a trace of the draw itself.
+    std::vector<uint32_t> FreshRoomPixels() {
+        const std::vector<uint32_t> shown = RoomPixels();
+        EXPECT_TRUE(RenderRoom(app()));
+        std::vector<uint32_t> fresh = RoomPixels();
+        EXPECT_EQ(shown, fresh) << "the room was not as a fresh draw shows it";
+        return fresh;
+    }
+
+    // One pass of the loop whose tick hurts player 1 by `amount`, as the loop watches it.
+    void PassWithHit(int amount) {
+        OverlaysBeforeTick(app());
+        Damage(game(), app(), amount, code::Player1, true);
+        OverlaysAfterTick(app(), app().loopDelay);
+    }
+
+    std::vector<std::string> Board() {
+        std::vector<std::string> cells;
+        for (int r = 1; r <= kRoomRows; ++r)
+            for (int c = 1; c <= kRoomCols; ++c) cells.push_back(game().RoomGrid.Cell(c, r));
+        return cells;
+    }
+
+    uint32_t SquarePixel(const Player& p, int dx, int dy) {
+        return h.pf.Pixel(kTilePixels * p.col + dx, kTilePixels * p.row + dy);
+    }
+};
+
+TEST_F(OverlaysTest, AHitFlashesTheSquareAndTheLifeFigureThenLeavesTheRoomAsItWas) {
+    Start();
+    const Player& p1 = game().P1();
+    Label& life = *main().P1Panel.life;
+    const Rgb lifeColour = life.Colour();
+    const uint32_t tile = SquarePixel(p1, 0, 0);
+
+    PassWithHit(10);
+    const uint32_t hurt = SquarePixel(p1, 0, 0);
+    EXPECT_NE(hurt, tile);
+    EXPECT_EQ(SquarePixel(p1, 31, 0), hurt);  // a stripe across the square
+    EXPECT_EQ(SquarePixel(p1, 0, 1), tile);   // with the tile showing between the stripes
+    EXPECT_NE(life.Colour(), lifeColour);
+
+    const std::vector<std::string> board = Board();
+    RunPass(app(), app().loopDelay);
+    RunPass(app(), app().loopDelay);
+    EXPECT_EQ(SquarePixel(p1, 0, 0), hurt) << "still showing at 100 ms";
+    RunPass(app(), app().loopDelay);
+    EXPECT_EQ(SquarePixel(p1, 0, 0), tile) << "gone after 150 ms";
+    EXPECT_EQ(life.Colour(), lifeColour);
+    EXPECT_EQ(Board(), board);
+    const std::vector<uint32_t> shown = RoomPixels();
+    EXPECT_EQ(shown, FreshRoomPixels());
+
+    // A shield takes the hit: the life stays, and the square flashes in its own colour.
+    game().P1().shieldTime = 50;
+    PassWithHit(10);
+    EXPECT_EQ(p1.life, 80);
+    const uint32_t shielded = SquarePixel(p1, 0, 0);
+    EXPECT_NE(shielded, tile);
+    EXPECT_NE(shielded, hurt);
+    EXPECT_EQ(life.Colour(), lifeColour);
+    for (int i = 0; i < 3; ++i) RunPass(app(), app().loopDelay);
+    EXPECT_EQ(Board(), board);
+    EXPECT_EQ(RoomPixels(), FreshRoomPixels());
+}
+
+TEST_F(OverlaysTest, AGameThatEndsOrStartsDropsTheMarksWithoutDrawing) {
+    Start();
+    PassWithHit(10);
+    const Rgb hurtColour = main().P1Panel.life->Colour();
+    ASSERT_FALSE(app().overlays.marks.empty());
+    ReturnToMenu(app());
+    RunPass(app(), app().loopDelay);  // a pass that was under way draws nothing over the menu
+    EXPECT_TRUE(app().overlays.marks.empty());
+    ASSERT_TRUE(StartFromMenu(1));  // a new game: its room drawn afresh, the panel as it was
+    EXPECT_TRUE(app().overlays.marks.empty());
+    EXPECT_NE(main().P1Panel.life->Colour(), hurtColour);
+    EXPECT_EQ(RoomPixels(), FreshRoomPixels());
+}
+
+}  // namespace
+}  // namespace murk
