@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "base/tiles.h"
+#include "options/optionsform.h"
 #include "players/damage.h"
 #include "shell/gameloop.h"
-#include "options/optionsform.h"
 #include "shell/mainform.h"
 #include "shell/render.h"
 #include "shell/screens.h"
@@ -102,6 +102,27 @@ TEST_F(OverlaysTest, AHitFlashesTheSquareAndTheLifeFigureThenLeavesTheRoomAsItWa
     EXPECT_NE(shielded, hurt);
     EXPECT_EQ(life.Colour(), lifeColour);
     for (int i = 0; i < 3; ++i) RunPass(app(), app().loopDelay);
+    EXPECT_EQ(Board(), board);
+    EXPECT_EQ(RoomPixels(), FreshRoomPixels());
+}
+
+TEST_F(OverlaysTest, AFallenPlayersSquareIsCrossedForHalfASecond) {
+    Start();
+    const Player& p1 = game().P1();
+    const Rgb lifeColour = main().P1Panel.life->Colour();
+    PassWithHit(200);
+    ASSERT_TRUE(p1.dead);
+    const uint32_t floor = SquarePixel(p1, 16, 0);  // the cross leaves the edges' middles bare
+    EXPECT_NE(SquarePixel(p1, 3, 3), floor);
+    EXPECT_NE(SquarePixel(p1, 28, 3), floor);
+    EXPECT_EQ(main().P1Panel.life->Colour(), lifeColour)
+        << "a death is no hurt: the life figure keeps its colour";
+
+    const std::vector<std::string> board = Board();
+    for (int i = 0; i < 9; ++i) RunPass(app(), app().loopDelay);
+    EXPECT_NE(SquarePixel(p1, 3, 3), floor) << "still showing at 450 ms";
+    RunPass(app(), app().loopDelay);
+    EXPECT_EQ(SquarePixel(p1, 3, 3), floor);
     EXPECT_EQ(Board(), board);
     EXPECT_EQ(RoomPixels(), FreshRoomPixels());
 }

@@ -13,6 +13,8 @@ namespace murk {
 namespace {
 
 constexpr int kHitMs = 150;
+constexpr int kFallenMs = 500;
+constexpr Rgb kFallenColour{150, 0, 0};
 constexpr Rgb kHurtColour{220, 30, 30};
 constexpr Rgb kShieldColour{150, 210, 255};
 
@@ -42,8 +44,18 @@ void FlashLife(App& app, int player, bool on) {
     o.lifeFlashing[player] = on;
 }
 
+// A cross over the square where a player fell, corner to corner.
+void DrawCross(App& app, const SquareMark& m) {
+    const int x = kTilePixels * m.col, y = kTilePixels * m.row;
+    for (int d = 2; d < kTilePixels - 4; d += 2) {
+        app.pf.FillRect(x + d, y + d, 3, 3, kFallenColour);
+        app.pf.FillRect(x + kTilePixels - 3 - d, y + d, 3, 3, kFallenColour);
+    }
+}
+
 // Every other pixel row of the square in the mark's colour: a tint the tile shows through.
 void DrawMark(App& app, const SquareMark& m) {
+    if (m.kind == SquareMark::Kind::Fallen) return DrawCross(app, m);
     const Rgb colour = m.kind == SquareMark::Kind::Shielded ? kShieldColour : kHurtColour;
     const int x = kTilePixels * m.col, y = kTilePixels * m.row;
     for (int dy = 0; dy < kTilePixels; dy += 2) app.pf.FillRect(x, y + dy, kTilePixels, 1, colour);
@@ -107,6 +119,8 @@ void OverlaysAfterTick(App& app, int delay) {
     for (int i = 0; i < g.PlayerCount && i < 2; ++i) {
         const Player& p = g.players[static_cast<size_t>(i)];
         const OverlayState::Seen& was = o.before[static_cast<size_t>(i)];
+        if (p.dead && !was.dead)
+            StartMark(app, SquareMark::Kind::Fallen, i, p.col, p.row, PassesFor(kFallenMs, delay));
         if (p.dead || was.dead || p.life >= was.life) continue;
         ++hurtPlayers;
         StartMark(app, SquareMark::Kind::Hurt, i, p.col, p.row, PassesFor(kHitMs, delay));

@@ -14,8 +14,8 @@ struct App;
 void OverlaysBeforeTick(App& app);
 
 // After the tick: ends the marks whose time is up, starts the marks for what the pass did (a
-// hurt player, a hit a shield took) and draws the marks still showing. `delay` is the pass's
-// wait in milliseconds, which turns a mark's time into passes.
+// hurt player, a hit a shield took, a player who fell) and draws the marks still showing. `delay`
+// is the pass's wait in milliseconds, which turns a mark's time into passes.
 void OverlaysAfterTick(App& app, int delay);
 
 // Drops every mark without drawing (a game starts: the room is drawn afresh) and gives the
