@@ -24,11 +24,11 @@ protected:
     Game& game() { return h.app->game; }
     TMainForm& main() { return *h.app->mainForm; }
 
-    // Starts a one-player game paced at 50 ms a pass: a 150 ms mark lasts three passes.
-    void Start() {
+    // Starts a game paced at 50 ms a pass: a 150 ms mark lasts three passes.
+    void Start(int players = 1) {
         app().optionsForm->GameSpeedEdit->SetText("50");
         app().menu.level = "0";
-        ASSERT_TRUE(StartFromMenu(1));
+        ASSERT_TRUE(StartFromMenu(players));
         ASSERT_EQ(app().loopDelay, 50);
     }
 
@@ -107,7 +107,7 @@ TEST_F(OverlaysTest, AHitFlashesTheSquareAndTheLifeFigureThenLeavesTheRoomAsItWa
 }
 
 TEST_F(OverlaysTest, AFallenPlayersSquareIsCrossedForHalfASecond) {
-    Start();
+    Start(2);  // the partner plays on: no game over
     const Player& p1 = game().P1();
     const Rgb lifeColour = main().P1Panel.life->Colour();
     PassWithHit(200);
@@ -123,6 +123,27 @@ TEST_F(OverlaysTest, AFallenPlayersSquareIsCrossedForHalfASecond) {
     EXPECT_NE(SquarePixel(p1, 3, 3), floor) << "still showing at 450 ms";
     RunPass(app(), app().loopDelay);
     EXPECT_EQ(SquarePixel(p1, 3, 3), floor);
+    EXPECT_EQ(Board(), board);
+    EXPECT_EQ(RoomPixels(), FreshRoomPixels());
+}
+
+TEST_F(OverlaysTest, GameOverShowsOverTheRoomWithThePointsUntilTheTable) {
+    Start();
+    game().P1().points = 1234;
+    PassWithHit(200);
+    const std::vector<std::string> board = Board();
+    const std::vector<uint32_t> before = RoomPixels();
+    RunPass(app(), app().loopDelay);   // the pass that sees the death sets the wait
+    const int band = kTilePixels * 8;  // the banner's first square row
+    EXPECT_EQ(h.pf.TextIn(0, band, 1024, 50), "Game Over");
+    EXPECT_EQ(h.pf.TextIn(0, band + 50, 1024, 30), "Player 1: 1234 points");
+    EXPECT_NE(RoomPixels(), before);
+
+    const uint64_t t = h.pf.NowMs();
+    while (h.pf.NowMs() < t + 3000) RunPass(app(), app().loopDelay);
+    EXPECT_EQ(h.pf.TextIn(0, band, 1024, 50), "Game Over") << "shown for the whole wait";
+    EndBanner(app());  // as the wait's end does it, just before the menu comes back
+    EXPECT_EQ(h.pf.TextIn(0, band, 1024, 128), "");
     EXPECT_EQ(Board(), board);
     EXPECT_EQ(RoomPixels(), FreshRoomPixels());
 }

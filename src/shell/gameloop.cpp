@@ -168,6 +168,7 @@ void NextLevel(App& app) {
 
 void GameOverTimerTimer(App& app) {
     SetTimerInterval(app, app.GameOverTimer, 0);
+    EndBanner(app);
     ReturnToMenu(app);
     // The results as the panels last showed them, for the players the menu counts.
     std::vector<ShownResult> results;

@@ -15,6 +15,11 @@ namespace {
 constexpr int kHitMs = 150;
 constexpr int kFallenMs = 500;
 constexpr Rgb kFallenColour{150, 0, 0};
+// The banner covers whole squares, so that drawing them again takes it away.
+constexpr int kBannerCol = 6, kBannerCols = 20, kBannerRow = 8, kBannerRows = 4;
+constexpr Rgb kBannerBack{16, 16, 40};
+constexpr Rgb kBannerTitle{255, 220, 60};
+constexpr Rgb kBannerText{235, 235, 235};
 constexpr Rgb kHurtColour{220, 30, 30};
 constexpr Rgb kShieldColour{150, 210, 255};
 
@@ -78,6 +83,38 @@ void RedrawSquare(App& app, int col, int row) {
     static_cast<void>(RenderSquare(app, col, row, image));  // a failure is shown; play goes on
 }
 
+void DrawBanner(App& app) {
+    const int x = kTilePixels * kBannerCol, y = kTilePixels * kBannerRow;
+    const int w = kTilePixels * kBannerCols, h = kTilePixels * kBannerRows;
+    app.pf.FillRect(x, y, w, h, kBannerBack);
+    int top = y + 10;
+    for (size_t i = 0; i < app.overlays.banner.size(); ++i) {
+        const std::string& line = app.overlays.banner[i];
+        const Font font{FontFace::SansBold, i == 0 ? 40 : 21};
+        int tw = 0, th = 0;
+        app.pf.TextSize(font, line, tw, th);
+        app.pf.DrawText(font, i == 0 ? kBannerTitle : kBannerText, x + (w - tw) / 2, top, line, x,
+                        y, w, h);
+        top += th + 4;
+    }
+}
+
+std::string PointsLine(const Player& p, int number) {
+    return "Player " + std::to_string(number) + ": " + std::to_string(p.points) + " points";
+}
+
+// The banner for the wait the game is in, if any: none, or lines, title first.
+std::vector<std::string> BannerForNow(const App& app) {
+    const Game& g = app.game;
+    std::vector<std::string> lines;
+    if (app.GameOverTimer.interval > 0) {
+        lines.push_back("Game Over");
+        for (int i = 0; i < g.PlayerCount && i < 2; ++i)
+            lines.push_back(PointsLine(g.players[static_cast<size_t>(i)], i + 1));
+    }
+    return lines;
+}
+
 void StartMark(App& app, SquareMark::Kind kind, int player, int col, int row, int passes) {
     SquareMark m{kind, col, row, app.game.CurrentRoomCol, app.game.CurrentRoomRow, player, passes};
     app.overlays.marks.push_back(m);
@@ -137,10 +174,27 @@ void OverlaysAfterTick(App& app, int delay) {
     }
     for (const SquareMark& m : o.marks)
         if (InCurrentRoom(app, m)) DrawMark(app, m);
+    std::vector<std::string> banner = BannerForNow(app);
+    if (banner.empty()) return EndBanner(app);
+    o.banner = std::move(banner);
+    DrawBanner(app);
+}
+
+void EndBanner(App& app) {
+    OverlayState& o = app.overlays;
+    if (o.banner.empty()) return;
+    o.banner.clear();
+    if (!RoomShowing(app)) return;
+    // The band is cleared first: a text drawn on the canvas goes only with a fill over it.
+    app.pf.FillRect(kTilePixels * kBannerCol, kTilePixels * kBannerRow, kTilePixels * kBannerCols,
+                    kTilePixels * kBannerRows, kBannerBack);
+    for (int r = kBannerRow; r < kBannerRow + kBannerRows; ++r)
+        for (int c = kBannerCol; c < kBannerCol + kBannerCols; ++c) RedrawSquare(app, c, r);
 }
 
 void ClearOverlays(App& app) {
     app.overlays.marks.clear();
+    app.overlays.banner.clear();
     for (int i = 0; i < 2; ++i) FlashLife(app, i, false);
 }
 

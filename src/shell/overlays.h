@@ -14,9 +14,13 @@ struct App;
 void OverlaysBeforeTick(App& app);
 
 // After the tick: ends the marks whose time is up, starts the marks for what the pass did (a
-// hurt player, a hit a shield took, a player who fell) and draws the marks still showing. `delay`
+// hurt player, a hit a shield took, a player who fell), and draws the marks still showing and
+// the banner of the wait the game is in (the game-over wait: "Game Over" with the points). `delay`
 // is the pass's wait in milliseconds, which turns a mark's time into passes.
 void OverlaysAfterTick(App& app, int delay);
+
+// Draws the banner away (the wait it belonged to is over), the room's squares under it again.
+void EndBanner(App& app);
 
 // Drops every mark without drawing (a game starts: the room is drawn afresh) and gives the
 // panels their own colours back.

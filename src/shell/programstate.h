@@ -64,6 +64,7 @@ struct OverlayState {
     std::array<Seen, 2> before;
     int hurtSounds = 0;
     std::vector<SquareMark> marks;
+    std::vector<std::string> banner;     // the lines over the middle of the room, while shown
     std::array<bool, 2> lifeFlashing{};  // the panel's life figure is in the hurt colour
     std::array<Rgb, 2> lifeColour{};     // and this is its own colour, put back after
 };
