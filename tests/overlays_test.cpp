@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <vector>
 
 #include "base/tiles.h"
@@ -143,6 +144,42 @@ TEST_F(OverlaysTest, GameOverShowsOverTheRoomWithThePointsUntilTheTable) {
     while (h.pf.NowMs() < t + 3000) RunPass(app(), app().loopDelay);
     EXPECT_EQ(h.pf.TextIn(0, band, 1024, 50), "Game Over") << "shown for the whole wait";
     EndBanner(app());  // as the wait's end does it, just before the menu comes back
+    EXPECT_EQ(h.pf.TextIn(0, band, 1024, 128), "");
+    EXPECT_EQ(Board(), board);
+    EXPECT_EQ(RoomPixels(), FreshRoomPixels());
+}
+
+TEST_F(OverlaysTest, TheWarpsWaitShowsLevelCompleteAndShimmersUntilTheNextLevel) {
+    Start();
+    Player& p1 = game().P1();
+    p1.points = 50;
+    const uint32_t tile = SquarePixel(p1, 0, 0);
+    const std::vector<std::string> board = Board();
+    const uint64_t t = h.pf.NowMs();
+    p1.finished = true;
+    RunPass(app(), app().loopDelay);
+    const int band = kTilePixels * 8;
+    EXPECT_EQ(h.pf.TextIn(0, band, 1024, 50), "Level complete");
+    EXPECT_EQ(h.pf.TextIn(0, band + 50, 1024, 30), "Player 1: 50 points, 1 level passed");
+    std::set<std::vector<uint32_t>> looks;  // the square over a few passes: it moves
+    for (int i = 0; i < 3; ++i) {
+        std::vector<uint32_t> square;
+        int lit = 0;
+        for (int dy = 0; dy < kTilePixels; ++dy) {
+            square.push_back(SquarePixel(p1, 0, dy));
+            lit += square.back() != tile;
+        }
+        EXPECT_LE(lit, 11) << "a pass's rows are gone at the next";
+        EXPECT_GE(lit, 10);
+        looks.insert(square);
+        RunPass(app(), app().loopDelay);
+    }
+    EXPECT_EQ(looks.size(), 3u);
+
+    while (h.pf.NowMs() < t + 3750) RunPass(app(), app().loopDelay);
+    EXPECT_EQ(h.pf.TextIn(0, band, 1024, 50), "Level complete");
+    EXPECT_EQ(Board(), board);
+    EndWarpWait(app());  // as the wait's end does it, just before the next level comes
     EXPECT_EQ(h.pf.TextIn(0, band, 1024, 128), "");
     EXPECT_EQ(Board(), board);
     EXPECT_EQ(RoomPixels(), FreshRoomPixels());

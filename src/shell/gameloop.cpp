@@ -143,6 +143,7 @@ void GameLoop(App& app) {
 void WarpTimerTimer(App& app) {
     Game& g = app.game;
     SetTimerInterval(app, app.WarpTimer, 0);
+    EndWarpWait(app);
     const bool p2Done = g.P2().finished || g.P2().dead;
     const bool p1Done = g.P1().finished || g.P1().dead;
     if (g.PlayerCount == 1 || (p1Done && p2Done)) NextLevel(app);

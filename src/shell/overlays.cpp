@@ -15,6 +15,7 @@ namespace {
 constexpr int kHitMs = 150;
 constexpr int kFallenMs = 500;
 constexpr Rgb kFallenColour{150, 0, 0};
+constexpr Rgb kWarpColour{255, 235, 140};
 // The banner covers whole squares, so that drawing them again takes it away.
 constexpr int kBannerCol = 6, kBannerCols = 20, kBannerRow = 8, kBannerRows = 4;
 constexpr Rgb kBannerBack{16, 16, 40};
@@ -58,9 +59,20 @@ void DrawCross(App& app, const SquareMark& m) {
     }
 }
 
+void RedrawSquare(App& app, int col, int row);
+
+// Every third pixel row lit, the lit rows moving down a row each pass: a shimmer.
+void DrawShimmer(App& app, const SquareMark& m) {
+    RedrawSquare(app, m.col, m.row);  // the last pass's rows go first
+    const int x = kTilePixels * m.col, y = kTilePixels * m.row;
+    for (int dy = static_cast<int>(app.overlays.passes % 3); dy < kTilePixels; dy += 3)
+        app.pf.FillRect(x, y + dy, kTilePixels, 1, kWarpColour);
+}
+
 // Every other pixel row of the square in the mark's colour: a tint the tile shows through.
 void DrawMark(App& app, const SquareMark& m) {
     if (m.kind == SquareMark::Kind::Fallen) return DrawCross(app, m);
+    if (m.kind == SquareMark::Kind::Warping) return DrawShimmer(app, m);
     const Rgb colour = m.kind == SquareMark::Kind::Shielded ? kShieldColour : kHurtColour;
     const int x = kTilePixels * m.col, y = kTilePixels * m.row;
     for (int dy = 0; dy < kTilePixels; dy += 2) app.pf.FillRect(x, y + dy, kTilePixels, 1, colour);
@@ -103,6 +115,13 @@ std::string PointsLine(const Player& p, int number) {
     return "Player " + std::to_string(number) + ": " + std::to_string(p.points) + " points";
 }
 
+// A finished player has passed the level it stands in, which the record counts at the warp.
+std::string PassedLine(const Player& p, int number) {
+    const int passed = p.levelsPassed + (p.finished ? 1 : 0);
+    return PointsLine(p, number) + ", " + std::to_string(passed) +
+           (passed == 1 ? " level passed" : " levels passed");
+}
+
 // The banner for the wait the game is in, if any: none, or lines, title first.
 std::vector<std::string> BannerForNow(const App& app) {
     const Game& g = app.game;
@@ -111,6 +130,10 @@ std::vector<std::string> BannerForNow(const App& app) {
         lines.push_back("Game Over");
         for (int i = 0; i < g.PlayerCount && i < 2; ++i)
             lines.push_back(PointsLine(g.players[static_cast<size_t>(i)], i + 1));
+    } else if (app.WarpTimer.interval > 0) {
+        lines.push_back("Level complete");
+        for (int i = 0; i < g.PlayerCount && i < 2; ++i)
+            lines.push_back(PassedLine(g.players[static_cast<size_t>(i)], i + 1));
     }
     return lines;
 }
@@ -139,8 +162,9 @@ void OverlaysAfterTick(App& app, int delay) {
         return;
     }
     // Marks whose time is up are drawn away; one from another room went with that room.
+    ++o.passes;
     std::erase_if(o.marks, [&app](SquareMark& m) {
-        if (--m.passesLeft > 0) return false;
+        if (m.kind == SquareMark::Kind::Warping || --m.passesLeft > 0) return false;
         if (InCurrentRoom(app, m)) RedrawSquare(app, m.col, m.row);
         return true;
     });
@@ -172,6 +196,18 @@ void OverlaysAfterTick(App& app, int delay) {
                           PassesFor(kHitMs, delay));
         }
     }
+    // During the warp's wait the finished players' squares shimmer, until the wait ends.
+    if (app.WarpTimer.interval > 0) {
+        for (int i = 0; i < g.PlayerCount && i < 2; ++i) {
+            const Player& p = g.players[static_cast<size_t>(i)];
+            const bool marked =
+                std::any_of(o.marks.begin(), o.marks.end(), [i](const SquareMark& m) {
+                    return m.player == i && m.kind == SquareMark::Kind::Warping;
+                });
+            if (p.finished && !p.dead && !marked)
+                StartMark(app, SquareMark::Kind::Warping, i, p.col, p.row, 0);
+        }
+    }
     for (const SquareMark& m : o.marks)
         if (InCurrentRoom(app, m)) DrawMark(app, m);
     std::vector<std::string> banner = BannerForNow(app);
@@ -190,6 +226,16 @@ void EndBanner(App& app) {
                     kTilePixels * kBannerRows, kBannerBack);
     for (int r = kBannerRow; r < kBannerRow + kBannerRows; ++r)
         for (int c = kBannerCol; c < kBannerCol + kBannerCols; ++c) RedrawSquare(app, c, r);
+}
+
+void EndWarpWait(App& app) {
+    EndBanner(app);
+    const bool draw = RoomShowing(app);
+    std::erase_if(app.overlays.marks, [&app, draw](const SquareMark& m) {
+        if (m.kind != SquareMark::Kind::Warping) return false;
+        if (draw && InCurrentRoom(app, m)) RedrawSquare(app, m.col, m.row);
+        return true;
+    });
 }
 
 void ClearOverlays(App& app) {

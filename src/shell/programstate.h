@@ -44,7 +44,7 @@ struct PlayState {
 
 // A mark drawn over one square of the room for a few passes (shell/overlays.h).
 struct SquareMark {
-    enum class Kind { Hurt, Shielded, Fallen };
+    enum class Kind { Hurt, Shielded, Fallen, Warping };  // a warping mark lasts the wait
     Kind kind = Kind::Hurt;
     int col = 0, row = 0;
     int roomCol = 0, roomRow = 0;  // the room it was drawn in: a new room has wiped it
@@ -65,6 +65,7 @@ struct OverlayState {
     int hurtSounds = 0;
     std::vector<SquareMark> marks;
     std::vector<std::string> banner;     // the lines over the middle of the room, while shown
+    uint64_t passes = 0;                 // passes seen, for the shimmer's phase
     std::array<bool, 2> lifeFlashing{};  // the panel's life figure is in the hurt colour
     std::array<Rgb, 2> lifeColour{};     // and this is its own colour, put back after
 };
