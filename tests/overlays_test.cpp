@@ -25,8 +25,14 @@ protected:
     Game& game() { return h.app->game; }
     TMainForm& main() { return *h.app->mainForm; }
 
-    // Starts a game paced at 50 ms a pass: a 150 ms mark lasts three passes.
+    // Starts a game paced at 50 ms a pass (a 150 ms mark lasts three passes) and plays on past
+    // the level's title.
     void Start(int players = 1) {
+        StartOnly(players);
+        const uint64_t t = h.pf.NowMs();
+        while (h.pf.NowMs() < t + 2100) RunPass(app(), app().loopDelay);
+    }
+    void StartOnly(int players) {
         app().optionsForm->GameSpeedEdit->SetText("50");
         app().menu.level = "0";
         ASSERT_TRUE(StartFromMenu(players));
@@ -183,6 +189,28 @@ TEST_F(OverlaysTest, TheWarpsWaitShowsLevelCompleteAndShimmersUntilTheNextLevel)
     EXPECT_EQ(h.pf.TextIn(0, band, 1024, 128), "");
     EXPECT_EQ(Board(), board);
     EXPECT_EQ(RoomPixels(), FreshRoomPixels());
+}
+
+TEST_F(OverlaysTest, ALevelsTitleShowsForItsFirstTwoSeconds) {
+    StartOnly(1);
+    const std::vector<std::string> board = Board();
+    const uint64_t t = h.pf.NowMs();
+    const int band = kTilePixels * 8;
+    RunPass(app(), app().loopDelay);
+    EXPECT_EQ(h.pf.TextIn(0, band, 1024, 50), "Level 0 - L0");
+    while (h.pf.NowMs() < t + 1950) RunPass(app(), app().loopDelay);
+    EXPECT_EQ(h.pf.TextIn(0, band, 1024, 50), "Level 0 - L0");
+    RunPass(app(), app().loopDelay);  // the one from 1950 ms to 2000 ms
+    RunPass(app(), app().loopDelay);
+    EXPECT_EQ(h.pf.TextIn(0, band, 1024, 128), "");
+    EXPECT_EQ(Board(), board);
+    EXPECT_EQ(RoomPixels(), FreshRoomPixels());
+
+    // The next level's title comes with the warp.
+    game().P1().finished = true;
+    while (app().play.SelectedLevel == 0) RunPass(app(), app().loopDelay);
+    RunPass(app(), app().loopDelay);
+    EXPECT_EQ(h.pf.TextIn(0, band, 1024, 50), "Level 1 - L1");
 }
 
 TEST_F(OverlaysTest, AGameThatEndsOrStartsDropsTheMarksWithoutDrawing) {

@@ -60,6 +60,7 @@ bool BeginGame(App& app) {
         app.sound.soundOn = app.options.sound == "On";
         m.LevelTitleLbl->SetVisible(true);
         app.pf.SetPointer(Pointer::Hidden);
+        LevelArrived(app);
         return !app.terminated;
     } catch (const Failure& f) {
         ShowException(app, f.text);
@@ -165,6 +166,7 @@ void NextLevel(App& app) {
     AdvancePlayerToNextLevel(g.P2(), g.PlayerCount == 2);
     static_cast<void>(EnterRoom(app.game, app, g.StartRoomCol, g.StartRoomRow));
     app.DrawRoom();
+    LevelArrived(app);
 }
 
 void GameOverTimerTimer(App& app) {

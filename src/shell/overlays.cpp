@@ -14,6 +14,7 @@ namespace {
 
 constexpr int kHitMs = 150;
 constexpr int kFallenMs = 500;
+constexpr int kTitleMs = 2000;
 constexpr Rgb kFallenColour{150, 0, 0};
 constexpr Rgb kWarpColour{255, 235, 140};
 // The banner covers whole squares, so that drawing them again takes it away.
@@ -134,6 +135,8 @@ std::vector<std::string> BannerForNow(const App& app) {
         lines.push_back("Level complete");
         for (int i = 0; i < g.PlayerCount && i < 2; ++i)
             lines.push_back(PassedLine(g.players[static_cast<size_t>(i)], i + 1));
+    } else if (app.overlays.titlePassesLeft > 0) {
+        lines.push_back(app.levelTitle);
     }
     return lines;
 }
@@ -163,6 +166,9 @@ void OverlaysAfterTick(App& app, int delay) {
     }
     // Marks whose time is up are drawn away; one from another room went with that room.
     ++o.passes;
+    if (o.arrived) o.titlePassesLeft = PassesFor(kTitleMs, delay) + 1;  // this pass counts too
+    o.arrived = false;
+    if (o.titlePassesLeft > 0) --o.titlePassesLeft;
     std::erase_if(o.marks, [&app](SquareMark& m) {
         if (m.kind == SquareMark::Kind::Warping || --m.passesLeft > 0) return false;
         if (InCurrentRoom(app, m)) RedrawSquare(app, m.col, m.row);
@@ -238,9 +244,15 @@ void EndWarpWait(App& app) {
     });
 }
 
+void LevelArrived(App& app) {
+    app.overlays.arrived = true;
+}
+
 void ClearOverlays(App& app) {
     app.overlays.marks.clear();
     app.overlays.banner.clear();
+    app.overlays.arrived = false;
+    app.overlays.titlePassesLeft = 0;
     for (int i = 0; i < 2; ++i) FlashLife(app, i, false);
 }
 

@@ -15,9 +15,10 @@ void OverlaysBeforeTick(App& app);
 
 // After the tick: ends the marks whose time is up, starts the marks for what the pass did (a
 // hurt player, a hit a shield took, a player who fell), and draws the marks still showing and
-// the banner of the wait the game is in (the game-over wait: "Game Over" with the points; the
-// warp's: "Level complete" with the points and the levels passed, and the finished players' squares
-// shimmer). `delay` is the pass's wait in milliseconds, which turns a mark's time into passes.
+// the banner of the moment: the game-over wait ("Game Over" with the points), the warp's wait
+// ("Level complete" with the points and the levels passed; the finished players' squares
+// shimmer), or a level's first two seconds (its title). `delay` is the pass's wait in
+// milliseconds, which turns a mark's time into passes.
 void OverlaysAfterTick(App& app, int delay);
 
 // Draws the banner away (the wait it belonged to is over), the room's squares under it again.
@@ -25,6 +26,10 @@ void EndBanner(App& app);
 
 // The warp's wait is over: its banner and its shimmering squares are drawn away.
 void EndWarpWait(App& app);
+
+// A level has started (a game's first, or the one after a warp): its title shows over the room
+// from the next pass on, for two seconds.
+void LevelArrived(App& app);
 
 // Drops every mark without drawing (a game starts: the room is drawn afresh) and gives the
 // panels their own colours back.

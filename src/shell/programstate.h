@@ -66,6 +66,8 @@ struct OverlayState {
     std::vector<SquareMark> marks;
     std::vector<std::string> banner;     // the lines over the middle of the room, while shown
     uint64_t passes = 0;                 // passes seen, for the shimmer's phase
+    bool arrived = false;                // a level has just started: its title is to show
+    int titlePassesLeft = 0;             // passes its title still shows
     std::array<bool, 2> lifeFlashing{};  // the panel's life figure is in the hurt colour
     std::array<Rgb, 2> lifeColour{};     // and this is its own colour, put back after
 };
