@@ -11,6 +11,7 @@
 #include "players/damage.h"
 #include "shell/gameloop.h"
 #include "shell/mainform.h"
+#include "shell/playscreen.h"
 #include "shell/render.h"
 #include "shell/screens.h"
 #include "test_support.h"
@@ -211,6 +212,21 @@ TEST_F(OverlaysTest, ALevelsTitleShowsForItsFirstTwoSeconds) {
     while (app().play.SelectedLevel == 0) RunPass(app(), app().loopDelay);
     RunPass(app(), app().loopDelay);
     EXPECT_EQ(h.pf.TextIn(0, band, 1024, 50), "Level 1 - L1");
+}
+
+TEST_F(OverlaysTest, AnAbortedGameLeavesTheRoomBesideTheMenuBare) {
+    StartOnly(1);
+    const Player& p1 = game().P1();
+    const uint32_t tile = SquarePixel(p1, 0, 0);
+    RunPass(app(), app().loopDelay);  // the level's title shows (the menu comes over it)
+    PassWithHit(10);
+    ASSERT_NE(SquarePixel(p1, 0, 0), tile);
+    h.pf.QueueAnswer(true);
+    PlayKeyDown(app(), vk::Escape);
+    ASSERT_TRUE(game().GameStopped);
+    EXPECT_TRUE(app().overlays.marks.empty());
+    EXPECT_TRUE(app().overlays.banner.empty());
+    EXPECT_EQ(SquarePixel(p1, 0, 0), tile);
 }
 
 TEST_F(OverlaysTest, AGameThatEndsOrStartsDropsTheMarksWithoutDrawing) {

@@ -244,6 +244,14 @@ void EndWarpWait(App& app) {
     });
 }
 
+void EndOverlays(App& app) {
+    EndBanner(app);
+    if (RoomShowing(app))
+        for (const SquareMark& m : app.overlays.marks)
+            if (InCurrentRoom(app, m)) RedrawSquare(app, m.col, m.row);
+    ClearOverlays(app);
+}
+
 void LevelArrived(App& app) {
     app.overlays.arrived = true;
 }

@@ -27,6 +27,10 @@ void EndBanner(App& app);
 // The warp's wait is over: its banner and its shimmering squares are drawn away.
 void EndWarpWait(App& app);
 
+// Draws every overlay away now and forgets it: the game is leaving its room where the menu
+// will not cover it.
+void EndOverlays(App& app);
+
 // A level has started (a game's first, or the one after a warp): its title shows over the room
 // from the next pass on, for two seconds.
 void LevelArrived(App& app);
