@@ -192,6 +192,16 @@ TEST_F(OverlaysTest, TheWarpsWaitShowsLevelCompleteAndShimmersUntilTheNextLevel)
     EXPECT_EQ(RoomPixels(), FreshRoomPixels());
 }
 
+TEST_F(OverlaysTest, APartnerWhoPlaysOnKeepsTheRoomFreeOfTheWarpsBanner) {
+    Start(2);
+    game().P1().finished = true;
+    RunPass(app(), app().loopDelay);
+    EXPECT_EQ(h.pf.TextIn(0, kTilePixels * 8, 1024, 128), "");
+    game().P2().finished = true;
+    RunPass(app(), app().loopDelay);
+    EXPECT_EQ(h.pf.TextIn(0, kTilePixels * 8, 1024, 50), "Level complete");
+}
+
 TEST_F(OverlaysTest, ALevelsTitleShowsForItsFirstTwoSeconds) {
     StartOnly(1);
     const std::vector<std::string> board = Board();

@@ -123,6 +123,12 @@ std::string PassedLine(const Player& p, int number) {
            (passed == 1 ? " level passed" : " levels passed");
 }
 
+// No one plays on in the room: the banner hides no one's way.
+bool EveryoneDone(const Game& g) {
+    const auto done = [](const Player& p) { return p.finished || p.dead; };
+    return done(g.players[0]) && (g.PlayerCount != 2 || done(g.players[1]));
+}
+
 // The banner for the wait the game is in, if any: none, or lines, title first.
 std::vector<std::string> BannerForNow(const App& app) {
     const Game& g = app.game;
@@ -131,7 +137,7 @@ std::vector<std::string> BannerForNow(const App& app) {
         lines.push_back("Game Over");
         for (int i = 0; i < g.PlayerCount && i < 2; ++i)
             lines.push_back(PointsLine(g.players[static_cast<size_t>(i)], i + 1));
-    } else if (app.WarpTimer.interval > 0) {
+    } else if (app.WarpTimer.interval > 0 && EveryoneDone(g)) {
         lines.push_back("Level complete");
         for (int i = 0; i < g.PlayerCount && i < 2; ++i)
             lines.push_back(PassedLine(g.players[static_cast<size_t>(i)], i + 1));

@@ -16,9 +16,9 @@ void OverlaysBeforeTick(App& app);
 // After the tick: ends the marks whose time is up, starts the marks for what the pass did (a
 // hurt player, a hit a shield took, a player who fell), and draws the marks still showing and
 // the banner of the moment: the game-over wait ("Game Over" with the points), the warp's wait
-// ("Level complete" with the points and the levels passed; the finished players' squares
-// shimmer), or a level's first two seconds (its title). `delay` is the pass's wait in
-// milliseconds, which turns a mark's time into passes.
+// ("Level complete" with the points and the levels passed, once no partner plays on; the
+// finished players' squares shimmer), or a level's first two seconds (its title). `delay` is the
+// pass's wait in milliseconds, which turns a mark's time into passes.
 void OverlaysAfterTick(App& app, int delay);
 
 // Draws the banner away (the wait it belonged to is over), the room's squares under it again.
