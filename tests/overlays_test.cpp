@@ -8,6 +8,7 @@
 
 #include "base/tiles.h"
 #include "options/optionsform.h"
+#include "players/bombs.h"
 #include "players/damage.h"
 #include "shell/gameloop.h"
 #include "shell/mainform.h"
@@ -237,6 +238,47 @@ TEST_F(OverlaysTest, AnAbortedGameLeavesTheRoomBesideTheMenuBare) {
     EXPECT_TRUE(app().overlays.marks.empty());
     EXPECT_TRUE(app().overlays.banner.empty());
     EXPECT_EQ(SquarePixel(p1, 0, 0), tile);
+}
+
+TEST_F(OverlaysTest, AHeldBombsReachIsOutlinedAndItsBlastFlashes) {
+    Start(2);  // both players fall in the blast: the game-over banner comes too
+    Player& p1 = game().P1();
+    const std::vector<uint32_t> fresh = RoomPixels();
+    const auto cornerChanged = [&](int col, int row) {
+        const int x = kTilePixels * col, y = kTilePixels * row;
+        const size_t at =
+            static_cast<size_t>((y - kTilePixels) * kTilePixels * kRoomCols + x - kTilePixels);
+        return h.pf.Pixel(x, y) != fresh[at];
+    };
+    const auto marked = [&] {
+        int n = 0;
+        for (int r = 1; r <= kRoomRows; ++r)
+            for (int c = 1; c <= kRoomCols; ++c) n += cornerChanged(c, r);
+        return n;
+    };
+    p1.bombs = 1;
+    OverlaysBeforeTick(app());
+    LayBomb(game(), app(), p1);
+    OverlaysAfterTick(app(), app().loopDelay);
+    EXPECT_EQ(marked(), 21);  // and the bomb itself
+    EXPECT_TRUE(cornerChanged(p1.col + 2, p1.row));
+    EXPECT_FALSE(cornerChanged(p1.col + 2, p1.row + 2)) << "no corners";
+    EXPECT_FALSE(cornerChanged(p1.col + 3, p1.row));
+    RunPass(app(), app().loopDelay);
+    EXPECT_EQ(marked(), 21) << "still outlined while held";
+
+    OverlaysBeforeTick(app());
+    FireBomb(game(), app(), p1);
+    OverlaysAfterTick(app(), app().loopDelay);
+    ASSERT_FALSE(p1.bombHeld);
+    const std::vector<std::string> board = Board();
+    const uint32_t flashed = h.pf.Pixel(kTilePixels * (p1.col + 1), kTilePixels * p1.row);
+    EXPECT_NE(flashed, fresh[0]);
+    for (int i = 0; i < 10; ++i) RunPass(app(), app().loopDelay);  // the fall's mark too
+    EXPECT_NE(h.pf.Pixel(kTilePixels * (p1.col + 1), kTilePixels * p1.row), flashed);
+    EndBanner(app());
+    EXPECT_EQ(Board(), board);
+    EXPECT_EQ(RoomPixels(), FreshRoomPixels());
 }
 
 TEST_F(OverlaysTest, AGameThatEndsOrStartsDropsTheMarksWithoutDrawing) {

@@ -17,6 +17,7 @@ void App::DrawRoom() {
 
 void App::PlaySound(std::string_view id) {
     if (id == sound::Hurt) ++overlays.hurtSounds;  // a shield's absorbed hit shows only here
+    if (id == sound::BombExplode) ++overlays.blastSounds;
     murk::PlaySound(*this, sound, id);
 }
 

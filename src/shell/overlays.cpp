@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "base/square.h"
 #include "base/tiles.h"
 #include "shell/app.h"
 #include "shell/mainform.h"
@@ -17,6 +18,9 @@ constexpr int kFallenMs = 500;
 constexpr int kTitleMs = 2000;
 constexpr Rgb kFallenColour{150, 0, 0};
 constexpr Rgb kWarpColour{255, 235, 140};
+constexpr Rgb kReachColour{255, 150, 0};
+constexpr Rgb kBlastColour{255, 240, 200};
+constexpr int kBlastMs = 150;
 // The banner covers whole squares, so that drawing them again takes it away.
 constexpr int kBannerCol = 6, kBannerCols = 20, kBannerRow = 8, kBannerRows = 4;
 constexpr Rgb kBannerBack{16, 16, 40};
@@ -70,11 +74,23 @@ void DrawShimmer(App& app, const SquareMark& m) {
         app.pf.FillRect(x, y + dy, kTilePixels, 1, kWarpColour);
 }
 
+// A frame one pixel wide round the square.
+void DrawOutline(App& app, const SquareMark& m) {
+    const int x = kTilePixels * m.col, y = kTilePixels * m.row, last = kTilePixels - 1;
+    app.pf.FillRect(x, y, kTilePixels, 1, kReachColour);
+    app.pf.FillRect(x, y + last, kTilePixels, 1, kReachColour);
+    app.pf.FillRect(x, y, 1, kTilePixels, kReachColour);
+    app.pf.FillRect(x + last, y, 1, kTilePixels, kReachColour);
+}
+
 // Every other pixel row of the square in the mark's colour: a tint the tile shows through.
 void DrawMark(App& app, const SquareMark& m) {
+    if (m.kind == SquareMark::Kind::Reach) return DrawOutline(app, m);
     if (m.kind == SquareMark::Kind::Fallen) return DrawCross(app, m);
     if (m.kind == SquareMark::Kind::Warping) return DrawShimmer(app, m);
-    const Rgb colour = m.kind == SquareMark::Kind::Shielded ? kShieldColour : kHurtColour;
+    const Rgb colour = m.kind == SquareMark::Kind::Shielded  ? kShieldColour
+                       : m.kind == SquareMark::Kind::Blasted ? kBlastColour
+                                                             : kHurtColour;
     const int x = kTilePixels * m.col, y = kTilePixels * m.row;
     for (int dy = 0; dy < kTilePixels; dy += 2) app.pf.FillRect(x, y + dy, kTilePixels, 1, colour);
 }
@@ -153,15 +169,29 @@ void StartMark(App& app, SquareMark::Kind kind, int player, int col, int row, in
     if (kind == SquareMark::Kind::Hurt) FlashLife(app, player, true);
 }
 
+// The blast's squares round a bomb at (col, row): the 5 x 5 block without its centre and
+// corners, as far as the playfield goes.
+void MarkBlast(App& app, SquareMark::Kind kind, int player, int col, int row, int passes) {
+    for (int dr = -2; dr <= 2; ++dr)
+        for (int dc = -2; dc <= 2; ++dc) {
+            const bool corner = (dc == -2 || dc == 2) && (dr == -2 || dr == 2);
+            if ((dc == 0 && dr == 0) || corner || !InPlayfield({col + dc, row + dr})) continue;
+            StartMark(app, kind, player, col + dc, row + dr, passes);
+        }
+}
+
 }  // namespace
 
 void OverlaysBeforeTick(App& app) {
     OverlayState& o = app.overlays;
     for (size_t i = 0; i < 2; ++i) {
         const Player& p = app.game.players[i];
-        o.before[i] = {p.life, p.dead, p.col, p.row};
+        o.before[i] = {p.life, p.dead, p.col, p.row, p.bombHeld, p.bombCol, p.bombRow};
     }
+    o.roomColBefore = app.game.CurrentRoomCol;
+    o.roomRowBefore = app.game.CurrentRoomRow;
     o.hurtSounds = 0;
+    o.blastSounds = 0;
 }
 
 void OverlaysAfterTick(App& app, int delay) {
@@ -207,6 +237,18 @@ void OverlaysAfterTick(App& app, int delay) {
                 StartMark(app, SquareMark::Kind::Shielded, i, p.col, p.row,
                           PassesFor(kHitMs, delay));
         }
+    }
+    // A held bomb's reach is outlined anew each pass; when it goes off in the room it was held
+    // in, the blast's squares flash.
+    const bool sameRoom =
+        o.roomColBefore == g.CurrentRoomCol && o.roomRowBefore == g.CurrentRoomRow;
+    for (int i = 0; i < g.PlayerCount && i < 2; ++i) {
+        const Player& p = g.players[static_cast<size_t>(i)];
+        const OverlayState::Seen& was = o.before[static_cast<size_t>(i)];
+        if (p.bombHeld) MarkBlast(app, SquareMark::Kind::Reach, i, p.bombCol, p.bombRow, 1);
+        if (was.bombHeld && !p.bombHeld && sameRoom && (!p.dead || o.blastSounds > 0))
+            MarkBlast(app, SquareMark::Kind::Blasted, i, was.bombCol, was.bombRow,
+                      PassesFor(kBlastMs, delay));
     }
     // During the warp's wait the finished players' squares shimmer, until the wait ends.
     if (app.WarpTimer.interval > 0) {

@@ -44,7 +44,8 @@ struct PlayState {
 
 // A mark drawn over one square of the room for a few passes (shell/overlays.h).
 struct SquareMark {
-    enum class Kind { Hurt, Shielded, Fallen, Warping };  // a warping mark lasts the wait
+    // A warping mark lasts the wait; a reach mark (a held bomb's blast) lasts one pass.
+    enum class Kind { Hurt, Shielded, Fallen, Warping, Reach, Blasted };
     Kind kind = Kind::Hurt;
     int col = 0, row = 0;
     int roomCol = 0, roomRow = 0;  // the room it was drawn in: a new room has wiped it
@@ -60,9 +61,13 @@ struct OverlayState {
         int life = 0;
         bool dead = false;
         int col = 0, row = 0;
+        bool bombHeld = false;
+        int bombCol = 0, bombRow = 0;
     };
     std::array<Seen, 2> before;
+    int roomColBefore = 0, roomRowBefore = 0;
     int hurtSounds = 0;
+    int blastSounds = 0;  // a holder who dies in its own blast drops the hold as any death does
     std::vector<SquareMark> marks;
     std::vector<std::string> banner;     // the lines over the middle of the room, while shown
     uint64_t passes = 0;                 // passes seen, for the shimmer's phase
