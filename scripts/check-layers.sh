@@ -44,16 +44,17 @@ for folder in */; do
 done
 # Inside shell/, each module (a .cpp with its .h) includes only modules of a lower tier, so no
 # two include each other. From the bottom: the program's data; the main window; App; the
-# services that draw, load and count, and the moves between screens; the play screen and the
+# services that draw, load and count, and the moves between screens; the overlays; the play screen and the
 # host; the menu screen (it starts games); start-up, which makes them all.
 declare -A shellTier=(
   [programstate]=0 [screen]=0 [tilestore]=0
   [mainform]=1
   [app]=2
   [render]=3 [settings]=3 [statedump]=3 [panels]=3 [levelfiles]=3 [screens]=3
-  [apphost]=4 [playscreen]=4 [gameloop]=4
-  [menuscreen]=5
-  [startup]=6
+  [overlays]=4
+  [apphost]=5 [playscreen]=5 [gameloop]=5
+  [menuscreen]=6
+  [startup]=7
 )
 for file in shell/*.h shell/*.cpp; do
   module=$(basename "${file%.*}")

@@ -55,6 +55,7 @@ struct App final : Desk, Host {
     MenuState menu;                        // shown by the menu
     PlayState play;                        // the course of the games
     std::array<PanelTexts, 2> panelTexts;  // what the status panels show, player 1 first
+    OverlayState overlays;                 // drawn by the game loop (shell/overlays.h)
     std::string levelTitle;                // shown above the room: "Level 7 - <title>"
     Timer WarpTimer;
     Timer GameOverTimer;

@@ -1,5 +1,6 @@
 // The program as the rules' host: each call goes to the program's own drawing, sound and pump;
 // where a draw fails, the host ends the game, as the rules expect of it.
+#include "base/soundtable.h"
 #include "shell/app.h"
 #include "shell/render.h"
 #include "shell/screens.h"
@@ -15,6 +16,8 @@ void App::DrawRoom() {
 }
 
 void App::PlaySound(std::string_view id) {
+    if (id == sound::Hurt) ++overlays.hurtSounds;  // a shield's absorbed hit shows only here
+    if (id == sound::BombExplode) ++overlays.blastSounds;
     murk::PlaySound(*this, sound, id);
 }
 

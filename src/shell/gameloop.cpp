@@ -6,6 +6,7 @@
 #include "shell/app.h"
 #include "shell/levelfiles.h"
 #include "shell/mainform.h"
+#include "shell/overlays.h"
 #include "shell/panels.h"
 #include "shell/render.h"
 #include "shell/screens.h"
@@ -32,6 +33,7 @@ bool BeginGame(App& app) {
     Game& g = app.game;
     TMainForm& m = *app.mainForm;
     StopGameTimers(app);
+    ClearOverlays(app);
     try {
         if (!LoadLevel(app, app.play.SelectedLevel) ||
             !EnterRoom(app.game, app, g.StartRoomCol, g.StartRoomRow)) {
@@ -58,6 +60,7 @@ bool BeginGame(App& app) {
         app.sound.soundOn = app.options.sound == "On";
         m.LevelTitleLbl->SetVisible(true);
         app.pf.SetPointer(Pointer::Hidden);
+        LevelArrived(app);
         return !app.terminated;
     } catch (const Failure& f) {
         ShowException(app, f.text);
@@ -96,6 +99,7 @@ void RunPass(App& app, int delay) {
     PlayState& play = app.play;
     PanelRefresh(app);
     ProcessMessages(app);
+    OverlaysBeforeTick(app);
     WorldTick(app.game, app);
     if (g.P1().finished && !play.WarpArmed1) {
         play.WarpArmed1 = true;
@@ -115,6 +119,7 @@ void RunPass(App& app, int delay) {
         g.P2().status = "Game Over";
         SetTimerInterval(app, app.GameOverTimer, kGameOverDelayMs);
     }
+    OverlaysAfterTick(app, delay);
     for (int i = 0; i < delay && !app.terminated; ++i) {
         ProcessMessages(app);
         app.pf.Sleep1ms();
@@ -139,6 +144,7 @@ void GameLoop(App& app) {
 void WarpTimerTimer(App& app) {
     Game& g = app.game;
     SetTimerInterval(app, app.WarpTimer, 0);
+    EndWarpWait(app);
     const bool p2Done = g.P2().finished || g.P2().dead;
     const bool p1Done = g.P1().finished || g.P1().dead;
     if (g.PlayerCount == 1 || (p1Done && p2Done)) NextLevel(app);
@@ -160,10 +166,12 @@ void NextLevel(App& app) {
     AdvancePlayerToNextLevel(g.P2(), g.PlayerCount == 2);
     static_cast<void>(EnterRoom(app.game, app, g.StartRoomCol, g.StartRoomRow));
     app.DrawRoom();
+    LevelArrived(app);
 }
 
 void GameOverTimerTimer(App& app) {
     SetTimerInterval(app, app.GameOverTimer, 0);
+    EndBanner(app);
     ReturnToMenu(app);
     // The results as the panels last showed them, for the players the menu counts.
     std::vector<ShownResult> results;

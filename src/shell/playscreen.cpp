@@ -3,6 +3,7 @@
 
 #include "players/input.h"
 #include "shell/app.h"
+#include "shell/overlays.h"
 #include "shell/screens.h"
 
 namespace murk {
@@ -12,6 +13,7 @@ void PlayKeyDown(App& app, int key) {
     if (key == vk::Escape && SomeoneCanPlay(g)) {
         app.play.Paused = true;
         if (Confirm(app, "Abort game and return to menu?")) {
+            EndOverlays(app);  // the room stays beside the menu, as it is without them
             ReturnToMenu(app);
         } else {
             app.DrawRoom();

@@ -1,8 +1,12 @@
 // What the program remembers beside the rules' state: the menu, the panels, the game's course.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "platform/platform.h"
 
 namespace murk {
 
@@ -36,6 +40,41 @@ struct PlayState {
     bool WarpArmed2 = false;
     int LevelCount = 0;       // level files counted at start-up
     uint64_t panelCalls = 1;  // panel refresh call counter, never reset (64 bits: never wraps)
+};
+
+// A mark drawn over one square of the room for a few passes (shell/overlays.h).
+struct SquareMark {
+    // A warping mark lasts the wait; a reach mark (a held bomb's blast) lasts one pass.
+    enum class Kind { Hurt, Shielded, Fallen, Warping, Reach, Blasted };
+    Kind kind = Kind::Hurt;
+    int col = 0, row = 0;
+    int roomCol = 0, roomRow = 0;  // the room it was drawn in: a new room has wiped it
+    int player = 0;                // 0 or 1
+    int passesLeft = 0;
+};
+
+// What the overlays remember between passes: the players as they were, the hurt sounds played
+// during the pass (a shield's absorbed hit shows only there), and the marks still showing.
+struct OverlayState {
+    bool enabled = true;  // murk-sim scripts play without them
+    struct Seen {
+        int life = 0;
+        bool dead = false;
+        int col = 0, row = 0;
+        bool bombHeld = false;
+        int bombCol = 0, bombRow = 0;
+    };
+    std::array<Seen, 2> before;
+    int roomColBefore = 0, roomRowBefore = 0;
+    int hurtSounds = 0;
+    int blastSounds = 0;  // a holder who dies in its own blast drops the hold as any death does
+    std::vector<SquareMark> marks;
+    std::vector<std::string> banner;     // the lines over the middle of the room, while shown
+    uint64_t passes = 0;                 // passes seen, for the shimmer's phase
+    bool arrived = false;                // a level has just started: its title is to show
+    int titlePassesLeft = 0;             // passes its title still shows
+    std::array<bool, 2> lifeFlashing{};  // the panel's life figure is in the hurt colour
+    std::array<Rgb, 2> lifeColour{};     // and this is its own colour, put back after
 };
 
 }  // namespace murk

@@ -66,6 +66,7 @@ public:
         PrintBoxesAndSounds(pf_, out_);
         pf_.SetAnswerPrompts(true);
         app_.useOptionsFile = false;
+        app_.overlays.enabled = false;   // scripts and their recorded outputs see the bare room
         app_.runLoop = PrepareLoopOnly;  // passes run on `tick`
     }
 

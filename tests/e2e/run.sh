@@ -34,6 +34,7 @@ SCENARIOS=(
     "walk 1024x768 30"
     "game_over 1024x768 30"
     "game_over_name 1024x768 40"
+    "overlays 1024x768 90"
     "window_mode 1024x768 50"
     "two_players_level0 1024x768 120"
     "two_players_level1 1024x768 120"

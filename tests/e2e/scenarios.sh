@@ -694,4 +694,25 @@ scenario_window_mode() {
     expect_display_file "FullScreen 800 600"
 }
 
+# Ants around player 1 bite until the player falls: each bite flashes the player's square
+# red, and "Game Over" shows over the room in yellow until the high-score table comes.
+hurt_flash_shown() { [ "$(count_colour "$SHOT" "220,30,30" "32x32+128+288")" -gt 100 ]; }
+# The title line in yellow, and below it the points line in white (the level's title has none).
+game_over_banner_shown() {
+    [ "$(count_colour "$SHOT" "255,220,60" "640x60+192+256")" -gt 300 ] &&
+        [ "$(count_colour "$SHOT" "235,235,235" "640x60+192+316")" -gt 100 ]
+}
+
+scenario_overlays() {
+    install_room "Ant Bites" 4 9 4 11 9 '..1aaaaaaaaaaaaa' 11 '..2'
+    start_to_menu menu
+    key F2
+    wait_screen 20 hit hurt_flash_shown
+    wait_screen 40 game-over game_over_banner_shown
+    wait_screen 8 scores-after-game scores_shown
+    key Escape
+    wait_screen 5 menu-after-scores menu_shown
+    quit_from_menu
+}
+
 "scenario_$SCENARIO"
