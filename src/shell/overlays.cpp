@@ -116,14 +116,21 @@ void DrawBanner(App& app) {
     const int x = kTilePixels * kBannerCol, y = kTilePixels * kBannerRow;
     const int w = kTilePixels * kBannerCols, h = kTilePixels * kBannerRows;
     app.pf.FillRect(x, y, w, h, kBannerBack);
-    int top = y + 10;
-    for (size_t i = 0; i < app.overlays.banner.size(); ++i) {
-        const std::string& line = app.overlays.banner[i];
-        const Font font{FontFace::SansBold, i == 0 ? 40 : 21};
+    const std::vector<std::string>& lines = app.overlays.banner;
+    auto fontOf = [](size_t i) { return Font{FontFace::SansBold, i == 0 ? 40 : 21}; };
+    // The lines stand in the middle of the band, however many there are.
+    int total = 0;
+    for (size_t i = 0; i < lines.size(); ++i) {
         int tw = 0, th = 0;
-        app.pf.TextSize(font, line, tw, th);
-        app.pf.DrawText(font, i == 0 ? kBannerTitle : kBannerText, x + (w - tw) / 2, top, line, x,
-                        y, w, h);
+        app.pf.TextSize(fontOf(i), lines[i], tw, th);
+        total += th + (i > 0 ? 4 : 0);
+    }
+    int top = y + std::max(0, (h - total) / 2);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        int tw = 0, th = 0;
+        app.pf.TextSize(fontOf(i), lines[i], tw, th);
+        app.pf.DrawText(fontOf(i), i == 0 ? kBannerTitle : kBannerText, x + (w - tw) / 2, top,
+                        lines[i], x, y, w, h);
         top += th + 4;
     }
 }
