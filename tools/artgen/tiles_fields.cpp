@@ -26,10 +26,6 @@ void Spiral(Painter& p, float r0, float r1, float turns, float phase, float widt
     }
 }
 
-Sdf Chevron(float y, float w, float h, float thick) {
-    return Union({Capsule({-w, y + h}, {0, y}, thick), Capsule({w, y + h}, {0, y}, thick)});
-}
-
 }  // namespace
 
 void DrawDoor(Painter& p, int) {
@@ -82,15 +78,25 @@ void DrawForceField(Painter& p, int) {
         }
 }
 
-// A steel plate with lit chevrons: it carries the player on in a straight line.
+// A steel plate with lit chevrons pointing every way from a glowing hub: it carries the player
+// on in whichever direction they walk onto it, so no one arrow may claim the way.
 void DrawTransportField(Painter& p, int) {
     p.Outlined(Box({0, 0}, {14, 14}, 3), Hex(0x3a4450), pal::Ink, 1, 2);
     p.Fill(Box({0, 0}, {11.5f, 11.5f}, 2), Hex(0x1a2228));
-    for (float y : {-9.0f, -1.0f, 7.0f}) {
-        p.Glow(Chevron(y, 7, 5, 1.6f), Hex(0x30ffa0), 3, 0.5f);
-        p.Fill(Chevron(y, 7, 5, 1.6f), Hex(0x60ffb0));
-        p.Fill(Chevron(y, 7, 5, 0.6f), Hex(0xe0fff0));
+    for (int i = 0; i < 4; ++i) {
+        const float turn = static_cast<float>(i) * kPi / 2;
+        const Vec tip = Rotate({0, -11.5f}, turn), back = Rotate({0, -7.5f}, turn);
+        const Vec side = Rotate({3.5f, 0}, turn);
+        auto chevron = [&](float thick) {
+            return Union({Capsule(back + side, tip, thick), Capsule(back - side, tip, thick)});
+        };
+        p.Glow(chevron(1.3f), Hex(0x30ffa0), 2.5f, 0.5f);
+        p.Fill(chevron(1.3f), Hex(0x60ffb0));
+        p.Fill(chevron(0.5f), Hex(0xe0fff0));
     }
+    p.Glow(Circle({0, 0}, 2.5f), Hex(0x30ffa0), 4, 0.7f);
+    p.Fill(Circle({0, 0}, 3), Hex(0x60ffb0));
+    p.Fill(Circle({0, 0}, 1.4f), Hex(0xe0fff0));
     for (int i = 0; i < 4; ++i)
         p.Raised(Circle({i % 2 ? 12.0f : -12.0f, i < 2 ? -12.0f : 12.0f}, 1.1f), pal::Steel, 1);
 }
