@@ -72,18 +72,23 @@ void BlastSquare(Game& g, Host& host, Square s) {
     }
 }
 
-// The 5 x 5 block around the bomb without its centre and corners, row by row.
 void Blast(Game& g, Host& host, Square centre) {
+    for (const Square s : BlastSquares(centre))
+        if (IsBlastAffected(g, s.col, s.row)) BlastSquare(g, host, s);
+}
+
+}  // namespace
+
+std::vector<Square> BlastSquares(Square centre) {
+    std::vector<Square> out;
     for (int dr = -2; dr <= 2; ++dr)
         for (int dc = -2; dc <= 2; ++dc) {
             const bool corner = (dc == -2 || dc == 2) && (dr == -2 || dr == 2);
             const Square s{centre.col + dc, centre.row + dr};
-            if ((dc == 0 && dr == 0) || corner || !InPlayfield(s)) continue;
-            if (IsBlastAffected(g, s.col, s.row)) BlastSquare(g, host, s);
+            if ((dc != 0 || dr != 0) && !corner && InPlayfield(s)) out.push_back(s);
         }
+    return out;
 }
-
-}  // namespace
 
 void LayBomb(Game& g, Host& host, Player& p) {
     --p.bombs;

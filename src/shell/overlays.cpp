@@ -2,9 +2,11 @@
 #include "shell/overlays.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "base/square.h"
 #include "base/tiles.h"
+#include "players/bombs.h"
 #include "shell/app.h"
 #include "shell/mainform.h"
 #include "shell/render.h"
@@ -23,6 +25,7 @@ constexpr Rgb kBlastColour{255, 240, 200};
 constexpr int kBlastMs = 150;
 // The banner covers whole squares, so that drawing them again takes it away.
 constexpr int kBannerCol = 6, kBannerCols = 20, kBannerRow = 8, kBannerRows = 4;
+constexpr int kLineGap = 4;  // pixels between the banner's lines
 constexpr Rgb kBannerBack{16, 16, 40};
 constexpr Rgb kBannerTitle{255, 220, 60};
 constexpr Rgb kBannerText{235, 235, 235};
@@ -98,15 +101,8 @@ void DrawMark(App& app, const SquareMark& m) {
 // The square as a fresh RenderRoom would draw it, without writing the board: an absent
 // player's own tile shows as floor.
 void RedrawSquare(App& app, int col, int row) {
-    const Game& g = app.game;
-    std::string_view code = g.RoomGrid.Cell(col, row);
-    for (int i = 0; i < 2; ++i) {
-        const Player& p = g.players[static_cast<size_t>(i)];
-        const bool absent = p.dead || (i == 1 && g.PlayerCount != 2);
-        if (code == (i == 0 ? code::Player1 : code::Player2) && absent && p.col == col &&
-            p.row == row)
-            code = code::Floor;
-    }
+    std::string_view code = app.game.RoomGrid.Cell(col, row);
+    if (IsAbsentPlayerSquare(app.game, code, col, row)) code = code::Floor;
     const ImageId image = app.tiles.ForCode(code);
     if (image == kNoImage) return;
     static_cast<void>(RenderSquare(app, col, row, image));  // a failure is shown; play goes on
@@ -119,19 +115,18 @@ void DrawBanner(App& app) {
     const std::vector<std::string>& lines = app.overlays.banner;
     auto fontOf = [](size_t i) { return Font{FontFace::SansBold, i == 0 ? 40 : 21}; };
     // The lines stand in the middle of the band, however many there are.
+    std::vector<std::pair<int, int>> sizes(lines.size());
     int total = 0;
     for (size_t i = 0; i < lines.size(); ++i) {
-        int tw = 0, th = 0;
-        app.pf.TextSize(fontOf(i), lines[i], tw, th);
-        total += th + (i > 0 ? 4 : 0);
+        app.pf.TextSize(fontOf(i), lines[i], sizes[i].first, sizes[i].second);
+        total += sizes[i].second + (i > 0 ? kLineGap : 0);
     }
     int top = y + std::max(0, (h - total) / 2);
     for (size_t i = 0; i < lines.size(); ++i) {
-        int tw = 0, th = 0;
-        app.pf.TextSize(fontOf(i), lines[i], tw, th);
+        const auto [tw, th] = sizes[i];
         app.pf.DrawText(fontOf(i), i == 0 ? kBannerTitle : kBannerText, x + (w - tw) / 2, top,
                         lines[i], x, y, w, h);
-        top += th + 4;
+        top += th + kLineGap;
     }
 }
 
@@ -176,15 +171,10 @@ void StartMark(App& app, SquareMark::Kind kind, int player, int col, int row, in
     if (kind == SquareMark::Kind::Hurt) FlashLife(app, player, true);
 }
 
-// The blast's squares round a bomb at (col, row): the 5 x 5 block without its centre and
-// corners, as far as the playfield goes.
+// The squares the blast of a bomb at (col, row) reaches, as the rules blast them.
 void MarkBlast(App& app, SquareMark::Kind kind, int player, int col, int row, int passes) {
-    for (int dr = -2; dr <= 2; ++dr)
-        for (int dc = -2; dc <= 2; ++dc) {
-            const bool corner = (dc == -2 || dc == 2) && (dr == -2 || dr == 2);
-            if ((dc == 0 && dr == 0) || corner || !InPlayfield({col + dc, row + dr})) continue;
-            StartMark(app, kind, player, col + dc, row + dr, passes);
-        }
+    for (const Square s : BlastSquares({col, row}))
+        StartMark(app, kind, player, s.col, s.row, passes);
 }
 
 }  // namespace

@@ -8,19 +8,6 @@ namespace murk {
 
 namespace {
 
-// A player's tile on the player's own square is floor when that player is not on the board.
-bool IsAbsentPlayerSquare(const Game& g, std::string_view code, int col, int row) {
-    if (code == code::Player1) {
-        const Player& p = g.players[0];
-        return p.dead && p.col == col && p.row == row;
-    }
-    if (code == code::Player2) {
-        const Player& p = g.players[1];
-        return (g.PlayerCount != 2 || p.dead) && p.col == col && p.row == row;
-    }
-    return false;
-}
-
 // The picture for one square, turning an absent player's tile into floor first.
 ImageId ChooseImage(App& app, int col, int row) {
     Game& g = app.game;
@@ -55,6 +42,18 @@ bool DrawAllSquares(App& app) {
 }
 
 }  // namespace
+
+bool IsAbsentPlayerSquare(const Game& g, std::string_view code, int col, int row) {
+    if (code == code::Player1) {
+        const Player& p = g.players[0];
+        return p.dead && p.col == col && p.row == row;
+    }
+    if (code == code::Player2) {
+        const Player& p = g.players[1];
+        return (g.PlayerCount != 2 || p.dead) && p.col == col && p.row == row;
+    }
+    return false;
+}
 
 bool RenderRoom(App& app) {
     // A paint that arrives while the room is being drawn (the draw lets messages through)

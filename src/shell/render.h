@@ -9,10 +9,15 @@
 namespace murk {
 
 struct App;
+struct Game;
 
 // These only draw and report: a failure is shown and returned, and what follows from it (the
 // game ends) is the caller's to decide. The rules draw through the host's DrawRoom and
 // DrawSquare (App), which decide it.
+
+// Whether `code` at (col, row) is the tile of a player who is not on the board (dead, or player 2
+// outside a two-player game) standing on that player's own square: it is drawn as floor.
+bool IsAbsentPlayerSquare(const Game& g, std::string_view code, int col, int row);
 
 // Draws every square of the room, letting messages through before each row. A dead player's (or an
 // absent player 2's) tile on its own square becomes floor. On failure: the failure's text and
