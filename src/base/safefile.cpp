@@ -149,19 +149,10 @@ bool WriteFileAtomically(const std::string& path, const std::string& text) {
 }
 
 std::string SaveFailureText(SaveResult result, const std::string& fileName) {
-    switch (result) {
-        case SaveResult::Saved:
-            return "";
-        case SaveResult::FolderTakesNoNewFile:
-            return "The folder of '" + fileName +
-                   "' does not allow new files, so the file cannot be replaced safely. The old "
-                   "file is kept as it was.";
-        case SaveResult::Failed:
-            break;
-    }
-    return "'" + fileName +
-           "' could not be written (the disk may be full or write protected). "
-           "The old file is kept as it was.";
+    if (result != SaveResult::FolderTakesNoNewFile) return "";
+    return "The folder of '" + fileName +
+           "' does not allow new files, so the file cannot be replaced safely. The old file is "
+           "kept as it was.";
 }
 
 void RemoveStaleTemporaries(const std::string& path) {

@@ -41,7 +41,8 @@ SaveResult SaveFile(const std::string& path, const std::string& text,
 // SaveFile, for callers that need only whether the text was saved.
 [[nodiscard]] bool WriteFileAtomically(const std::string& path, const std::string& text);
 
-// The reason a save failed in words a player can act on ("" for a saved file).
+// Why a save failed where the reason is more than the disk, in words a player can act on: the
+// folder that takes no new file. "" for any other result (the caller's own message says it).
 std::string SaveFailureText(SaveResult result, const std::string& fileName);
 
 // Removes what saves of the file `path` names left behind when the process was stopped during
