@@ -44,17 +44,19 @@ for folder in */; do
 done
 # Inside shell/, each module (a .cpp with its .h) includes only modules of a lower tier, so no
 # two include each other. From the bottom: the program's data; the main window; App; the
-# services that draw, load and count, and the moves between screens; the overlays; the play screen and the
-# host; the menu screen (it starts games); start-up, which makes them all.
+# services that draw, load and count, and the moves between screens; the item menu and the
+# hints; the overlays; the play screen and the host; the menu screen (it starts games); start-up,
+# which makes them all.
 declare -A shellTier=(
   [programstate]=0 [screen]=0 [tilestore]=0
   [mainform]=1
   [app]=2
   [render]=3 [settings]=3 [statedump]=3 [panels]=3 [levelfiles]=3 [screens]=3
-  [overlays]=4
-  [apphost]=5 [playscreen]=5 [gameloop]=5
-  [menuscreen]=6
-  [startup]=7
+  [itemmenu]=4 [hints]=4
+  [overlays]=5
+  [apphost]=6 [playscreen]=6 [gameloop]=6
+  [menuscreen]=7
+  [startup]=8
 )
 for file in shell/*.h shell/*.cpp; do
   module=$(basename "${file%.*}")

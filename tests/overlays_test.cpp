@@ -11,6 +11,7 @@
 #include "players/bombs.h"
 #include "players/damage.h"
 #include "shell/gameloop.h"
+#include "shell/hints.h"
 #include "shell/mainform.h"
 #include "shell/playscreen.h"
 #include "shell/render.h"
@@ -22,7 +23,7 @@ namespace {
 
 class OverlaysTest : public ::testing::Test, protected test::StartedProgram {
 protected:
-    OverlaysTest() : StartedProgram(2) {}
+    OverlaysTest() : StartedProgram(2) { app().overlays.hints.enabled = false; }
 
     Game& game() { return h.app->game; }
     TMainForm& main() { return *h.app->mainForm; }
@@ -293,6 +294,81 @@ TEST_F(OverlaysTest, AGameThatEndsOrStartsDropsTheMarksWithoutDrawing) {
     EXPECT_TRUE(app().overlays.marks.empty());
     EXPECT_NE(main().P1Panel.life->Colour(), hurtColour);
     EXPECT_EQ(RoomPixels(), FreshRoomPixels());
+}
+
+// The menu's three cells stand over the room's two bottom rows above player 1's panel, laid out
+// as the keys pick them: BOMB (left), LIFE (up or down), NOTHING (right).
+TEST_F(OverlaysTest, TheItemMenuShowsItsChoicesAndCountsBesideThePanelThenGoesWithoutATrace) {
+    Start();
+    Player& p1 = game().P1();
+    p1.kits = 3;
+    p1.bombs = 2;
+    const std::vector<std::string> board = Board();
+    const int top = kTilePixels * 18, cell = kTilePixels * 5;
+    const auto cellText = [&](int i) { return h.pf.TextIn(kTilePixels + i * cell, top, cell, 32); };
+    const auto cellBack = [&](int i) { return h.pf.Pixel(kTilePixels + i * cell + 4, top + 4); };
+    PlayKeyDown(app(), p1.menuKey);
+    PlayKeyUp(app(), p1.menuKey);  // the menu opens as its key comes up
+    RunPass(app(), app().loopDelay);
+    EXPECT_EQ(cellText(0), "BOMB x2");
+    EXPECT_EQ(cellText(1), "LIFE x3");
+    EXPECT_EQ(cellText(2), "NOTHING");
+    EXPECT_EQ(h.pf.TextIn(kTilePixels, top + 32, cell, 32), "Left");
+    EXPECT_NE(cellBack(1), cellBack(0)) << "the menu opens on LIFE, marked";
+    EXPECT_EQ(cellBack(0), cellBack(2));
+
+    PlayKeyDown(app(), p1.leftKey);
+    RunPass(app(), app().loopDelay);
+    EXPECT_NE(cellBack(0), cellBack(1)) << "BOMB is marked now";
+    EXPECT_EQ(cellBack(1), cellBack(2));
+
+    PlayKeyUp(app(), p1.leftKey);
+    PlayKeyDown(app(), p1.rightKey);
+    PlayKeyDown(app(), p1.fireKey);  // NOTHING: the menu closes
+    ASSERT_FALSE(p1.menuOpen);
+    PlayKeyUp(app(), p1.fireKey);
+    PlayKeyUp(app(), p1.rightKey);
+    RunPass(app(), app().loopDelay);
+    EXPECT_EQ(cellText(1), "");
+    EXPECT_EQ(Board(), board);
+    EXPECT_EQ(RoomPixels(), FreshRoomPixels());
+}
+
+// The first game's start and the first pick-up of each item say which keys do what, once: what
+// was shown is kept in Hints.dat, which a damaged file cannot spoil.
+TEST_F(OverlaysTest, ControlsHintsShowOnceWithTheKeysSetAndAreRemembered) {
+    app().overlays.hints.enabled = true;
+    StartOnly(1);
+    const std::vector<std::string> board = Board();
+    Player& p1 = game().P1();
+    RunPass(app(), app().loopDelay);
+    EXPECT_EQ(h.pf.TextIn(0, kTilePixels, 1024, 32),
+              "Up, Down, Left, Right walk (two at once: diagonally) - Ctrl fires - Shift opens "
+              "the item menu");
+    EXPECT_EQ(test::ReadFileText(dir.Path() / kHintsFile), "start\n");
+    const uint64_t t = h.pf.NowMs();
+    while (h.pf.NowMs() < t + 7100) RunPass(app(), app().loopDelay);
+    EXPECT_EQ(h.pf.TextIn(0, kTilePixels, 1024, 32), "");
+    EXPECT_EQ(Board(), board);
+    EXPECT_EQ(RoomPixels(), FreshRoomPixels());
+
+    OverlaysBeforeTick(app());
+    ++p1.kits;
+    OverlaysAfterTick(app(), app().loopDelay);
+    EXPECT_EQ(h.pf.TextIn(0, kTilePixels, 1024, 32),
+              "a health kit: Shift opens the item menu on LIFE, Ctrl heals you to full");
+    EXPECT_EQ(test::ReadFileText(dir.Path() / kHintsFile), "start\nkit\n");
+    ReturnToMenu(app());
+    RunPass(app(), app().loopDelay);
+    ASSERT_TRUE(StartFromMenu(1));
+    OverlaysBeforeTick(app());
+    ++game().P1().kits;
+    OverlaysAfterTick(app(), app().loopDelay);
+    EXPECT_TRUE(app().overlays.hints.lines.empty()) << "neither hint twice";
+
+    EXPECT_EQ(ParseHints("kit\r\n\x01garbage\nbomb\nkit\nshield"),
+              (std::vector<std::string>{"kit", "bomb", "shield"}));
+    EXPECT_TRUE(ParseHints(std::string(5000, '\0')).empty());
 }
 
 }  // namespace

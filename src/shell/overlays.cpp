@@ -8,6 +8,8 @@
 #include "base/tiles.h"
 #include "players/bombs.h"
 #include "shell/app.h"
+#include "shell/hints.h"
+#include "shell/itemmenu.h"
 #include "shell/mainform.h"
 #include "shell/render.h"
 
@@ -22,7 +24,7 @@ constexpr Rgb kFallenColour{150, 0, 0};
 constexpr Rgb kWarpColour{255, 235, 140};
 constexpr Rgb kReachColour{255, 150, 0};
 constexpr Rgb kBlastColour{255, 240, 200};
-constexpr int kBlastMs = 150;
+constexpr int kBlastMs = 300;
 // The banner covers whole squares, so that drawing them again takes it away.
 constexpr int kBannerCol = 6, kBannerCols = 20, kBannerRow = 8, kBannerRows = 4;
 constexpr int kLineGap = 4;  // pixels between the banner's lines
@@ -31,10 +33,6 @@ constexpr Rgb kBannerTitle{255, 220, 60};
 constexpr Rgb kBannerText{235, 235, 235};
 constexpr Rgb kHurtColour{220, 30, 30};
 constexpr Rgb kShieldColour{150, 210, 255};
-
-int PassesFor(int ms, int delay) {
-    return delay > 0 ? std::max(1, (ms + delay - 1) / delay) : ms;
-}
 
 // Only a running game's room is on the screen; under the menu nothing is drawn.
 bool RoomShowing(const App& app) {
@@ -67,8 +65,6 @@ void DrawCross(App& app, const SquareMark& m) {
     }
 }
 
-void RedrawSquare(App& app, int col, int row);
-
 // Every third pixel row lit, the lit rows moving down a row each pass: a shimmer.
 void DrawShimmer(App& app, const SquareMark& m) {
     RedrawSquare(app, m.col, m.row);  // the last pass's rows go first
@@ -96,16 +92,6 @@ void DrawMark(App& app, const SquareMark& m) {
                                                              : kHurtColour;
     const int x = kTilePixels * m.col, y = kTilePixels * m.row;
     for (int dy = 0; dy < kTilePixels; dy += 2) app.pf.FillRect(x, y + dy, kTilePixels, 1, colour);
-}
-
-// The square as a fresh RenderRoom would draw it, without writing the board: an absent
-// player's own tile shows as floor.
-void RedrawSquare(App& app, int col, int row) {
-    std::string_view code = app.game.RoomGrid.Cell(col, row);
-    if (IsAbsentPlayerSquare(app.game, code, col, row)) code = code::Floor;
-    const ImageId image = app.tiles.ForCode(code);
-    if (image == kNoImage) return;
-    static_cast<void>(RenderSquare(app, col, row, image));  // a failure is shown; play goes on
 }
 
 void DrawBanner(App& app) {
@@ -183,7 +169,8 @@ void OverlaysBeforeTick(App& app) {
     OverlayState& o = app.overlays;
     for (size_t i = 0; i < 2; ++i) {
         const Player& p = app.game.players[i];
-        o.before[i] = {p.life, p.dead, p.col, p.row, p.bombHeld, p.bombCol, p.bombRow};
+        o.before[i] = {p.life,    p.dead,    p.col,  p.row,   p.bombHeld,
+                       p.bombCol, p.bombRow, p.kits, p.bombs, p.shieldTime};
     }
     o.roomColBefore = app.game.CurrentRoomCol;
     o.roomRowBefore = app.game.CurrentRoomRow;
@@ -199,6 +186,7 @@ void OverlaysAfterTick(App& app, int delay) {
     }
     // Marks whose time is up are drawn away; one from another room went with that room.
     ++o.passes;
+    const bool arrived = o.arrived;
     if (o.arrived) o.titlePassesLeft = PassesFor(kTitleMs, delay) + 1;  // this pass counts too
     o.arrived = false;
     if (o.titlePassesLeft > 0) --o.titlePassesLeft;
@@ -262,9 +250,14 @@ void OverlaysAfterTick(App& app, int delay) {
     for (const SquareMark& m : o.marks)
         if (InCurrentRoom(app, m)) DrawMark(app, m);
     std::vector<std::string> banner = BannerForNow(app);
-    if (banner.empty()) return EndBanner(app);
-    o.banner = std::move(banner);
-    DrawBanner(app);
+    if (banner.empty()) {
+        EndBanner(app);
+    } else {
+        o.banner = std::move(banner);
+        DrawBanner(app);
+    }
+    ShowItemMenus(app);
+    ShowHints(app, arrived, delay);
 }
 
 void EndBanner(App& app) {
@@ -275,8 +268,7 @@ void EndBanner(App& app) {
     // The band is cleared first: a text drawn on the canvas goes only with a fill over it.
     app.pf.FillRect(kTilePixels * kBannerCol, kTilePixels * kBannerRow, kTilePixels * kBannerCols,
                     kTilePixels * kBannerRows, kBannerBack);
-    for (int r = kBannerRow; r < kBannerRow + kBannerRows; ++r)
-        for (int c = kBannerCol; c < kBannerCol + kBannerCols; ++c) RedrawSquare(app, c, r);
+    RedrawSquares(app, kBannerCol, kBannerRow, kBannerCols, kBannerRows);
 }
 
 void EndWarpWait(App& app) {
@@ -291,9 +283,12 @@ void EndWarpWait(App& app) {
 
 void EndOverlays(App& app) {
     EndBanner(app);
-    if (RoomShowing(app))
+    if (RoomShowing(app)) {
         for (const SquareMark& m : app.overlays.marks)
             if (InCurrentRoom(app, m)) RedrawSquare(app, m.col, m.row);
+        EndItemMenus(app);
+        EndHints(app);
+    }
     ClearOverlays(app);
 }
 
@@ -307,6 +302,8 @@ void ClearOverlays(App& app) {
     app.overlays.arrived = false;
     app.overlays.titlePassesLeft = 0;
     for (int i = 0; i < 2; ++i) FlashLife(app, i, false);
+    ClearItemMenus(app);
+    ClearHints(app);
 }
 
 }  // namespace murk

@@ -1,6 +1,7 @@
 // What the program remembers beside the rules' state: the menu, the panels, the game's course.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -42,6 +43,21 @@ struct PlayState {
     uint64_t panelCalls = 1;  // panel refresh call counter, never reset (64 bits: never wraps)
 };
 
+// A time in passes of `delay` ms each: at least one.
+inline int PassesFor(int ms, int delay) {
+    if (delay <= 0) return ms;
+    return std::max(1, (ms + delay - 1) / delay);
+}
+
+// The controls hints (shell/hints.h): which have been shown, ever, and the one showing now.
+struct HintState {
+    bool enabled = true;  // murk-sim and most tests play without them
+    bool loaded = false;  // Hints.dat has been read
+    std::vector<std::string> seen;
+    std::vector<std::string> lines;  // over the top of the room while shown
+    int passesLeft = 0;
+};
+
 // A mark drawn over one square of the room for a few passes (shell/overlays.h).
 struct SquareMark {
     // A warping mark lasts the wait; a reach mark (a held bomb's blast) lasts one pass.
@@ -63,18 +79,21 @@ struct OverlayState {
         int col = 0, row = 0;
         bool bombHeld = false;
         int bombCol = 0, bombRow = 0;
+        int kits = 0, bombs = 0, shieldTime = 0;
     };
     std::array<Seen, 2> before;
     int roomColBefore = 0, roomRowBefore = 0;
     int hurtSounds = 0;
     int blastSounds = 0;  // a holder who dies in its own blast drops the hold as any death does
     std::vector<SquareMark> marks;
-    std::vector<std::string> banner;     // the lines over the middle of the room, while shown
-    uint64_t passes = 0;                 // passes seen, for the shimmer's phase
-    bool arrived = false;                // a level has just started: its title is to show
-    int titlePassesLeft = 0;             // passes its title still shows
-    std::array<bool, 2> lifeFlashing{};  // the panel's life figure is in the hurt colour
-    std::array<Rgb, 2> lifeColour{};     // and this is its own colour, put back after
+    std::vector<std::string> banner;      // the lines over the middle of the room, while shown
+    uint64_t passes = 0;                  // passes seen, for the shimmer's phase
+    bool arrived = false;                 // a level has just started: its title is to show
+    int titlePassesLeft = 0;              // passes its title still shows
+    std::array<bool, 2> lifeFlashing{};   // the panel's life figure is in the hurt colour
+    std::array<Rgb, 2> lifeColour{};      // and this is its own colour, put back after
+    std::array<bool, 2> itemMenuShown{};  // a player's item menu is drawn (shell/itemmenu.h)
+    HintState hints;
 };
 
 }  // namespace murk

@@ -85,4 +85,17 @@ bool RenderSquare(App& app, int col, int row, ImageId image) {
     return false;
 }
 
+void RedrawSquare(App& app, int col, int row) {
+    std::string_view code = app.game.RoomGrid.Cell(col, row);
+    if (IsAbsentPlayerSquare(app.game, code, col, row)) code = code::Floor;
+    const ImageId image = app.tiles.ForCode(code);
+    if (image == kNoImage) return;
+    static_cast<void>(RenderSquare(app, col, row, image));
+}
+
+void RedrawSquares(App& app, int col, int row, int cols, int rows) {
+    for (int r = row; r < row + rows; ++r)
+        for (int c = col; c < col + cols; ++c) RedrawSquare(app, c, r);
+}
+
 }  // namespace murk

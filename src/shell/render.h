@@ -28,4 +28,11 @@ bool IsAbsentPlayerSquare(const Game& g, std::string_view code, int col, int row
 // screen." and returns false.
 [[nodiscard]] bool RenderSquare(App& app, int col, int row, ImageId image);
 
+// Draws square (col, row) as a fresh RenderRoom would, without writing the board: what an
+// overlay over it covered shows again. A failure is shown; play goes on.
+void RedrawSquare(App& app, int col, int row);
+
+// RedrawSquare for every square of the block of `cols` x `rows` squares from (col, row).
+void RedrawSquares(App& app, int col, int row, int cols, int rows);
+
 }  // namespace murk

@@ -35,6 +35,7 @@ SCENARIOS=(
     "game_over 1024x768 30"
     "game_over_name 1024x768 40"
     "overlays 1024x768 90"
+    "moments 1024x768 90"
     "window_mode 1024x768 50"
     "two_players_level0 1024x768 120"
     "two_players_level1 1024x768 120"
@@ -59,6 +60,9 @@ for entry in "${SCENARIOS[@]}"; do
     cp -r "$GAME_DIR" "$dir"
     # A game folder that has been played in holds the player's settings, window and captures.
     rm -f "$dir/Options.dat" "$dir/Display.dat" "$dir"/Capture*.bmp
+    # The controls hints would cover the room's top rows: every scenario but the one that looks
+    # at them plays as someone who has seen them all.
+    printf 'start\nkit\nbomb\nshield\n' >"$dir/Hints.dat"
     t0=$SECONDS
     (cd "$dir" && SCENARIO=$name SHOTS=$SHOTS TOOLS=$WORK LEVELC=$LEVELC \
         SCREEN_W=${size%x*} SCREEN_H=${size#*x} \

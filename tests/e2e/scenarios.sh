@@ -720,4 +720,32 @@ scenario_overlays() {
     quit_from_menu
 }
 
+# The controls hints line over the top of the room, the item menu above player 1's panel, a
+# held bomb's reach outlined, each in its colour.
+hint_shown() { [ "$(count_colour "$SHOT" "255,235,140" "960x32+32+32")" -gt 100 ]; }
+item_menu_shown() { [ "$(count_colour "$SHOT" "255,220,60" "480x64+32+576")" -gt 2000 ]; }
+bomb_reach_shown() { [ "$(count_colour "$SHOT" "255,150,0" "960x608+32+32")" -gt 200 ]; }
+
+# A first game in a fresh folder: the start's hint, then a kit and a bomb picked up (each hinted
+# once), the item menu opened and a bomb laid, its reach outlined while it is held.
+scenario_moments() {
+    rm -f Hints.dat
+    install_room "Moments" 4 9 4 11 9 '..1+b.....#' 11 '..2'
+    start_to_menu menu
+    key F2
+    wait_screen 10 hint-start hint_shown
+    hold Right
+    wait_screen 10 hint-bomb eval 'square_is 11 9 A46 && hint_shown'
+    xdotool keyup Right
+    grep -qx bomb Hints.dat || fail "Hints.dat does not remember the bomb's hint: $(cat Hints.dat)"
+    key Shift_L
+    wait_screen 5 item-menu item_menu_shown
+    key Left
+    hold Control_L
+    wait_screen 5 bomb-reach bomb_reach_shown
+    abort_game abort-question
+    xdotool keyup Control_L
+    quit_from_menu
+}
+
 "scenario_$SCENARIO"
