@@ -13,11 +13,13 @@ namespace {
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
-// A level source of W x H rooms that passes every check: edge wall round the level, solid wall
-// between rooms with a two-square opening in the middle of each shared edge, players at 3 3 and
-// 4 3 of room 1 1, the finish at 28 17 of the last room. Tests change squares, then check.
+// A level source of W x H rooms that passes every check of one level: edge wall round the level,
+// solid wall between rooms with a two-square opening in the middle of each shared edge, players at
+// 3 3 and 4 3 of room 1 1, a health kit at 6 6 of it, gold at 24 4 of every room, the finish at
+// 28 17 of the last room. Tests change squares, then check.
 struct Source {
     int across, down;
+    std::string name = "Test.lvl";
     int p2Col = 4, p2Row = 3;
     std::map<std::pair<int, int>, std::vector<std::string>> rooms;
     std::string extra;                                  // more header lines, e.g. legends
@@ -38,9 +40,11 @@ struct Source {
                     if (rc == 1 || rows[i][0] != 'X') rows[i][0] = rc == 1 ? 'X' : shared;
                     if (rc == w || rows[i][29] != 'X') rows[i][29] = rc == w ? 'X' : shared;
                 }
+                rows[3][23] = '$';
                 rooms[{rc, rr}] = rows;
             }
         Set(1, 1, 3, 3, '1');
+        Set(1, 1, 6, 6, '+');
         Set(1, 1, 4, 3, '2');
         Set(w, h, 28, 17, 'F');
     }
@@ -70,11 +74,13 @@ struct Source {
             for (const std::string& row : rows) text += row + "\n";
             if (slides.count(at)) text += slides.at(at);
         }
-        murk::LevelFile level = murk::LevelFromSource(text, "Test.lvl");
+        murk::LevelFile level = murk::LevelFromSource(text, name);
         EXPECT_TRUE(level.Ok()) << level.errors[0];
         return level;
     }
-    Lines Check() const { return murk::CheckLevel(Level()); }
+    Lines Check(const murk::Lessons* lessons = nullptr) const {
+        return murk::CheckLevel(Level(), lessons);
+    }
 };
 
 std::string Joined(const Lines& lines) {
@@ -94,6 +100,10 @@ bool Says(const Lines& lines, std::initializer_list<std::string> parts) {
 }
 
 #define EXPECT_SAYS(lines, ...) EXPECT_TRUE(Says(lines, {__VA_ARGS__})) << Joined(lines)
+
+fs::path ShippedLevelFolder() {
+    return fs::path(__FILE__).parent_path().parent_path() / "assets" / "levels";
+}
 
 TEST(LevelCheck, RoomsCodesStartAndFinish) {
     EXPECT_EQ(Joined(Source(2, 2).Check()), "");
@@ -170,7 +180,7 @@ TEST(LevelCheck, BorderSharedEdgesAndOpenings) {
     s.Set(1, 1, 30, 9, '#');           // the east opening narrowed to one square
     s.Set(2, 1, 1, 9, '#');
     s.Set(1, 1, 12, 19, '.');  // an opening onto a wall of room 1 2
-    s.Set(1, 2, 30, 14, 'A');  // a producer on a shared edge
+    s.Set(1, 2, 30, 15, 'A');  // a producer on a shared edge
     s.Set(2, 2, 15, 1, '$');   // gold on a shared edge
     s.Set(1, 1, 30, 19, '.');  // an open corner between four rooms
     const Lines lines = s.Check();
@@ -181,7 +191,7 @@ TEST(LevelCheck, BorderSharedEdgesAndOpenings) {
     EXPECT_SAYS(lines,
                 "room 1 1, column 12 row 19: an opening onto solid wall '#' (A32) at "
                 "column 12 row 1 of room 1 2");
-    EXPECT_SAYS(lines, "room 1 2, column 30 row 14: the ant producer 'A' (A01) on the east edge",
+    EXPECT_SAYS(lines, "room 1 2, column 30 row 15: the ant producer 'A' (A01) on the east edge",
                 "breeds into room 2 2");
     EXPECT_SAYS(lines, "room 2 2, column 15 row 1: the north edge holds gold sack");
     EXPECT_SAYS(lines, "room 1 1, column 30 row 19: the room's corner holds floor");
@@ -242,20 +252,134 @@ TEST(LevelCheck, FinishReachedWithKeysShotsTransportAndSlides) {
     EXPECT_SAYS(u.Check(), "room 1 1, column 5 row 5: player 2's start square is walled off");
 }
 
+TEST(LevelCheck, SafeArrivals) {
+    Source s(2, 1);
+    s.Set(1, 1, 3, 6, 'a');   // three squares from both start squares
+    s.Set(2, 1, 4, 9, 'A');   // three squares from where players come in from room 1 1
+    s.Set(1, 1, 25, 9, 'v');  // five squares from where they come back: far enough
+    const Lines lines = s.Check();
+    EXPECT_SAYS(lines,
+                "Test.lvl: room 1 1, column 3 row 6: an ant 'a' (A02) stands 3 squares from "
+                "player 1's start square at column 3 row 3");
+    EXPECT_SAYS(lines,
+                "room 2 1, column 4 row 9: an ant producer 'A' (A01) stands 3 squares from column "
+                "1 row 9, where players arrive from room 1 1");
+    EXPECT_EQ(lines.size(), 2u) << Joined(lines);
+}
+
+TEST(LevelCheck, HealthKitsAndBombsBeforeTheNeed) {
+    // A devil in the room after the start, the only kit beyond it; then a kit in the start room.
+    Source s(2, 1);
+    s.Set(1, 1, 6, 6, '.');
+    s.Set(2, 1, 20, 5, 'v');
+    s.Set(2, 1, 25, 5, '+');
+    EXPECT_SAYS(s.Check(),
+                "room 2 1, column 20 row 5: the way to the finish meets a devil 'v' (A04) in "
+                "this room, and no health kit lies within reach of the start before it");
+    // Levels before the one that teaches health kits are not asked for one.
+    murk::Lessons lessons;
+    ASSERT_TRUE(murk::FindLessons(ShippedLevelFolder().string(), &lessons));
+    s.name = "Level002.lvl";
+    EXPECT_EQ(Joined(s.Check(&lessons)), "");
+    s.name = "Level003.lvl";
+    EXPECT_SAYS(s.Check(&lessons), "meets a devil");
+    s.Set(1, 1, 20, 12, '+');
+    EXPECT_EQ(Joined(s.Check(&lessons)), "");
+
+    // The finish behind a fire-dart producer, the only bomb in a closet behind another one.
+    Source t(1, 1);
+    t.Ring(1, 1, 28, 17, '#');
+    t.Set(1, 1, 27, 16, '^');
+    t.Ring(1, 1, 12, 12, '#');
+    t.Set(1, 1, 12, 12, 'b');
+    t.Set(1, 1, 11, 11, '^');
+    EXPECT_SAYS(t.Check(), "the finish cannot be reached",
+                "fire-dart producer with no bomb picked up before it");
+    t.Set(1, 1, 15, 5, 'b');
+    EXPECT_EQ(Joined(t.Check()), "");
+}
+
+TEST(LevelCheck, TeachingOrderAndFirstAppearances) {
+    const murk::Lessons bad = murk::LessonsFromText(
+        "# comment\n0 | walk | floor; gold sack; gold sack; helth kit\n1 | keys | burning chain "
+        "wall\n2 | guns\n",
+        "lessons.txt");
+    EXPECT_SAYS(bad.problems, "lessons.txt: line 2: 'gold sack' is listed twice, first on line 2");
+    EXPECT_SAYS(bad.problems, "line 2: 'helth kit' is no tile of the tile table");
+    EXPECT_SAYS(bad.problems, "line 3: 'burning chain wall' is made by the game");
+    EXPECT_SAYS(bad.problems, "line 4: write LEVEL | IDEA | TILE; TILE;");
+    EXPECT_SAYS(bad.problems, "lessons.txt: no level teaches 'horse'");
+
+    // The shipped order lists every placed tile once. A kit in level 2, none in level 3 (which
+    // teaches them), one in level 4.
+    murk::Lessons lessons;
+    ASSERT_TRUE(murk::FindLessons(ShippedLevelFolder().string(), &lessons));
+    EXPECT_EQ(Joined(lessons.problems), "");
+    std::vector<murk::LevelFile> levels;
+    for (const char* name : {"Level002.lvl", "Level003.lvl", "Level004.lvl"}) {
+        Source s(1, 1);
+        s.name = name;
+        if (s.name == "Level003.lvl") s.Set(1, 1, 6, 6, '.');
+        levels.push_back(s.Level());
+    }
+    const Lines lines = murk::CheckFirstAppearances(levels, lessons);
+    EXPECT_SAYS(lines,
+                "Level002.lvl: room 1 1, column 6 row 6: a health kit '+' (A38) before level 3, "
+                "which teaches it");
+    EXPECT_SAYS(lines, "Level003.lvl: the level teaches health kit (health kits) but holds none");
+    EXPECT_FALSE(Says(lines, {"Level004.lvl: room"})) << Joined(lines);
+}
+
+TEST(LevelCheck, AlikeAndPurposelessRooms) {
+    // Walls across the west of a room; the same room again, the room mirrored, and walls down.
+    auto level = [](const char* name, int firstCol, bool across) {
+        Source s(1, 1);
+        s.name = name;
+        for (int i = 0; i < 3; ++i)
+            if (across)
+                s.Line(1, 1, firstCol, 5 + 4 * i, 1, 0, 19, '#');
+            else
+                s.Line(1, 1, 8 + 6 * i, 5, 0, 1, 12, '#');
+        return s.Level();
+    };
+    const Lines lines =
+        murk::CheckLikeness({level("Level000.lvl", 2, true), level("Level001.lvl", 2, true),
+                             level("Level002.lvl", 11, true), level("Level003.lvl", 0, false)});
+    EXPECT_SAYS(lines,
+                "Level001.lvl: room 1 1: reads as room 1 1 of Level000.lvl: every square inside "
+                "the edges is the same");
+    EXPECT_SAYS(lines,
+                "Level002.lvl: room 1 1: reads as room 1 1 of Level000.lvl mirrored east "
+                "to west: only ",
+                "one more room before it is alike too");
+    EXPECT_EQ(lines.size(), 2u) << Joined(lines);
+
+    // Bare rooms of a 3 x 1 level are the way on; in a 2 x 2 level one is not.
+    Source s(3, 1);
+    s.Set(2, 1, 24, 4, '.');
+    EXPECT_EQ(Joined(s.Check()), "");
+    Source t(2, 2);
+    t.Set(1, 2, 24, 4, '.');
+    EXPECT_SAYS(t.Check(), "Test.lvl: room 1 2: nothing to enter the room for");
+}
+
 TEST(LevelCheck, FolderNumberingAndCoverage) {
     murk::test::TempGameDir dir;
     const fs::path sources = dir.Path() / "src";
     fs::create_directories(sources);
     const std::string text = murk::test::ReadFileText(
         fs::path(__FILE__).parent_path().parent_path() / "assets/levels/Level000.lvl");
-    for (const char* name : {"Level000.lvl", "Level001.lvl", "Level003.lvl", "notes.txt"})
+    for (const char* name :
+         {"Level000.lvl", "Level001.lvl", "Level003.lvl", "notes.txt", "lessons.txt"})
         dir.WriteFile("src/" + std::string(name), text);
     std::vector<murk::LevelFile> levels;
     const Lines lines = murk::CheckLevelFolder(sources.string(), &levels);
     EXPECT_EQ(levels.size(), 3u);
     EXPECT_SAYS(lines, "notes.txt: not a level");
     EXPECT_SAYS(lines, "Level002.lvl is missing", "Level003.lvl and those after it are never");
-    EXPECT_SAYS(lines, "Level001.lvl: the title 'First Steps' is Level000.lvl's too");
+    ASSERT_EQ(levels.size(), 3u);
+    EXPECT_SAYS(
+        lines, "Level001.lvl: the title '" + levels[0].grid.Cell(1, 0) + "' is Level000.lvl's too");
     EXPECT_EQ(lines.size(), 4u) << Joined(lines);
 
     Source s(1, 1);
@@ -269,16 +393,17 @@ TEST(LevelCheck, FolderNumberingAndCoverage) {
     EXPECT_FALSE(Says(missing, {"B12"})) << Joined(missing);
     EXPECT_FALSE(Says(missing, {"B13"})) << Joined(missing);  // diagonals are not asked for
     EXPECT_FALSE(Says(missing, {"edge wall"})) << Joined(missing);
-    EXPECT_EQ(missing.size(), 54u - 3u) << Joined(missing);
+    EXPECT_EQ(missing.size(), 54u - 5u) << Joined(missing);
 }
 
-fs::path ShippedLevelFolder() {
-    return fs::path(__FILE__).parent_path().parent_path() / "assets" / "levels";
-}
-
+// The levels the folder holds pass every check, one by one and as a set.
 TEST(ShippedLevels, PassTheLevelCheck) {
+    murk::Lessons lessons;
+    ASSERT_TRUE(murk::FindLessons(ShippedLevelFolder().string(), &lessons));
     std::vector<murk::LevelFile> levels;
-    EXPECT_EQ(Joined(murk::CheckLevelFolder(ShippedLevelFolder().string(), &levels)), "");
+    Lines lines = murk::CheckLevelFolder(ShippedLevelFolder().string(), &levels, &lessons);
+    for (std::string& line : murk::CheckSet(levels, &lessons)) lines.push_back(std::move(line));
+    EXPECT_EQ(Joined(lines), "");
     EXPECT_GE(levels.size(), 3u);
 }
 

@@ -1,151 +1,22 @@
 // Rule family for the way through: from player 1's start to the finish across rooms, walking as
-// the game walks (transport runs, slides, straight room changes), opening doors with the keys
-// found so far.
+// the game walks, opening doors with the keys found so far and blowing fire-dart producers away
+// with a bomb found before them; then the supplies on that way.
 #include <algorithm>
-#include <deque>
-#include <map>
 #include <set>
 
 #include "base/tiles.h"
 #include "levelcheck/checks.h"
-#include "levelcheck/tileclass.h"
+#include "levelcheck/walk.h"
 
 namespace murk {
 
 namespace {
 
-constexpr int kRoomSquares = kRoomCols * kRoomRows;
 constexpr int kMaxSearches = 4000;  // door orders tried before giving up
-
-class Walk {
-public:
-    explicit Walk(const LevelFile& level) : level_(level) {
-        const int squares = level.RoomsAcross() * level.RoomsDown() * kRoomSquares;
-        codes_.resize(static_cast<size_t>(squares));
-        burned_.assign(static_cast<size_t>(squares), false);
-        for (int p = 0; p < squares; ++p) {
-            const Where w = At(p);
-            codes_[static_cast<size_t>(p)] = level.At(w.roomCol, w.roomRow, w.col, w.row);
-        }
-        for (int p = 0; p < squares; ++p) {
-            const std::string& code = codes_[static_cast<size_t>(p)];
-            bombs_ = bombs_ || code == code::Bomb;
-            if (code == code::Door) {
-                doorIds_[p] = static_cast<int>(doors_.size());
-                doors_.push_back(p);
-            }
-            // A laser's first flash turns whatever stands in front of it into floor.
-            if (const int d = LaserProducerDirection(code)) {
-                const Where w = At(p);
-                const Step s = DirectionStep(d);
-                const int front = Index(w.roomCol, w.roomRow, w.col + s.dc, w.row + s.dr);
-                if (front >= 0) burned_[static_cast<size_t>(front)] = true;
-            }
-        }
-    }
-
-    int Index(int rc, int rr, int col, int row) const {
-        if (!level_.HasRoom(rc, rr) || col < 1 || col > kRoomCols || row < 1 || row > kRoomRows)
-            return -1;
-        return ((rr - 1) * level_.RoomsAcross() + rc - 1) * kRoomSquares + (row - 1) * kRoomCols +
-               col - 1;
-    }
-    Where At(int p) const {
-        const int room = p / kRoomSquares, sq = p % kRoomSquares;
-        return {room % level_.RoomsAcross() + 1, room / level_.RoomsAcross() + 1,
-                sq % kRoomCols + 1, sq / kRoomCols + 1};
-    }
-    const std::string& Code(int p) const { return codes_[static_cast<size_t>(p)]; }
-    const std::vector<int>& Doors() const { return doors_; }
-    int Squares() const { return static_cast<int>(codes_.size()); }
-
-    // One flood from `start` with the doors in `opened` open.
-    struct Result {
-        std::vector<bool> reached;
-        int keys = 0;
-        std::set<int> shutDoors;  // door ids met but not opened
-    };
-    Result Flood(int start, const std::vector<bool>& opened) const {
-        Result r;
-        r.reached.assign(codes_.size(), false);
-        std::deque<int> todo;
-        auto visit = [&](int p) {
-            if (r.reached[static_cast<size_t>(p)]) return;
-            r.reached[static_cast<size_t>(p)] = true;
-            r.keys += Code(p) == code::Key;
-            todo.push_back(p);
-        };
-        // A square a player may end a step on; a shut door is remembered.
-        auto enter = [&](int p) {
-            if (p < 0) return false;
-            if (auto door = doorIds_.find(p); door != doorIds_.end()) {
-                if (!opened[static_cast<size_t>(door->second)]) r.shutDoors.insert(door->second);
-                return opened[static_cast<size_t>(door->second)];
-            }
-            // A bomb's blast removes a fire-dart producer; no bullet does.
-            return burned_[static_cast<size_t>(p)] || IsPassable(Code(p)) ||
-                   (bombs_ && Code(p) == code::FireProducer);
-        };
-        visit(start);
-        while (!todo.empty()) {
-            const int p = todo.front();
-            todo.pop_front();
-            if (Code(p) == code::Finish) continue;  // the finish takes the player off the board
-            const Where w = At(p);
-            for (int d = 1; d <= 8; ++d) {
-                const Step s = DirectionStep(d);
-                const int m = Index(w.roomCol, w.roomRow, w.col + s.dc, w.row + s.dr);
-                if (m < 0) {
-                    // Two players change rooms only straight, side by side.
-                    if (s.dc && s.dr) continue;
-                    const int arrival = Index(w.roomCol + s.dc, w.roomRow + s.dr,
-                                              s.dc ? kRoomCols + 1 - w.col : w.col,
-                                              s.dr ? kRoomRows + 1 - w.row : w.row);
-                    if (enter(arrival)) visit(arrival);
-                    continue;
-                }
-                const int landing = Landing(m, s, w);
-                if (landing >= 0 && enter(landing)) visit(landing);
-            }
-        }
-        return r;
-    }
-
-private:
-    // Where a step onto square m in direction s ends: a transport run carries the player to
-    // the square after it, a slide field to its target; -1 when the field puts the player back.
-    int Landing(int m, Step s, Where from) const {
-        const Where mw = At(m);
-        if (Code(m) == code::Transport) {
-            int c = mw.col, r = mw.row, p = m;
-            while (p >= 0 && Code(p) == code::Transport) {
-                c += s.dc;
-                r += s.dr;
-                p = Index(from.roomCol, from.roomRow, c, r);
-            }
-            return p;
-        }
-        if (IsSlideField(Code(m)))
-            return Index(from.roomCol, from.roomRow, SlideTargetCol(Code(m)),
-                         SlideTargetRow(Code(m)));
-        return m;
-    }
-
-    const LevelFile& level_;
-    std::vector<std::string> codes_;
-    std::vector<bool> burned_;
-    std::vector<int> doors_;
-    std::map<int, int> doorIds_;
-    bool bombs_ = false;  // the level holds a bomb to pick up
-};
-
-std::string PlaceText(const Where& w) {
-    return SquareText(w.col, w.row) + " of " + RoomText(w.roomCol, w.roomRow);
-}
 
 }  // namespace
 
-void CheckReach(const LevelFile& level, Report& report) {
+void CheckReach(const LevelFile& level, Report& report, bool kitsTaught) {
     const GridHeader& h = level.header;
     Walk walk(level);
     const int rc = h[levelheader::kStartRoomCol], rr = h[levelheader::kStartRoomRow];
@@ -174,7 +45,10 @@ void CheckReach(const LevelFile& level, Report& report) {
         todo.pop_back();
         if (!tried.insert(opened).second) continue;
         Walk::Result r = walk.Flood(start, opened);
-        if (r.reached[static_cast<size_t>(finish)]) return;
+        if (r.reached[static_cast<size_t>(finish)]) {
+            CheckSupplies(walk, start, opened, WayTo(r, finish), kitsTaught, report);
+            return;
+        }
         const size_t count =
             static_cast<size_t>(std::count(r.reached.begin(), r.reached.end(), true));
         const int spare = r.keys - static_cast<int>(std::count(opened.begin(), opened.end(), true));
@@ -196,10 +70,13 @@ void CheckReach(const LevelFile& level, Report& report) {
         why = "the way stops at a door with no key left for it, first at " +
               PlaceText(walk.At(walk.Doors()[static_cast<size_t>(*best.shutDoors.begin())])) +
               "; put a key on the way before it";
+    else if (best.shutDart >= 0)
+        why = "the way stops at a fire-dart producer with no bomb picked up before it, first at " +
+              PlaceText(walk.At(best.shutDart)) + "; put a bomb on the way before it";
     else
         why =
-            "lasting walls (# X : |), death fields, adult pig producers, laser producers or "
-            "dart producers with no bomb in the level close the way";
+            "lasting walls (# X : |), death fields, adult pig producers or laser producers close "
+            "the way";
     report.Add(walk.At(finish), "the finish cannot be reached from player 1's start: " + why);
 }
 

@@ -3,6 +3,7 @@
 
 #include "base/tiles.h"
 #include "levelcheck/checks.h"
+#include "levelcheck/squares.h"
 #include "levelcheck/tileclass.h"
 
 namespace murk {
@@ -13,16 +14,6 @@ constexpr size_t kRoomLength = 3 * kRoomCols * kRoomRows;
 
 bool InRoom(int col, int row) {
     return col >= 1 && col <= kRoomCols && row >= 1 && row <= kRoomRows;
-}
-
-// Calls f(roomCol, roomRow, col, row, code) for every square of the level.
-template <typename F>
-void ForEachSquare(const LevelFile& level, F f) {
-    for (int rr = 1; rr <= level.RoomsDown(); ++rr)
-        for (int rc = 1; rc <= level.RoomsAcross(); ++rc)
-            for (int row = 1; row <= kRoomRows; ++row)
-                for (int col = 1; col <= kRoomCols; ++col)
-                    f(rc, rr, col, row, level.At(rc, rr, col, row));
 }
 
 void CheckPlayerStart(const LevelFile& level, Report& report, int player) {

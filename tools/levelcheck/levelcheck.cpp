@@ -7,13 +7,14 @@
 #include <map>
 #include <regex>
 
+#include "base/tiles.h"
 #include "levelcheck/checks.h"
 
 namespace murk {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> CheckLevel(const LevelFile& level) {
+std::vector<std::string> CheckLevel(const LevelFile& level, const Lessons* lessons) {
     Report report(level.name);
     if (!level.Ok()) {
         for (const std::string& e : level.errors) report.Add({}, e);
@@ -23,13 +24,17 @@ std::vector<std::string> CheckLevel(const LevelFile& level) {
         CheckStartAndFinish(level, report);
         CheckSlidesAndLasers(level, report);
         CheckEdges(level, report);
-        CheckReach(level, report);
+        const int number = LevelNumber(level.name);
+        const int kits = lessons ? lessons->TeachingLevel(code::HealthKit) : -1;
+        CheckReach(level, report, kits < 0 || number < 0 || number >= kits);
+        CheckArrivals(level, report);
+        CheckRoomPurpose(level, report);
     }
     return report.Take();
 }
 
-std::vector<std::string> CheckLevelFolder(const std::string& folder,
-                                          std::vector<LevelFile>* levels) {
+std::vector<std::string> CheckLevelFolder(const std::string& folder, std::vector<LevelFile>* levels,
+                                          const Lessons* lessons) {
     std::vector<std::string> problems;
     std::error_code ec;
     fs::directory_iterator it(folder, ec);
@@ -39,6 +44,7 @@ std::vector<std::string> CheckLevelFolder(const std::string& folder,
     for (const fs::directory_entry& entry : it) {
         const std::string name = entry.path().filename().string();
         std::smatch m;
+        if (name == "lessons.txt") continue;
         if (std::regex_match(name, m, kName))
             byExtension[m[2]][std::stoi(m[1])] = entry.path();
         else
@@ -61,13 +67,20 @@ std::vector<std::string> CheckLevelFolder(const std::string& folder,
         }
         ++expected;
         LevelFile level = ReadLevelFile(path.string());
-        for (std::string& p : CheckLevel(level)) problems.push_back(std::move(p));
+        for (std::string& p : CheckLevel(level, lessons)) problems.push_back(std::move(p));
         const std::string& title = level.grid.Cell(1, 0);
         if (level.Ok() && !titles.emplace(title, level.name).second)
             problems.push_back(level.name + ": the title '" + title + "' is " + titles[title] +
                                "'s too; give each level its own");
         if (levels) levels->push_back(std::move(level));
     }
+    return problems;
+}
+
+std::vector<std::string> CheckSet(const std::vector<LevelFile>& levels, const Lessons* lessons) {
+    std::vector<std::string> problems;
+    if (lessons) problems = CheckFirstAppearances(levels, *lessons);
+    for (std::string& p : CheckLikeness(levels)) problems.push_back(std::move(p));
     return problems;
 }
 

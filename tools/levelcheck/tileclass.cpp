@@ -49,6 +49,12 @@ bool Breeds(std::string_view code) {
     return HasFamily(KindOf(code), TileFamily::Producers) || code == code::Star;
 }
 
+bool IsHostile(std::string_view code) {
+    const TileKind* kind = KindOf(code);
+    return HasFamily(kind, TileFamily::Creatures) || HasFamily(kind, TileFamily::Producers) ||
+           HasFamily(kind, TileFamily::DartsAndLasers);
+}
+
 bool IsLastingWall(std::string_view code) {
     return std::ranges::find(kLastingWalls, code) != kLastingWalls.end();
 }
@@ -79,6 +85,12 @@ std::string Describe(std::string_view code) {
     if (const int direction = LaserProducerDirection(code))
         text += std::string(", facing ") + DirectionName(direction);
     return text + " (" + std::string(code) + ")";
+}
+
+std::string DescribeOne(std::string_view code) {
+    const std::string text = Describe(code);
+    return (std::string_view("aeiou").find(text[0]) == std::string_view::npos ? "a " : "an ") +
+           text;
 }
 
 }  // namespace murk

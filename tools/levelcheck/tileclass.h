@@ -20,6 +20,10 @@ int LaserProducerDirection(std::string_view code);
 // Tiles that breed, grow or spread into the next room when they stand on a room's edge.
 bool Breeds(std::string_view code);
 
+// Tiles that hurt a player who comes near: creatures (the star among them), producers, fire-dart
+// and laser producers and fire darts.
+bool IsHostile(std::string_view code);
+
 // Walls that stay where they are drawn: no bullet, blast or dart removes them. Shared edges are
 // closed with these.
 bool IsLastingWall(std::string_view code);
@@ -35,5 +39,8 @@ bool IsPassable(std::string_view code);
 // A designer's name for a tile with its code, e.g. "solid wall '#' (A32)" or
 // "laser producer, set 2, facing north (A80)".
 std::string Describe(std::string_view code);
+
+// The same with "a" or "an" before it: "an ant 'a' (A02)".
+std::string DescribeOne(std::string_view code);
 
 }  // namespace murk
