@@ -12,6 +12,7 @@
 #include "options/optionsform.h"
 #include "players/board.h"
 #include "shell/gameloop.h"
+#include "shell/hints.h"
 #include "shell/mainform.h"
 #include "shell/menuscreen.h"
 #include "shell/render.h"
@@ -77,8 +78,8 @@ std::string StrayFile(const fs::path& folder) {
     for (const auto& entry : fs::directory_iterator(folder)) {
         const std::string name = entry.path().filename().string();
         const bool capture = name.starts_with("Capture") && name.ends_with(".bmp");
-        if (name != "Levels" && name != "Options.dat" && name != "HighScores.dat" && !capture)
-            return name;
+        const bool ours = name == "Options.dat" || name == "HighScores.dat" || name == kHintsFile;
+        if (name != "Levels" && !ours && !capture) return name;
     }
     return "";
 }
