@@ -33,8 +33,8 @@ std::string Who(const App& app, const Player& p) {
 
 std::string StartLine(const App& app, const Player& p) {
     return Who(app, p) + Key(p.upKey) + ", " + Key(p.downKey) + ", " + Key(p.leftKey) + ", " +
-           Key(p.rightKey) + " walk (two at once: diagonally) - " + Key(p.fireKey) +
-           " fires - " + Key(p.menuKey) + " opens the item menu";
+           Key(p.rightKey) + " walk (two at once: diagonally) - " + Key(p.fireKey) + " fires - " +
+           Key(p.menuKey) + " opens the item menu";
 }
 
 std::string PickUpLine(const App& app, const Player& p, const std::string& hint) {
@@ -58,7 +58,8 @@ void Load(App& app) {
     if (h.loaded) return;
     h.loaded = true;
     std::string text;
-    if (ReadWholeFile(HintsPath(app), 4096, text) == FileReadResult::Read) h.seen = ParseHints(text);
+    if (ReadWholeFile(HintsPath(app), 4096, text) == FileReadResult::Read)
+        h.seen = ParseHints(text);
 }
 
 bool Seen(const HintState& h, const std::string& hint) {
@@ -113,10 +114,10 @@ void StartPickUpHints(App& app, int delay) {
         const Player& p = app.game.players[static_cast<size_t>(i)];
         const OverlayState::Seen& was = app.overlays.before[static_cast<size_t>(i)];
         if (p.dead) continue;
-        const char* hint = p.kits > was.kits                               ? "kit"
-                           : p.bombs > was.bombs                           ? "bomb"
+        const char* hint = p.kits > was.kits                              ? "kit"
+                           : p.bombs > was.bombs                          ? "bomb"
                            : p.shieldTime == 100 && was.shieldTime != 100 ? "shield"
-                                                                           : nullptr;
+                                                                          : nullptr;
         if (!hint || Seen(h, hint)) continue;
         Remember(app, hint);
         Start(app, {PickUpLine(app, p, hint)}, kHintMs, delay);
@@ -131,7 +132,8 @@ std::vector<std::string> ParseHints(const std::string& text) {
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        const bool known = std::find(kHintNames.begin(), kHintNames.end(), line) != kHintNames.end();
+        const bool known =
+            std::find(kHintNames.begin(), kHintNames.end(), line) != kHintNames.end();
         if (known && std::find(seen.begin(), seen.end(), line) == seen.end()) seen.push_back(line);
     }
     return seen;

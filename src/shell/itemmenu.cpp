@@ -65,8 +65,8 @@ void DrawMenu(App& app, int player) {
         const bool current = cell.choice == Current(p);
         app.pf.FillRect(x, y, w, h, kFrame);
         app.pf.FillRect(x + 2, y + 2, w - 4, h - 4, current ? kCurrentBack : kBack);
-        DrawCentred(app, Font{FontFace::SansBold, 18}, current ? kCurrentText : kText, x, y + 4,
-                    w, h / 2, cell.item);
+        DrawCentred(app, Font{FontFace::SansBold, 18}, current ? kCurrentText : kText, x, y + 4, w,
+                    h / 2, cell.item);
         DrawCentred(app, Font{FontFace::SansBold, 13}, current ? kCurrentText : kKeyText, x,
                     y + h / 2 - 2, w, h / 2, cell.key);
         x += w;
