@@ -51,8 +51,14 @@ expect_exit_zero() {
 }
 
 # The game's own window carries the class "murk"; SDL's message boxes have the same title, no class.
-game_window() { xwininfo -root -tree 2>/dev/null | awk '/"Murk": \("murk" "murk"\)/ {print $1; exit}'; }
-box_windows() { xwininfo -root -tree 2>/dev/null | awk '/"Murk": \(\)/ {print $1}'; }
+# The game's windows are all named "Murk": the game window is the largest (it covers the screen or
+# is made at 1024x768, hidden), message boxes are the others.
+murk_windows() {
+    xwininfo -root -tree 2>/dev/null |
+        awk '/"Murk": \(/ {split($(NF-1), g, /[x+]/); print g[1] * g[2], $1}' | sort -rn
+}
+game_window() { murk_windows | awk 'NR == 1 {print $2}'; }
+box_windows() { murk_windows | awk 'NR > 1 {print $2}'; }
 viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 
 game_window_viewable() {
@@ -92,15 +98,17 @@ wait_box() {
 
 box_gone() { ! viewable "$1"; }
 
-# Waits for a message box, keeps a screenshot of it as $2, answers it with key $1 (Return or
-# Escape) and waits for it to close. The key is sent once: the box that follows at once may
+# Waits for a message box, keeps a screenshot of it as $2, answers it with key $1 (Return,
+# Escape, y or n) and waits for it to close. The key is sent once: the box that follows at once may
 # reuse the closed box's window id, and a second key would answer it unseen.
 answer_box() {
     local key=$1 name=$2 box
     box=$(wait_box 10) || fail "no message box appeared (wanted for $name)"
     sleep 0.2
     shot "$name"
-    xdotool key --window "$box" "$key" 2>/dev/null
+    # Through the keyboard, as a person answers: the box takes the keys from every window of the
+    # game, whichever has the focus (there is no window manager to give it one).
+    xdotool key "$key" 2>/dev/null
     for _ in $(seq 20); do
         box_gone "$box" && break
         sleep 0.1

@@ -170,10 +170,10 @@ start_game() {
     wait_screen 10 "$1" playing "$2"
 }
 
-# Escape in play and Yes on the abort question; the menu comes back.
+# Escape in play and Yes on the abort question (Return, or key $2); the menu comes back.
 abort_game() {
     key_opening_box Escape
-    answer_box Return "$1"
+    answer_box "${2:-Return}" "$1"
     wait_screen 5 "$1-menu" menu_shown
 }
 
@@ -191,14 +191,20 @@ scenario_play() {
 
     key F7
     start_game two-player-game 2
+    # N and Y answer the question from the keyboard, as Escape and Return do.
     key_opening_box Escape
-    answer_box Escape abort-question-no
+    answer_box n abort-question-no
     sleep 0.5
     shot still-playing
-    playing 2 || fail "the game did not go on after No on the abort question (see $SHOT)"
-    menu_shown && fail "the menu shows after No on the abort question (see $SHOT)"
-    note "still playing after No"
-    abort_game abort-question-yes
+    playing 2 || fail "the game did not go on after N on the abort question (see $SHOT)"
+    menu_shown && fail "the menu shows after N on the abort question (see $SHOT)"
+    note "still playing after N"
+    key_opening_box Escape
+    answer_box Escape abort-question-escape
+    sleep 0.5
+    shot still-playing-after-escape
+    playing 2 || fail "the game did not go on after Escape on the abort question (see $SHOT)"
+    abort_game abort-question-yes y
     quit_from_menu
 }
 
@@ -481,18 +487,23 @@ expect_replay_same() {
 
 # Chooses the route's level in the menu (F6 steps up from level 0), turns on the second
 # player, plays the route and waits for the next level's start room after the warp. The route's
-# level is its own source beside it (LevelNNN.lvl), compiled over the shipped level of that
-# number, so the shipped set can change without moving the route. The game is recorded, and its
+# level and the one after it are sources of their own beside it (LevelNNN.lvl), compiled over the
+# shipped levels of those numbers, so the shipped set can change without moving the route. The game is recorded, and its
 # journal replayed at the end (expect_replay_same).
 play_route() {
     local route=$ROUTES/$1 n=0 word rest level speed
     [ -f "$route" ] || fail "no route file $route"
     [ -x "${LEVELC:-}" ] || skip "no level compiler at ${LEVELC:-(not given)}"
-    "$LEVELC" "${route%.route}.lvl" "Levels/$(basename "${route%.route}").dat" ||
-        fail "levelc rejected the route's level ${route%.route}.lvl"
+    level=$(awk '$1 == "level" {print $2}' "$route")
+    local number source
+    for number in "$level" $((level + 1)); do
+        source=$ROUTES/$(printf 'Level%03d.lvl' "$number")
+        [ -f "$source" ] || fail "no level source $source for the route"
+        "$LEVELC" "$source" "Levels/$(basename "${source%.lvl}").dat" ||
+            fail "levelc rejected the route's level $source"
+    done
     MURK_ARGS="--journal play.journal"
     export MURK_DUMP_AT_EXIT=at-exit.dump
-    level=$(awk '$1 == "level" {print $2}' "$route")
     # The game's speed setting (milliseconds of rest per pass, 20 unless the route says).
     speed=$(awk '$1 == "speed" {print $2}' "$route")
     echo "${speed:-20}${DEFAULT_OPTIONS#20}" >Options.dat

@@ -198,7 +198,11 @@ bool SdlPlatform::SaveCanvasBmp(const std::string& path, int x, int y, int width
 bool SdlPlatform::MessageBox(BoxKind kind, const std::string& text) {
     // The box may sit over the window for long; it should sit over the latest picture.
     PresentIfDirty();
-    return ShowBox(display_.ParentForBoxes(), kind, text);
+    return ShowBox(display_.ParentForBoxes(), kind, text, text_, [this] {
+        display_.Resized();
+        canvas_.MarkDirty();
+        PresentIfDirty();
+    });
 }
 
 SoundHandle SdlPlatform::OpenSound(const std::string& path, std::string& error) {

@@ -1,14 +1,7 @@
-// The termination watch: a signal handler chained after SDL's, and a watcher for box processes.
+// The termination watch: a signal handler chained after SDL's, which boxes ask before they wait.
 #include "platform/sdl/termwatch.h"
 
-#include <dirent.h>
-#include <unistd.h>
-
-#include <algorithm>
-#include <chrono>
 #include <csignal>
-#include <cstdio>
-#include <string>
 #include <utility>
 
 namespace murk::sdl {
@@ -28,34 +21,6 @@ void OnTerminate(int sig) {
     requested = 1;
     const struct sigaction& previous = sig == SIGTERM ? previousTerm : previousInt;
     if (HasHandler(previous)) previous.sa_handler(sig);
-}
-
-// The processes whose parent is this one, from /proc.
-std::vector<pid_t> Children() {
-    std::vector<pid_t> out;
-    DIR* proc = ::opendir("/proc");
-    if (!proc) return out;
-    const pid_t self = ::getpid();
-    while (const dirent* entry = ::readdir(proc)) {
-        const std::string name = entry->d_name;
-        if (name.empty() || !std::all_of(name.begin(), name.end(), ::isdigit)) continue;
-        FILE* stat = std::fopen(("/proc/" + name + "/stat").c_str(), "r");
-        if (!stat) continue;
-        char line[512] = {};
-        const size_t got = std::fread(line, 1, sizeof line - 1, stat);
-        std::fclose(stat);
-        // "pid (name) state ppid ...": the name may hold anything, so read after its last ')'.
-        const std::string text(line, got);
-        const size_t close = text.rfind(')');
-        char state = 0;
-        int parent = 0;
-        if (close != std::string::npos &&
-            std::sscanf(text.c_str() + close + 1, " %c %d", &state, &parent) == 2 && parent == self)
-            out.push_back(static_cast<pid_t>(std::stoi(name)));
-    }
-    ::closedir(proc);
-    std::sort(out.begin(), out.end());
-    return out;
 }
 
 }  // namespace
@@ -84,27 +49,6 @@ void StopTerminationWatch() {
 
 bool TerminationRequested() {
     return requested != 0;
-}
-
-BoxWatch::BoxWatch() : before_(Children()), thread_([this] { Run(); }) {}
-
-BoxWatch::~BoxWatch() {
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        done_ = true;
-    }
-    wake_.notify_one();
-    thread_.join();
-}
-
-void BoxWatch::Run() {
-    std::unique_lock<std::mutex> lock(mutex_);
-    while (!done_) {
-        wake_.wait_for(lock, std::chrono::milliseconds(100));
-        if (done_ || !requested) continue;
-        for (pid_t child : Children())
-            if (!std::binary_search(before_.begin(), before_.end(), child)) ::kill(child, SIGKILL);
-    }
 }
 
 }  // namespace murk::sdl

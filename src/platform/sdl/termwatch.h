@@ -1,14 +1,7 @@
-// Termination requests (SIGTERM, SIGINT) while a message box is up. SDL shows a box from a
-// process of its own and waits for it; a signal alone does not end that wait, so a desktop that
-// logs out would find the game stuck until someone answered the box.
+// Termination requests (SIGTERM, SIGINT) while a message box is up: a signal alone does not end
+// the box's wait for an answer, so a desktop that logs out would find the game stuck until
+// someone answered it. The box asks TerminationRequested as it waits.
 #pragma once
-
-#include <sys/types.h>
-
-#include <condition_variable>
-#include <mutex>
-#include <thread>
-#include <vector>
 
 namespace murk::sdl {
 
@@ -19,23 +12,5 @@ void StopTerminationWatch();
 
 // True once the program was asked to end.
 bool TerminationRequested();
-
-// While one lives, a termination request ends the box the calling thread shows (the box's
-// process is stopped within a tenth of a second), so the program can end as a close would.
-class BoxWatch {
-public:
-    BoxWatch();
-    ~BoxWatch();
-    BoxWatch(const BoxWatch&) = delete;
-    BoxWatch& operator=(const BoxWatch&) = delete;
-
-private:
-    void Run();
-    std::vector<pid_t> before_;  // children that are not the box's
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    bool done_ = false;
-    std::thread thread_;
-};
 
 }  // namespace murk::sdl

@@ -3,6 +3,7 @@
 
 #include <chrono>
 
+#include "platform/sdl/boxes.h"
 #include "platform/sdl/pacer.h"
 #include "sdl_test_support.h"
 
@@ -34,6 +35,36 @@ TEST_F(SdlPlatform, BoxesWithoutAWindowSystemPrintTheirTextAndAgree) {
     const std::string printed = ::testing::internal::GetCapturedStderr();
     EXPECT_NE(printed.find("Abort game and return to menu?"), std::string::npos);
     EXPECT_NE(printed.find("No levels found."), std::string::npos);
+}
+
+// Return takes a box's default, Escape its No or Cancel (or the OK of a note), Y and N only a
+// Yes / No question's answers; other keys do nothing.
+TEST(SdlBoxes, KeysAnswerAsTheButtonsSay) {
+    using sdl::AnswerForKey;
+    for (BoxKind kind : {BoxKind::ConfirmYesNo, BoxKind::ConfirmOkCancel}) {
+        EXPECT_EQ(AnswerForKey(kind, SDLK_RETURN), true);
+        EXPECT_EQ(AnswerForKey(kind, SDLK_KP_ENTER), true);
+        EXPECT_EQ(AnswerForKey(kind, SDLK_ESCAPE), false);
+        EXPECT_EQ(AnswerForKey(kind, SDLK_SPACE), std::nullopt);
+    }
+    EXPECT_EQ(AnswerForKey(BoxKind::ConfirmYesNo, SDLK_y), true);
+    EXPECT_EQ(AnswerForKey(BoxKind::ConfirmYesNo, SDLK_n), false);
+    EXPECT_EQ(AnswerForKey(BoxKind::ConfirmOkCancel, SDLK_n), std::nullopt);
+    for (BoxKind kind : {BoxKind::Error, BoxKind::Exception, BoxKind::Plain}) {
+        EXPECT_EQ(AnswerForKey(kind, SDLK_ESCAPE), true);
+        EXPECT_EQ(AnswerForKey(kind, SDLK_y), std::nullopt);
+    }
+}
+
+// Lines break at spaces before they grow too wide, and at the text's own line ends; a word too
+// wide for any line stands alone.
+TEST(SdlBoxes, TextWrapsAtSpacesWithinTheWidth) {
+    const auto chars = [](const std::string& line) { return static_cast<int>(line.size()); };
+    EXPECT_EQ(sdl::WrapText("Abort game and return to menu?", 14, chars),
+              (std::vector<std::string>{"Abort game and", "return to", "menu?"}));
+    EXPECT_EQ(sdl::WrapText("a\n\nunbreakableword b", 5, chars),
+              (std::vector<std::string>{"a", "", "unbreakableword", "b"}));
+    EXPECT_EQ(sdl::WrapText("", 5, chars), std::vector<std::string>{""});
 }
 
 // A short silent 8-bit mono WAV file.
