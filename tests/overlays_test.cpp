@@ -371,5 +371,27 @@ TEST_F(OverlaysTest, ControlsHintsShowOnceWithTheKeysSetAndAreRemembered) {
     EXPECT_TRUE(ParseHints(std::string(5000, '\0')).empty());
 }
 
+// Keys are handled in the wait between passes: a bomb let off there flashes at the next pass.
+TEST_F(OverlaysTest, ABombLetOffBetweenPassesFlashesToo) {
+    Start(2);
+    Player& p1 = game().P1();
+    p1.bombs = 1;
+    LayBomb(game(), app(), p1);
+    for (int i = 0; i < 40 && p1.bombCol < p1.col + 3; ++i) {  // steered out of the player's way
+        p1.heldDir = dir::East;
+        RunPass(app(), app().loopDelay);
+    }
+    p1.heldDir = dir::None;
+    RunPass(app(), app().loopDelay);
+    ASSERT_TRUE(p1.bombHeld);
+    // Inside the square beside the bomb, clear of the reach's frame: as the blast left it, then
+    // flashing.
+    const int x = kTilePixels * (p1.bombCol + 1) + 5, y = kTilePixels * p1.bombRow + 2;
+    FireBomb(game(), app(), p1);
+    const uint32_t blasted = h.pf.Pixel(x, y);
+    RunPass(app(), app().loopDelay);
+    EXPECT_NE(h.pf.Pixel(x, y), blasted);
+}
+
 }  // namespace
 }  // namespace murk

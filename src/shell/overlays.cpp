@@ -26,7 +26,10 @@ constexpr Rgb kReachColour{255, 150, 0};
 constexpr Rgb kBlastColour{255, 240, 200};
 constexpr int kBlastMs = 300;
 // The banner covers whole squares, so that drawing them again takes it away.
+// The banner stands in the middle band of rows, or above it where a finished player's square
+// shimmers in the middle.
 constexpr int kBannerCol = 6, kBannerCols = 20, kBannerRow = 8, kBannerRows = 4;
+constexpr int kBannerRowAbove = 3;
 constexpr int kLineGap = 4;  // pixels between the banner's lines
 constexpr Rgb kBannerBack{16, 16, 40};
 constexpr Rgb kBannerTitle{255, 220, 60};
@@ -94,8 +97,18 @@ void DrawMark(App& app, const SquareMark& m) {
     for (int dy = 0; dy < kTilePixels; dy += 2) app.pf.FillRect(x, y + dy, kTilePixels, 1, colour);
 }
 
+// The band the banner takes now: the middle one unless a shimmering square lies in it.
+int BannerRowFor(const App& app) {
+    for (const SquareMark& m : app.overlays.marks)
+        if (m.kind == SquareMark::Kind::Warping && InCurrentRoom(app, m) && m.row >= kBannerRow &&
+            m.row < kBannerRow + kBannerRows && m.col >= kBannerCol &&
+            m.col < kBannerCol + kBannerCols)
+            return kBannerRowAbove;
+    return kBannerRow;
+}
+
 void DrawBanner(App& app) {
-    const int x = kTilePixels * kBannerCol, y = kTilePixels * kBannerRow;
+    const int x = kTilePixels * kBannerCol, y = kTilePixels * app.overlays.bannerRow;
     const int w = kTilePixels * kBannerCols, h = kTilePixels * kBannerRows;
     app.pf.FillRect(x, y, w, h, kBannerBack);
     const std::vector<std::string>& lines = app.overlays.banner;
@@ -157,15 +170,16 @@ void StartMark(App& app, SquareMark::Kind kind, int player, int col, int row, in
     if (kind == SquareMark::Kind::Hurt) FlashLife(app, player, true);
 }
 
-// The squares the blast of a bomb at (col, row) reaches, as the rules blast them.
+// The squares the blast of a bomb at (col, row) reaches, as the rules blast them; its flash
+// lights the bomb's own square too.
 void MarkBlast(App& app, SquareMark::Kind kind, int player, int col, int row, int passes) {
     for (const Square s : BlastSquares({col, row}))
         StartMark(app, kind, player, s.col, s.row, passes);
+    if (kind == SquareMark::Kind::Blasted) StartMark(app, kind, player, col, row, passes);
 }
 
-}  // namespace
-
-void OverlaysBeforeTick(App& app) {
+// The players as the overlays last saw them, and the sounds from then on counted afresh.
+void RememberPlayers(App& app) {
     OverlayState& o = app.overlays;
     for (size_t i = 0; i < 2; ++i) {
         const Player& p = app.game.players[i];
@@ -176,6 +190,13 @@ void OverlaysBeforeTick(App& app) {
     o.roomRowBefore = app.game.CurrentRoomRow;
     o.hurtSounds = 0;
     o.blastSounds = 0;
+    o.seen = true;
+}
+
+}  // namespace
+
+void OverlaysBeforeTick(App& app) {
+    if (!app.overlays.seen) RememberPlayers(app);
 }
 
 void OverlaysAfterTick(App& app, int delay) {
@@ -253,11 +274,16 @@ void OverlaysAfterTick(App& app, int delay) {
     if (banner.empty()) {
         EndBanner(app);
     } else {
+        // A band the banner leaves is drawn back first.
+        const int row = BannerRowFor(app);
+        if (!o.banner.empty() && row != o.bannerRow) EndBanner(app);
         o.banner = std::move(banner);
+        o.bannerRow = row;
         DrawBanner(app);
     }
     ShowItemMenus(app);
     ShowHints(app, arrived, delay);
+    RememberPlayers(app);
 }
 
 void EndBanner(App& app) {
@@ -266,9 +292,9 @@ void EndBanner(App& app) {
     o.banner.clear();
     if (!RoomShowing(app)) return;
     // The band is cleared first: a text drawn on the canvas goes only with a fill over it.
-    app.pf.FillRect(kTilePixels * kBannerCol, kTilePixels * kBannerRow, kTilePixels * kBannerCols,
+    app.pf.FillRect(kTilePixels * kBannerCol, kTilePixels * o.bannerRow, kTilePixels * kBannerCols,
                     kTilePixels * kBannerRows, kBannerBack);
-    RedrawSquares(app, kBannerCol, kBannerRow, kBannerCols, kBannerRows);
+    RedrawSquares(app, kBannerCol, o.bannerRow, kBannerCols, kBannerRows);
 }
 
 void EndWarpWait(App& app) {
@@ -297,6 +323,7 @@ void LevelArrived(App& app) {
 }
 
 void ClearOverlays(App& app) {
+    app.overlays.seen = false;
     app.overlays.marks.clear();
     app.overlays.banner.clear();
     app.overlays.arrived = false;

@@ -5,12 +5,14 @@ namespace murk {
 
 struct App;
 
-// The overlays watch the player records across a pass of the game loop (RunPass): what they
-// were before the world's tick, what they are after it. They only draw; the board, the rules and
-// the pace never see them. A mark that ends is drawn away from RoomGrid, so the room's pixels
-// are then those of a fresh draw.
+// The overlays watch the player records from pass to pass of the game loop (RunPass): what they
+// were when the last pass ended, what they are after this pass's tick, so what a key did in the
+// wait between them (a bomb let off) counts as much as the tick. They only draw; the board, the
+// rules and the pace never see them. A mark that ends is drawn away from RoomGrid, so the room's
+// pixels are then those of a fresh draw.
 
-// Notes the players as they stand before the pass's tick.
+// Notes the players as they stand before the first pass's tick (later passes start from where
+// the last one ended).
 void OverlaysBeforeTick(App& app);
 
 // After the tick: ends the marks whose time is up, starts the marks for what the pass did (a

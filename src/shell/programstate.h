@@ -81,12 +81,14 @@ struct OverlayState {
         int bombCol = 0, bombRow = 0;
         int kits = 0, bombs = 0, shieldTime = 0;
     };
-    std::array<Seen, 2> before;
+    std::array<Seen, 2> before;  // as the last pass left them: a key's work between passes counts
+    bool seen = false;           // `before` holds them
     int roomColBefore = 0, roomRowBefore = 0;
     int hurtSounds = 0;
     int blastSounds = 0;  // a holder who dies in its own blast drops the hold as any death does
     std::vector<SquareMark> marks;
     std::vector<std::string> banner;      // the lines over the middle of the room, while shown
+    int bannerRow = 8;                    // the first square row of its band
     uint64_t passes = 0;                  // passes seen, for the shimmer's phase
     bool arrived = false;                 // a level has just started: its title is to show
     int titlePassesLeft = 0;              // passes its title still shows

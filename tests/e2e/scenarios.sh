@@ -733,15 +733,24 @@ scenario_overlays() {
 
 # The controls hints line over the top of the room, the item menu above player 1's panel, a
 # held bomb's reach outlined, each in its colour.
+bomb_blast_shown() { [ "$(count_colour "$SHOT" "255,240,200" "384x160+32+224")" -gt 300 ]; }
 hint_shown() { [ "$(count_colour "$SHOT" "255,235,140" "960x32+32+32")" -gt 100 ]; }
 item_menu_shown() { [ "$(count_colour "$SHOT" "255,220,60" "480x64+32+576")" -gt 2000 ]; }
-bomb_reach_shown() { [ "$(count_colour "$SHOT" "255,150,0" "960x608+32+32")" -gt 200 ]; }
+bomb_reach_shown() { [ "$(count_colour "$SHOT" "255,150,0" "160x160+288+224")" -gt 200 ]; }
+# The warp's banner stands in the upper band when the finish lies in the middle one, so that the
+# finished player's square shimmers in sight.
+warp_line_shown() {
+    [ "$(count_colour "$SHOT" "255,220,60" "400x48+312+120")" -gt 300 ] &&
+        [ "$(count_colour "$SHOT" "235,235,235" "400x28+312+168")" -gt 100 ]
+}
+warp_shimmer_shown() { [ "$(count_colour "$SHOT" "255,235,140" "32x32+384+320")" -gt 100 ]; }
 
 # A first game in a fresh folder: the start's hint, then a kit and a bomb picked up (each hinted
-# once), the item menu opened and a bomb laid, its reach outlined while it is held.
+# once), the item menu opened and a bomb laid, its reach outlined while it is held, steered away
+# and let go, its blast; then the finish and the warp's "Level complete".
 scenario_moments() {
     rm -f Hints.dat
-    install_room "Moments" 4 9 4 11 9 '..1+b.....#' 11 '..2'
+    install_room "Moments" 4 9 4 11 9 '..1+b.....#' 10 '...........F' 11 '..2##########'
     start_to_menu menu
     key F2
     wait_screen 10 hint-start hint_shown
@@ -754,8 +763,34 @@ scenario_moments() {
     key Left
     hold Control_L
     wait_screen 5 bomb-reach bomb_reach_shown
-    abort_game abort-question
+    hold Left
+    sleep 1.5
+    xdotool keyup Left
+    # The blast flashes for 300 ms: screenshots are taken as fast as they come as it goes off,
+    # and looked at afterwards.
+    local i f
     xdotool keyup Control_L
+    for i in 1 2 3 4 5 6; do /usr/bin/import -window root "blast-$i.bmp" 2>/dev/null; done
+    for f in blast-*.bmp; do
+        SHOT=$f
+        bomb_blast_shown && break
+        SHOT=
+    done
+    if [ -z "$SHOT" ]; then
+        SHOT=blast-6.bmp
+        keep_shot bomb-blast-last
+        fail "none of 6 screenshots as the bomb went off shows its blast"
+    fi
+    keep_shot bomb-blast
+    note "the blast shows in $f"
+    hold Down
+    sleep 0.4
+    xdotool keyup Down
+    hold Right
+    wait_screen 10 warp-line eval 'warp_line_shown && warp_shimmer_shown'
+    xdotool keyup Right
+    wait_screen 10 next-level eval '! warp_line_shown'
+    abort_game abort-question
     quit_from_menu
 }
 
