@@ -120,10 +120,7 @@ void RunPass(App& app, int delay) {
         SetTimerInterval(app, app.GameOverTimer, kGameOverDelayMs);
     }
     OverlaysAfterTick(app, delay);
-    for (int i = 0; i < delay && !app.terminated; ++i) {
-        ProcessMessages(app);
-        app.pf.Sleep1ms();
-    }
+    WaitMessagesFor(app, delay);
     while (play.Paused && !app.terminated) {
         AwaitEvent(app, "the game is paused");
         ProcessMessages(app);

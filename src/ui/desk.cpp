@@ -86,6 +86,18 @@ void WaitForMessages(Desk& desk, const char* what) {
     desk.pf.WaitEvent(NextTimerDue(desk));
 }
 
+void WaitMessagesFor(Desk& desk, int ms) {
+    uint64_t left = ms > 0 ? static_cast<uint64_t>(ms) : 0;
+    while (left > 0 && !desk.terminated) {
+        ProcessMessages(desk);
+        if (desk.terminated) return;
+        const uint64_t before = desk.pf.NowMs();
+        desk.pf.WaitEvent(std::min(before + left, NextTimerDue(desk)));
+        const uint64_t waited = desk.pf.NowMs() - before;
+        left -= std::min(left, waited);
+    }
+}
+
 void ShowForm(Desk& desk, Form& f) {
     std::erase(desk.shownForms, &f);
     desk.shownForms.push_back(&f);

@@ -50,6 +50,13 @@ void ProcessMessages(Desk& desk);
 // `what` names the wait, as for AwaitEvent, which it calls first.
 void WaitForMessages(Desk& desk, const char* what);
 
+// A wait of `ms` milliseconds that serves every event and timer as it comes (ProcessMessages
+// first, then after each wake-up): the machine is asked to wait once until the next of the wait's
+// end, a timer's due time or an event. Only the time spent waiting counts towards `ms`, so a
+// handler that takes long does not shorten the rest, as a row of 1 ms sleeps would not either.
+// Ends early once the program is terminated.
+void WaitMessagesFor(Desk& desk, int ms);
+
 // Shows a window over the others, or hides it (the window below is painted again).
 void ShowForm(Desk& desk, Form& f);
 void HideForm(Desk& desk, Form& f);

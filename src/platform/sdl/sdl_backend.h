@@ -81,6 +81,10 @@ private:
     WindowChoice savedChoice_;
     bool swallowEnterUp_ = false;      // the Enter of Alt+Enter is not the game's
     std::optional<SDL_Event> waited_;  // the event that ended an idle wait
+    static constexpr uint64_t kPumpIntervalNs = 1'000'000;
+    // SDL's own marker for the end of a poll; a pump that peeks itself may meet one.
+    static constexpr Uint32 kPollSentinel = 0x7F00;
+    uint64_t lastPumpNs_ = 0;
 };
 
 }  // namespace murk::sdl

@@ -99,10 +99,22 @@ bool SdlPlatform::HandleInternally(const SDL_Event& in) {
 }
 
 bool SdlPlatform::NextSdlEvent(SDL_Event& in) {
-    if (!waited_) return SDL_PollEvent(&in) == 1;
-    in = *waited_;
-    waited_.reset();
-    return true;
+    if (waited_) {
+        in = *waited_;
+        waited_.reset();
+        return true;
+    }
+    // Asking the window system costs a system call or two, and the game's pumps come thousands
+    // of times a second: it is asked at most once a millisecond, and in between the pump only
+    // looks at what SDL already holds.
+    const uint64_t now = MonotonicNs();
+    if (now - lastPumpNs_ >= kPumpIntervalNs) {
+        SDL_PumpEvents();
+        lastPumpNs_ = now;
+    }
+    while (SDL_PeepEvents(&in, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1)
+        if (in.type != kPollSentinel) return true;
+    return false;
 }
 
 bool SdlPlatform::PollEvent(Event& e) {
