@@ -83,7 +83,12 @@ TEST_F(HelpTest, OtherKeysDoNothing) {
 }
 
 TEST_F(HelpTest, TileLinesShowTheGamesOwnPictures) {
+    EXPECT_EQ(help().ReturnImage[0]->Picture(), kNoImage) << "loaded before help is ever opened";
     KeyUp(vk::F12);
+    // Its own pictures come with the first opening, each once.
+    const ImageId button = help().ReturnImage[0]->Picture();
+    EXPECT_NE(button, kNoImage);
+    EXPECT_EQ(help().ReturnImage[3]->Picture(), button);
     const ImageId a33 = app().tiles.ForCode("A33");
     ASSERT_NE(a33, kNoImage);
     EXPECT_EQ(

@@ -2,6 +2,7 @@
 #include "help/helpform.h"
 
 #include <algorithm>
+#include <map>
 
 #include "ui/capture.h"
 #include "ui/desk.h"
@@ -59,8 +60,8 @@ void THelpForm::BuildPage(int page) {
     else
         BuildTileLines(p, page);
 
-    ReturnImage[k] =
-        p.Add<Image>(Rect{40, kButtonY, kWideButtonW, kButtonH}, LoadPicture(Pf(), "button_wide"));
+    ReturnImage[k] = p.Add<Image>(Rect{40, kButtonY, kWideButtonW, kButtonH});
+    pictures_.emplace_back(ReturnImage[k], "button_wide");
     ReturnImage[k]->SetCaption("Return to Main Menu", style::kLongCaptionFont, style::kDarkRed);
     ReturnImage[k]->onClick = [this] { ReturnToMainMenu(); };
     p.Add<Label>(Rect{40 + kWideButtonW + 6, kButtonY, 50, kButtonH}, "ESC", style::kKeyFont,
@@ -70,8 +71,8 @@ void THelpForm::BuildPage(int page) {
     p.Add<Label>(Rect{nextX - 190, kButtonY, 180, kButtonH},
                  "Page " + std::to_string(page) + " of " + std::to_string(kHelpPages),
                  style::kSmallFont, style::kGrey, Align::Right);
-    NextImage[k] = p.Add<Image>(Rect{nextX, kButtonY, kNarrowButtonW, kButtonH},
-                                LoadPicture(Pf(), "button_narrow"));
+    NextImage[k] = p.Add<Image>(Rect{nextX, kButtonY, kNarrowButtonW, kButtonH});
+    pictures_.emplace_back(NextImage[k], "button_narrow");
     NextImage[k]->SetCaption("Next", style::kCaptionFont, style::kDarkRed);
     NextImage[k]->onClick = [this] { NextPage(); };
     p.Add<Label>(Rect{kPageRect.w - 36, kButtonY, 30, kButtonH}, "N", style::kKeyFont,
@@ -79,7 +80,7 @@ void THelpForm::BuildPage(int page) {
 }
 
 void THelpForm::BuildAbout(Panel& p) {
-    p.Add<Image>(Rect{(kPageRect.w - 660) / 2, 66, 660, 130}, LoadPicture(Pf(), "logo"));
+    pictures_.emplace_back(p.Add<Image>(Rect{(kPageRect.w - 660) / 2, 66, 660, 130}), "logo");
     p.Add<Label>(Rect{0, 200, kPageRect.w, 20}, "Version 1.0", style::kSmallFont, style::kSoftWhite,
                  Align::Center);
     int y = 252;
@@ -123,6 +124,16 @@ void THelpForm::BuildTileLines(Panel& p, int page) {
 
 void THelpForm::CopyTilePictures(const std::function<ImageId(std::string_view code)>& tilePicture) {
     for (auto& [image, code] : tiles_) image->SetPicture(tilePicture(code));
+    // The window's own pictures, each loaded once, the first time it opens: a game played
+    // without help never holds them.
+    if (picturesLoaded_) return;
+    picturesLoaded_ = true;
+    std::map<std::string_view, ImageId> loaded;
+    for (auto& [image, name] : pictures_) {
+        auto it = loaded.find(name);
+        if (it == loaded.end()) it = loaded.emplace(name, LoadPicture(Pf(), name)).first;
+        image->SetPicture(it->second);
+    }
 }
 
 int THelpForm::VisiblePage() const {

@@ -28,8 +28,9 @@ public:
     void NextPage();
     // Shows the main window, then hides this one; the page stays for the next opening.
     void ReturnToMainMenu();
-    // Gives each tile line the picture the game itself draws for that tile, by its code. Called
-    // when the window opens, because the tile pictures load after the windows are made.
+    // Gives each tile line the picture the game itself draws for that tile, by its code, and the
+    // window its own pictures (buttons, logo), loaded the first time. Called when the window
+    // opens, because the tile pictures load after the windows are made.
     void CopyTilePictures(const std::function<ImageId(std::string_view code)>& tilePicture);
 
 protected:
@@ -41,7 +42,9 @@ private:
     void BuildTileLines(Panel& p, int page);
     Desk& desk_;
     Form& back_;
-    std::vector<std::pair<Image*, std::string_view>> tiles_;  // picture, tile code
+    std::vector<std::pair<Image*, std::string_view>> tiles_;     // picture, tile code
+    std::vector<std::pair<Image*, std::string_view>> pictures_;  // picture, its built-in name
+    bool picturesLoaded_ = false;
 };
 
 // Splits `text` into two lines between words: the first takes as many words as fit `width` in
