@@ -53,6 +53,10 @@ window_figures() {
     for path in software accelerated; do
         echo "present of the whole window ($path)|us|-|-|$(bench_values "$sdlb" BM_PresentWindow/real_time real MURK_PRESENT=$path)"
     done
+    echo "present of 2 changed squares (surface)|us|<=|60|$(bench_values "$sdlb" BM_PresentTwoSquares/real_time real MURK_PRESENT=surface)"
+    for path in software accelerated; do
+        echo "present of 2 changed squares ($path)|us|-|-|$(bench_values "$sdlb" BM_PresentTwoSquares/real_time real MURK_PRESENT=$path)"
+    done
     local own period
     own=$(bench_values "$sdlb" BM_PassAtSpeed/0/real_time real)
     period=$(bench_values "$sdlb" BM_PassAtSpeed/20/real_time real)

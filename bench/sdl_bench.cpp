@@ -1,7 +1,7 @@
 // Benchmarks on the SDL platform: a room drawn into the real canvas, a present of the whole
-// window, and a game pass at speed 20 against the pass's own time. Run from the game folder
-// (the tile pictures are read from Objects/) under an X server at 1024x768; MURK_PRESENT picks
-// the presenting path.
+// picture and one of two changed squares, and a game pass at speed 20 against the pass's own time.
+// Run from the game folder (the tile pictures are read from Objects/) under an X server at
+// 1024x768; MURK_PRESENT picks the presenting path.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -10,6 +10,7 @@
 #include "../tests/test_support.h"
 #include "level/room.h"
 #include "platform/sdl/pacer.h"
+#include "platform/sdl/sdl_backend.h"
 #include "platform/sdl/sdl_platform.h"
 #include "shell/app.h"
 #include "shell/gameloop.h"
@@ -47,20 +48,42 @@ void BM_DrawRoomCanvas(benchmark::State& state) {
 }
 BENCHMARK(BM_DrawRoomCanvas)->Unit(benchmark::kMicrosecond);
 
-// One changed pixel, then the idle wait that presents it: the cost of a whole-window present.
+// The shown menu with nothing left to present.
+Platform& ShownAndPresented(SdlGame& g) {
+    Event e;
+    while (g.platform->PollEvent(e)) {
+    }
+    g.platform->WaitEvent(0);
+    return *g.platform;
+}
+
+// The whole canvas changed (a full repaint), then the idle wait that presents it.
 void BM_PresentWindow(benchmark::State& state) {
     SdlGame g(true);
     if (!g.started) return state.SkipWithError("the game did not start here");
-    Platform& pf = *g.platform;
-    Event e;
-    while (pf.PollEvent(e)) {
-    }
+    Platform& pf = ShownAndPresented(g);
+    auto& sdl = static_cast<sdl::SdlPlatform&>(pf);
     for (auto _ : state) {
-        pf.FillRect(0, 0, 1, 1, Rgb{static_cast<uint8_t>(state.iterations()), 0, 0});
+        sdl.MarkWholeCanvasChanged();
         pf.WaitEvent(0);
     }
 }
 BENCHMARK(BM_PresentWindow)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// Two squares far apart changed (a player's step and a creature's), then the idle wait that
+// presents them: the usual present of a game pass.
+void BM_PresentTwoSquares(benchmark::State& state) {
+    SdlGame g(true);
+    if (!g.started) return state.SkipWithError("the game did not start here");
+    Platform& pf = ShownAndPresented(g);
+    for (auto _ : state) {
+        const Rgb colour{static_cast<uint8_t>(state.iterations()), 0, 0};
+        pf.FillRect(5 * 32, 5 * 32, 32, 32, colour);
+        pf.FillRect(20 * 32, 12 * 32, 32, 32, colour);
+        pf.WaitEvent(0);
+    }
+}
+BENCHMARK(BM_PresentTwoSquares)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 // The headless game on the real clock: passes of a running game in a crowded room.
 class RealTimePlatform : public HeadlessPlatform {

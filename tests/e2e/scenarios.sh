@@ -287,6 +287,25 @@ expect_capture() {
     note "$file: 24-bit 1024x768, the same picture as the screen"
 }
 
+# The screen shows the canvas as the game last drew it, pixel for pixel: nothing drawn over or
+# away stays on the screen (a player's trail, a banner gone), though only what changed is
+# presented. A capture of the canvas, then a screenshot; tried again where the game drew between.
+screen_is_canvas() {
+    local file diff
+    for _ in 1 2 3; do
+        file=$(printf 'Capture%03d.bmp' "$(find . -maxdepth 1 -name 'Capture*.bmp' | wc -l)")
+        key Print
+        local deadline=$((SECONDS + 5))
+        while [ ! -s "$file" ] && [ "$SECONDS" -lt "$deadline" ]; do sleep 0.1; done
+        [ -s "$file" ] || fail "$file was not written"
+        shot "$1"
+        diff=$(/usr/bin/compare -metric AE "$file" "$SHOT" null: 2>&1 | awk '{print $1}')
+        [ "$diff" = 0 ] && { note "the screen is the canvas in $SHOT"; return 0; }
+        /usr/bin/convert "$file" "$SHOTS/$SCENARIO-$1-canvas.png"
+    done
+    fail "the screen differs from the canvas in $diff pixels (see $SHOT and its -canvas.png)"
+}
+
 scenario_capture() {
     start_to_menu menu
     key Print
@@ -390,6 +409,7 @@ scenario_walk() {
     wait_screen 5 after-walk gold_taken
     xdotool keyup Right
     wait_screen 3 points-changed area_changed "$before" "$P1_POINTS_AREA"
+    screen_is_canvas after-walk-stale
     abort_game abort-question
     quit_from_menu
 }
@@ -743,6 +763,8 @@ warp_line_shown() {
     [ "$(count_colour "$SHOT" "255,220,60" "400x48+312+120")" -gt 300 ] &&
         [ "$(count_colour "$SHOT" "235,235,235" "400x28+312+168")" -gt 100 ]
 }
+# The next level's title over the middle of the room for its first two seconds.
+level_title_shown() { [ "$(count_colour "$SHOT" "255,220,60" "640x128+192+256")" -gt 300 ]; }
 warp_shimmer_shown() { [ "$(count_colour "$SHOT" "255,235,140" "32x32+384+320")" -gt 100 ]; }
 
 # A first game in a fresh folder: the start's hint, then a kit and a bomb picked up (each hinted
@@ -783,6 +805,8 @@ scenario_moments() {
     fi
     keep_shot bomb-blast
     note "the blast shows in $f"
+    sleep 0.5
+    screen_is_canvas after-blast-stale
     hold Down
     sleep 0.4
     xdotool keyup Down
@@ -790,6 +814,8 @@ scenario_moments() {
     wait_screen 10 warp-line eval 'warp_line_shown && warp_shimmer_shown'
     xdotool keyup Right
     wait_screen 10 next-level eval '! warp_line_shown'
+    wait_screen 5 title-gone eval '! level_title_shown'
+    screen_is_canvas title-gone-stale
     abort_game abort-question
     quit_from_menu
 }

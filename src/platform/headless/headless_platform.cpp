@@ -52,6 +52,7 @@ bool HeadlessPlatform::PollEvent(Event& e) {
 }
 
 void HeadlessPlatform::WaitEvent(uint64_t untilMs) {
+    PresentIfDirty();
     // The virtual clock jumps to whichever comes first: the next queued event or the deadline.
     const uint64_t next = events_.empty() ? untilMs : std::min(untilMs, events_.front().at);
     if (next == kNoDeadline) throw StuckWaiting("an idle wait that only a user could end");
@@ -82,6 +83,32 @@ void HeadlessPlatform::TextPromptShown() {
 void HeadlessPlatform::ShowWindow() {
     if (!shown_) QueueEvent({EventKind::Paint, 0, 0, 0, 0, {}});
     shown_ = true;
+    changes_.AddWhole();
+}
+
+void HeadlessPlatform::KeepScreen(bool on) {
+    screen_ = on ? canvas_ : std::vector<uint32_t>{};
+    changes_.Clear();
+}
+
+void HeadlessPlatform::PresentIfDirty() {
+    if (changes_.Empty()) return;
+    ++presents_;
+    if (!screen_.empty()) {
+        for (const PixelRect& r : changes_.Rects())
+            for (int y = r.y; y < r.y + r.h; ++y) {
+                const ptrdiff_t at = static_cast<ptrdiff_t>(y) * kCanvasWidth + r.x;
+                std::copy_n(canvas_.begin() + at, r.w, screen_.begin() + at);
+            }
+        if (stale_.empty() && screen_ != canvas_) {
+            const auto at = std::mismatch(screen_.begin(), screen_.end(), canvas_.begin()).first -
+                            screen_.begin();
+            stale_ = "present " + std::to_string(presents_) + " left pixel " +
+                     std::to_string(at % kCanvasWidth) + "," + std::to_string(at / kCanvasWidth) +
+                     " stale";
+        }
+    }
+    changes_.Clear();
 }
 
 void HeadlessPlatform::DisplaySize(int& width, int& height) const {
@@ -158,6 +185,7 @@ bool HeadlessPlatform::DrawImage(ImageId id, int x, int y, std::string& error) {
             std::copy_n(from, x1 - x0, to);
         }
     }
+    changes_.Add({x, y, p.w, p.h});
     if (const size_t slot = SquareSlot(x, y); slot < drawnOnSquare_.size())
         drawnOnSquare_[slot] = id;
     else
@@ -171,6 +199,7 @@ void HeadlessPlatform::FillRect(int x, int y, int width, int height, Rgb colour)
     for (int cy = y0; cy < y1; ++cy)
         std::fill(canvas_.begin() + cy * kCanvasWidth + x0,
                   canvas_.begin() + cy * kCanvasWidth + x1, Pack(colour));
+    changes_.Add({x, y, width, height});
     std::erase_if(texts_, [&](const TextDraw& t) {
         return t.x >= x && t.y >= y && t.x < x + width && t.y < y + height;
     });
@@ -183,7 +212,10 @@ void HeadlessPlatform::TextSize(const Font& font, const std::string& text, int& 
 }
 
 void HeadlessPlatform::DrawText(const Font& font, Rgb colour, int x, int y, const std::string& text,
-                                int, int, int, int) {
+                                int cx, int cy, int cw, int ch) {
+    int w = 0, h = 0;
+    TextSize(font, text, w, h);
+    changes_.Add(Intersection({x, y, w, h}, {cx, cy, cw, ch}));
     std::erase_if(texts_, [&](const TextDraw& t) { return t.x == x && t.y == y; });
     texts_.push_back({x, y, font, colour, text});
 }

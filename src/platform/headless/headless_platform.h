@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/dirtyrects.h"
 #include "platform/platform.h"
 
 namespace murk {
@@ -80,13 +81,23 @@ public:
     // The text last drawn with its top-left corner inside the rectangle, or "".
     std::string TextIn(int x, int y, int w, int h) const;
     const std::vector<std::string>& PlayedSounds() const { return played_; }
+    // Presents happen where the SDL platform's do (a game pass's sleep, an idle wait) and copy
+    // only the rectangles drawn since the last. While the screen is kept, a screen picture (the
+    // canvas when kept) is changed only by those copies; after each present it must equal the
+    // canvas. StaleScreen() tells the first present after which it did not ("" while all did).
+    void KeepScreen(bool on);
+    const std::string& StaleScreen() const { return stale_; }
+    int Presents() const { return presents_; }
 
     // ---- Platform ----
     bool PollEvent(Event& e) override;
     // Jumps the clock to the next queued event or the deadline; throws StuckWaiting when there is
     // neither.
     void WaitEvent(uint64_t untilMs) override;
-    void Sleep1ms() override { ++now_; }
+    void Sleep1ms() override {
+        PresentIfDirty();
+        ++now_;
+    }
     uint64_t NowMs() const override { return now_; }
     uint32_t RandomSeed() override { return seed_; }
     // Throws StuckWaiting when no event is queued and no timer runs.
@@ -124,6 +135,7 @@ private:
         std::vector<uint32_t> pixels;  // 0x00RRGGBB
     };
     ImageId AddPicture(Picture p);
+    void PresentIfDirty();
 
     struct Timed {
         uint64_t at;
@@ -136,6 +148,10 @@ private:
     std::vector<Box> boxes_;
     std::vector<Picture> pictures_;
     std::vector<uint32_t> canvas_;
+    DirtyRects changes_{kCanvasWidth, kCanvasHeight};
+    std::vector<uint32_t> screen_;  // empty unless kept
+    std::string stale_;
+    int presents_ = 0;
     // The picture last drawn at each place: squares on the 32-pixel grid in a flat table (the
     // rules draw them all the time), any other place in the map.
     size_t SquareSlot(int x, int y) const;

@@ -26,7 +26,7 @@ bool Canvas::Create(std::string& error) {
         return false;
     }
     SDL_FillRect(surface_.get(), nullptr, SDL_MapRGB(surface_->format, 0, 0, 0));
-    dirty_ = true;
+    changes_.AddWhole();
     return true;
 }
 
@@ -89,7 +89,7 @@ bool Canvas::DrawImage(ImageId id, int x, int y, std::string& error) {
         error = SdlError("Cannot draw the picture");
         return false;
     }
-    dirty_ = true;
+    changes_.Add({to.x, to.y, to.w, to.h});  // the blit left the part it drew in `to`
     return true;
 }
 
@@ -97,7 +97,7 @@ void Canvas::FillRect(int x, int y, int width, int height, Rgb colour) {
     if (width <= 0 || height <= 0) return;
     const SDL_Rect rect{x, y, width, height};
     SDL_FillRect(surface_.get(), &rect, SDL_MapRGB(surface_->format, colour.r, colour.g, colour.b));
-    dirty_ = true;
+    changes_.Add({x, y, width, height});
 }
 
 void Canvas::Blend(SDL_Surface* picture, int x, int y, SDL_Rect clip) {
@@ -106,7 +106,7 @@ void Canvas::Blend(SDL_Surface* picture, int x, int y, SDL_Rect clip) {
     SDL_Rect to{x, y, picture->w, picture->h};
     SDL_BlitSurface(picture, nullptr, surface_.get(), &to);
     SDL_SetClipRect(surface_.get(), nullptr);
-    dirty_ = true;
+    changes_.Add({to.x, to.y, to.w, to.h});
 }
 
 bool Canvas::SaveBmp(const std::string& path, int x, int y, int width, int height,

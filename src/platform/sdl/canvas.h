@@ -6,20 +6,23 @@
 #include <string>
 #include <vector>
 
+#include "base/dirtyrects.h"
 #include "platform/platform.h"
 #include "platform/sdl/sdl_ptr.h"
 
 namespace murk::sdl {
 
 // The canvas is XRGB8888 (no alpha), so a copy of it saves as a 24-bit BMP. Every drawing call
-// sets the dirty flag; the platform presents the canvas and clears it.
+// adds the rectangle it drew to the changes; the platform presents them and clears them.
 class Canvas {
 public:
     bool Create(std::string& error);
     SDL_Surface* Surface() const { return surface_.get(); }
-    bool Dirty() const { return dirty_; }
-    void MarkDirty() { dirty_ = true; }
-    void ClearDirty() { dirty_ = false; }
+    bool Dirty() const { return !changes_.Empty(); }
+    const DirtyRects& Changes() const { return changes_; }
+    // The whole canvas is presented next (the window lost its picture, or showed it scaled).
+    void MarkWholeDirty() { changes_.AddWhole(); }
+    void ClearDirty() { changes_.Clear(); }
 
     ImageId LoadFile(const std::string& path, std::string& error);
     ImageId LoadMemory(const uint8_t* data, size_t size, std::string& error);
@@ -38,7 +41,7 @@ private:
 
     Owned<SDL_Surface> surface_;
     std::vector<Owned<SDL_Surface>> images_;
-    bool dirty_ = true;
+    DirtyRects changes_{kCanvasWidth, kCanvasHeight};
 };
 
 }  // namespace murk::sdl

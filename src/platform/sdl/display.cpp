@@ -168,40 +168,64 @@ WindowChoice Display::ToggleWindowed() {
     return Choice();
 }
 
-void Display::Present(SDL_Surface* canvas) {
+void Display::Present(SDL_Surface* canvas, const DirtyRects& changes) {
     if (!shown_) return;
     if (renderer_)
-        PresentWithRenderer(canvas);
+        PresentWithRenderer(canvas, changes);
     else
-        PresentToSurface(canvas);
+        PresentToSurface(canvas, changes);
 }
 
-void Display::PresentToSurface(SDL_Surface* canvas) {
+void Display::PresentToSurface(SDL_Surface* canvas, const DirtyRects& changes) {
     SDL_Surface* screen = SDL_GetWindowSurface(window_.get());
     if (!screen) return;
     const PictureRect fit = FitPicture(screen->w, screen->h);
-    const bool wholeWindow = clearBorder_ || !(fit == picture_);
+    // A new window surface (the window changed size) holds nothing of the last picture.
+    const bool wholeWindow = clearBorder_ || !(fit == picture_) || screen != screen_;
     picture_ = fit;
+    screen_ = screen;
+    clearBorder_ = false;
     if (wholeWindow) SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 0, 0, 0));
     SDL_Rect to{fit.x, fit.y, fit.w, fit.h};
-    if (fit.w == canvas->w && fit.h == canvas->h)
-        SDL_BlitSurface(canvas, nullptr, screen, &to);
-    else
+    const bool scaled = fit.w != canvas->w || fit.h != canvas->h;
+    if (scaled) {
         SDL_BlitScaled(canvas, nullptr, screen, &to);
+    } else if (wholeWindow || changes.Whole()) {
+        SDL_BlitSurface(canvas, nullptr, screen, &to);
+    } else {
+        // The canvas's changes alone; the rest of the window already shows the rest.
+        updated_.clear();
+        for (const PixelRect& r : changes.Rects()) {
+            SDL_Rect from{r.x, r.y, r.w, r.h};
+            SDL_Rect at{fit.x + r.x, fit.y + r.y, r.w, r.h};
+            SDL_BlitSurface(canvas, &from, screen, &at);
+            if (at.w > 0 && at.h > 0) updated_.push_back(at);
+        }
+        SDL_UpdateWindowSurfaceRects(window_.get(), updated_.data(),
+                                     static_cast<int>(updated_.size()));
+        return;
+    }
     // Only the picture changes between presents; the black border stays on the screen.
     if (wholeWindow)
         SDL_UpdateWindowSurface(window_.get());
     else
         SDL_UpdateWindowSurfaceRects(window_.get(), &to, 1);
-    clearBorder_ = false;
 }
 
-void Display::PresentWithRenderer(SDL_Surface* canvas) {
+void Display::PresentWithRenderer(SDL_Surface* canvas, const DirtyRects& changes) {
     int w = 0, h = 0;
     SDL_GetRendererOutputSize(renderer_.get(), &w, &h);
     picture_ = FitPicture(w, h);
     const SDL_Rect to{picture_.x, picture_.y, picture_.w, picture_.h};
-    SDL_UpdateTexture(texture_.get(), nullptr, canvas->pixels, canvas->pitch);
+    // The texture keeps the last picture: only the changes go into it. The window is drawn
+    // whole, as a renderer presents.
+    for (const PixelRect& r : changes.Rects()) {
+        const SDL_Rect area{r.x, r.y, r.w, r.h};
+        const auto* pixels = static_cast<const uint8_t*>(canvas->pixels) +
+                             static_cast<ptrdiff_t>(r.y) * canvas->pitch +
+                             r.x * canvas->format->BytesPerPixel;
+        SDL_UpdateTexture(texture_.get(), &area, pixels, canvas->pitch);
+    }
     SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, 255);
     SDL_RenderClear(renderer_.get());
     SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, &to);

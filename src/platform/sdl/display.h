@@ -2,7 +2,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "base/dirtyrects.h"
 #include "platform/platform.h"
 #include "platform/sdl/fit.h"
 #include "platform/sdl/sdl_ptr.h"
@@ -36,8 +38,9 @@ public:
     SDL_Window* ParentForBoxes() const { return shown_ ? window_.get() : nullptr; }
     bool Shown() const { return shown_; }
     PresentPath Path() const { return path_; }
-    // Copies the canvas to the screen (only while shown).
-    void Present(SDL_Surface* canvas);
+    // Copies the canvas's changed rectangles to the screen (only while shown): the whole window
+    // after Resized(), the whole picture where it is scaled.
+    void Present(SDL_Surface* canvas, const DirtyRects& changes);
     // The window changed size: the next present clears the border and fits the picture again.
     void Resized();
     // Window pixel to canvas pixel, for mouse events.
@@ -55,8 +58,8 @@ private:
     bool FindMode(int width, int height, SDL_DisplayMode& mode) const;
     int ApplyFullscreen();
     void ApplyWindowed();
-    void PresentToSurface(SDL_Surface* canvas);
-    void PresentWithRenderer(SDL_Surface* canvas);
+    void PresentToSurface(SDL_Surface* canvas, const DirtyRects& changes);
+    void PresentWithRenderer(SDL_Surface* canvas, const DirtyRects& changes);
 
     Owned<SDL_Window> window_;
     Owned<SDL_Renderer> renderer_;
@@ -69,6 +72,8 @@ private:
     bool windowed_ = false;
     int windowW_ = kCanvasWidth, windowH_ = kCanvasHeight;  // the size to restore a window at
     bool clearBorder_ = true;
+    const SDL_Surface* screen_ = nullptr;  // the window surface last presented to
+    std::vector<SDL_Rect> updated_;        // the window rectangles of a present
     bool shown_ = false;
 };
 

@@ -14,11 +14,13 @@
 
 namespace murk::sdl {
 
-// Presenting: drawing only marks the canvas dirty, and a dirty canvas is copied to the screen
-// where the game stops to wait: at the first 1 ms sleep of a game pass's wait (so at most once a
-// pass), in an idle wait, and before a message box opens. A pump between waits copies it only
-// when kPollPresentMs (or twice what the last copy took, if more) have passed, so long work
-// such as a game at speed 0 still shows. The pump costs next to nothing while nothing changes.
+// Presenting: drawing only records the rectangles it changed on the canvas, and those rectangles
+// are copied to the screen where the game stops to wait: at the first 1 ms sleep of a game pass's
+// wait (so at most once a pass), in an idle wait, and before a message box opens. The whole
+// window is copied only where it lost its picture (shown, exposed, resized, Alt+Enter). A pump
+// between waits copies it only when kPollPresentMs (or twice what the last copy took, if more) have
+// passed, so long work such as a game at speed 0 still shows. The pump costs next to nothing while
+// nothing changes.
 //
 // Alt+Enter switches between full screen and a window; the choice is kept in `choiceFile`.
 class SdlPlatform final : public Platform {
@@ -58,6 +60,8 @@ public:
     bool MakeWritable(const std::string& path) override;
 
     PresentPath PresentingPath() const { return display_.Path(); }
+    // The whole canvas goes to the window at the next present, as after a full repaint.
+    void MarkWholeCanvasChanged() { canvas_.MarkWholeDirty(); }
 
 private:
     void Present();

@@ -35,7 +35,7 @@ bool SdlPlatform::Start(const std::string& choiceFile, std::string& error) {
 
 void SdlPlatform::Present() {
     const uint64_t start = pacer_.NowMs();
-    display_.Present(canvas_.Surface());
+    display_.Present(canvas_.Surface(), canvas_.Changes());
     canvas_.ClearDirty();
     lastPresentMs_ = pacer_.NowMs();
     // Where presenting is slow (no graphics card: a software renderer or a virtual X server)
@@ -77,7 +77,7 @@ bool MustPresentAgain(const SDL_Event& in) {
 bool SdlPlatform::HandleInternally(const SDL_Event& in) {
     if (MustPresentAgain(in)) {
         display_.Resized();
-        canvas_.MarkDirty();
+        canvas_.MarkWholeDirty();
         return true;
     }
     if (in.type != SDL_KEYDOWN && in.type != SDL_KEYUP) return false;
@@ -94,7 +94,7 @@ bool SdlPlatform::HandleInternally(const SDL_Event& in) {
     const WindowChoice choice = display_.ToggleWindowed();
     WriteWindowChoice(choiceFile_, choice);
     savedChoice_ = choice;
-    canvas_.MarkDirty();
+    canvas_.MarkWholeDirty();
     return true;
 }
 
@@ -154,7 +154,7 @@ uint32_t SdlPlatform::RandomSeed() {
 
 void SdlPlatform::ShowWindow() {
     display_.Show();
-    canvas_.MarkDirty();
+    canvas_.MarkWholeDirty();
 }
 
 void SdlPlatform::HideWindow() {
@@ -212,7 +212,7 @@ bool SdlPlatform::MessageBox(BoxKind kind, const std::string& text) {
     PresentIfDirty();
     return ShowBox(display_.ParentForBoxes(), kind, text, text_, [this] {
         display_.Resized();
-        canvas_.MarkDirty();
+        canvas_.MarkWholeDirty();
         PresentIfDirty();
     });
 }
