@@ -211,6 +211,16 @@ TEST_F(OverlaysTest, ALevelsTitleShowsForItsFirstTwoSeconds) {
     const int band = kTilePixels * 8;
     RunPass(app(), app().loopDelay);
     EXPECT_EQ(h.pf.TextIn(0, band, 1024, 50), "Level 0 - L0");
+    // A player in the middle band is not hidden: the title goes above, and back when they leave.
+    Player& p1 = game().P1();
+    const int col = p1.col, row = p1.row;
+    p1.col = 10, p1.row = 9;
+    RunPass(app(), app().loopDelay);
+    EXPECT_EQ(h.pf.TextIn(0, kTilePixels * 3, 1024, 50), "Level 0 - L0");
+    EXPECT_EQ(h.pf.TextIn(0, band, 1024, 128), "");
+    p1.col = col, p1.row = row;
+    RunPass(app(), app().loopDelay);
+    EXPECT_EQ(h.pf.TextIn(0, band, 1024, 50), "Level 0 - L0");
     while (h.pf.NowMs() < t + 1950) RunPass(app(), app().loopDelay);
     EXPECT_EQ(h.pf.TextIn(0, band, 1024, 50), "Level 0 - L0");
     RunPass(app(), app().loopDelay);  // the one from 1950 ms to 2000 ms

@@ -46,7 +46,8 @@ std::string PickUpLine(const App& app, const Player& p, const std::string& hint)
         return Who(app, p) + "a bomb: " + menu + ", then " + Key(p.leftKey) + " picks BOMB; hold " +
                fire + " and walk to steer it, let go to blast - keep out of its reach!";
     return Who(app, p) +
-           "a shield: bites cannot hurt you for 100 steps; death fields and beams still kill";
+           "a shield: bites cannot hurt you while its % on the panel counts down; death fields "
+           "and beams still kill";
 }
 
 std::string HintsPath(const App& app) {

@@ -26,10 +26,10 @@ constexpr Rgb kReachColour{255, 150, 0};
 constexpr Rgb kBlastColour{255, 240, 200};
 constexpr int kBlastMs = 300;
 // The banner covers whole squares, so that drawing them again takes it away.
-// The banner stands in the middle band of rows, or above it where a finished player's square
-// shimmers in the middle.
+// The banner stands in the middle band of rows, or above or below it where it would hide a player
+// or a finished player's shimmering square.
 constexpr int kBannerCol = 6, kBannerCols = 20, kBannerRow = 8, kBannerRows = 4;
-constexpr int kBannerRowAbove = 3;
+constexpr int kBannerRowAbove = 3, kBannerRowBelow = 13;
 constexpr int kLineGap = 4;  // pixels between the banner's lines
 constexpr Rgb kBannerBack{16, 16, 40};
 constexpr Rgb kBannerTitle{255, 220, 60};
@@ -97,13 +97,27 @@ void DrawMark(App& app, const SquareMark& m) {
     for (int dy = 0; dy < kTilePixels; dy += 2) app.pf.FillRect(x, y + dy, kTilePixels, 1, colour);
 }
 
-// The band the banner takes now: the middle one unless a shimmering square lies in it.
+// Whether the band of rows from `row` holds (col, r).
+bool InBand(int row, int col, int r) {
+    return r >= row && r < row + kBannerRows && col >= kBannerCol && col < kBannerCol + kBannerCols;
+}
+
+// The band the banner takes now: the middle one, else the one above or below it, whichever
+// hides neither a player still in the room nor a finished player's shimmering square.
 int BannerRowFor(const App& app) {
-    for (const SquareMark& m : app.overlays.marks)
-        if (m.kind == SquareMark::Kind::Warping && InCurrentRoom(app, m) && m.row >= kBannerRow &&
-            m.row < kBannerRow + kBannerRows && m.col >= kBannerCol &&
-            m.col < kBannerCol + kBannerCols)
-            return kBannerRowAbove;
+    const auto clear = [&app](int row) {
+        for (const SquareMark& m : app.overlays.marks)
+            if (m.kind == SquareMark::Kind::Warping && InCurrentRoom(app, m) &&
+                InBand(row, m.col, m.row))
+                return false;
+        for (int i = 0; i < app.game.PlayerCount && i < 2; ++i) {
+            const Player& p = app.game.players[static_cast<size_t>(i)];
+            if (!p.dead && !p.finished && InBand(row, p.col, p.row)) return false;
+        }
+        return true;
+    };
+    for (int row : {kBannerRow, kBannerRowAbove, kBannerRowBelow})
+        if (clear(row)) return row;
     return kBannerRow;
 }
 
