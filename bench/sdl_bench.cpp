@@ -5,7 +5,9 @@
 // 1024x768; MURK_PRESENT picks the presenting path.
 #include <benchmark/benchmark.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <ctime>
 #include <stdexcept>
 
 #include "../tests/test_support.h"
@@ -111,6 +113,18 @@ class RealTimePlatform : public HeadlessPlatform {
 public:
     void Sleep1ms() override { pacer_.Sleep1ms(); }
     uint64_t NowMs() const override { return pacer_.NowMs(); }
+    // No event comes while a pass is measured: the wait sleeps on the real clock to its deadline,
+    // as the SDL platform's does (the headless one only moves its virtual clock, and the pass
+    // would spin).
+    void WaitEvent(uint64_t untilMs) override {
+        HeadlessPlatform::WaitEvent(HeadlessPlatform::NowMs());
+        if (untilMs == kNoDeadline) return;
+        timespec until{};
+        until.tv_sec = static_cast<time_t>(untilMs / 1000);
+        until.tv_nsec = static_cast<long>(untilMs % 1000) * 1'000'000L;
+        while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &until, nullptr) == EINTR) {
+        }
+    }
 
 private:
     sdl::Pacer pacer_;
