@@ -202,6 +202,7 @@ cc -O2 -o "$WORK/firstpaint" bench/firstpaint.c -lX11
 
 echo "Murk: median of $RUNS runs (range after it); $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "In play, beside Murk: the peer tile game tworld's median, Murk/tworld, and both ranges"
+printf '%-46s %9s %-3s %-27s %8s  %6s  %s\n' figure Murk "" target tworld ratio runs
 CORE=build/bench/murk_bench
 report "world tick with a scan, crowded room" us "<=" 100 "$(bench_values $CORE BM_WorldTickScan cpu)"
 report "world tick without a scan" us "<=" 2 "$(bench_values $CORE BM_WorldTickNoScan cpu)"
