@@ -162,7 +162,7 @@ report() {
     stats() { tr ' ' '\n' <<<"$1" | grep . | median; }
     spread() { tr ' ' '\n' <<<"$1" | grep . | sort -g | awk 'NR == 1 {lo = $1} {hi = $1} END {printf "%s..%s", lo, hi}'; }
     if [ -z "${values// /}" ]; then
-        printf '%-46s no figure (the measurement failed)\n' "$name"
+        printf '%-48s no figure (the measurement failed)\n' "$name"
         MISSED=$((MISSED + 1))
         return
     fi
@@ -183,7 +183,7 @@ report() {
         tail=$(awk -v m="$med" -v p="$pmed" -v r="$range" -v pr="$(spread "$peer")" \
             'BEGIN {printf "%8s  %6s  runs %s / %s", p, (p > 0 ? sprintf("%.2f", m / p) : "-"), r, pr}')
     fi
-    printf '%-46s %9s %-3s %-27s %s\n' "$name" "$med" "$unit" "$verdict" "$tail"
+    printf '%-48s %9s %-3s %-27s %s\n' "$name" "$med" "$unit" "$verdict" "$tail"
 }
 
 scripts/setup.sh
@@ -202,7 +202,7 @@ cc -O2 -o "$WORK/firstpaint" bench/firstpaint.c -lX11
 
 echo "Murk: median of $RUNS runs (range after it); $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "In play, beside Murk: the peer tile game tworld's median, Murk/tworld, and both ranges"
-printf '%-46s %9s %-3s %-27s %8s  %6s  %s\n' figure Murk "" target tworld ratio runs
+printf '%-48s %9s %-3s %-27s %8s  %6s  %s\n' figure Murk "" target tworld ratio runs
 CORE=build/bench/murk_bench
 report "world tick with a scan, crowded room" us "<=" 100 "$(bench_values $CORE BM_WorldTickScan cpu)"
 report "world tick without a scan" us "<=" 2 "$(bench_values $CORE BM_WorldTickNoScan cpu)"
