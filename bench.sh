@@ -3,7 +3,9 @@
 # Each figure is the median of BENCH_RUNS runs (default 5; the processor-time windows of the real
 # game take 3 at most), with the range of the runs beside it: the machine's noise. BENCH_WINDOW
 # sets the seconds of each processor-time window (default 10). The real game runs under Xvfb at
-# 1024x768 with the dummy sound driver, from a fresh copy of the game folder.
+# 1024x768 with the dummy sound driver, from a fresh copy of the game folder. In play, each
+# figure of Murk is shown beside the peer tile game tworld's (installed when missing), the two
+# games run in turn: Murk, tworld, Murk, tworld...
 set -euo pipefail
 cd "$(dirname "$0")"
 REPO=$PWD
@@ -28,14 +30,18 @@ bench_values() {
             printf "%.3f ", f }'
 }
 
+# Processor time of process $1 and all its threads so far, in nanoseconds.
+cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{s += $1} END {printf "%.0f", s}'; }
+# Voluntary context switches of process $1's threads so far: its wake-ups.
+wakeups() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/^voluntary_ctxt_switches/ {s += $2} END {print s + 0}'; }
 # Processor time of process $1 and all its threads over $2 seconds, in percent of one core.
 cpu_percent() {
-    local before after
-    before=$(cat /proc/"$1"/task/*/schedstat | awk '{s += $1} END {print s}')
+    local before
+    before=$(cpu_ns "$1")
     sleep "$2"
-    after=$(cat /proc/"$1"/task/*/schedstat | awk '{s += $1} END {print s}')
-    awk -v a="$before" -v b="$after" -v t="$2" 'BEGIN {printf "%.2f", (b - a) / (t * 1e7)}'
+    awk -v a="$before" -v b="$(cpu_ns "$1")" -v t="$2" 'BEGIN {printf "%.2f", (b - a) / (t * 1e7)}'
 }
+peak_mb() { awk '/VmHWM/ {printf "%.1f", $2 / 1024}' /proc/"$1"/status; }
 
 stop_process() {
     kill -TERM "$1" 2>/dev/null || return 0
@@ -65,9 +71,17 @@ window_figures() {
     echo "pace: period off 20 ms plus own time|%|<=|5|$(paste <(tr ' ' '\n' <<<"$own") <(tr ' ' '\n' <<<"$period") |
         awk 'NF == 2 {d = $2 - (20000 + $1); if (d < 0) d = -d; printf "%.2f ", 100 * d / (20000 + $1)}')"
 
-    local startup=() menu=() play=() rss=()
+    echo "pump with nothing pending|us|<=|0.5|$(bench_values "$sdlb" BM_PumpIdle cpu)"
+    echo "PollEvent with nothing pending|us|-|-|$(bench_values "$sdlb" BM_PollEventIdle cpu)"
+
+    # The real games, one run each in turn: Murk, then the peer, then Murk again...
+    local startup=() menu=() m_play=() p_play=() xserver
+    xserver=$(pgrep -P "$PPID" -x Xvfb || true)
     for i in $(seq "$RUNS"); do
+        # A fresh game folder: default options (speed 20), no window choice, every hint seen.
+        cd "$REPO" && rm -rf "$GAME.run" && cp -r "$GAME" "$GAME.run" && cd "$GAME.run"
         rm -f Options.dat Display.dat
+        printf 'start\nkit\nbomb\nshield\n' >Hints.dat
         read -r ms pid < <("$FIRSTPAINT" 200,600=0,0,0 20,20=64,32,32 -- ./murk)
         startup+=("$ms")
         if [ "$i" -le 3 ]; then
@@ -75,16 +89,65 @@ window_figures() {
             menu+=("$(cpu_percent "$pid" "$WINDOW")")
             xdotool search --class murk windowfocus --sync 2>/dev/null
             xdotool key F2
+            sleep 3 # the level's title shows for its first two seconds
+            m_play+=("$(play_figures "$pid" "$xserver")")
+        fi
+        stop_process "$pid"
+        [ "$i" -le 3 ] || continue
+
+        # The peer, straight into its first level, its solutions kept in a fresh folder.
+        rm -rf "$GAME.peer" && mkdir "$GAME.peer"
+        "$PEER" -S "$GAME.peer" intro-ms.dac 1 >/dev/null 2>&1 &
+        pid=$!
+        if timeout 20 xdotool search --sync --onlyvisible --pid "$pid" --name . windowfocus --sync >/dev/null 2>&1; then
             sleep 2
-            play+=("$(cpu_percent "$pid" "$WINDOW")")
-            rss+=("$(awk '/VmHWM/ {printf "%.1f", $2 / 1024}' /proc/"$pid"/status)")
+            p_play+=("$(play_figures "$pid" "$xserver")")
         fi
         stop_process "$pid"
     done
+    cd "$REPO" && rm -rf "$GAME.run" "$GAME.peer"
     echo "start-up to the first painted menu|ms|<=|300|${startup[*]}"
-    echo "CPU while the menu waits|%|<=|0.5|${menu[*]}"
-    echo "CPU in a level at speed 20|%|<=|5|${play[*]}"
-    echo "peak resident memory in a game|MB|<=|32|${rss[*]}"
+    echo "CPU while the menu waits|%|<=|0.25|${menu[*]}"
+    # play_figures: walking, X server while walking, standing, wake-ups standing, peak memory.
+    nth() {
+        local n=$1
+        shift
+        printf '%s\n' "$@" | awk -v n="$n" 'NF {printf "%s ", $n}'
+    }
+    figures() { echo "$1|$2|$3|$4|$(nth "$5" "${m_play[@]}")|$(nth "$5" "${p_play[@]}")"; }
+    figures "CPU in play at speed 20, standing" % "<=" 0.4 3
+    figures "CPU in play at speed 20, walking" % "<=" 0.6 1
+    figures "CPU of the X server, the game walking" % "<=" peer 2
+    figures "wake-ups a second in play, standing" /s "<=" 60 4
+    figures "peak resident memory in play" MB "<=" 24 5
+}
+
+# The player walks for $1 seconds, turning each second (Right, Left, Right...).
+bounce() {
+    local key=Right
+    for _ in $(seq "$1"); do
+        xdotool keydown $key
+        sleep 1
+        xdotool keyup $key
+        if [ $key = Right ]; then key=Left; else key=Right; fi
+    done
+}
+
+# play_figures PID XSERVER: in the game now in play, the processor time of the game walking, of
+# the X server the while, of the game standing (in percent of a core), its wake-ups a second
+# standing and its peak resident memory in MB, on one line.
+play_figures() {
+    local pid=$1 x=${2:-0} t0 g0 x0 w0 walk xs stand wake
+    t0=$(date +%s.%N) g0=$(cpu_ns "$pid") x0=$(cpu_ns "$x")
+    bounce "$WINDOW"
+    read -r walk xs < <(awk -v t="$(date +%s.%N)" -v t0="$t0" -v g="$(cpu_ns "$pid")" -v g0="$g0" \
+        -v x="$(cpu_ns "$x")" -v x0="$x0" 'BEGIN {printf "%.2f %.2f", (g - g0) / ((t - t0) * 1e7), (x - x0) / ((t - t0) * 1e7)}')
+    sleep 1
+    t0=$(date +%s.%N) g0=$(cpu_ns "$pid") w0=$(wakeups "$pid")
+    sleep "$WINDOW"
+    read -r stand wake < <(awk -v t="$(date +%s.%N)" -v t0="$t0" -v g="$(cpu_ns "$pid")" -v g0="$g0" \
+        -v w="$(wakeups "$pid")" -v w0="$w0" 'BEGIN {printf "%.2f %.1f", (g - g0) / ((t - t0) * 1e7), (w - w0) / (t - t0)}')
+    echo "$walk $xs $stand $wake $(peak_mb "$pid")"
 }
 if [ "${1:-}" = --in-xvfb ]; then
     window_figures
@@ -92,25 +155,45 @@ if [ "${1:-}" = --in-xvfb ]; then
 fi
 
 MISSED=0
-# report NAME UNIT OP TARGET VALUE...: the median of the values against the target.
+# report NAME UNIT OP TARGET "VALUES" ["PEER VALUES"]: the median of Murk's values against the
+# target (OP "-": none; TARGET "peer": the peer's median), then the peer's median and the ratio.
 report() {
-    local name=$1 unit=$2 op=$3 target=$4 med range verdict=""
-    shift 4
-    [ $# -gt 0 ] || { printf '%-50s no figure (the benchmark failed)\n' "$name"; MISSED=$((MISSED + 1)); return; }
-    med=$(printf '%s\n' "$@" | median)
-    range=$(printf '%s\n' "$@" | sort -g | awk 'NR == 1 {lo = $1} {hi = $1} END {printf "%s..%s", lo, hi}')
+    local name=$1 unit=$2 op=$3 target=$4 values=$5 peer=${6:-} med range verdict="" pmed="" tail
+    stats() { tr ' ' '\n' <<<"$1" | grep . | median; }
+    spread() { tr ' ' '\n' <<<"$1" | grep . | sort -g | awk 'NR == 1 {lo = $1} {hi = $1} END {printf "%s..%s", lo, hi}'; }
+    if [ -z "${values// /}" ]; then
+        printf '%-48s no figure (the measurement failed)\n' "$name"
+        MISSED=$((MISSED + 1))
+        return
+    fi
+    med=$(stats "$values")
+    range=$(spread "$values")
+    [ -z "${peer// /}" ] || pmed=$(stats "$peer")
+    if [ "$target" = peer ]; then target=${pmed:-none}; fi
     if [ "$op" != - ]; then
-        if awk -v m="$med" -v t="$target" -v op="$op" 'BEGIN {exit !(op == "<=" ? m <= t : m >= t)}'; then
+        if [ "$target" != none ] && awk -v m="$med" -v t="$target" -v op="$op" 'BEGIN {exit !(op == "<=" ? m <= t : m >= t)}'; then
             verdict="target $op $target: ok"
         else
             verdict="target $op $target: MISSED"
             MISSED=$((MISSED + 1))
         fi
     fi
-    printf '%-50s %10s %-3s %-26s runs %s\n' "$name" "$med" "$unit" "$verdict" "$range"
+    tail="runs $range"
+    if [ -n "$pmed" ]; then
+        tail=$(awk -v m="$med" -v p="$pmed" -v r="$range" -v pr="$(spread "$peer")" \
+            'BEGIN {printf "%8s  %6s  runs %s / %s", p, (p > 0 ? sprintf("%.2f", m / p) : "-"), r, pr}')
+    fi
+    printf '%-48s %9s %-3s %-27s %s\n' "$name" "$med" "$unit" "$verdict" "$tail"
 }
 
 scripts/setup.sh
+# The peer tile game whose in-play figures are shown beside Murk's.
+PEER=/usr/games/tworld
+if [ ! -x "$PEER" ]; then
+    SUDO=""
+    [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq tworld >/dev/null
+fi
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)" --target murk murk-sim murk_bench murk_sdl_bench >/dev/null
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/murk-bench.XXXXXX")
@@ -118,11 +201,11 @@ trap 'rm -rf "$WORK"' EXIT
 cc -O2 -o "$WORK/firstpaint" bench/firstpaint.c -lX11
 
 echo "Murk: median of $RUNS runs (range after it); $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
+echo "In play, beside Murk: the peer tile game tworld's median, Murk/tworld, and both ranges"
+printf '%-48s %9s %-3s %-27s %8s  %6s  %s\n' figure Murk "" target tworld ratio runs
 CORE=build/bench/murk_bench
-# shellcheck disable=SC2046
-report "world tick with a scan, crowded room" us "<=" 100 $(bench_values $CORE BM_WorldTickScan cpu)
-# shellcheck disable=SC2046
-report "world tick without a scan" us "<=" 2 $(bench_values $CORE BM_WorldTickNoScan cpu)
+report "world tick with a scan, crowded room" us "<=" 100 "$(bench_values $CORE BM_WorldTickScan cpu)"
+report "world tick without a scan" us "<=" 2 "$(bench_values $CORE BM_WorldTickNoScan cpu)"
 
 # murk-sim at speed 0 on level 2 (the busiest shipped level) with 42 producers and creatures
 # added in three bands; the time of a one-pass run is taken off, leaving the passes. Stars are
@@ -153,19 +236,16 @@ sim_rates() {
         awk -v n="$1" -v a="$base" -v b="$full" 'BEGIN {printf "%d ", n / (b - a)}'
     done
 }
-# shellcheck disable=SC2046
-report "murk-sim passes a second at speed 0, busy level" "/s" ">=" 100000 $(sim_rates 100000)
-# shellcheck disable=SC2046
-report "murk-sim passes a second, the same with stars" "/s" - - $(sim_rates 20000 A31)
+report "murk-sim passes a second at speed 0, busy level" "/s" ">=" 100000 "$(sim_rates 100000)"
+report "murk-sim passes a second, the same with stars" "/s" - - "$(sim_rates 20000 A31)"
 
 GAME="$WORK/game"
 cp -r build/game "$GAME"
 rm -f "$GAME"/Capture*.bmp
-GAME=$GAME REPO=$REPO RUNS=$RUNS WINDOW=$WINDOW FIRSTPAINT="$WORK/firstpaint" \
+GAME=$GAME REPO=$REPO RUNS=$RUNS WINDOW=$WINDOW FIRSTPAINT="$WORK/firstpaint" PEER=$PEER \
     xvfb-run -a -s "-screen 0 1024x768x24" "$REPO/bench.sh" --in-xvfb >"$WORK/window.txt"
-while IFS='|' read -r name unit op target values; do
-    # shellcheck disable=SC2086
-    report "$name" "$unit" "$op" "$target" $values
+while IFS='|' read -r name unit op target values peer; do
+    report "$name" "$unit" "$op" "$target" "$values" "$peer"
 done <"$WORK/window.txt"
 echo "load after: $(cut -d' ' -f1-3 /proc/loadavg); $MISSED target(s) missed"
 [ "$MISSED" -eq 0 ]

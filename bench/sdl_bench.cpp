@@ -1,10 +1,13 @@
 // Benchmarks on the SDL platform: a room drawn into the real canvas, a present of the whole
-// picture and one of two changed squares, and a game pass at speed 20 against the pass's own time.
+// picture and one of two changed squares, the pump with nothing pending, and a game pass at
+// speed 20 against the pass's own time.
 // Run from the game folder (the tile pictures are read from Objects/) under an X server at
 // 1024x768; MURK_PRESENT picks the presenting path.
 #include <benchmark/benchmark.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <ctime>
 #include <stdexcept>
 
 #include "../tests/test_support.h"
@@ -85,11 +88,43 @@ void BM_PresentTwoSquares(benchmark::State& state) {
 }
 BENCHMARK(BM_PresentTwoSquares)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
+// The pump of the shown, presented menu with no event pending and no timer due: what every pass
+// of the game pays once at least.
+void BM_PumpIdle(benchmark::State& state) {
+    SdlGame g(true);
+    if (!g.started) return state.SkipWithError("the game did not start here");
+    ShownAndPresented(g);
+    for (auto _ : state) ProcessMessages(*g.app);
+}
+BENCHMARK(BM_PumpIdle)->Unit(benchmark::kMicrosecond);
+
+// The platform's own part of it: one PollEvent that finds nothing.
+void BM_PollEventIdle(benchmark::State& state) {
+    SdlGame g(true);
+    if (!g.started) return state.SkipWithError("the game did not start here");
+    Platform& pf = ShownAndPresented(g);
+    Event e;
+    for (auto _ : state) benchmark::DoNotOptimize(pf.PollEvent(e));
+}
+BENCHMARK(BM_PollEventIdle)->Unit(benchmark::kMicrosecond);
+
 // The headless game on the real clock: passes of a running game in a crowded room.
 class RealTimePlatform : public HeadlessPlatform {
 public:
     void Sleep1ms() override { pacer_.Sleep1ms(); }
     uint64_t NowMs() const override { return pacer_.NowMs(); }
+    // No event comes while a pass is measured: the wait sleeps on the real clock to its deadline,
+    // as the SDL platform's does (the headless one only moves its virtual clock, and the pass
+    // would spin).
+    void WaitEvent(uint64_t untilMs) override {
+        HeadlessPlatform::WaitEvent(HeadlessPlatform::NowMs());
+        if (untilMs == kNoDeadline) return;
+        timespec until{};
+        until.tv_sec = static_cast<time_t>(untilMs / 1000);
+        until.tv_nsec = static_cast<long>(untilMs % 1000) * 1'000'000L;
+        while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &until, nullptr) == EINTR) {
+        }
+    }
 
 private:
     sdl::Pacer pacer_;
