@@ -30,7 +30,9 @@ constexpr int kBlastMs = 300;
 // or a finished player's shimmering square.
 constexpr int kBannerCol = 6, kBannerCols = 20, kBannerRow = 8, kBannerRows = 4;
 constexpr int kBannerRowAbove = 3, kBannerRowBelow = 13;
-constexpr int kLineGap = 4;  // pixels between the banner's lines
+constexpr int kLineGap = 4;        // pixels between the banner's lines
+constexpr int kBannerMargin = 12;  // pixels kept clear at each end of a line
+constexpr int kBannerMinPx = 16;
 constexpr Rgb kBannerBack{16, 16, 40};
 constexpr Rgb kBannerTitle{255, 220, 60};
 constexpr Rgb kBannerText{235, 235, 235};
@@ -126,18 +128,24 @@ void DrawBanner(App& app) {
     const int w = kTilePixels * kBannerCols, h = kTilePixels * kBannerRows;
     app.pf.FillRect(x, y, w, h, kBannerBack);
     const std::vector<std::string>& lines = app.overlays.banner;
-    auto fontOf = [](size_t i) { return Font{FontFace::SansBold, i == 0 ? 40 : 21}; };
-    // The lines stand in the middle of the band, however many there are.
+    // The lines stand in the middle of the band, however many there are; a line too wide for it
+    // (a long level title) is drawn smaller until it fits.
+    std::vector<Font> fonts(lines.size());
     std::vector<std::pair<int, int>> sizes(lines.size());
     int total = 0;
     for (size_t i = 0; i < lines.size(); ++i) {
-        app.pf.TextSize(fontOf(i), lines[i], sizes[i].first, sizes[i].second);
+        fonts[i] = Font{FontFace::SansBold, i == 0 ? 40 : 21};
+        while (true) {
+            app.pf.TextSize(fonts[i], lines[i], sizes[i].first, sizes[i].second);
+            if (sizes[i].first <= w - 2 * kBannerMargin || fonts[i].px <= kBannerMinPx) break;
+            fonts[i].px -= 2;
+        }
         total += sizes[i].second + (i > 0 ? kLineGap : 0);
     }
     int top = y + std::max(0, (h - total) / 2);
     for (size_t i = 0; i < lines.size(); ++i) {
         const auto [tw, th] = sizes[i];
-        app.pf.DrawText(fontOf(i), i == 0 ? kBannerTitle : kBannerText, x + (w - tw) / 2, top,
+        app.pf.DrawText(fonts[i], i == 0 ? kBannerTitle : kBannerText, x + (w - tw) / 2, top,
                         lines[i], x, y, w, h);
         top += th + kLineGap;
     }
