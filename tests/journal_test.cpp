@@ -106,6 +106,27 @@ TEST(Journal, DamagedJournalIsRefusedWithItsLine) {
         EXPECT_NE(error.find(d.error), std::string::npos) << d.text << " -> " << error;
         EXPECT_EQ(journal.Left(), 0u);
     }
+    // What a copy or a full disk may leave is no damage: carriage returns, blank lines at the
+    // end, a last line cut short (the journal then holds what came before it).
+    const std::string whole = head + "s 7\ne 2 down 37\np 3\n";
+    std::string crlf;
+    for (char c : whole) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    for (const std::string& text : {crlf, whole + "\n\n"}) {
+        Journal journal;
+        std::string error;
+        ASSERT_TRUE(ParseJournal(text, journal, error)) << error;
+        EXPECT_EQ(journal.seeds.size(), 1u);
+        EXPECT_EQ(journal.events.size(), 1u);
+        EXPECT_EQ(journal.idlePolls, 3u);
+    }
+    Journal cut;
+    std::string error;
+    ASSERT_TRUE(ParseJournal(head + "s 7\ne 2 down 37\ne 4 do", cut, error)) << error;
+    EXPECT_EQ(cut.events.size(), 1u);
+    EXPECT_EQ(cut.idlePolls, 0u) << "as a killed game's: the replay ends at its last input";
+    EXPECT_FALSE(ParseJournal(head + "s 7\n\ne 2 down 37\n", cut, error)) << "a gap inside";
+    EXPECT_NE(error.find("line 3"), std::string::npos) << error;
+
     std::ostringstream out, err;
     EXPECT_EQ(ReplayJournal("/nonexistent/murk.journal", out, err), 2);
     EXPECT_NE(err.str().find("cannot open"), std::string::npos);

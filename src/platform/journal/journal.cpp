@@ -304,19 +304,43 @@ size_t Journal::Left() const {
            captures.size() + images.size();
 }
 
+namespace {
+
+// A line as written, without the carriage return a copy through another system may add.
+bool NextLine(std::istringstream& in, std::string& line) {
+    if (!std::getline(in, line)) return false;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return true;
+}
+
+}  // namespace
+
 bool ParseJournal(const std::string& text, Journal& journal, std::string& error) {
     journal = Journal{};
     std::istringstream in(text);
     std::string line;
     std::vector<std::string> words;
-    if (!std::getline(in, line) || line != kJournalHeader) {
+    if (!NextLine(in, line) || line != kJournalHeader) {
         error = "not a journal of this game (its first line is not \"" +
                 std::string(kJournalHeader) + "\")";
         return false;
     }
-    for (size_t number = 2; std::getline(in, line); ++number) {
-        if (line.size() > kMaxLineBytes || !Words(line, words) || !ParseLine(words, journal)) {
-            error = "line " + std::to_string(number) + " is damaged";
+    // A disk that filled up, or a game killed mid-write, leaves a last line without its line
+    // end: the journal holds what came before it, as a killed game's does. Blank lines may only
+    // close the journal.
+    const bool lastLineWhole = text.empty() || text.back() == '\n';
+    size_t blankFrom = 0;  // the number of the first of the blank lines seen last, or 0
+    for (size_t number = 2; NextLine(in, line); ++number) {
+        if (line.empty()) {
+            if (blankFrom == 0) blankFrom = number;
+            continue;
+        }
+        const bool last = in.peek() == std::char_traits<char>::eof();
+        const bool read = blankFrom == 0 && line.size() <= kMaxLineBytes && Words(line, words) &&
+                          ParseLine(words, journal);
+        if (!read && last && !lastLineWhole && blankFrom == 0) return true;
+        if (!read) {
+            error = "line " + std::to_string(blankFrom != 0 ? blankFrom : number) + " is damaged";
             journal = Journal{};
             return false;
         }
