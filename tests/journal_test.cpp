@@ -127,6 +127,15 @@ TEST(Journal, DamagedJournalIsRefusedWithItsLine) {
     EXPECT_FALSE(ParseJournal(head + "s 7\n\ne 2 down 37\n", cut, error)) << "a gap inside";
     EXPECT_NE(error.find("line 3"), std::string::npos) << error;
 
+    // Within every line's bounds, but more polls than the clock's span allows: refused at the
+    // line past it, where replaying would take hours.
+    std::string hostile = head + "t 100 1\nt 160 2\n";
+    for (int i = 0; i < 20; ++i) hostile += "e 1000000000 paint\n";
+    EXPECT_FALSE(ParseJournal(hostile, cut, error));
+    EXPECT_NE(error.find("line 4 asks more polls"), std::string::npos) << error;
+    EXPECT_TRUE(ParseJournal(head + "t 100 1\ne 5000000 paint\nt 160 1\np 9000000\n", cut, error))
+        << error;
+
     std::ostringstream out, err;
     EXPECT_EQ(ReplayJournal("/nonexistent/murk.journal", out, err), 2);
     EXPECT_NE(err.str().find("cannot open"), std::string::npos);

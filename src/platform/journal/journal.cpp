@@ -17,6 +17,10 @@ namespace {
 // or keeping a replay busy for ever (a count of polls or readings is bounded too).
 constexpr size_t kMaxJournalBytes = 32u << 20;
 constexpr uint64_t kMaxRun = 1'000'000'000;
+// A recording's polls and clock readings are bounded by the time its clock saw pass: far more
+// than a game at full speed does in a millisecond, and a start before the clock was first read.
+constexpr uint64_t kWorkPerMs = 100'000;
+constexpr uint64_t kWorkBeforeClock = 10'000'000;
 constexpr size_t kMaxLineBytes = 4096;
 constexpr int kMaxCoordinate = 1 << 20;
 
@@ -306,6 +310,34 @@ size_t Journal::Left() const {
 
 namespace {
 
+// The work a replay of the lines so far asks (polls and clock readings) against what the clock
+// readings so far allow.
+class WorkBound {
+public:
+    // Counts the line just read into `j`; false once the work passes the bound.
+    bool Add(const std::vector<std::string>& w, const Journal& j) {
+        if (w[0] == "t") {
+            const JournalClock& c = j.clock.back();
+            first_ = std::min(first_, c.ms);
+            last_ = std::max(last_, c.ms);
+            work_ += c.repeats;
+        } else if (w[0] == "e") {
+            work_ += j.events.back().skip;
+        } else if (w[0] == "p") {
+            work_ += j.idlePolls - idlePolls_;
+            idlePolls_ = j.idlePolls;
+        }
+        const uint64_t span = first_ <= last_ ? last_ - first_ + 1 : 0;
+        return span > (UINT64_MAX - kWorkBeforeClock) / kWorkPerMs ||
+               work_ <= kWorkBeforeClock + span * kWorkPerMs;
+    }
+
+private:
+    uint64_t first_ = UINT64_MAX, last_ = 0;
+    uint64_t work_ = 0;  // at most a billion a line over a 32 MB file: no overflow
+    uint64_t idlePolls_ = 0;
+};
+
 // A line as written, without the carriage return a copy through another system may add.
 bool NextLine(std::istringstream& in, std::string& line) {
     if (!std::getline(in, line)) return false;
@@ -329,6 +361,7 @@ bool ParseJournal(const std::string& text, Journal& journal, std::string& error)
     // end: the journal holds what came before it, as a killed game's does. Blank lines may only
     // close the journal.
     const bool lastLineWhole = text.empty() || text.back() == '\n';
+    WorkBound work;
     size_t blankFrom = 0;  // the number of the first of the blank lines seen last, or 0
     for (size_t number = 2; NextLine(in, line); ++number) {
         if (line.empty()) {
@@ -341,6 +374,12 @@ bool ParseJournal(const std::string& text, Journal& journal, std::string& error)
         if (!read && last && !lastLineWhole && blankFrom == 0) return true;
         if (!read) {
             error = "line " + std::to_string(blankFrom != 0 ? blankFrom : number) + " is damaged";
+            journal = Journal{};
+            return false;
+        }
+        if (!work.Add(words, journal)) {
+            error = "line " + std::to_string(number) +
+                    " asks more polls and clock readings than the recording's clock allows";
             journal = Journal{};
             return false;
         }
