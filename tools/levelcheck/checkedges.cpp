@@ -2,6 +2,7 @@
 // closed corners and nothing on an edge that breeds into the next room.
 #include "base/tiles.h"
 #include "levelcheck/checks.h"
+#include "levelcheck/squares.h"
 #include "levelcheck/tileclass.h"
 
 namespace murk {
@@ -17,10 +18,7 @@ struct Side {
     Where Square(int i) const {
         return {0, 0, dc ? (dc > 0 ? kRoomCols : 1) : i, dr ? (dr > 0 ? kRoomRows : 1) : i};
     }
-    Where Facing(int i) const {
-        const Where w = Square(i);
-        return {0, 0, dc ? kRoomCols + 1 - w.col : w.col, dr ? kRoomRows + 1 - w.row : w.row};
-    }
+    Where Facing(int i) const { return AcrossEdge(Square(i), {dc, dr}); }
 };
 
 constexpr Side kSides[] = {{"north", 0, -1, kRoomCols, false},

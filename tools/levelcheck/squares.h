@@ -20,6 +20,13 @@ void ForEachSquare(const LevelFile& level, F f) {
                     f(rc, rr, col, row, level.At(rc, rr, col, row));
 }
 
+// The square players arrive on when they leave square `from` over its room's edge by step `s`
+// (straight): in the room beyond, on its facing edge.
+inline Where AcrossEdge(const Where& from, Step s) {
+    return {from.roomCol + s.dc, from.roomRow + s.dr, s.dc ? kRoomCols + 1 - from.col : from.col,
+            s.dr ? kRoomRows + 1 - from.row : from.row};
+}
+
 // Calls f(from, to) for every edge square `from` that players can leave a room by and the
 // square `to` of the next room they arrive on: neither is a lasting wall nor a room's corner.
 // Every crossing is met once from each side.
@@ -34,8 +41,7 @@ void ForEachCrossing(const LevelFile& level, F f) {
                 for (int i = 2; i < length; ++i) {
                     const Where from{rc, rr, s.dc ? (s.dc > 0 ? kRoomCols : 1) : i,
                                      s.dr ? (s.dr > 0 ? kRoomRows : 1) : i};
-                    const Where to{rc + s.dc, rr + s.dr, s.dc ? kRoomCols + 1 - from.col : i,
-                                   s.dr ? kRoomRows + 1 - from.row : i};
+                    const Where to = AcrossEdge(from, s);
                     if (IsLastingWall(level.At(from.roomCol, from.roomRow, from.col, from.row)) ||
                         IsLastingWall(level.At(to.roomCol, to.roomRow, to.col, to.row)))
                         continue;

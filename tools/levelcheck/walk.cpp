@@ -5,6 +5,7 @@
 #include <deque>
 
 #include "base/tiles.h"
+#include "levelcheck/squares.h"
 #include "levelcheck/tileclass.h"
 
 namespace murk {
@@ -107,9 +108,8 @@ Walk::Result Walk::FloodOnce(int start, const std::vector<bool>& opened,
             if (m < 0) {
                 // Two players change rooms only straight, side by side.
                 if (s.dc && s.dr) continue;
-                const int arrival =
-                    Index(w.roomCol + s.dc, w.roomRow + s.dr, s.dc ? kRoomCols + 1 - w.col : w.col,
-                          s.dr ? kRoomRows + 1 - w.row : w.row);
+                const Where to = AcrossEdge(w, s);
+                const int arrival = Index(to.roomCol, to.roomRow, to.col, to.row);
                 if (enter(arrival)) visit(arrival, p);
                 continue;
             }
