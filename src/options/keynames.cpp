@@ -28,4 +28,8 @@ std::optional<std::string> KeyName(int code) {
     return std::nullopt;
 }
 
+std::string KeyLabel(int code) {
+    return KeyName(code).value_or("key " + std::to_string(code));
+}
+
 }  // namespace murk

@@ -21,10 +21,7 @@ constexpr std::array<const char*, 4> kHintNames = {"start", "kit", "bomb", "shie
 constexpr Rgb kBack{16, 16, 40};
 constexpr Rgb kText{255, 235, 140};
 const Font kFont{FontFace::SansBold, 16};
-
-std::string Key(int code) {
-    return KeyName(code).value_or("key " + std::to_string(code));
-}
+constexpr int kMinPx = 12;  // a long line (player 2's keys named) is drawn smaller to fit
 
 // "Player 2: " in a two-player game; one player needs no name.
 std::string Who(const App& app, const Player& p) {
@@ -32,19 +29,21 @@ std::string Who(const App& app, const Player& p) {
 }
 
 std::string StartLine(const App& app, const Player& p) {
-    return Who(app, p) + Key(p.upKey) + ", " + Key(p.downKey) + ", " + Key(p.leftKey) + ", " +
-           Key(p.rightKey) + " walk (two at once: diagonally) - " + Key(p.fireKey) + " fires - " +
-           Key(p.menuKey) + " opens the item menu";
+    return Who(app, p) + KeyLabel(p.upKey) + ", " + KeyLabel(p.downKey) + ", " +
+           KeyLabel(p.leftKey) + ", " + KeyLabel(p.rightKey) +
+           " walk (two at once: diagonally) - " + KeyLabel(p.fireKey) + " fires - " +
+           KeyLabel(p.menuKey) + " opens the item menu";
 }
 
 std::string PickUpLine(const App& app, const Player& p, const std::string& hint) {
-    const std::string menu = Key(p.menuKey), fire = Key(p.fireKey);
+    const std::string menu = KeyLabel(p.menuKey), fire = KeyLabel(p.fireKey);
     if (hint == "kit")
         return Who(app, p) + "a health kit: " + menu + " opens the item menu on LIFE, " + fire +
                " heals you to full";
     if (hint == "bomb")
-        return Who(app, p) + "a bomb: " + menu + ", then " + Key(p.leftKey) + " picks BOMB; hold " +
-               fire + " and walk to steer it, let go to blast - keep out of its reach!";
+        return Who(app, p) + "a bomb: " + menu + ", then " + KeyLabel(p.leftKey) +
+               " picks BOMB; hold " + fire +
+               " and walk to steer it, let go to blast - keep out of its reach!";
     return Who(app, p) +
            "a shield: bites cannot hurt you while its % on the panel counts down; death fields "
            "and beams still kill";
@@ -87,10 +86,8 @@ void Draw(App& app) {
     for (size_t i = 0; i < h.lines.size(); ++i) {
         const int x = kTilePixels, y = kTilePixels * (1 + static_cast<int>(i));
         app.pf.FillRect(x, y, w, kTilePixels, kBack);
-        int tw = 0, th = 0;
-        app.pf.TextSize(kFont, h.lines[i], tw, th);
-        app.pf.DrawText(kFont, kText, x + std::max(4, (w - tw) / 2), y + (kTilePixels - th) / 2,
-                        h.lines[i], x, y, w, kTilePixels);
+        const Font font = FittedFont(app, kFont, h.lines[i], w - 8, kMinPx);
+        DrawTextCentred(app, font, kText, x, y, w, kTilePixels, h.lines[i]);
     }
 }
 

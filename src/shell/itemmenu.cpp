@@ -27,10 +27,6 @@ int FirstCol(int player) {
     return 1 + player * 3 * kCellCols;
 }
 
-std::string KeyText(int code) {
-    return KeyName(code).value_or("key " + std::to_string(code));
-}
-
 struct Cell {
     int choice;  // the player record's menu choice: 1 bomb, 2 life, 3 nothing
     std::string item, key;
@@ -38,22 +34,15 @@ struct Cell {
 
 std::array<Cell, 3> CellsFor(const Player& p) {
     return {{
-        {1, "BOMB x" + std::to_string(p.bombs), KeyText(p.leftKey)},
-        {2, "LIFE x" + std::to_string(p.kits), KeyText(p.upKey) + " / " + KeyText(p.downKey)},
-        {3, "NOTHING", KeyText(p.rightKey)},
+        {1, "BOMB x" + std::to_string(p.bombs), KeyLabel(p.leftKey)},
+        {2, "LIFE x" + std::to_string(p.kits), KeyLabel(p.upKey) + " / " + KeyLabel(p.downKey)},
+        {3, "NOTHING", KeyLabel(p.rightKey)},
     }};
 }
 
 // The choice the menu acts on: anything but bomb or life does nothing.
 int Current(const Player& p) {
     return p.menuChoice == 1 || p.menuChoice == 2 ? p.menuChoice : 3;
-}
-
-void DrawCentred(App& app, const Font& font, Rgb colour, int x, int y, int w, int h,
-                 const std::string& text) {
-    int tw = 0, th = 0;
-    app.pf.TextSize(font, text, tw, th);
-    app.pf.DrawText(font, colour, x + (w - tw) / 2, y + (h - th) / 2, text, x, y, w, h);
 }
 
 void DrawMenu(App& app, int player) {
@@ -65,10 +54,10 @@ void DrawMenu(App& app, int player) {
         const bool current = cell.choice == Current(p);
         app.pf.FillRect(x, y, w, h, kFrame);
         app.pf.FillRect(x + 2, y + 2, w - 4, h - 4, current ? kCurrentBack : kBack);
-        DrawCentred(app, Font{FontFace::SansBold, 18}, current ? kCurrentText : kText, x, y + 4, w,
-                    h / 2, cell.item);
-        DrawCentred(app, Font{FontFace::SansBold, 13}, current ? kCurrentText : kKeyText, x,
-                    y + h / 2 - 2, w, h / 2, cell.key);
+        DrawTextCentred(app, Font{FontFace::SansBold, 18}, current ? kCurrentText : kText, x, y + 4,
+                        w, h / 2, cell.item);
+        DrawTextCentred(app, Font{FontFace::SansBold, 13}, current ? kCurrentText : kKeyText, x,
+                        y + h / 2 - 2, w, h / 2, cell.key);
         x += w;
     }
 }

@@ -134,12 +134,9 @@ void DrawBanner(App& app) {
     std::vector<std::pair<int, int>> sizes(lines.size());
     int total = 0;
     for (size_t i = 0; i < lines.size(); ++i) {
-        fonts[i] = Font{FontFace::SansBold, i == 0 ? 40 : 21};
-        while (true) {
-            app.pf.TextSize(fonts[i], lines[i], sizes[i].first, sizes[i].second);
-            if (sizes[i].first <= w - 2 * kBannerMargin || fonts[i].px <= kBannerMinPx) break;
-            fonts[i].px -= 2;
-        }
+        fonts[i] = FittedFont(app, Font{FontFace::SansBold, i == 0 ? 40 : 21}, lines[i],
+                              w - 2 * kBannerMargin, kBannerMinPx);
+        app.pf.TextSize(fonts[i], lines[i], sizes[i].first, sizes[i].second);
         total += sizes[i].second + (i > 0 ? kLineGap : 0);
     }
     int top = y + std::max(0, (h - total) / 2);

@@ -98,4 +98,21 @@ void RedrawSquares(App& app, int col, int row, int cols, int rows) {
         for (int c = col; c < col + cols; ++c) RedrawSquare(app, c, r);
 }
 
+Font FittedFont(App& app, Font font, const std::string& text, int width, int minPx) {
+    int w = 0, h = 0;
+    app.pf.TextSize(font, text, w, h);
+    while (w > width && font.px > minPx) {
+        font.px -= 2;
+        app.pf.TextSize(font, text, w, h);
+    }
+    return font;
+}
+
+void DrawTextCentred(App& app, const Font& font, Rgb colour, int x, int y, int w, int h,
+                     const std::string& text) {
+    int tw = 0, th = 0;
+    app.pf.TextSize(font, text, tw, th);
+    app.pf.DrawText(font, colour, x + (w - tw) / 2, y + (h - th) / 2, text, x, y, w, h);
+}
+
 }  // namespace murk

@@ -1,6 +1,7 @@
 // Drawing the room: every square from RoomGrid, or one square with a given picture.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "base/tiles.h"
@@ -31,6 +32,13 @@ bool IsAbsentPlayerSquare(const Game& g, std::string_view code, int col, int row
 // Draws square (col, row) as a fresh RenderRoom would, without writing the board: what an
 // overlay over it covered shows again. A failure is shown; play goes on.
 void RedrawSquare(App& app, int col, int row);
+
+// `font`, made smaller a step at a time (down to `minPx`) until `text` is at most `width` wide.
+Font FittedFont(App& app, Font font, const std::string& text, int width, int minPx);
+
+// One line of text in the middle of the rectangle (x, y, w, h), clipped to it.
+void DrawTextCentred(App& app, const Font& font, Rgb colour, int x, int y, int w, int h,
+                     const std::string& text);
 
 // RedrawSquare for every square of the block of `cols` x `rows` squares from (col, row).
 void RedrawSquares(App& app, int col, int row, int cols, int rows);
