@@ -81,7 +81,7 @@ public:
     // The text last drawn with its top-left corner inside the rectangle, or "".
     std::string TextIn(int x, int y, int w, int h) const;
     const std::vector<std::string>& PlayedSounds() const { return played_; }
-    // Presents happen where the SDL platform's do (a game pass's sleep, an idle wait) and copy
+    // Presents happen where the SDL platform's do (a game pass's wait, an idle wait) and copy
     // only the rectangles drawn since the last. While the screen is kept, a screen picture (the
     // canvas when kept) is changed only by those copies; after each present it must equal the
     // canvas. StaleScreen() tells the first present after which it did not ("" while all did).

@@ -21,6 +21,12 @@ struct BoxStyle {
     std::vector<const char*> buttons;  // the default (the true answer) first
 };
 
+// What a box closed without a button answers: No for a question, OK for a note; a termination
+// request answers the same, so nothing is changed on the way out.
+bool ClosedAnswer(const BoxStyle& style) {
+    return style.buttons.size() == 1;
+}
+
 const BoxStyle& StyleFor(BoxKind kind) {
     static const BoxStyle kStyles[] = {
         {BoxKind::Error, {210, 60, 60}, {"OK"}},
@@ -151,7 +157,7 @@ Owned<SDL_Window> OpenBoxWindow(SDL_Window* parent, const Layout& l) {
 bool RunBox(SDL_Window* window, BoxKind kind, const BoxStyle& style, const Layout& layout,
             TextPainter& painter, const std::function<void()>& refreshParent) {
     const Uint32 boxId = SDL_GetWindowID(window);
-    const bool noAnswer = style.buttons.size() == 1;  // a closed question is No; a note, OK
+    const bool noAnswer = ClosedAnswer(style);
     std::vector<SDL_Event> kept;
     std::optional<bool> answer;
     SDL_Scancode answeredBy = SDL_SCANCODE_UNKNOWN;
@@ -258,9 +264,8 @@ std::vector<std::string> WrapText(const std::string& text, int width,
 bool ShowBox(SDL_Window* parent, BoxKind kind, const std::string& text, TextPainter& painter,
              const std::function<void()>& refreshParent) {
     const BoxStyle& style = StyleFor(kind);
-    // Once the program is asked to end, no box holds it up: a question counts as No, as a box
-    // closed without a button does, so nothing is changed on the way out.
-    const bool noAnswer = style.buttons.size() == 1;
+    // Once the program is asked to end, no box holds it up.
+    const bool noAnswer = ClosedAnswer(style);
     if (TerminationRequested()) return noAnswer;
     if (NoWindowSystem()) return PrintInstead(text, "no window system");
     const Layout layout = LayOut(style, text, painter);

@@ -15,8 +15,8 @@
 namespace murk::sdl {
 
 // Presenting: drawing only records the rectangles it changed on the canvas, and those rectangles
-// are copied to the screen where the game stops to wait: at the first 1 ms sleep of a game pass's
-// wait (so at most once a pass), in an idle wait, and before a message box opens. The whole
+// are copied to the screen where the game stops to wait: at a game pass's wait (so at most once a
+// pass), in an idle wait, at a 1 ms sleep, and before a message box opens. The whole
 // window is copied only where it lost its picture (shown, exposed, resized, Alt+Enter). A pump
 // between waits copies it only when kPollPresentMs (or twice what the last copy took, if more) have
 // passed, so long work such as a game at speed 0 still shows. The pump costs next to nothing while
@@ -71,6 +71,8 @@ private:
     // Handles what the platform keeps to itself (Alt+Enter, size changes, exposures); true when it
     // did.
     bool HandleInternally(const SDL_Event& in);
+    // The window lost its picture (exposed, resized, shown again): the next present is whole.
+    void PictureLost();
 
     // Declared first so it is destroyed last: SDL shuts down after every object made with it.
     Session session_;
@@ -86,8 +88,6 @@ private:
     bool swallowEnterUp_ = false;      // the Enter of Alt+Enter is not the game's
     std::optional<SDL_Event> waited_;  // the event that ended an idle wait
     static constexpr uint64_t kPumpIntervalNs = 1'000'000;
-    // SDL's own marker for the end of a poll; a pump that peeks itself may meet one.
-    static constexpr Uint32 kPollSentinel = 0x7F00;
     uint64_t lastPumpNs_ = 0;
 };
 

@@ -74,10 +74,14 @@ bool MustPresentAgain(const SDL_Event& in) {
 
 }  // namespace
 
+void SdlPlatform::PictureLost() {
+    display_.Resized();
+    canvas_.MarkWholeDirty();
+}
+
 bool SdlPlatform::HandleInternally(const SDL_Event& in) {
     if (MustPresentAgain(in)) {
-        display_.Resized();
-        canvas_.MarkWholeDirty();
+        PictureLost();
         return true;
     }
     if (in.type != SDL_KEYDOWN && in.type != SDL_KEYUP) return false;
@@ -113,7 +117,7 @@ bool SdlPlatform::NextSdlEvent(SDL_Event& in) {
         lastPumpNs_ = now;
     }
     while (SDL_PeepEvents(&in, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1)
-        if (in.type != kPollSentinel) return true;
+        if (in.type != SDL_POLLSENTINEL) return true;  // SDL's own end-of-poll marker
     return false;
 }
 
@@ -211,8 +215,7 @@ bool SdlPlatform::MessageBox(BoxKind kind, const std::string& text) {
     // The box may sit over the window for long; it should sit over the latest picture.
     PresentIfDirty();
     return ShowBox(display_.ParentForBoxes(), kind, text, text_, [this] {
-        display_.Resized();
-        canvas_.MarkWholeDirty();
+        PictureLost();
         PresentIfDirty();
     });
 }
