@@ -51,7 +51,7 @@ inline int PassesFor(int ms, int delay) {
 
 // The controls hints (shell/hints.h): which have been shown, ever, and the one showing now.
 struct HintState {
-    bool enabled = true;  // murk-sim and most tests play without them
+    bool enabled = true;  // off in tests that look at the other overlays
     bool loaded = false;  // Hints.dat has been read
     std::vector<std::string> seen;
     std::vector<std::string> lines;  // over the top of the room while shown
