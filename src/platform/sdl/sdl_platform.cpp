@@ -26,7 +26,7 @@ bool SdlPlatform::Start(const std::string& choiceFile, std::string& error) {
     savedChoice_ = ReadWindowChoice(choiceFile);
     if (!session_.Start(error) || !display_.Create(savedChoice_, error) || !canvas_.Create(error))
         return false;
-    sounds_.SetAudio(session_.AudioOpen(), session_.AudioError());
+    sounds_.StartAudio(session_.AudioOpen(), session_.AudioError());
     // The game has no use for mouse motion; ignored here, it never wakes an idle wait.
     SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
     SDL_StartTextInput();

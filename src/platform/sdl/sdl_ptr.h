@@ -1,8 +1,7 @@
-// Owning pointers for SDL objects, so every window, surface, font and sound is freed exactly once.
+// Owning pointers for SDL objects, so every window, surface, and font is freed exactly once.
 #pragma once
 
 #include <SDL.h>
-#include <SDL_mixer.h>
 #include <SDL_ttf.h>
 
 #include <memory>
@@ -16,8 +15,6 @@ struct SdlDeleter {
     void operator()(SDL_Surface* p) const { SDL_FreeSurface(p); }
     void operator()(SDL_Cursor* p) const { SDL_FreeCursor(p); }
     void operator()(TTF_Font* p) const { TTF_CloseFont(p); }
-    void operator()(Mix_Chunk* p) const { Mix_FreeChunk(p); }
-    void operator()(Mix_Music* p) const { Mix_FreeMusic(p); }
 };
 
 template <class T>

@@ -2,7 +2,6 @@
 #include "platform/sdl/session.h"
 
 #include <SDL.h>
-#include <SDL_mixer.h>
 #include <SDL_ttf.h>
 
 #include "platform/sdl/termwatch.h"
@@ -23,23 +22,16 @@ bool Session::Start(std::string& error) {
         return false;
     }
     ttf_ = true;
-    // Every sound of the game is mono at 44.1 kHz: a mono device holds and mixes them as they
-    // are, in half the memory of a stereo one, and plays them on both speakers alike.
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 ||
-        Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 1, 2048) != 0) {
+    // The audio device itself is the mixer's (opened only while something plays).
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         audioError_ = SDL_GetError();
         return true;
     }
-    Mix_Init(MIX_INIT_MP3);
     audio_ = true;
     return true;
 }
 
 Session::~Session() {
-    if (audio_) {
-        Mix_CloseAudio();
-        Mix_Quit();
-    }
     if (ttf_) TTF_Quit();
     if (video_) {
         StopTerminationWatch();

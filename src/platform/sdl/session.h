@@ -1,4 +1,4 @@
-// Session: SDL, SDL2_ttf and the audio device, started and stopped once per platform.
+// Session: SDL, SDL2_ttf and SDL's audio, started and stopped once per platform.
 #pragma once
 
 #include <string>
