@@ -18,7 +18,12 @@ std::string SdlError(const char* fallback) {
 
 }  // namespace
 
-bool Canvas::Create(std::string& error) {
+bool Canvas::Create(std::string& error, SDL_Surface* screen, SDL_Point at) {
+    if (screen && Mount(screen, at)) {
+        SDL_FillRect(surface_.get(), nullptr, SDL_MapRGB(surface_->format, 0, 0, 0));
+        changes_.AddWhole();
+        return true;
+    }
     surface_.reset(
         SDL_CreateRGBSurfaceWithFormat(0, kCanvasWidth, kCanvasHeight, 32, kCanvasFormat));
     if (!surface_) {
@@ -27,6 +32,36 @@ bool Canvas::Create(std::string& error) {
     }
     SDL_FillRect(surface_.get(), nullptr, SDL_MapRGB(surface_->format, 0, 0, 0));
     changes_.AddWhole();
+    return true;
+}
+
+bool Canvas::Mount(SDL_Surface* screen, SDL_Point at) {
+    if (!screen || screen->format->format != kCanvasFormat || at.x < 0 || at.y < 0 ||
+        at.x + kCanvasWidth > screen->w || at.y + kCanvasHeight > screen->h)
+        return false;
+    auto* pixels = static_cast<uint8_t*>(screen->pixels) +
+                   static_cast<ptrdiff_t>(at.y) * screen->pitch + at.x * 4;
+    Owned<SDL_Surface> view(SDL_CreateRGBSurfaceWithFormatFrom(pixels, kCanvasWidth, kCanvasHeight,
+                                                               32, screen->pitch, kCanvasFormat));
+    if (!view) return false;
+    if (surface_) {
+        SDL_SetSurfaceBlendMode(surface_.get(), SDL_BLENDMODE_NONE);
+        SDL_BlitSurface(surface_.get(), nullptr, view.get(), nullptr);
+    }
+    surface_ = std::move(view);
+    mounted_ = true;
+    return true;
+}
+
+bool Canvas::Unmount() {
+    if (!mounted_) return true;
+    Owned<SDL_Surface> own(
+        SDL_CreateRGBSurfaceWithFormat(0, kCanvasWidth, kCanvasHeight, 32, kCanvasFormat));
+    if (!own) return false;
+    SDL_SetSurfaceBlendMode(surface_.get(), SDL_BLENDMODE_NONE);
+    SDL_BlitSurface(surface_.get(), nullptr, own.get(), nullptr);
+    surface_ = std::move(own);
+    mounted_ = false;
     return true;
 }
 
@@ -79,6 +114,7 @@ void Canvas::ImageSize(ImageId id, int& width, int& height) const {
 }
 
 bool Canvas::DrawImage(ImageId id, int x, int y, std::string& error) {
+    if (!surface_) return true;
     const SDL_Surface* image = Image(id);
     if (!image) {
         error = "Invalid picture";
@@ -94,14 +130,14 @@ bool Canvas::DrawImage(ImageId id, int x, int y, std::string& error) {
 }
 
 void Canvas::FillRect(int x, int y, int width, int height, Rgb colour) {
-    if (width <= 0 || height <= 0) return;
+    if (width <= 0 || height <= 0 || !surface_) return;
     const SDL_Rect rect{x, y, width, height};
     SDL_FillRect(surface_.get(), &rect, SDL_MapRGB(surface_->format, colour.r, colour.g, colour.b));
     changes_.Add({x, y, width, height});
 }
 
 void Canvas::Blend(SDL_Surface* picture, int x, int y, SDL_Rect clip) {
-    if (clip.w <= 0 || clip.h <= 0) return;
+    if (clip.w <= 0 || clip.h <= 0 || !surface_) return;
     SDL_SetClipRect(surface_.get(), &clip);
     SDL_Rect to{x, y, picture->w, picture->h};
     SDL_BlitSurface(picture, nullptr, surface_.get(), &to);
@@ -111,7 +147,7 @@ void Canvas::Blend(SDL_Surface* picture, int x, int y, SDL_Rect clip) {
 
 bool Canvas::SaveBmp(const std::string& path, int x, int y, int width, int height,
                      std::string& error) const {
-    if (x < 0 || y < 0 || width <= 0 || height <= 0 || x + width > kCanvasWidth ||
+    if (!surface_ || x < 0 || y < 0 || width <= 0 || height <= 0 || x + width > kCanvasWidth ||
         y + height > kCanvasHeight) {
         error = "Invalid capture area";
         return false;

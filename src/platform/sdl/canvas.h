@@ -14,10 +14,30 @@ namespace murk::sdl {
 
 // The canvas is XRGB8888 (no alpha), so a copy of it saves as a 24-bit BMP. Every drawing call
 // adds the rectangle it drew to the changes; the platform presents them and clears them.
+//
+// Where the window shows the picture unscaled in the canvas's own format, the canvas is drawn
+// straight into the window's surface (mounted): no second full-size picture in memory and no copy
+// at a present. Before that surface goes (the window changes size) the canvas takes the picture
+// back into pixels of its own (unmounted).
 class Canvas {
 public:
-    bool Create(std::string& error);
+    // Made at the first drawing, so a canvas that can live in the window surface never has pixels
+    // of its own: mounted on `screen` at `at` where it fits there (null: pixels of its own),
+    // black. Drawing before it is made, or after it failed, draws nothing.
+    bool Create(std::string& error, SDL_Surface* screen = nullptr, SDL_Point at = {});
+    bool Made() const { return surface_ != nullptr; }
+    void Reset() {
+        surface_.reset();
+        mounted_ = false;
+    }
     SDL_Surface* Surface() const { return surface_.get(); }
+    // Draws into `screen`'s pixels at `at` from now on, copying the picture there; false (and
+    // nothing changed) where the formats differ or the canvas does not fit.
+    bool Mount(SDL_Surface* screen, SDL_Point at);
+    // Pixels of its own again, holding the picture; false when they cannot be had (out of memory),
+    // the canvas then staying where it is.
+    bool Unmount();
+    bool Mounted() const { return mounted_; }
     bool Dirty() const { return !changes_.Empty(); }
     const DirtyRects& Changes() const { return changes_; }
     // The whole canvas is presented next (the window lost its picture, or showed it scaled).
@@ -40,6 +60,7 @@ private:
     const SDL_Surface* Image(ImageId id) const;
 
     Owned<SDL_Surface> surface_;
+    bool mounted_ = false;
     std::vector<Owned<SDL_Surface>> images_;
     DirtyRects changes_{kCanvasWidth, kCanvasHeight};
 };

@@ -168,27 +168,77 @@ WindowChoice Display::ToggleWindowed() {
     return Choice();
 }
 
-void Display::Present(SDL_Surface* canvas, const DirtyRects& changes) {
-    if (!shown_) return;
-    if (renderer_)
+bool Display::Present(SDL_Surface* canvas, const DirtyRects& changes, bool inPlace) {
+    if (!shown_) return true;
+    if (renderer_) {
         PresentWithRenderer(canvas, changes);
-    else
-        PresentToSurface(canvas, changes);
+        return true;
+    }
+    if (inPlace && !UpdateInPlace(changes)) return false;
+    PresentToSurface(canvas, changes, inPlace);
+    return true;
 }
 
-void Display::PresentToSurface(SDL_Surface* canvas, const DirtyRects& changes) {
+SDL_Surface* Display::Screen() {
+    // The one place the window surface is asked for: asked for after SDL found the window
+    // resized, the old one is freed.
     SDL_Surface* screen = SDL_GetWindowSurface(window_.get());
+    if (screen != screen_) clearBorder_ = true;
+    screen_ = screen;
+    return screen;
+}
+
+bool Display::UpdateInPlace(const DirtyRects& changes) {
+    // The update is also the test whether the surface is still the window's: SDL refuses to
+    // update one it has given up (the window was resized, even to its own size), while its pixels
+    // stay until the surface is asked for again.
+    updated_.clear();
+    if (changes.Whole() || clearBorder_) {
+        updated_.push_back({picture_.x, picture_.y, picture_.w, picture_.h});
+    } else {
+        for (const PixelRect& r : changes.Rects())
+            updated_.push_back({picture_.x + r.x, picture_.y + r.y, r.w, r.h});
+    }
+    return SDL_UpdateWindowSurfaceRects(window_.get(), updated_.data(),
+                                        static_cast<int>(updated_.size())) == 0;
+}
+
+SDL_Surface* Display::InPlaceScreen(SDL_Point& at) {
+    if (renderer_ || !shown_) return nullptr;
+    SDL_Surface* screen = Screen();
+    if (!screen) return nullptr;
+    const PictureRect fit = FitPicture(screen->w, screen->h);
+    if (fit.w != kCanvasWidth || fit.h != kCanvasHeight) return nullptr;
+    picture_ = fit;
+    at = {fit.x, fit.y};
+    return screen;
+}
+
+void Display::PresentToSurface(SDL_Surface* canvas, const DirtyRects& changes, bool inPlace) {
+    // In place, what changed is on the screen already (UpdateInPlace): only a new border is left.
+    if (inPlace && !clearBorder_) return;
+    SDL_Surface* screen = Screen();
     if (!screen) return;
     const PictureRect fit = FitPicture(screen->w, screen->h);
     // A new window surface (the window changed size) holds nothing of the last picture.
-    const bool wholeWindow = clearBorder_ || !(fit == picture_) || screen != screen_;
+    const bool wholeWindow = clearBorder_ || !(fit == picture_);
     picture_ = fit;
-    screen_ = screen;
     clearBorder_ = false;
-    if (wholeWindow) SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 0, 0, 0));
     SDL_Rect to{fit.x, fit.y, fit.w, fit.h};
+    if (wholeWindow) {
+        // Black round the picture, never under it (a canvas in place is the picture).
+        const Uint32 black = SDL_MapRGB(screen->format, 0, 0, 0);
+        const SDL_Rect border[] = {{0, 0, screen->w, to.y},
+                                   {0, to.y + to.h, screen->w, screen->h - to.y - to.h},
+                                   {0, to.y, to.x, to.h},
+                                   {to.x + to.w, to.y, screen->w - to.x - to.w, to.h}};
+        for (const SDL_Rect& r : border)
+            if (r.w > 0 && r.h > 0) SDL_FillRect(screen, &r, black);
+    }
     const bool scaled = fit.w != canvas->w || fit.h != canvas->h;
-    if (scaled) {
+    if (inPlace) {
+        // the picture is the screen's already
+    } else if (scaled) {
         SDL_BlitScaled(canvas, nullptr, screen, &to);
     } else if (wholeWindow || changes.Whole()) {
         SDL_BlitSurface(canvas, nullptr, screen, &to);

@@ -39,8 +39,15 @@ public:
     bool Shown() const { return shown_; }
     PresentPath Path() const { return path_; }
     // Copies the canvas's changed rectangles to the screen (only while shown): the whole window
-    // after Resized(), the whole picture where it is scaled.
-    void Present(SDL_Surface* canvas, const DirtyRects& changes);
+    // after Resized(), the whole picture where it is scaled. A canvas `inPlace` is drawn into the
+    // window surface already (see Canvas::Mount): the screen is only told what changed. False,
+    // with nothing presented, when that surface is no longer the window's (SDL found the window
+    // resized): the canvas must take its picture out of it (its pixels stay until the next call
+    // here or to InPlaceScreen) and be presented again.
+    bool Present(SDL_Surface* canvas, const DirtyRects& changes, bool inPlace);
+    // The window surface and where in it the picture shows, when the canvas can be drawn straight
+    // into it (shown, no renderer, not scaled); null otherwise.
+    SDL_Surface* InPlaceScreen(SDL_Point& at);
     // The window changed size: the next present clears the border and fits the picture again.
     void Resized();
     // Window pixel to canvas pixel, for mouse events.
@@ -58,7 +65,9 @@ private:
     bool FindMode(int width, int height, SDL_DisplayMode& mode) const;
     int ApplyFullscreen();
     void ApplyWindowed();
-    void PresentToSurface(SDL_Surface* canvas, const DirtyRects& changes);
+    void PresentToSurface(SDL_Surface* canvas, const DirtyRects& changes, bool inPlace);
+    bool UpdateInPlace(const DirtyRects& changes);
+    SDL_Surface* Screen();
     void PresentWithRenderer(SDL_Surface* canvas, const DirtyRects& changes);
 
     Owned<SDL_Window> window_;
@@ -72,7 +81,7 @@ private:
     bool windowed_ = false;
     int windowW_ = kCanvasWidth, windowH_ = kCanvasHeight;  // the size to restore a window at
     bool clearBorder_ = true;
-    const SDL_Surface* screen_ = nullptr;  // the window surface last presented to
+    const SDL_Surface* screen_ = nullptr;  // the window surface last asked for
     std::vector<SDL_Rect> updated_;        // the window rectangles of a present
     bool shown_ = false;
 };

@@ -54,7 +54,9 @@ size_t Mp3Stream::Read(int16_t* out, size_t count) {
     return filled;
 }
 
-void Mp3Stream::Restart() { mpg123_seek(handle_, 0, SEEK_SET); }
+void Mp3Stream::Restart() {
+    mpg123_seek(handle_, 0, SEEK_SET);
+}
 
 // ---- Mixer ----
 
@@ -131,7 +133,8 @@ void Mixer::Keep() {
                 continue;
             }
             lock.unlock();
-            CloseDevice();  // waits for the audio thread's last buffer: the keeper's time, not the game's
+            CloseDevice();  // waits for the audio thread's last buffer: the keeper's time, not the
+                            // game's
             // A sound that came while closing found the device still open and asked for nothing.
             const bool cameMeanwhile = !QuietLongEnough();
             lock.lock();

@@ -10,6 +10,8 @@
 // waits for a device to open or close, and a sound that opens it starts a few milliseconds late.
 #pragma once
 
+#include <SDL.h>
+
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -19,8 +21,6 @@
 #include <string>
 #include <thread>
 #include <vector>
-
-#include <SDL.h>
 
 struct mpg123_handle_struct;
 
@@ -91,7 +91,7 @@ private:
 
     std::mutex voicesMutex_;  // voices_ and lastSound_, shared with the audio thread
     std::vector<Voice> voices_;
-    std::vector<int32_t> sum_;      // the audio thread's working buffers
+    std::vector<int32_t> sum_;  // the audio thread's working buffers
     std::vector<int16_t> decoded_;
     std::chrono::steady_clock::time_point lastSound_;
 

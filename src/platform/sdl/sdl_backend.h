@@ -73,6 +73,9 @@ private:
     bool HandleInternally(const SDL_Event& in);
     // The window lost its picture (exposed, resized, shown again): the next present is whole.
     void PictureLost();
+    // The canvas is made at the first drawing or when the window shows, whichever comes first:
+    // made once the window shows, it can be the window surface's own pixels.
+    void ReadyCanvas();
 
     // Declared first so it is destroyed last: SDL shuts down after every object made with it.
     Session session_;

@@ -2,6 +2,7 @@
 #include "platform/sdl/sdl_platform.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <ctime>
 
 #include "platform/sdl/boxes.h"
@@ -24,8 +25,7 @@ namespace murk::sdl {
 bool SdlPlatform::Start(const std::string& choiceFile, std::string& error) {
     choiceFile_ = choiceFile;
     savedChoice_ = ReadWindowChoice(choiceFile);
-    if (!session_.Start(error) || !display_.Create(savedChoice_, error) || !canvas_.Create(error))
-        return false;
+    if (!session_.Start(error) || !display_.Create(savedChoice_, error)) return false;
     sounds_.StartAudio(session_.AudioOpen(), session_.AudioError());
     // The game has no use for mouse motion; ignored here, it never wakes an idle wait.
     SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
@@ -34,9 +34,21 @@ bool SdlPlatform::Start(const std::string& choiceFile, std::string& error) {
 }
 
 void SdlPlatform::Present() {
+    if (!canvas_.Made()) return;
     const uint64_t start = pacer_.NowMs();
-    display_.Present(canvas_.Surface(), canvas_.Changes());
+    if (!display_.Present(canvas_.Surface(), canvas_.Changes(), canvas_.Mounted())) {
+        // The window surface the canvas is drawn into is going: the canvas takes its picture
+        // out first (while it cannot, for want of memory, nothing is presented and the surface
+        // stays).
+        if (!canvas_.Unmount()) return;
+        canvas_.MarkWholeDirty();
+        display_.Present(canvas_.Surface(), canvas_.Changes(), false);
+    }
     canvas_.ClearDirty();
+    if (!canvas_.Mounted()) {
+        SDL_Point at{};
+        canvas_.Mount(display_.InPlaceScreen(at), at);
+    }
     lastPresentMs_ = pacer_.NowMs();
     // Where presenting is slow (no graphics card: a software renderer or a virtual X server)
     // present less often, so the game keeps most of its time and its pace.
@@ -158,7 +170,16 @@ uint32_t SdlPlatform::RandomSeed() {
 
 void SdlPlatform::ShowWindow() {
     display_.Show();
+    ReadyCanvas();
     canvas_.MarkWholeDirty();
+}
+
+void SdlPlatform::ReadyCanvas() {
+    if (canvas_.Made()) return;
+    SDL_Point at{};
+    std::string error;
+    if (!canvas_.Create(error, display_.InPlaceScreen(at), at))
+        std::fprintf(stderr, "murk: %s\n", error.c_str());
 }
 
 void SdlPlatform::HideWindow() {
@@ -189,10 +210,12 @@ void SdlPlatform::ImageSize(ImageId id, int& width, int& height) const {
 }
 
 bool SdlPlatform::DrawImage(ImageId id, int x, int y, std::string& error) {
+    ReadyCanvas();
     return canvas_.DrawImage(id, x, y, error);
 }
 
 void SdlPlatform::FillRect(int x, int y, int width, int height, Rgb colour) {
+    ReadyCanvas();
     canvas_.FillRect(x, y, width, height, colour);
 }
 
@@ -202,12 +225,14 @@ void SdlPlatform::TextSize(const Font& font, const std::string& text, int& width
 
 void SdlPlatform::DrawText(const Font& font, Rgb colour, int x, int y, const std::string& text,
                            int cx, int cy, int cw, int ch) {
+    ReadyCanvas();
     SDL_Surface* rendered = text_.Render(font, colour, text);
     if (rendered) canvas_.Blend(rendered, x, y, SDL_Rect{cx, cy, cw, ch});
 }
 
 bool SdlPlatform::SaveCanvasBmp(const std::string& path, int x, int y, int width, int height,
                                 std::string& error) {
+    ReadyCanvas();
     return canvas_.SaveBmp(path, x, y, width, height, error);
 }
 

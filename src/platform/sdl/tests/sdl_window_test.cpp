@@ -124,6 +124,48 @@ TEST_F(SdlWindow, AnExposedWindowIsPresentedFromTheCanvasWithoutAPaintForTheGame
     EXPECT_EQ(kinds, std::vector<EventKind>{EventKind::Close});
 }
 
+SDL_Window* GameWindow() {
+    for (Uint32 id = 1; id < 1000; ++id)
+        if (SDL_Window* w = SDL_GetWindowFromID(id); w && SDL_GetWindowFlags(w) & SDL_WINDOW_SHOWN)
+            return w;
+    return nullptr;
+}
+
+// Drawn straight into the window surface where the picture is shown unscaled, the canvas must
+// take its picture along whenever that surface is replaced: scaled, unscaled at another place,
+// back again, and through Alt+Enter.
+TEST_F(SdlWindow, ThePictureOutlivesEveryChangeOfTheWindowsSize) {
+    platform->ShowWindow();
+    platform->FillRect(100, 100, 32, 32, {255, 0, 0});
+    platform->WaitEvent(platform->NowMs());  // presents
+    PushKey(SDL_KEYDOWN, SDL_SCANCODE_RETURN, KMOD_LALT);
+    PushKey(SDL_KEYUP, SDL_SCANCODE_RETURN, KMOD_LALT);
+    Drain(*platform);
+    SDL_Window* window = GameWindow();
+    ASSERT_NE(window, nullptr);
+    const Rgb colours[] = {{0, 255, 0}, {0, 0, 255}, {255, 255, 0}};
+    const SDL_Point sizes[] = {{700, 500}, {1200, 900}, {1024, 768}};
+    for (int i = 0; i < 3; ++i) {
+        SDL_SetWindowSize(window, sizes[i].x, sizes[i].y);
+        Drain(*platform);
+        platform->FillRect(200 + 40 * i, 100, 32, 32, colours[i]);
+        platform->WaitEvent(platform->NowMs());
+    }
+    std::string error;
+    ASSERT_TRUE(platform->SaveCanvasBmp(Path("shot.bmp"), 0, 0, 1024, 768, error)) << error;
+    const testing_sdl::BmpPicture shot = testing_sdl::ReadBmp(Path("shot.bmp"));
+    EXPECT_EQ(shot.Pixel(110, 110), 0xFF0000u);
+    EXPECT_EQ(shot.Pixel(210, 110), 0x00FF00u);
+    EXPECT_EQ(shot.Pixel(250, 110), 0x0000FFu);
+    EXPECT_EQ(shot.Pixel(290, 110), 0xFFFF00u);
+    // And the screen shows it: the window surface, 1:1 at its corner.
+    SDL_Surface* screen = SDL_GetWindowSurface(window);
+    ASSERT_NE(screen, nullptr);
+    const auto* row = static_cast<const Uint32*>(screen->pixels) + 110 * screen->pitch / 4;
+    EXPECT_EQ(row[110] & 0xFFFFFF, 0xFF0000u);
+    EXPECT_EQ(row[250] & 0xFFFFFF, 0x0000FFu);
+}
+
 TEST_F(SdlWindow, AnIdleWaitEndsAtItsDeadlineOrAtOnceForAPendingEvent) {
     platform->ShowWindow();
     Drain(*platform);
