@@ -4,7 +4,7 @@ set -euo pipefail
 
 PACKAGES=(
   cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev
-  libsdl2-dev libmpg123-dev libsdl2-ttf-dev libfontconfig-dev pkg-config
+  libsdl2-dev libmpg123-dev libsdl2-ttf-dev libfontconfig-dev pkg-config libx11-dev
   fonts-dejavu-core fonts-comic-neue
   lame sox
   zlib1g-dev  # levelpic writes its level pictures as PNG through zlib

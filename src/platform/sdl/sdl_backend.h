@@ -11,6 +11,7 @@
 #include "platform/sdl/session.h"
 #include "platform/sdl/sounds.h"
 #include "platform/sdl/text.h"
+#include "platform/sdl/xwait.h"
 
 namespace murk::sdl {
 
@@ -89,7 +90,8 @@ private:
     std::string choiceFile_;
     WindowChoice savedChoice_;
     bool swallowEnterUp_ = false;      // the Enter of Alt+Enter is not the game's
-    std::optional<SDL_Event> waited_;  // the event that ended an idle wait
+    std::optional<SDL_Event> waited_;  // the event that ended SDL's own wait
+    WindowSystemWait xwait_;
     static constexpr uint64_t kPumpIntervalNs = 1'000'000;
     uint64_t lastPumpNs_ = 0;
 };

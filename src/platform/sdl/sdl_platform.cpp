@@ -152,10 +152,20 @@ void SdlPlatform::WaitEvent(uint64_t untilMs) {
     // Only an event or the deadline ends the wait; SDL sleeps in the window system's socket.
     // The event that ends it is kept for the next PollEvent, so it is handled at once.
     const uint64_t left = untilMs - now;
-    SDL_Event in;
-    if (SDL_WaitEventTimeout(
-            &in, untilMs == kNoDeadline || left > INT32_MAX ? -1 : static_cast<int>(left)) == 1)
-        waited_ = in;
+    const int timeout = untilMs == kNoDeadline || left > INT32_MAX ? -1 : static_cast<int>(left);
+    if (!xwait_.Usable() || SDL_NumJoysticks() > 0) {
+        SDL_Event in;
+        if (SDL_WaitEventTimeout(&in, timeout) == 1) waited_ = in;
+        return;
+    }
+    // Nothing may be left waiting in SDL's queue or in the X library's before the sleep.
+    if (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) || xwait_.EventsHeld()) {
+        lastPumpNs_ = 0;
+        return;
+    }
+    // A signal ends the sleep too; SDL turns it into its quit event at the next pump.
+    xwait_.Wait(timeout);
+    lastPumpNs_ = 0;  // the next poll asks the window system at once
 }
 
 void SdlPlatform::Sleep1ms() {
@@ -170,6 +180,7 @@ uint32_t SdlPlatform::RandomSeed() {
 
 void SdlPlatform::ShowWindow() {
     display_.Show();
+    xwait_.Attach(display_.Window());
     ReadyCanvas();
     canvas_.MarkWholeDirty();
 }
