@@ -17,7 +17,6 @@ namespace murk {
 namespace {
 
 namespace fs = std::filesystem;
-using test::HeadlessApp;
 using test::ReadFileText;
 using test::TempGameDir;
 
@@ -71,10 +70,12 @@ TEST(PlayerFolder, CopiesWhatIsMissingAndNeverReplacesThePlayersFiles) {
     EXPECT_FALSE(fs::exists(LevelFileName(player, 3)));
     EXPECT_EQ(ReadFileText(player + kHighScoresFile), "shipped table");
 
-    // The player's own level and table stay; a level the folder lost comes back.
+    // The player's own level and table stay; a level the folder lost comes back, and a copy
+    // cut short by a kill leaves nothing behind.
     std::ofstream(LevelFileName(player, 1)) << "my level";
     std::ofstream(player + kHighScoresFile) << "my table";
     fs::remove(LevelFileName(player, 2));
+    std::ofstream(LevelFileName(player, 2) + ".x7Kq2Z") << "half a copy";
     ASSERT_EQ(SetUpPlayerFolder(player, shipped.dir.Dir()), "");
     EXPECT_EQ(ReadFileText(LevelFileName(player, 1)), "my level");
     EXPECT_EQ(ReadFileText(player + kHighScoresFile), "my table");
