@@ -51,7 +51,7 @@ declare -A shellTier=(
   [programstate]=0 [screen]=0 [tilestore]=0
   [mainform]=1
   [app]=2
-  [render]=3 [settings]=3 [statedump]=3 [panels]=3 [levelfiles]=3 [screens]=3
+  [render]=3 [settings]=3 [statedump]=3 [panels]=3 [levelfiles]=3 [screens]=3 [playerfolder]=3
   [itemmenu]=4 [hints]=4
   [overlays]=5
   [apphost]=6 [playscreen]=6 [gameloop]=6

@@ -12,6 +12,7 @@ PACKAGES=(
   libxtst-dev  # the end-to-end tests press several keys at once through the X test extension
   clang libclang-rt-14-dev
   clang-format  # the house style is checked before the build
+  desktop-file-utils  # the installed game's menu entry is checked with desktop-file-validate
 )
 
 missing=()

@@ -65,10 +65,13 @@ uint32_t BigEndian(const std::string& s, size_t at) {
     return v;
 }
 
-TEST(LevelPicture, PngHoldsTheRowsWithValidChecksums) {
-    const std::vector<uint32_t> px = {0x102030, 0x405060, 0x708090, 0xa0b0c0, 0xd0e0f0, 0x000001};
-    const std::string png = murk::EncodePng(3, 2, px);
-    ASSERT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1a\n");
+// A PNG file's chunks checked and taken apart: the IHDR data and the inflated image rows.
+struct PngParts {
+    std::string header, rows;
+};
+PngParts ReadPng(const std::string& png, size_t rowBytes) {
+    PngParts parts;
+    EXPECT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1a\n");
     std::string idat;
     std::vector<std::string> types;
     for (size_t at = 8; at + 12 <= png.size();) {
@@ -78,22 +81,33 @@ TEST(LevelPicture, PngHoldsTheRowsWithValidChecksums) {
             crc32(0, reinterpret_cast<const Bytef*>(typed.data()), static_cast<uInt>(typed.size()));
         EXPECT_EQ(BigEndian(png, at + 8 + length), crc) << typed.substr(0, 4);
         types.push_back(typed.substr(0, 4));
-        if (types.back() == "IHDR") {
-            EXPECT_EQ(BigEndian(typed, 4), 3u);
-            EXPECT_EQ(BigEndian(typed, 8), 2u);
-        }
+        if (types.back() == "IHDR") parts.header = typed.substr(4);
         if (types.back() == "IDAT") idat += typed.substr(4);
         at += 12 + length;
     }
     EXPECT_EQ(types, (std::vector<std::string>{"IHDR", "IDAT", "IEND"}));
-    std::string raw(2 * (1 + 3 * 3), '\0');
-    uLongf rawSize = raw.size();
-    ASSERT_EQ(uncompress(reinterpret_cast<Bytef*>(raw.data()), &rawSize,
+    parts.rows.assign(rowBytes, '\0');
+    uLongf rawSize = parts.rows.size();
+    EXPECT_EQ(uncompress(reinterpret_cast<Bytef*>(parts.rows.data()), &rawSize,
                          reinterpret_cast<const Bytef*>(idat.data()), idat.size()),
               Z_OK);
-    EXPECT_EQ(raw, std::string("\0\x10\x20\x30\x40\x50\x60\x70\x80\x90"
-                               "\0\xa0\xb0\xc0\xd0\xe0\xf0\x00\x00\x01",
-                               20));
+    return parts;
+}
+
+TEST(LevelPicture, PngHoldsTheRowsWithValidChecksums) {
+    const std::vector<uint32_t> px = {0x102030, 0x405060, 0x708090, 0xa0b0c0, 0xd0e0f0, 0x000001};
+    const PngParts rgb = ReadPng(murk::EncodePng(3, 2, px), 2 * (1 + 3 * 3));
+    EXPECT_EQ(BigEndian(rgb.header, 0), 3u);
+    EXPECT_EQ(BigEndian(rgb.header, 4), 2u);
+    EXPECT_EQ(rgb.header.substr(8, 2), std::string("\x08\x02", 2));  // 8 bits, RGB
+    EXPECT_EQ(rgb.rows, std::string("\0\x10\x20\x30\x40\x50\x60\x70\x80\x90"
+                                    "\0\xa0\xb0\xc0\xd0\xe0\xf0\x00\x00\x01",
+                                    20));
+
+    // With transparency (the desktop icon): each pixel's opacity follows its colour.
+    const PngParts rgba = ReadPng(murk::EncodePng(2, 1, {0xff102030, 0x00405060}, true), 9);
+    EXPECT_EQ(rgba.header.substr(8, 2), std::string("\x08\x06", 2));  // 8 bits, RGBA
+    EXPECT_EQ(rgba.rows, std::string("\0\x10\x20\x30\xff\x40\x50\x60\x00", 9));
 }
 
 }  // namespace

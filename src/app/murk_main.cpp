@@ -8,6 +8,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "platform/folders.h"
 #include "platform/journal/recording_platform.h"
 #include "platform/sdl/sdl_platform.h"
 #include "shell/app.h"
@@ -48,8 +49,12 @@ int main(int argc, char** argv) {
         }
     }
     std::string error;
+    // The game folder it was started in, or an installed game's data and the player's folder.
+    const murk::GameFolders folders = murk::FindGameFolders(MURK_DATA_FROM_BIN);
     // Full screen or window, as the player last chose with Alt+Enter, beside Options.dat.
-    std::unique_ptr<murk::Platform> platform = murk::CreateSdlPlatform(error, "Display.dat");
+    const std::string windowChoice = murk::ProgramDirectory(folders.program) + "Display.dat";
+    std::unique_ptr<murk::Platform> platform =
+        murk::CreateSdlPlatform(error, windowChoice, &folders);
     if (!platform) {
         std::fprintf(stderr, "murk: %s\n", error.c_str());
         return 1;

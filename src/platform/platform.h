@@ -143,8 +143,13 @@ public:
     virtual void RewindSound(SoundHandle h) = 0;
     virtual void PlaySound(SoundHandle h) = 0;
 
-    // Files.
+    // Files. The program directory, where the game keeps the player's files (options, high
+    // scores, captures, levels): the current directory at start-up, or for an installed game the
+    // player's data folder (platform/folders.h).
     virtual std::string CurrentDirectory() const = 0;
+    // Where the game's shipped pictures, sounds, levels and default high scores are: the program
+    // directory, except for an installed game.
+    virtual std::string DataDirectory() const { return CurrentDirectory(); }
     virtual bool FileExists(const std::string& path) const = 0;
     virtual bool IsReadOnly(const std::string& path) const = 0;
     virtual bool MakeWritable(const std::string& path) = 0;

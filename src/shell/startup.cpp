@@ -11,6 +11,7 @@
 #include "shell/levelfiles.h"
 #include "shell/mainform.h"
 #include "shell/menuscreen.h"
+#include "shell/playerfolder.h"
 #include "shell/playscreen.h"
 #include "shell/screens.h"
 #include "shell/tilestore.h"
@@ -81,11 +82,21 @@ bool Startup(App& app) {
     app.game.rng.Seed(app.pf.RandomSeed());
     app.pf.SetPointer(Pointer::Busy);
     app.DirLbl = ProgramDirectory(app.pf.CurrentDirectory());
+    app.DataDir = ProgramDirectory(app.pf.DataDirectory());
+    // An installed game reads its data from one folder and keeps the player's files in another.
+    if (app.DataDir != app.DirLbl) {
+        const std::string problem = SetUpPlayerFolder(app.DirLbl, app.DataDir);
+        if (!problem.empty()) {
+            ShowError(app, problem);
+            ShutDown(app);
+            return false;
+        }
+    }
     // A save cut short by a kill leaves its temporary file; the file itself is whole.
     RemoveStaleTemporaries(app.DirLbl + kOptionsFile);
     RemoveStaleTemporaries(app.DirLbl + kHighScoresFile);
     std::string error;
-    if (!LoadTileImages(app.pf, app.DirLbl, app.tiles, error)) {
+    if (!LoadTileImages(app.pf, app.DataDir, app.tiles, error)) {
         ShowException(app, error);
         ShowError(app,
                   "Error loading objects. Please make sure the objects directory exists and "

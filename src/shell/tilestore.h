@@ -23,10 +23,10 @@ struct TileStore {
     }
 };
 
-// Loads every tile picture from the Objects folder of `programDir`, in code order. Stops at the
+// Loads every tile picture from the Objects folder of `dataDir`, in code order. Stops at the
 // first that fails and returns false with the platform's `error`; what to do then is the
 // caller's decision.
-[[nodiscard]] bool LoadTileImages(Platform& pf, const std::string& programDir, TileStore& tiles,
+[[nodiscard]] bool LoadTileImages(Platform& pf, const std::string& dataDir, TileStore& tiles,
                                   std::string& error);
 
 }  // namespace murk

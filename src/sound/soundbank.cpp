@@ -12,7 +12,7 @@ namespace {
 // Opens one row of the sound table into its player; a failure is thrown with the platform's
 // reason, to be shown at the top of the loading.
 void OpenSound(Desk& desk, SoundBank& bank, size_t index) {
-    const std::string path = desk.DirLbl + kSoundsFolder + std::string(kSoundFiles[index].file);
+    const std::string path = desk.DataDir + kSoundsFolder + std::string(kSoundFiles[index].file);
     std::string error;
     const SoundHandle h = desk.pf.OpenSound(path, error);
     if (h == kNoSound) throw Failure{error.empty() ? "Cannot open " + path : error};

@@ -28,6 +28,7 @@ struct Desk {
     Platform& pf;
     bool terminated = false;        // set by ShutDown; every loop ends at its next check
     std::string DirLbl;             // program directory with a trailing '/'
+    std::string DataDir;            // the shipped pictures, sounds and levels, with a trailing '/'
     std::vector<Form*> shownForms;  // in showing order; the last one receives input
     std::vector<Timer*> timers;     // the timers the pump fires, in this order
     std::function<void()> onClose;  // the window's close button

@@ -23,11 +23,11 @@ stop_leftover_murk() {
 }
 trap stop_leftover_murk EXIT
 
-# Starts ./murk in the current folder, with the words in MURK_ARGS; its output goes to murk.log
-# there.
+# Starts ./murk (or the program $MURK names) in the current folder, with the words in MURK_ARGS;
+# its output goes to murk.log there (or to $MURK_LOG).
 start_murk() {
     # shellcheck disable=SC2086 # MURK_ARGS holds words
-    SDL_AUDIODRIVER=dummy ./murk ${MURK_ARGS:-} >>murk.log 2>&1 &
+    SDL_AUDIODRIVER=dummy "${MURK:-./murk}" ${MURK_ARGS:-} >>"${MURK_LOG:-murk.log}" 2>&1 &
     MURK_PID=$!
 }
 

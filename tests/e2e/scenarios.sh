@@ -820,4 +820,37 @@ scenario_moments() {
     quit_from_menu
 }
 
+# The installed game ($MURK, started in a folder it may not write; tests/install/install_test.sh
+# runs it): its files go to the player's data folder, $XDG_DATA_HOME/murk or else
+# ~/.local/share/murk, made and filled with the shipped levels and table ($MURK_SHARE) at the
+# first start. A data folder that cannot be made is named in a box and the game ends.
+scenario_installed() {
+    local start=$PWD
+    start_to_menu menu
+    key Print
+    expect_capture "$XDG_DATA_HOME/murk/Capture000.bmp"
+    key alt+Return
+    quit_from_menu
+    cd "$XDG_DATA_HOME/murk" || fail "no folder $XDG_DATA_HOME/murk"
+    expect_options_file "$DEFAULT_OPTIONS"
+    expect_display_file "Window 1024 768"
+    cmp -s HighScores.dat "$MURK_SHARE/HighScores.dat" || fail "HighScores.dat is not the shipped one"
+    diff -r Levels "$MURK_SHARE/Levels" >/dev/null || fail "the shipped levels were not copied whole"
+    note "the levels and the table were copied into $PWD"
+    [ -z "$(ls -A "$start")" ] || fail "the game wrote into the folder it was started in"
+
+    cd "$start" || fail "cannot go back to $start"
+    XDG_DATA_HOME="" start_to_menu menu-without-xdg
+    quit_from_menu quit-question-without-xdg
+    cd "$HOME/.local/share/murk" || fail "no folder ~/.local/share/murk"
+    expect_options_file "$DEFAULT_OPTIONS"
+
+    cd "$start" || fail "cannot go back to $start"
+    XDG_DATA_HOME=$MURK_SHARE/HighScores.dat start_murk
+    box_before_window
+    answer_box Return folder-cannot-be-made
+    expect_exit_without_window 5 "the box saying the folder cannot be made"
+    [ "$EXIT_STATUS" -eq 0 ] || fail "murk exited with status $EXIT_STATUS"
+}
+
 "scenario_$SCENARIO"

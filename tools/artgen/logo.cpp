@@ -11,13 +11,9 @@ namespace artgen {
 namespace {
 
 constexpr int kW = 660, kH = 130;
-constexpr float kLetterH = 96;  // letters stand on a 96-pixel cap height
+constexpr float kLetterH = kLogoLetterHeight;
 
-// Letter outlines in a box 110 wide and kLetterH tall, origin at the top-left.
-Sdf LetterM() {
-    return Union({Rect(0, 0, 26, kLetterH, 3), Rect(84, 0, 110, kLetterH, 3),
-                  Polygon({{4, 0}, {30, 0}, {55, 44}, {80, 0}, {106, 0}, {66, 70}, {44, 70}})});
-}
+// Letter outlines in a box 110 wide and kLetterH tall, origin at the top-left (M: LogoLetterM).
 Sdf LetterU() {
     return Cut(
         Union({Rect(0, 0, 28, 60, 3), Rect(82, 0, 110, 60, 3), Rect(0, 30, 110, kLetterH, 30)}),
@@ -32,26 +28,6 @@ Sdf LetterK() {
     return Union({Rect(0, 0, 28, kLetterH, 3),
                   Polygon({{24, 38}, {76, 0}, {110, 0}, {44, 56}, {24, 66}}),
                   Polygon({{38, 44}, {62, 34}, {110, kLetterH}, {78, kLetterH}})});
-}
-
-// Weathered stone laid in courses: light on the top faces, cold in the depths, with moss
-// growing over the upper edges and trailing down in streaks.
-Rgb Stone(const Sdf& letter, Vec v, float top) {
-    const float t = (v.y - top) / kLetterH;
-    const float n = TiledNoise(v.x, v.y, 6, 200, 3) * 0.6f + TiledNoise(v.x, v.y, 2, 600, 4) * 0.4f;
-    Rgb c = Scale(Mix(Hex(0xb0b0a0), Hex(0x3a4044), t), 0.8f + 0.35f * n);
-    const float course = std::fmod(v.y - top, 32.0f);
-    if (course < 1.5f)
-        c = Scale(c, 0.45f);  // joint between stone courses
-    else if (course < 3)
-        c = Scale(c, 1.18f);  // lit lip under the joint
-    const float edge = std::clamp(1 - letter({v.x, v.y - 7}) / -7, 0.0f, 1.0f);  // near a top face
-    const float drip = TiledNoise(v.x * 3, v.y * 0.15f, 6, 400, 6);
-    const float grain = Hash(static_cast<int>(v.x), static_cast<int>(v.y), 7);
-    const float moss = edge * 0.9f + (drip - 0.55f) * 2 * (1 - t) + (n - 0.5f);
-    if (moss > 0.45f && grain < 0.2f + moss)
-        c = Mix(c, Scale(pal::Moss, 0.7f + 0.7f * grain), std::min(1.0f, (moss - 0.45f) * 4));
-    return c;
 }
 
 // 1 in the middle, 0 at the picture's border, so the backdrop melts into the black menu panel.
@@ -77,11 +53,34 @@ void MazeBackdrop(Canvas& c) {
 
 }  // namespace
 
+Sdf LogoLetterM() {
+    return Union({Rect(0, 0, 26, kLetterH, 3), Rect(84, 0, 110, kLetterH, 3),
+                  Polygon({{4, 0}, {30, 0}, {55, 44}, {80, 0}, {106, 0}, {66, 70}, {44, 70}})});
+}
+
+Rgb LogoStone(const Sdf& letter, Vec v, float top) {
+    const float t = (v.y - top) / kLetterH;
+    const float n = TiledNoise(v.x, v.y, 6, 200, 3) * 0.6f + TiledNoise(v.x, v.y, 2, 600, 4) * 0.4f;
+    Rgb c = Scale(Mix(Hex(0xb0b0a0), Hex(0x3a4044), t), 0.8f + 0.35f * n);
+    const float course = std::fmod(v.y - top, 32.0f);
+    if (course < 1.5f)
+        c = Scale(c, 0.45f);  // joint between stone courses
+    else if (course < 3)
+        c = Scale(c, 1.18f);  // lit lip under the joint
+    const float edge = std::clamp(1 - letter({v.x, v.y - 7}) / -7, 0.0f, 1.0f);  // near a top face
+    const float drip = TiledNoise(v.x * 3, v.y * 0.15f, 6, 400, 6);
+    const float grain = Hash(static_cast<int>(v.x), static_cast<int>(v.y), 7);
+    const float moss = edge * 0.9f + (drip - 0.55f) * 2 * (1 - t) + (n - 0.5f);
+    if (moss > 0.45f && grain < 0.2f + moss)
+        c = Mix(c, Scale(pal::Moss, 0.7f + 0.7f * grain), std::min(1.0f, (moss - 0.45f) * 4));
+    return c;
+}
+
 Canvas DrawLogo() {
     Canvas c(kW, kH);
     MazeBackdrop(c);
     const float top = (kH - kLetterH) / 2;
-    const Sdf letters[] = {LetterM(), LetterU(), LetterR(), LetterK()};
+    const Sdf letters[] = {LogoLetterM(), LetterU(), LetterR(), LetterK()};
     const float gap = 22, width = 110;
     const float left = (kW - (4 * width + 3 * gap)) / 2;
     Painter p(c, Place{{0, 0}});
@@ -93,7 +92,7 @@ Canvas DrawLogo() {
     for (int i = 0; i < 4; ++i) {
         const Sdf l = Move(letters[i], {left + i * (width + gap), top});
         p.Fill(Grow(l, 3), pal::Ink);
-        p.Fill(l, [&](Vec v) { return Stone(l, v, top); });
+        p.Fill(l, [&](Vec v) { return LogoStone(l, v, top); });
         p.Light(l, 7, 0.8f);
         p.Fill(Ring(Grow(l, -2.5f), 1.2f), Hex(0xe8ecd8), 0.18f);
         p.Fill(Ring(l, 1.5f), Hex(0x0a100c), 0.6f);

@@ -1,4 +1,4 @@
-// artgen: draws every picture of the game. Usage: artgen OBJECTS_DIR PICTURES_CPP
+// artgen: draws every picture of the game. Usage: artgen OBJECTS_DIR PICTURES_CPP [ICONS_DIR]
 #include <cstdio>
 #include <filesystem>
 
@@ -7,8 +7,8 @@
 #include "tile_art.h"
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: artgen OBJECTS_DIR PICTURES_CPP\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: artgen OBJECTS_DIR PICTURES_CPP [ICONS_DIR]\n");
         return 2;
     }
     std::vector<artgen::Canvas> tiles;
@@ -21,7 +21,8 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(argv[1], ec);
     std::string error;
     if (!artgen::WriteTiles(tiles, argv[1], error) ||
-        !artgen::WriteFile(argv[2], artgen::PicturesSource(artgen::DrawWindowPictures()), error)) {
+        !artgen::WriteFile(argv[2], artgen::PicturesSource(artgen::DrawWindowPictures()), error) ||
+        (argc == 4 && !artgen::WriteIcons(argv[3], error))) {
         std::fprintf(stderr, "artgen: %s\n", error.c_str());
         return 1;
     }

@@ -1,11 +1,14 @@
 // Tile checks, BMP files and the generated picture table.
 #include "output.h"
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "base/bmp.h"
 #include "base/tiles.h"
+#include "icon.h"
+#include "levelpic/png.h"
 
 namespace artgen {
 
@@ -68,6 +71,19 @@ std::string PicturesSource(const std::vector<WindowPicture>& pictures) {
         << "    count = sizeof kPictures / sizeof kPictures[0];\n    return kPictures;\n}\n\n"
         << "}  // namespace murk\n";
     return out.str();
+}
+
+bool WriteIcons(const std::string& dir, std::string& error) {
+    for (const int size : kIconSizes) {
+        const std::string side = std::to_string(size);
+        const std::string folder = dir + "/hicolor/" + side + "x" + side + "/apps";
+        std::error_code ec;
+        std::filesystem::create_directories(folder, ec);
+        if (!WriteFile(folder + "/murk.png", murk::EncodePng(size, size, DrawIcon(size), true),
+                       error))
+            return false;
+    }
+    return true;
 }
 
 bool WriteFile(const std::string& path, const std::string& text, std::string& error) {

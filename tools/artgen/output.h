@@ -19,6 +19,10 @@ bool WriteTiles(const std::vector<Canvas>& tiles, const std::string& dir, std::s
 // The complete source of EmbeddedPictures() holding every picture as a BMP file.
 std::string PicturesSource(const std::vector<WindowPicture>& pictures);
 
+// Writes the desktop icon at each size as DIR/hicolor/NxN/apps/murk.png, the layout of an icon
+// theme, making the folders. Returns false with a message on failure.
+bool WriteIcons(const std::string& dir, std::string& error);
+
 // Writes `text` to `path`, replacing what was there.
 bool WriteFile(const std::string& path, const std::string& text, std::string& error);
 

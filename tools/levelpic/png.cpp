@@ -24,10 +24,11 @@ void PutChunk(std::string& png, const char* type, const std::string& data) {
 
 }  // namespace
 
-std::string EncodePng(int width, int height, const std::vector<uint32_t>& pixels) {
-    // Each row: filter type 0 (none), then R, G, B per pixel.
+std::string EncodePng(int width, int height, const std::vector<uint32_t>& pixels, bool alpha) {
+    // Each row: filter type 0 (none), then R, G, B (and A) per pixel.
+    const size_t channels = alpha ? 4 : 3;
     std::string raw;
-    raw.reserve(static_cast<size_t>(height) * (static_cast<size_t>(width) * 3 + 1));
+    raw.reserve(static_cast<size_t>(height) * (static_cast<size_t>(width) * channels + 1));
     for (int y = 0; y < height; ++y) {
         raw += '\0';
         for (int x = 0; x < width; ++x) {
@@ -35,6 +36,7 @@ std::string EncodePng(int width, int height, const std::vector<uint32_t>& pixels
             raw += static_cast<char>((p >> 16) & 0xff);
             raw += static_cast<char>((p >> 8) & 0xff);
             raw += static_cast<char>(p & 0xff);
+            if (alpha) raw += static_cast<char>((p >> 24) & 0xff);
         }
     }
     uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
@@ -48,7 +50,8 @@ std::string EncodePng(int width, int height, const std::vector<uint32_t>& pixels
     std::string header;
     PutU32(header, static_cast<uint32_t>(width));
     PutU32(header, static_cast<uint32_t>(height));
-    header += std::string{8, 2, 0, 0, 0};  // 8 bits, RGB, deflate, no filter variants, no interlace
+    // 8 bits, RGB (2) or RGBA (6), deflate, no filter variants, no interlace
+    header += std::string{8, static_cast<char>(alpha ? 6 : 2), 0, 0, 0};
 
     std::string png = "\x89PNG\r\n\x1a\n";
     PutChunk(png, "IHDR", header);

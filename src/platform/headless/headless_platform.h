@@ -5,6 +5,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -59,6 +60,8 @@ public:
     void SetFakeImages(bool on) { fakeImages_ = on; }
     void SetDisplay(int w, int h) { displayW_ = w, displayH_ = h; }
     void SetCurrentDirectory(std::string dir) { currentDir_ = std::move(dir); }
+    // An installed game's data folder; unset, the data is in the current directory.
+    void SetDataDirectory(std::string dir) { dataDir_ = std::move(dir); }
     // From now on every picture drawn advances the virtual clock by `ms`, so timers can fall due
     // at the message pumps inside a room draw, a scan or the bullet step.
     // The seed the core's random generator gets from now on (murk-sim's `seed`).
@@ -124,6 +127,7 @@ public:
     void RewindSound(SoundHandle) override {}
     void PlaySound(SoundHandle h) override;
     std::string CurrentDirectory() const override { return currentDir_; }
+    std::string DataDirectory() const override { return dataDir_ ? *dataDir_ : currentDir_; }
     bool FileExists(const std::string& path) const override;
     bool IsReadOnly(const std::string& path) const override;
     bool MakeWritable(const std::string& path) override;
@@ -169,6 +173,7 @@ private:
     int modeSwitches_ = 0;
     Pointer pointer_ = Pointer::Normal;
     std::string currentDir_;
+    std::optional<std::string> dataDir_;
 };
 
 }  // namespace murk

@@ -57,6 +57,7 @@ public:
     void RewindSound(SoundHandle h) override { inner_.RewindSound(h); }
     void PlaySound(SoundHandle h) override { inner_.PlaySound(h); }
     std::string CurrentDirectory() const override { return inner_.CurrentDirectory(); }
+    std::string DataDirectory() const override { return inner_.DataDirectory(); }
     bool FileExists(const std::string& path) const override;
     bool IsReadOnly(const std::string& path) const override;
     bool MakeWritable(const std::string& path) override;

@@ -1,4 +1,5 @@
-// The SDL platform's file queries: working directory, existence, read-only and making writable.
+// The SDL platform's file queries: program and data directories, existence, read-only and making
+// writable.
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,8 +10,13 @@
 namespace murk::sdl {
 
 std::string SdlPlatform::CurrentDirectory() const {
+    if (folders_) return folders_->program;
     char buffer[PATH_MAX];
     return getcwd(buffer, sizeof buffer) ? std::string(buffer) : std::string();
+}
+
+std::string SdlPlatform::DataDirectory() const {
+    return folders_ ? folders_->data : CurrentDirectory();
 }
 
 bool SdlPlatform::FileExists(const std::string& path) const {

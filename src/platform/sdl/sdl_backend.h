@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/folders.h"
 #include "platform/platform.h"
 #include "platform/sdl/canvas.h"
 #include "platform/sdl/display.h"
@@ -29,6 +30,7 @@ public:
     static constexpr uint64_t kPollPresentMs = 20;
 
     bool Start(const std::string& choiceFile, std::string& error);
+    void SetFolders(GameFolders folders) { folders_ = std::move(folders); }
 
     bool PollEvent(Event& e) override;
     void WaitEvent(uint64_t untilMs) override;
@@ -56,6 +58,7 @@ public:
     void RewindSound(SoundHandle h) override { sounds_.Rewind(h); }
     void PlaySound(SoundHandle h) override { sounds_.Play(h); }
     std::string CurrentDirectory() const override;
+    std::string DataDirectory() const override;
     bool FileExists(const std::string& path) const override;
     bool IsReadOnly(const std::string& path) const override;
     bool MakeWritable(const std::string& path) override;
@@ -88,6 +91,7 @@ private:
     uint64_t lastPresentMs_ = 0;
     uint64_t presentIntervalMs_ = kPollPresentMs;
     std::string choiceFile_;
+    std::optional<GameFolders> folders_;  // unset: the current directory holds everything
     WindowChoice savedChoice_;
     bool swallowEnterUp_ = false;      // the Enter of Alt+Enter is not the game's
     std::optional<SDL_Event> waited_;  // the event that ended SDL's own wait

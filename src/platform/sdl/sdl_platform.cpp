@@ -11,9 +11,10 @@
 
 namespace murk {
 
-std::unique_ptr<Platform> CreateSdlPlatform(std::string& error,
-                                            const std::string& windowChoiceFile) {
+std::unique_ptr<Platform> CreateSdlPlatform(std::string& error, const std::string& windowChoiceFile,
+                                            const GameFolders* folders) {
     auto platform = std::make_unique<sdl::SdlPlatform>();
+    if (folders) platform->SetFolders(*folders);
     if (!platform->Start(windowChoiceFile, error)) return nullptr;
     return platform;
 }
