@@ -3,16 +3,16 @@
 #include <vector>
 
 #include "editor/editor.h"
+#include "editor/squares.h"
 #include "levelsource/levelsource.h"
 #include "levelsource/sourcewriter.h"
 
 namespace murk {
 
-namespace {
+using editsquares::IsPlayer;
+using editsquares::OnRoom;
 
-bool IsPlayer(std::string_view code) {
-    return code == code::Player1 || code == code::Player2;
-}
+namespace {
 
 const char* PlayerName(std::string_view code) {
     return code == code::Player1 ? "player 1" : "player 2";
@@ -26,10 +26,6 @@ std::string BrushProblem(std::string_view code) {
 // What a brush puts on a square: a bare slide field aims at its own square.
 std::string BrushCode(std::string_view code, const Spot& at) {
     return code == code::SlideField ? SlideFieldCode(at.col, at.row) : std::string(code);
-}
-
-bool OnRoom(int col, int row) {
-    return col >= 1 && col <= kRoomCols && row >= 1 && row <= kRoomRows;
 }
 
 }  // namespace

@@ -4,23 +4,15 @@
 #include <utility>
 
 #include "base/roompack.h"
+#include "editor/squares.h"
 #include "levelcheck/levelcheck.h"
 #include "levelsource/levelsource.h"
 #include "levelsource/sourcewriter.h"
 
 namespace murk {
 
-namespace {
-
-size_t Offset(int col, int row) {
-    return static_cast<size_t>(((row - 1) * kRoomCols + col - 1) * 3);
-}
-
-bool OnRoom(int col, int row) {
-    return col >= 1 && col <= kRoomCols && row >= 1 && row <= kRoomRows;
-}
-
-}  // namespace
+using editsquares::Offset;
+using editsquares::OnRoom;
 
 LevelEditor::LevelEditor(std::string dir) : dir_(std::move(dir)) {
     New();

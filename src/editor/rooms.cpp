@@ -1,19 +1,18 @@
 // The level's rooms and frame: a new level, room copy, paste and clear, the title, the size and
 // the start room.
 #include "editor/editor.h"
+#include "editor/squares.h"
 #include "levelsource/levelsource.h"
 #include "levelsource/sourcewriter.h"
 
 namespace murk {
 
+using editsquares::IsPlayer;
+
 namespace {
 
 constexpr const char* kNewTitle = "New Level";
 constexpr int kNewPlayerCol = 3, kNewPlayerRow = 10;  // player 2 starts beside player 1
-
-bool IsPlayer(std::string_view code) {
-    return code == code::Player1 || code == code::Player2;
-}
 
 // A room of floor inside an edge wall all round: it closes every edge it shares, as a room
 // beyond the level's border does.
@@ -73,8 +72,8 @@ EditResult LevelEditor::PasteRoom(int roomCol, int roomRow) {
     for (int row = 1; row <= kRoomRows; ++row)
         for (int col = 1; col <= kRoomCols; ++col) {
             const Spot s{roomCol, roomRow, col, row};
-            const std::string_view code = std::string_view(copied_).substr(
-                static_cast<size_t>(((row - 1) * kRoomCols + col - 1) * 3), 3);
+            const std::string_view code =
+                std::string_view(copied_).substr(editsquares::Offset(col, row), 3);
             if (!IsPlayer(At(s))) Put(s, IsPlayer(code) ? code::Floor : code);
         }
     return Commit();
