@@ -45,7 +45,7 @@ std::string_view LevelEditor::At(const Spot& at) const {
 
 void LevelEditor::Put(const Spot& at, std::string_view code) {
     const std::string_view old = At(at);
-    if (old.empty() || old == code) return;
+    if (old.empty() || old == code || TileIndex(code) < 0) return;
     Remember(at.roomCol, at.roomRow);
     const size_t was = static_cast<size_t>(TileIndex(old)),
                  now = static_cast<size_t>(TileIndex(code));
@@ -71,7 +71,8 @@ void LevelEditor::Recount() {
         for (int rc = 1; rc <= RoomsAcross(); ++rc) {
             const std::string& room = level_.grid.Cell(rc, rr);
             for (size_t at = 0; at + 3 <= room.size(); at += 3)
-                ++counts_[static_cast<size_t>(TileIndex(std::string_view(room).substr(at, 3)))];
+                if (const int i = TileIndex(std::string_view(room).substr(at, 3)); i >= 0)
+                    ++counts_[static_cast<size_t>(i)];
         }
     kinds_ = 0;
     for (const int n : counts_) kinds_ += n > 0;
