@@ -97,7 +97,7 @@ public:
 
     // ---- Drawing: codes as in base/tiles.h, any tile of the catalogue ----
     // A slide field painted as the bare code::SlideField aims at its own square until given a
-    // target; its full code (from Pick) keeps the target it names. A player's tile moves that
+    // target; its full code (as At picks it) keeps the target it names. A player's tile moves that
     // player's start square there, and the start room with both players when it lies in another
     // room; other tiles never cover a player.
     EditResult Paint(const Spot& at, std::string_view code);
