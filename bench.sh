@@ -206,6 +206,9 @@ printf '%-48s %9s %-3s %-27s %8s  %6s  %s\n' figure Murk "" target tworld ratio 
 CORE=build/bench/murk_bench
 report "world tick with a scan, crowded room" us "<=" 100 "$(bench_values $CORE BM_WorldTickScan cpu)"
 report "world tick without a scan" us "<=" 2 "$(bench_values $CORE BM_WorldTickNoScan cpu)"
+# The level editor opens a level of 20 x 20 rooms (the shipped rooms over and over) and checks it.
+report "editor: open and check a 20x20-room level" ms "<=" 100 \
+    "$(bench_values $CORE BM_EditorOpenAndCheck cpu | awk '{for (i = 1; i <= NF; ++i) printf "%.1f ", $i / 1000}')"
 
 # murk-sim at speed 0 on level 2 (the busiest shipped level) with 42 producers and creatures
 # added in three bands; the time of a one-pass run is taken off, leaving the passes. Stars are

@@ -5,7 +5,7 @@
 
 #include <map>
 
-#include "levelc/levelfile.h"
+#include "levelsource/levelfile.h"
 #include "test_support.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // Level source compiler: what it builds, the grid file it makes, and the mistakes it reports.
-#include "levelc/levelsource.h"
+#include "levelsource/levelsource.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,5 @@
 // The tile kinds table: one row for each code, a legend both ways that the level sources and their
-// documentation share, passage that agrees with the rules, and shipped levels written back with
-// the legend and checked again.
+// documentation share, and passage that agrees with the rules.
 #include "base/tilekinds.h"
 
 #include <gtest/gtest.h>
@@ -18,9 +17,7 @@
 #include "game/host.h"
 #include "game/squares.h"
 #include "game/state.h"
-#include "levelc/legend.h"
-#include "levelc/levelfile.h"
-#include "levelcheck/levelcheck.h"
+#include "levelsource/legend.h"
 #include "players/step.h"
 
 namespace murk {
@@ -180,67 +177,6 @@ TEST(TileKinds, PassageAgreesWithWhereTheRulesLetAPlayerGo) {
         else
             EXPECT_NE(g.RoomGrid.Cell(10, 10), code::Floor) << code << " falls to bullets";
     }
-}
-
-// A level's source written back from its compiled rooms: the default legend, legend lines for
-// the tiles without a character, and a slide line for each slide field.
-std::string SourceOf(const LevelFile& level) {
-    const GridHeader& h = level.header;
-    std::ostringstream head, rooms;
-    head << "title " << level.grid.Cell(1, 0) << "\nsize " << level.RoomsAcross() << ' '
-         << level.RoomsDown() << "\nstart " << h[levelheader::kStartRoomCol] << ' '
-         << h[levelheader::kStartRoomRow] << "\nplayer1 " << h[levelheader::kP1Col] << ' '
-         << h[levelheader::kP1Row] << "\nplayer2 " << h[levelheader::kP2Col] << ' '
-         << h[levelheader::kP2Row] << '\n';
-    std::map<std::string, char> given;
-    char spare = '!';
-    auto charOf = [&](const std::string& code) {
-        if (const char c = LegendChar(code)) return c;
-        auto [it, fresh] = given.emplace(code, '\0');
-        if (fresh) {
-            while (!IsLegendChar(spare) || !LegendCode(spare).empty()) ++spare;
-            it->second = spare++;
-            head << "legend " << it->second << ' ' << code << '\n';
-        }
-        return it->second;
-    };
-    for (int rr = 1; rr <= level.RoomsDown(); ++rr)
-        for (int rc = 1; rc <= level.RoomsAcross(); ++rc) {
-            rooms << "room " << rc << ' ' << rr << '\n';
-            std::ostringstream slides;
-            for (int row = 1; row <= kRoomRows; ++row) {
-                for (int col = 1; col <= kRoomCols; ++col) {
-                    const std::string code = level.At(rc, rr, col, row);
-                    rooms << charOf(code);
-                    if (IsSlideField(code))
-                        slides << "slide " << col << ' ' << row << " -> " << SlideTargetCol(code)
-                               << ' ' << SlideTargetRow(code) << '\n';
-                }
-                rooms << '\n';
-            }
-            rooms << slides.str();
-        }
-    return head.str() + rooms.str();
-}
-
-TEST(ShippedLevels, ComeBackTheSameWrittenOutWithTheLegend) {
-    int levels = 0;
-    for (const auto& entry : fs::directory_iterator(RepositoryPath("assets") / "levels")) {
-        if (entry.path().extension() != ".lvl") continue;
-        ++levels;
-        const LevelFile level = ReadLevelFile(entry.path().string());
-        ASSERT_TRUE(level.Ok()) << level.errors[0];
-        const LevelFile again = LevelFromSource(SourceOf(level), level.name);
-        ASSERT_TRUE(again.Ok()) << again.errors[0];
-        EXPECT_EQ(again.header, level.header) << level.name;
-        ASSERT_EQ(again.grid.ColCount(), level.grid.ColCount()) << level.name;
-        ASSERT_EQ(again.grid.RowCount(), level.grid.RowCount()) << level.name;
-        for (int r = 0; r < level.grid.RowCount(); ++r)
-            for (int c = 0; c < level.grid.ColCount(); ++c)
-                EXPECT_EQ(again.grid.Cell(c, r), level.grid.Cell(c, r)) << level.name;
-        EXPECT_EQ(CheckLevel(again), CheckLevel(level)) << level.name;
-    }
-    EXPECT_GE(levels, 3);
 }
 
 }  // namespace

@@ -28,11 +28,29 @@ bool StartFitsLevel(const GridHeader& h, const StringGrid& level) {
            InRange(h[9], 1, level.ColCount() - 1) && InRange(h[10], 1, level.RowCount() - 1);
 }
 
-LevelLoad Failed(const char* why) {
-    return {false, "", why};
-}
-
 }  // namespace
+
+std::string ReadLevelGrid(const std::string& path, StringGrid& grid, GridHeader& header,
+                          const std::function<void()>& pump) {
+    GridHeader read{};
+    StringGrid loaded = grid;
+    GridReadResult result = ReadGridFile(path, loaded, read, pump);
+    if (result == GridReadResult::Read && !StartFitsLevel(read, loaded))
+        result = GridReadResult::Damaged;
+    switch (result) {
+        case GridReadResult::Read:
+            break;
+        case GridReadResult::WrongVersion:
+            return "Invalid file format. File not opened.";
+        case GridReadResult::CannotOpen:
+        case GridReadResult::Damaged:
+            return "Error loading level. Please make sure the file exists and has not been "
+                   "corrupted.";
+    }
+    grid = std::move(loaded);
+    header = read;
+    return "";
+}
 
 LevelLoad ReadLevel(Game& g, int level, const std::string& path,
                     const std::function<void()>& pump) {
@@ -42,22 +60,8 @@ LevelLoad ReadLevel(Game& g, int level, const std::string& path,
     g.LevelGrid.SetRowCount(2);
 
     GridHeader header{};
-    StringGrid loaded = g.LevelGrid;
-    GridReadResult result = ReadGridFile(path, loaded, header, pump);
-    if (result == GridReadResult::Read && !StartFitsLevel(header, loaded))
-        result = GridReadResult::Damaged;
-    switch (result) {
-        case GridReadResult::Read:
-            break;
-        case GridReadResult::WrongVersion:
-            return Failed("Invalid file format. File not opened.");
-        case GridReadResult::CannotOpen:
-        case GridReadResult::Damaged:
-            return Failed(
-                "Error loading level. Please make sure the file exists and has not been "
-                "corrupted.");
-    }
-    g.LevelGrid = std::move(loaded);
+    if (std::string error = ReadLevelGrid(path, g.LevelGrid, header, pump); !error.empty())
+        return {false, "", std::move(error)};
     g.P1().startCol = header[0];
     g.P1().startRow = header[1];
     g.P2().startCol = header[2];

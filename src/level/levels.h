@@ -4,6 +4,9 @@
 #include <functional>
 #include <string>
 
+#include "base/gridfile.h"
+#include "base/stringgrid.h"
+
 namespace murk {
 
 struct Game;
@@ -19,6 +22,13 @@ struct LevelLoad {
     std::string title;  // "Level 7 - <the level's own title>"
     std::string error;
 };
+
+// Reads the level file at `path` into `grid` and `header` as the game loads a level, and returns
+// the message the game shows when it cannot ("" when it was read). Only a level that reads whole,
+// with its start room and start squares inside it, changes `grid` and `header`. The editor opens
+// levels through it, so a damaged file says there what it says in play.
+std::string ReadLevelGrid(const std::string& path, StringGrid& grid, GridHeader& header,
+                          const std::function<void()>& pump = {});
 
 // Reads level `level` from `path` into LevelGrid, the start squares and the start room, and
 // counts the load in LevelSerial. The grid is emptied first, and stays so when the file is

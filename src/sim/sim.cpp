@@ -19,6 +19,7 @@
 #include "shell/screens.h"
 #include "shell/startup.h"
 #include "shell/statedump.h"
+#include "sim/editcommands.h"
 #include "ui/capture.h"
 
 namespace murk {
@@ -117,6 +118,7 @@ public:
             return pf_.QueueEvent(WindowEvent(EventKind::Close)), true;
         if (cmd == "click") return Click(rest);
         if (cmd == "remove") return Remove(rest);
+        if (cmd == "edit") return Edit(rest);
         return false;
     }
 
@@ -208,6 +210,12 @@ private:
         return true;
     }
 
+    // The level editor's model, made at the first edit line over the game folder.
+    bool Edit(const std::string& rest) {
+        if (!edit_) edit_ = std::make_unique<EditCommands>(app_.DirLbl, out_);
+        return edit_->Run(rest);
+    }
+
     void Capture(const std::string& file) {
         std::string error;
         if (!pf_.SaveCanvasBmp(file, 0, 0, kCanvasWidth, kCanvasHeight, error))
@@ -217,6 +225,7 @@ private:
     std::ostream& out_;
     HeadlessPlatform pf_;
     App app_;
+    std::unique_ptr<EditCommands> edit_;
 };
 
 }  // namespace

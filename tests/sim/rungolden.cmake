@@ -4,9 +4,12 @@
 #
 # The recorded text is murk-sim's standard output, then each line of its error output as
 # "stderr: LINE", then "file: PATH" for each file the run left in its folder (the levels aside),
-# then "exit: N" when the exit status is not 0. A script picks its levels with a
-# line "# levels: SET" (tests/sim/levels/SET/, compiled by levelc; "none" for an empty Levels
-# folder); without one it plays tests/sim/levels/default/.
+# then "changed: PATH" for each level it was given that the run changed, then for each level source
+# the run saved (Levels/Sources/LevelNNN.lvl) whether levelc compiles it to the level file saved
+# beside it ("levelc: ..."), then "exit: N" when the exit status is not 0. A script picks its
+# levels with a line "# levels: SET" (tests/sim/levels/SET/, compiled by levelc; "shipped" for the
+# game's own levels, assets/levels/; "none" for an empty Levels folder); without one it plays
+# tests/sim/levels/default/.
 
 cmake_minimum_required(VERSION 3.25)
 
@@ -57,12 +60,16 @@ endif()
 file(MAKE_DIRECTORY ${work}/Levels)
 set(given "")
 
+set(set_dir ${LEVELS_ROOT}/${set_name})
+if(set_name STREQUAL "shipped")
+  set(set_dir ${SHIPPED_LEVELS})
+endif()
 if(NOT set_name STREQUAL "none")
-  if(NOT IS_DIRECTORY ${LEVELS_ROOT}/${set_name})
+  if(NOT IS_DIRECTORY ${set_dir})
     file(REMOVE_RECURSE ${work})
     message(FATAL_ERROR "${name}: no level set '${set_name}' in ${LEVELS_ROOT}")
   endif()
-  file(GLOB sources ${LEVELS_ROOT}/${set_name}/Level[0-9][0-9][0-9].lvl)
+  file(GLOB sources ${set_dir}/Level[0-9][0-9][0-9].lvl)
   foreach(source ${sources})
     get_filename_component(level ${source} NAME_WE)
     list(APPEND given Levels/${level}.dat)
@@ -72,6 +79,7 @@ if(NOT set_name STREQUAL "none")
       file(REMOVE_RECURSE ${work})
       message(FATAL_ERROR "${name}: level ${source} does not compile:\n${problems}")
     endif()
+    file(SHA256 ${work}/Levels/${level}.dat given_${level})
   endforeach()
 endif()
 
@@ -83,6 +91,41 @@ if(given)
   list(REMOVE_ITEM left ${given})
 endif()
 list(SORT left)
+# The levels given that the run wrote anew with other bytes.
+set(changed "")
+foreach(file IN LISTS given)
+  get_filename_component(level ${file} NAME_WE)
+  if(EXISTS ${work}/${file})
+    file(SHA256 ${work}/${file} now)
+    if(NOT now STREQUAL given_${level})
+      string(APPEND changed "changed: ${file}\n")
+    endif()
+  endif()
+endforeach()
+# Each level source the run saved, compiled by levelc and set against the level file beside it.
+set(compiles "")
+foreach(file IN LISTS left)
+  if(NOT file MATCHES "^Levels/Sources/(Level[0-9]+)\\.lvl$")
+    continue()
+  endif()
+  set(saved Levels/${CMAKE_MATCH_1}.dat)
+  execute_process(COMMAND ${LEVELC} ${work}/${file} ${work}.levelc.dat
+                  RESULT_VARIABLE compiled OUTPUT_QUIET ERROR_QUIET)
+  if(NOT compiled EQUAL 0)
+    string(APPEND compiles "levelc: ${file} does not compile\n")
+  elseif(NOT EXISTS ${work}/${saved})
+    string(APPEND compiles "levelc: ${file} compiles, but there is no ${saved}\n")
+  else()
+    file(SHA256 ${work}.levelc.dat from_source)
+    file(SHA256 ${work}/${saved} from_save)
+    if(from_source STREQUAL from_save)
+      string(APPEND compiles "levelc: ${file} compiles to ${saved}\n")
+    else()
+      string(APPEND compiles "levelc: ${file} compiles to other bytes than ${saved}\n")
+    endif()
+  endif()
+  file(REMOVE ${work}.levelc.dat)
+endforeach()
 file(REMOVE_RECURSE ${work})
 while(TRUE)
   pop_line(errors line more)
@@ -94,6 +137,7 @@ endwhile()
 foreach(file IN LISTS left)
   string(APPEND actual "file: ${file}\n")
 endforeach()
+string(APPEND actual "${changed}${compiles}")
 if(NOT status STREQUAL "0")
   string(APPEND actual "exit: ${status}\n")
 endif()

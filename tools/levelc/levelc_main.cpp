@@ -2,7 +2,7 @@
 #include <cstdio>
 
 #include "base/gridfile.h"
-#include "levelc/levelsource.h"
+#include "levelsource/levelsource.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) {

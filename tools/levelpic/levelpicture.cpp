@@ -46,7 +46,7 @@ void DrawRoomAt(Picture& into, const LevelFile& level, const TileSet& tiles, int
     for (int row = 1; row <= kRoomRows; ++row)
         for (int col = 1; col <= kRoomCols; ++col) {
             const int x = x0 + (col - 1) * s, y = y0 + (row - 1) * s;
-            const std::string code = level.At(roomCol, roomRow, col, row);
+            const std::string code(level.At(roomCol, roomRow, col, row));
             const int index = TileIndex(code);
             if (code.empty())
                 Fill(into, x, y, s, s, kMissingColour);

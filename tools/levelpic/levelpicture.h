@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "base/tiles.h"
-#include "levelc/levelfile.h"
+#include "levelsource/levelfile.h"
 
 namespace murk {
 

@@ -25,11 +25,11 @@ std::vector<std::string> CheckFirstAppearances(const std::vector<LevelFile>& lev
         const int number = LevelNumber(level.name);
         if (number < 0 || !level.Ok()) continue;
         std::map<const TileKind*, Sighting> seen;
-        ForEachSquare(level, [&](int rc, int rr, int col, int row, const std::string& code) {
+        ForEachSquare(level, [&](int rc, int rr, int col, int row, std::string_view code) {
             const TileKind* kind = KindOf(code);
             if (!kind) return;
             Sighting& s = seen[kind];
-            if (s.count++ == 0) s = {{rc, rr, col, row}, code, 1};
+            if (s.count++ == 0) s = {{rc, rr, col, row}, std::string(code), 1};
         });
         Report report(level.name);
         for (const auto& [kind, s] : seen) {

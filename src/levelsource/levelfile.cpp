@@ -1,5 +1,5 @@
 // Reading a level for the tools, from either a source or a compiled level file.
-#include "levelc/levelfile.h"
+#include "levelsource/levelfile.h"
 
 #include <filesystem>
 
@@ -28,12 +28,12 @@ void FromCompiled(const LevelSourceResult& compiled, LevelFile& level) {
 
 }  // namespace
 
-std::string LevelFile::At(int roomCol, int roomRow, int col, int row) const {
+std::string_view LevelFile::At(int roomCol, int roomRow, int col, int row) const {
     if (!HasRoom(roomCol, roomRow)) return {};
     const std::string& room = grid.Cell(roomCol, roomRow);
     const size_t at = static_cast<size_t>(((row - 1) * kRoomCols + col - 1) * 3);
     if (col < 1 || col > kRoomCols || row < 1 || row > kRoomRows || at + 3 > room.size()) return {};
-    return room.substr(at, 3);
+    return std::string_view(room).substr(at, 3);
 }
 
 LevelFile LevelFromSource(const std::string& text, const std::string& name) {

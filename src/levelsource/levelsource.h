@@ -12,6 +12,7 @@ namespace murk {
 
 inline constexpr int kMaxLevelRooms = 20;  // rooms across and down, each
 inline constexpr int kMaxTitleLength = 40;
+inline constexpr int kLevelColumnWidth = 64;  // every column width of a compiled level
 
 // Header integers of a level file (0-based positions in GridHeader).
 namespace levelheader {

@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "levelc/levelfile.h"
 #include "levelcheck/report.h"
+#include "levelsource/levelfile.h"
 
 namespace murk {
 

@@ -32,7 +32,7 @@ void CheckPlayerStart(const LevelFile& level, Report& report, int player) {
         report.Add({rc, rr, col, row}, who + "'s start square holds " +
                                            Describe(level.At(rc, rr, col, row)) + ", not " +
                                            Describe(tile));
-    ForEachSquare(level, [&](int qc, int qr, int c, int r, const std::string& code) {
+    ForEachSquare(level, [&](int qc, int qr, int c, int r, std::string_view code) {
         if (code == tile && !(qc == rc && qr == rr && c == col && r == row))
             report.Add({qc, qr, c, r}, Describe(tile) + " stands here but " + who + " starts at " +
                                            SquareText(col, row) + " of " + RoomText(rc, rr) +
@@ -63,7 +63,7 @@ bool CheckShape(const LevelFile& level, Report& report) {
             readable = readable && length > kRoomLength;
         }
     if (!readable) return false;
-    ForEachSquare(level, [&](int rc, int rr, int col, int row, const std::string& code) {
+    ForEachSquare(level, [&](int rc, int rr, int col, int row, std::string_view code) {
         if (TileIndex(code) < 0) report.Add({rc, rr, col, row}, Describe(code) + " is no tile");
     });
     return true;
@@ -93,7 +93,7 @@ void CheckStartAndFinish(const LevelFile& level, Report& report) {
 
     std::vector<Where> finishes;
     int keys = 0, doors = 0;
-    ForEachSquare(level, [&](int qc, int qr, int col, int row, const std::string& code) {
+    ForEachSquare(level, [&](int qc, int qr, int col, int row, std::string_view code) {
         if (code == code::Finish) finishes.push_back({qc, qr, col, row});
         keys += code == code::Key;
         doors += code == code::Door;
@@ -110,10 +110,10 @@ void CheckStartAndFinish(const LevelFile& level, Report& report) {
 }
 
 void CheckSlidesAndLasers(const LevelFile& level, Report& report) {
-    ForEachSquare(level, [&](int rc, int rr, int col, int row, const std::string& code) {
+    ForEachSquare(level, [&](int rc, int rr, int col, int row, std::string_view code) {
         if (IsSlideField(code)) {
             const int tc = SlideTargetCol(code), tr = SlideTargetRow(code);
-            const std::string target = level.At(rc, rr, tc, tr);
+            const std::string_view target = level.At(rc, rr, tc, tr);
             if (!InRoom(tc, tr))
                 report.Add({rc, rr, col, row}, "the slide field's target " + SquareText(tc, tr) +
                                                    " is off the room (rows 1..19)");

@@ -46,7 +46,7 @@ std::vector<Arrival> Arrivals(const LevelFile& level) {
 
 void CheckArrivals(const LevelFile& level, Report& report) {
     const std::vector<Arrival> arrivals = Arrivals(level);
-    ForEachSquare(level, [&](int rc, int rr, int col, int row, const std::string& code) {
+    ForEachSquare(level, [&](int rc, int rr, int col, int row, std::string_view code) {
         if (!IsHostile(code)) return;
         const Where here{rc, rr, col, row};
         // One line per hostile tile, naming the nearest square it threatens.

@@ -11,7 +11,7 @@ namespace murk {
 
 namespace {
 
-bool GivesAReason(const std::string& code) {
+bool GivesAReason(std::string_view code) {
     const TileKind* kind = KindOf(code);
     return code != code::Floor && kind && kind->family != TileFamily::Walls;
 }
@@ -53,7 +53,7 @@ private:
 void CheckRoomPurpose(const LevelFile& level, Report& report) {
     const RoomGraph graph(level);
     std::vector<bool> reason(static_cast<size_t>(graph.Rooms()), false);
-    ForEachSquare(level, [&](int rc, int rr, int, int, const std::string& code) {
+    ForEachSquare(level, [&](int rc, int rr, int, int, std::string_view code) {
         if (GivesAReason(code)) reason[static_cast<size_t>(graph.Id({rc, rr}))] = true;
     });
     const int start = graph.Id(

@@ -1,5 +1,5 @@
 // The level source parser: header lines, legend, room drawings and slide targets.
-#include "levelc/levelsource.h"
+#include "levelsource/levelsource.h"
 
 #include <algorithm>
 #include <charconv>
@@ -9,13 +9,11 @@
 
 #include "base/tilekinds.h"
 #include "base/tiles.h"
-#include "levelc/legend.h"
+#include "levelsource/legend.h"
 
 namespace murk {
 
 namespace {
-
-constexpr int kColumnWidth = 64;
 
 struct Square {
     int col = 0;
@@ -276,7 +274,7 @@ private:
                                        std::to_string(size.col) + " rooms across and " +
                                        std::to_string(size.row) + " down");
         result_.grid.Resize(size.col + 1, size.row + 1);
-        for (int c = 0; c <= size.col; ++c) result_.grid.SetColWidth(c, kColumnWidth);
+        for (int c = 0; c <= size.col; ++c) result_.grid.SetColWidth(c, kLevelColumnWidth);
         result_.grid.SetCell(1, 0, header_.title);
         for (int r = 1; r <= size.row; ++r)
             for (int c = 1; c <= size.col; ++c) {

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "base/tiles.h"
-#include "levelc/levelfile.h"
 #include "levelcheck/report.h"
 #include "levelcheck/tileclass.h"
+#include "levelsource/levelfile.h"
 
 namespace murk {
 

@@ -2,11 +2,12 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/gridfile.h"
 #include "base/stringgrid.h"
-#include "levelc/levelsource.h"
+#include "levelsource/levelsource.h"
 
 namespace murk {
 
@@ -23,8 +24,8 @@ struct LevelFile {
         return roomCol >= 1 && roomRow >= 1 && roomCol <= RoomsAcross() && roomRow <= RoomsDown();
     }
     // The tile code on square (col 1..30, row 1..19) of a room; empty where the room text is
-    // short or the room does not exist.
-    std::string At(int roomCol, int roomRow, int col, int row) const;
+    // short or the room does not exist. A view into the grid: the checks read every square.
+    std::string_view At(int roomCol, int roomRow, int col, int row) const;
 };
 
 // A ".lvl" path is compiled and passed through the level file text, exactly as levelc writes it

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "levelc/levelfile.h"
 #include "levelcheck/report.h"
+#include "levelsource/levelfile.h"
 
 namespace murk {
 

@@ -14,11 +14,12 @@ namespace murk {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> CheckLevel(const LevelFile& level, const Lessons* lessons) {
-    Report report(level.name);
+namespace {
+
+void CheckInto(const LevelFile& level, const Lessons* lessons, Report& report) {
     if (!level.Ok()) {
         for (const std::string& e : level.errors) report.Add({}, e);
-        return report.Take();
+        return;
     }
     if (CheckShape(level, report)) {
         CheckStartAndFinish(level, report);
@@ -30,7 +31,20 @@ std::vector<std::string> CheckLevel(const LevelFile& level, const Lessons* lesso
         CheckArrivals(level, report);
         CheckRoomPurpose(level, report);
     }
+}
+
+}  // namespace
+
+std::vector<std::string> CheckLevel(const LevelFile& level, const Lessons* lessons) {
+    Report report(level.name);
+    CheckInto(level, lessons, report);
     return report.Take();
+}
+
+std::vector<LevelProblem> CheckLevelProblems(const LevelFile& level, const Lessons* lessons) {
+    Report report(level.name);
+    CheckInto(level, lessons, report);
+    return report.TakeProblems();
 }
 
 std::vector<std::string> CheckLevelFolder(const std::string& folder, std::vector<LevelFile>* levels,

@@ -4,8 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "levelc/levelfile.h"
 #include "levelcheck/lessons.h"
+#include "levelcheck/report.h"
+#include "levelsource/levelfile.h"
 
 namespace murk {
 
@@ -13,6 +14,11 @@ namespace murk {
 // "Level003.lvl: room 2 1, column 30 row 5: ...". Empty when the level passes. With a teaching
 // order, a level before the one that teaches health kits is not asked for one.
 std::vector<std::string> CheckLevel(const LevelFile& level, const Lessons* lessons = nullptr);
+
+// The same problems as they are found, for a caller that shows them square by square (the
+// editor): ProblemText(p) is the line CheckLevel gives after the level's name.
+std::vector<LevelProblem> CheckLevelProblems(const LevelFile& level,
+                                             const Lessons* lessons = nullptr);
 
 // Checks the level files of a folder: sources (LevelNNN.lvl) when it holds any, else compiled
 // levels (LevelNNN.dat). They must be numbered from 000 without gaps, each must pass

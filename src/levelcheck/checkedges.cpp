@@ -63,8 +63,8 @@ void CheckSharedSide(const LevelFile& level, Report& report, int rc, int rr, con
     int run = 0;                              // openings in a row so far
     for (int i = 2; i <= side.length; ++i) {  // the corners are checked on their own
         const Where sq = side.Square(i), facing = side.Facing(i);
-        const std::string here = level.At(rc, rr, sq.col, sq.row);
-        const std::string there = level.At(nc, nr, facing.col, facing.row);
+        const std::string_view here = level.At(rc, rr, sq.col, sq.row);
+        const std::string_view there = level.At(nc, nr, facing.col, facing.row);
         const bool opening = i < side.length && here == code::Floor && there == code::Floor;
         if (opening) {
             ++run;
@@ -100,7 +100,7 @@ void CheckCorners(const LevelFile& level, Report& report, int rc, int rr) {
             const int dc = cc == 1 ? -1 : 1, dr = cr == 1 ? -1 : 1;
             // A corner on an outer edge is checked with that edge.
             if (!level.HasRoom(rc + dc, rr) || !level.HasRoom(rc, rr + dr)) continue;
-            const std::string code = level.At(rc, rr, cc, cr);
+            const std::string_view code = level.At(rc, rr, cc, cr);
             if (!IsLastingWall(code))
                 report.Add({rc, rr, cc, cr},
                            "the room's corner holds " + Describe(code) +

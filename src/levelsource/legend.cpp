@@ -1,5 +1,5 @@
 // The default legend, read from the tile kinds.
-#include "levelc/legend.h"
+#include "levelsource/legend.h"
 
 #include "base/tilekinds.h"
 #include "base/tiles.h"
