@@ -11,6 +11,7 @@ cd "$(dirname "$0")"
 REPO=$PWD
 RUNS=${BENCH_RUNS:-5}
 WINDOW=${BENCH_WINDOW:-10}
+SONG_SECONDS=36 # the opening song plays for 34 s after the start
 export SDL_AUDIODRIVER=dummy
 
 median() { sort -g | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
@@ -75,13 +76,15 @@ window_figures() {
     echo "PollEvent with nothing pending|us|-|-|$(bench_values "$sdlb" BM_PollEventIdle cpu)"
 
     # The real games, one run each in turn: Murk, then the peer, then Murk again...
-    local startup=() menu=() m_play=() p_play=() xserver
+    local startup=() menu=() song=() m_play=() p_play=() xserver
     xserver=$(pgrep -P "$PPID" -x Xvfb || true)
     for i in $(seq "$RUNS"); do
         # A fresh game folder: default options (speed 20), no window choice, every hint seen.
         cd "$REPO" && rm -rf "$GAME.run" && cp -r "$GAME" "$GAME.run" && cd "$GAME.run"
         rm -f Options.dat Display.dat
         printf 'start\nkit\nbomb\nshield\n' >Hints.dat
+        local started
+        started=$(date +%s)
         read -r ms pid < <("$FIRSTPAINT" 200,600=0,0,0 20,20=64,32,32 -- ./murk)
         startup+=("$ms")
         if [ "$i" -le 3 ]; then
@@ -90,7 +93,9 @@ window_figures() {
             xdotool search --class murk windowfocus --sync 2>/dev/null
             xdotool key F2
             sleep 3 # the level's title shows for its first two seconds
-            m_play+=("$(play_figures "$pid" "$xserver")")
+            song+=("$(cpu_percent "$pid" "$WINDOW")")
+            # Standing is measured once the opening song (34 s from the start) has ended.
+            m_play+=("$(play_figures "$pid" "$xserver" $((started + SONG_SECONDS)))")
         fi
         stop_process "$pid"
         [ "$i" -le 3 ] || continue
@@ -115,6 +120,7 @@ window_figures() {
         printf '%s\n' "$@" | awk -v n="$n" 'NF {printf "%s ", $n}'
     }
     figures() { echo "$1|$2|$3|$4|$(nth "$5" "${m_play[@]}")|$(nth "$5" "${p_play[@]}")"; }
+    echo "CPU in play, standing, the opening song playing|%|-|-|${song[*]}"
     figures "CPU in play at speed 20, standing" % "<=" 0.4 3
     figures "CPU in play at speed 20, walking" % "<=" 0.6 1
     figures "CPU of the X server, the game walking" % "<=" peer 2
@@ -133,16 +139,18 @@ bounce() {
     done
 }
 
-# play_figures PID XSERVER: in the game now in play, the processor time of the game walking, of
-# the X server the while, of the game standing (in percent of a core), its wake-ups a second
-# standing and its peak resident memory in MB, on one line.
+# play_figures PID XSERVER [QUIET_AT]: in the game now in play, the processor time of the game
+# walking, of the X server the while, of the game standing (in percent of a core; not before the
+# epoch second QUIET_AT, when nothing sounds any more), its wake-ups a second standing and its
+# peak resident memory in MB, on one line.
 play_figures() {
-    local pid=$1 x=${2:-0} t0 g0 x0 w0 walk xs stand wake
+    local pid=$1 x=${2:-0} quietAt=${3:-0} t0 g0 x0 w0 walk xs stand wake
     t0=$(date +%s.%N) g0=$(cpu_ns "$pid") x0=$(cpu_ns "$x")
     bounce "$WINDOW"
     read -r walk xs < <(awk -v t="$(date +%s.%N)" -v t0="$t0" -v g="$(cpu_ns "$pid")" -v g0="$g0" \
         -v x="$(cpu_ns "$x")" -v x0="$x0" 'BEGIN {printf "%.2f %.2f", (g - g0) / ((t - t0) * 1e7), (x - x0) / ((t - t0) * 1e7)}')
     sleep 1
+    while [ "$(date +%s)" -lt "$quietAt" ]; do sleep 0.5; done
     t0=$(date +%s.%N) g0=$(cpu_ns "$pid") w0=$(wakeups "$pid")
     sleep "$WINDOW"
     read -r stand wake < <(awk -v t="$(date +%s.%N)" -v t0="$t0" -v g="$(cpu_ns "$pid")" -v g0="$g0" \
