@@ -28,6 +28,7 @@ namespace murk::sdl {
 class SdlPlatform final : public Platform {
 public:
     static constexpr uint64_t kPollPresentMs = 20;
+    static constexpr int kPadSliceMs = 4;
 
     bool Start(const std::string& choiceFile, std::string& error);
     void SetFolders(GameFolders folders) { folders_ = std::move(folders); }

@@ -154,7 +154,7 @@ void SdlPlatform::WaitEvent(uint64_t untilMs) {
     // The event that ends it is kept for the next PollEvent, so it is handled at once.
     const uint64_t left = untilMs - now;
     const int timeout = untilMs == kNoDeadline || left > INT32_MAX ? -1 : static_cast<int>(left);
-    if (!xwait_.Usable() || SDL_NumJoysticks() > 0) {
+    if (!xwait_.Usable()) {
         SDL_Event in;
         if (SDL_WaitEventTimeout(&in, timeout) == 1) waited_ = in;
         return;
@@ -164,8 +164,11 @@ void SdlPlatform::WaitEvent(uint64_t untilMs) {
         lastPumpNs_ = 0;
         return;
     }
-    // A signal ends the sleep too; SDL turns it into its quit event at the next pump.
-    xwait_.Wait(timeout);
+    // A signal ends the sleep too; SDL turns it into its quit event at the next pump. Game pads
+    // are read by SDL's pump alone, never through the X server: while one is plugged in, the
+    // sleep is cut into slices short enough for a pad to feel as quick as a key.
+    const bool pads = SDL_WasInit(SDL_INIT_JOYSTICK) != 0 && SDL_NumJoysticks() > 0;
+    xwait_.Wait(pads && (timeout < 0 || timeout > kPadSliceMs) ? kPadSliceMs : timeout);
     lastPumpNs_ = 0;  // the next poll asks the window system at once
 }
 
