@@ -11,7 +11,7 @@ cd "$(dirname "$0")"
 REPO=$PWD
 RUNS=${BENCH_RUNS:-5}
 WINDOW=${BENCH_WINDOW:-10}
-SONG_SECONDS=36 # the opening song plays for 34 s after the start
+SONG_SECONDS=40 # the opening song plays for 34 s after the start; the sound device closes soon after
 export SDL_AUDIODRIVER=dummy
 
 median() { sort -g | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
@@ -33,8 +33,21 @@ bench_values() {
 
 # Processor time of process $1 and all its threads so far, in nanoseconds.
 cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{s += $1} END {printf "%.0f", s}'; }
-# Voluntary context switches of process $1's threads so far: its wake-ups.
-wakeups() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/^voluntary_ctxt_switches/ {s += $2} END {print s + 0}'; }
+# "TID NANOSECONDS WAKEUPS" of each thread of process $1 now.
+threads() {
+    local t
+    for t in /proc/"$1"/task/*; do
+        echo "${t##*/} $(cut -d' ' -f1 "$t/schedstat" 2>/dev/null) $(awk '/^voluntary_ctxt_switches/ {print $2}' "$t/status" 2>/dev/null)"
+    done
+}
+# threads_delta BEFORE AFTER: the processor nanoseconds and wake-ups between two snapshots of
+# threads, counting a thread from where it was first seen: a thread that ended meanwhile (the
+# audio thread, once nothing sounds) must not take its whole past off the sum.
+threads_delta() {
+    awk 'NR == FNR {c[$1] = $2; w[$1] = $3; next}
+         NF == 3 {dc += $2 - ($1 in c ? c[$1] : 0); dw += $3 - ($1 in w ? w[$1] : 0)}
+         END {printf "%.0f %.0f", dc, dw}' <(echo "$1") <(echo "$2")
+}
 # Processor time of process $1 and all its threads over $2 seconds, in percent of one core.
 cpu_percent() {
     local before
@@ -144,17 +157,19 @@ bounce() {
 # epoch second QUIET_AT, when nothing sounds any more), its wake-ups a second standing and its
 # peak resident memory in MB, on one line.
 play_figures() {
-    local pid=$1 x=${2:-0} quietAt=${3:-0} t0 g0 x0 w0 walk xs stand wake
+    local pid=$1 x=${2:-0} quietAt=${3:-0} t0 g0 x0 walk xs stand wake
     t0=$(date +%s.%N) g0=$(cpu_ns "$pid") x0=$(cpu_ns "$x")
     bounce "$WINDOW"
     read -r walk xs < <(awk -v t="$(date +%s.%N)" -v t0="$t0" -v g="$(cpu_ns "$pid")" -v g0="$g0" \
         -v x="$(cpu_ns "$x")" -v x0="$x0" 'BEGIN {printf "%.2f %.2f", (g - g0) / ((t - t0) * 1e7), (x - x0) / ((t - t0) * 1e7)}')
     sleep 1
     while [ "$(date +%s)" -lt "$quietAt" ]; do sleep 0.5; done
-    t0=$(date +%s.%N) g0=$(cpu_ns "$pid") w0=$(wakeups "$pid")
+    local before after
+    t0=$(date +%s.%N) before=$(threads "$pid")
     sleep "$WINDOW"
-    read -r stand wake < <(awk -v t="$(date +%s.%N)" -v t0="$t0" -v g="$(cpu_ns "$pid")" -v g0="$g0" \
-        -v w="$(wakeups "$pid")" -v w0="$w0" 'BEGIN {printf "%.2f %.1f", (g - g0) / ((t - t0) * 1e7), (w - w0) / (t - t0)}')
+    after=$(threads "$pid")
+    read -r stand wake < <(threads_delta "$before" "$after" |
+        awk -v t="$(date +%s.%N)" -v t0="$t0" '{printf "%.2f %.1f", $1 / ((t - t0) * 1e7), $2 / (t - t0)}')
     echo "$walk $xs $stand $wake $(peak_mb "$pid")"
 }
 if [ "${1:-}" = --in-xvfb ]; then
