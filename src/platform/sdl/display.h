@@ -37,6 +37,7 @@ public:
     // The window to hang message boxes on: the game window while shown, else none.
     SDL_Window* ParentForBoxes() const { return shown_ ? window_.get() : nullptr; }
     bool Shown() const { return shown_; }
+    Uint32 WindowId() const { return window_ ? SDL_GetWindowID(window_.get()) : 0; }
     PresentPath Path() const { return path_; }
     // Copies the canvas's changed rectangles to the screen (only while shown): the whole window
     // after Resized(), the whole picture where it is scaled.

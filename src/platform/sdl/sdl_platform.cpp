@@ -27,6 +27,8 @@ bool SdlPlatform::Start(const std::string& choiceFile, std::string& error) {
     if (!session_.Start(error) || !display_.Create(savedChoice_, error) || !canvas_.Create(error))
         return false;
     sounds_.SetAudio(session_.AudioOpen(), session_.AudioError());
+    pads_.Start(session_.PadsAvailable());
+    testPad_.Start(session_.PadsAvailable());
     // The game has no use for mouse motion; ignored here, it never wakes an idle wait.
     SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
     SDL_StartTextInput();
@@ -113,6 +115,7 @@ bool SdlPlatform::NextSdlEvent(SDL_Event& in) {
     // looks at what SDL already holds.
     const uint64_t now = MonotonicNs();
     if (now - lastPumpNs_ >= kPumpIntervalNs) {
+        ReadPads();
         SDL_PumpEvents();
         lastPumpNs_ = now;
     }
@@ -121,11 +124,17 @@ bool SdlPlatform::NextSdlEvent(SDL_Event& in) {
     return false;
 }
 
+void SdlPlatform::ReadPads() {
+    testPad_.Poll();
+    pads_.Update();
+}
+
 bool SdlPlatform::PollEvent(Event& e) {
     PresentIfDue();
     SDL_Event in;
     while (NextSdlEvent(in)) {
-        if (HandleInternally(in) || !TranslateEvent(in, e)) continue;
+        if (pads_.Translate(in, e)) return true;
+        if (HandleInternally(in) || !TranslateEvent(in, e, display_.WindowId())) continue;
         if (e.kind == EventKind::MouseDown || e.kind == EventKind::MouseUp)
             display_.ToCanvas(e.x, e.y);
         return true;
@@ -135,15 +144,27 @@ bool SdlPlatform::PollEvent(Event& e) {
 
 void SdlPlatform::WaitEvent(uint64_t untilMs) {
     PresentIfDirty();
-    const uint64_t now = pacer_.NowMs();
-    if (waited_ || untilMs <= now) return;
     // Only an event or the deadline ends the wait; SDL sleeps in the window system's socket.
-    // The event that ends it is kept for the next PollEvent, so it is handled at once.
-    const uint64_t left = untilMs - now;
-    SDL_Event in;
-    if (SDL_WaitEventTimeout(
-            &in, untilMs == kNoDeadline || left > INT32_MAX ? -1 : static_cast<int>(left)) == 1)
-        waited_ = in;
+    // The event that ends it is kept for the next PollEvent, so it is handled at once. SDL does
+    // not wake for a pad: the wait is cut into slices, and the pads are read between them.
+    const uint64_t slice = !pads_.Available()                       ? kNoDeadline
+                           : pads_.AnyOpen() || testPad_.Attached() ? kPadReadMs
+                                                                    : kPadLookMs;
+    while (!waited_) {
+        const uint64_t now = pacer_.NowMs();
+        if (untilMs <= now) return;
+        const uint64_t left = untilMs - now;
+        const uint64_t wait = std::min(left, slice);
+        SDL_Event in;
+        if (SDL_WaitEventTimeout(
+                &in, wait == kNoDeadline || wait > INT32_MAX ? -1 : static_cast<int>(wait)) == 1) {
+            waited_ = in;
+            return;
+        }
+        if (wait == left) return;
+        ReadPads();
+        lastPumpNs_ = MonotonicNs();
+    }
 }
 
 void SdlPlatform::Sleep1ms() {
@@ -214,10 +235,13 @@ bool SdlPlatform::SaveCanvasBmp(const std::string& path, int x, int y, int width
 bool SdlPlatform::MessageBox(BoxKind kind, const std::string& text) {
     // The box may sit over the window for long; it should sit over the latest picture.
     PresentIfDirty();
-    return ShowBox(display_.ParentForBoxes(), kind, text, text_, [this] {
-        PictureLost();
-        PresentIfDirty();
-    });
+    return ShowBox(
+        display_.ParentForBoxes(), kind, text, text_,
+        [this] {
+            PictureLost();
+            PresentIfDirty();
+        },
+        [this] { ReadPads(); });
 }
 
 SoundHandle SdlPlatform::OpenSound(const std::string& path, std::string& error) {
