@@ -25,7 +25,8 @@ bool ParsePadLine(std::istringstream& in, PadSettings& s) {
     const std::optional<int> p = ParseWholeNumber(player);
     if (!k || !n || *n < 1 || *n > kMaxPadRank || !p || (*p != 1 && *p != 2)) return false;
     const RememberedPad r{*k, *n, *p, CleanPadName(name)};
-    std::erase_if(s.pads, [&](const RememberedPad& o) { return o.kind == r.kind && o.rank == r.rank; });
+    std::erase_if(s.pads,
+                  [&](const RememberedPad& o) { return o.kind == r.kind && o.rank == r.rank; });
     s.pads.push_back(r);
     if (s.pads.size() > kMaxRememberedPads) s.pads.erase(s.pads.begin());
     return true;
@@ -53,8 +54,7 @@ std::string SetAsideName(const Desk& desk) {
         const std::string name =
             i == 1 ? "Pads-damaged.dat" : "Pads-damaged-" + std::to_string(i) + ".dat";
         std::error_code ec;
-        if (!std::filesystem::exists(std::filesystem::symlink_status(desk.DirLbl + name, ec)) &&
-            !ec)
+        if (!std::filesystem::exists(std::filesystem::symlink_status(desk.DirLbl + name, ec)))
             return name;
     }
     return "";
@@ -137,8 +137,9 @@ void ReadPads(Desk& desk, PadBoard& board) {
 void SavePads(Desk& desk, const PadSettings& s) {
     const SaveResult result = SaveFile(PadsPath(desk), FormatPads(s));
     if (result != SaveResult::Saved)
-        ShowSaveFailure(desk, result, kPadsFile,
-                        "Pad settings not saved. Please make sure the disk is not write protected.");
+        ShowSaveFailure(
+            desk, result, kPadsFile,
+            "Pad settings not saved. Please make sure the disk is not write protected.");
 }
 
 }  // namespace murk

@@ -65,7 +65,7 @@ void TPadsForm::ShowPads() {
     const auto& pads = board_.connected;
     for (size_t i = 0; i < kRows; ++i) {
         const bool shown = i < pads.size();
-        PadNameLbl[i]->SetText(shown                  ? pads[i].name
+        PadNameLbl[i]->SetText(shown                    ? pads[i].name
                                : i == 0 && pads.empty() ? "No game pad is connected."
                                                         : "");
         PadNameLbl[i]->SetColour(shown ? style::kSoftWhite : style::kGrey);

@@ -96,8 +96,9 @@ ConnectedPad* AddPad(PadBoard& board, int id, const std::string& identity) {
     p.id = id;
     ParsePadIdentity(identity, p.kind, p.name);
     auto taken = [&](int rank) {
-        return std::any_of(board.connected.begin(), board.connected.end(),
-                           [&](const ConnectedPad& o) { return o.kind == p.kind && o.rank == rank; });
+        return std::any_of(
+            board.connected.begin(), board.connected.end(),
+            [&](const ConnectedPad& o) { return o.kind == p.kind && o.rank == rank; });
     };
     while (taken(p.rank)) ++p.rank;
     const RememberedPad* r = Remembered(board.settings, p.kind, p.rank);
@@ -116,7 +117,8 @@ void ApplyRemembered(PadBoard& board) {
 void ChoosePlayer(PadBoard& board, ConnectedPad& p, int player) {
     p.player = player;
     auto& pads = board.settings.pads;
-    std::erase_if(pads, [&](const RememberedPad& r) { return r.kind == p.kind && r.rank == p.rank; });
+    std::erase_if(pads,
+                  [&](const RememberedPad& r) { return r.kind == p.kind && r.rank == p.rank; });
     pads.push_back({p.kind, p.rank, player, p.name});
     if (pads.size() > kMaxRememberedPads)
         pads.erase(pads.begin(), pads.end() - static_cast<ptrdiff_t>(kMaxRememberedPads));

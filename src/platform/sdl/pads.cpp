@@ -8,7 +8,8 @@ namespace murk::sdl {
 
 // The game numbers a pad's buttons and the left stick's axes as SDL's game-controller layout.
 static_assert(SDL_CONTROLLER_BUTTON_A == pad::A && SDL_CONTROLLER_BUTTON_B == pad::B &&
-              SDL_CONTROLLER_BUTTON_BACK == pad::Back && SDL_CONTROLLER_BUTTON_START == pad::Start &&
+              SDL_CONTROLLER_BUTTON_BACK == pad::Back &&
+              SDL_CONTROLLER_BUTTON_START == pad::Start &&
               SDL_CONTROLLER_BUTTON_DPAD_UP == pad::DpadUp &&
               SDL_CONTROLLER_BUTTON_DPAD_RIGHT == pad::DpadRight &&
               SDL_CONTROLLER_BUTTON_DPAD_RIGHT + 1 == pad::kButtons);
@@ -16,7 +17,7 @@ static_assert(SDL_CONTROLLER_AXIS_LEFTX == pad::LeftX && SDL_CONTROLLER_AXIS_LEF
 
 namespace {
 
-constexpr int kStickStepShift = 9;  // 1/128 of the stick's reach
+constexpr int kStickStep = 512;  // 1/128 of the stick's reach, the same either side of the middle
 
 }  // namespace
 
@@ -65,15 +66,17 @@ bool GamePads::Translate(const SDL_Event& in, Event& out) {
             if (!p) return false;
             SDL_GameControllerClose(p->controller);
             std::erase_if(open_, [&](const OpenPad& o) { return o.id == in.cdevice.which; });
-            out = Event{EventKind::PadRemoved, 0, 0, 0, 0, {}, static_cast<int>(in.cdevice.which), 0};
+            out =
+                Event{EventKind::PadRemoved, 0, 0, 0, 0, {}, static_cast<int>(in.cdevice.which), 0};
             return true;
         }
         case SDL_CONTROLLERBUTTONDOWN:
         case SDL_CONTROLLERBUTTONUP: {
             if (!Find(in.cbutton.which) || in.cbutton.button >= pad::kButtons) return false;
-            const EventKind kind =
-                in.type == SDL_CONTROLLERBUTTONDOWN ? EventKind::PadButtonDown : EventKind::PadButtonUp;
-            out = Event{kind, 0, in.cbutton.button, 0, 0, {}, static_cast<int>(in.cbutton.which), 0};
+            const EventKind kind = in.type == SDL_CONTROLLERBUTTONDOWN ? EventKind::PadButtonDown
+                                                                       : EventKind::PadButtonUp;
+            out =
+                Event{kind, 0, in.cbutton.button, 0, 0, {}, static_cast<int>(in.cbutton.which), 0};
             return true;
         }
         case SDL_CONTROLLERAXISMOTION: {
@@ -81,9 +84,10 @@ bool GamePads::Translate(const SDL_Event& in, Event& out) {
             if (!p || in.caxis.axis >= pad::kAxes) return false;
             int& sent = p->sent[in.caxis.axis];
             const int value = in.caxis.value;
-            if ((value >> kStickStepShift) == (sent >> kStickStepShift)) return false;
+            if (value / kStickStep == sent / kStickStep) return false;
             sent = value;
-            out = Event{EventKind::PadAxis, 0, in.caxis.axis, 0, 0, {}, static_cast<int>(p->id), value};
+            out = Event{EventKind::PadAxis,      0,    in.caxis.axis, 0, 0, {},
+                        static_cast<int>(p->id), value};
             return true;
         }
         default:

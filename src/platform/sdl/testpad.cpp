@@ -62,7 +62,8 @@ void TestPad::Run(const std::string& line) {
         const Uint8 state = word == "press" ? 1 : 0;
         while (in >> word) {
             const SDL_GameControllerButton b = SDL_GameControllerGetButtonFromString(word.c_str());
-            if (b != SDL_CONTROLLER_BUTTON_INVALID) SDL_JoystickSetVirtualButton(joystick_, b, state);
+            if (b != SDL_CONTROLLER_BUTTON_INVALID)
+                SDL_JoystickSetVirtualButton(joystick_, b, state);
         }
     } else if (word == "stick") {
         int x = 0, y = 0;
@@ -77,7 +78,8 @@ void TestPad::Poll() {
     if (fd_ < 0) return;
     char buffer[4096];
     ssize_t got = 0;
-    while ((got = ::read(fd_, buffer, sizeof buffer)) > 0) partial_.append(buffer, static_cast<size_t>(got));
+    while ((got = ::read(fd_, buffer, sizeof buffer)) > 0)
+        partial_.append(buffer, static_cast<size_t>(got));
     for (size_t end; (end = partial_.find('\n')) != std::string::npos;) {
         Run(partial_.substr(0, end));
         partial_.erase(0, end + 1);
