@@ -31,7 +31,7 @@ namespace murk::sdl {
 class SdlPlatform final : public Platform {
 public:
     static constexpr uint64_t kPollPresentMs = 20;
-    static constexpr uint64_t kPadReadMs = 10;
+    static constexpr uint64_t kPadReadMs = 20;
     static constexpr uint64_t kPadLookMs = 500;
 
     bool Start(const std::string& choiceFile, std::string& error);
