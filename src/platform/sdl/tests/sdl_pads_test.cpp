@@ -82,6 +82,32 @@ TEST_F(SdlPads, TheTestPadConnectsPressesMovesItsStickAndGoes) {
     EXPECT_NE(got[0].pad, id);
 }
 
+// A pad SDL does not know, or knows otherwise, is described in SDL_GAMECONTROLLERCONFIG: here
+// the test pad with its first two buttons swapped.
+TEST_F(SdlPads, SdlGameControllerConfigMapsAPad) {
+    const std::vector<Event> added = Receive(1);
+    ASSERT_EQ(added.size(), 1u);
+    const std::string kind = added[0].text.substr(0, 32);
+    platform.reset();
+    // A mapping names the pad's kind without the checksum of its name (digits 5 to 8), as SDL's
+    // mapping tools write it.
+    const std::string mapped = kind.substr(0, 4) + "0000" + kind.substr(8);
+    setenv("SDL_GAMECONTROLLERCONFIG", (mapped + ",Swapped pad,a:b1,b:b0,").c_str(), 1);
+    setenv(sdl::kTestPadVariable, Path("pad.txt").c_str(), 1);
+    std::string error;
+    platform = CreateSdlPlatform(error);
+    unsetenv(sdl::kTestPadVariable);
+    unsetenv("SDL_GAMECONTROLLERCONFIG");
+    ASSERT_NE(platform, nullptr) << error;
+    std::vector<Event> got = Receive(1);
+    ASSERT_EQ(got.size(), 1u);
+    EXPECT_EQ(got[0].text, kind + " Swapped pad");
+    Tell("press a\n");  // the pad's first button, which the mapping calls B
+    got = Receive(1);
+    ASSERT_EQ(got.size(), 1u);
+    EXPECT_TRUE(got[0].kind == EventKind::PadButtonDown && got[0].button == pad::B);
+}
+
 TEST(SdlFocus, OnlyTheGameWindowsFocusReachesTheGame) {
     SDL_Event in{};
     in.type = SDL_WINDOWEVENT;
