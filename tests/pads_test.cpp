@@ -85,6 +85,7 @@ TEST_F(PadsTest, EachPadPressesItsOwnPlayersKeysBesideTheKeyboard) {
 
 TEST_F(PadsTest, TheStickWalksEightWaysOutsideItsDeadZoneAndTheDpadGoesFirst) {
     Connect(1);
+    ChoosePlayer(app().pads, app().pads.connected[0], 2);  // in a one-player game it plays 1
     ASSERT_TRUE(StartFromMenu(1));
     const struct {
         int x, y, dir;

@@ -51,7 +51,9 @@ void PlayFocusChanged(App& app, bool focused) {
 }
 
 int PlayScreen::PadKey(PadControl c, int player) const {
-    const Player& p = app_.game.players[player == 2 ? 1 : 0];
+    // In a one-player game there is no one else for a pad to play.
+    const bool second = player == 2 && app_.game.PlayerCount == 2;
+    const Player& p = app_.game.players[second ? 1 : 0];
     switch (c) {
         case PadControl::Up:
             return p.upKey;

@@ -22,8 +22,9 @@ public:
     explicit PlayScreen(App& app) : app_(app) {}
     void KeyDown(int key) override { PlayKeyDown(app_, key); }
     void KeyUp(int key) override { PlayKeyUp(app_, key); }
-    // A pad presses its player's keys: the d-pad and stick walk, the fire button fires, the
-    // item-menu button opens the item menu, and Start asks whether to abort (Escape).
+    // A pad presses its player's keys (in a one-player game, player 1's): the d-pad and stick
+    // walk, the fire button fires, the item-menu button opens the item menu, and Start asks
+    // whether to abort (Escape).
     int PadKey(PadControl c, int player) const override;
 
 private:
