@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang (coverage-guided, ASan + UBSan) into build-fuzz/ and runs
 # each in turn, starting from its seeds in fuzz/corpus/<target>/:
-#   ./fuzz.sh [SECONDS] [TARGET...]     (default 60 seconds each; targets grid bmp options game journal)
+#   ./fuzz.sh [SECONDS] [TARGET...]     (default 60 seconds each; targets grid bmp options pads game journal)
 # New inputs collect in build-fuzz/corpus/<target>/, crashes in build-fuzz/findings/. Replay a
 # finding with build-fuzz/fuzz/<target>_fuzz FILE (MURK_FUZZ_SCRIPT=1 shows a game input's script).
 set -euo pipefail
@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(grid bmp options game journal)
+[ ${#targets[@]} -gt 0 ] || targets=(grid bmp options pads game journal)
 
 out=build-fuzz
 cmake -S . -B "$out" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \

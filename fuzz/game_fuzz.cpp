@@ -14,6 +14,10 @@
 //   d0-df the next high-score name: kNameLengths[b & 7] characters, ASCII or (bit 3) two-byte
 //   e0-ef a click at the point the next two bytes give (x * 4, y * 3)
 //   f0 the window's close button, f1 Level001.dat taken away, f2 HighScores.dat taken away
+//   f3 a game pad's step, from the next byte n: pad 1 + (n >> 7), and by (n >> 4) & 7 connect,
+//      disconnect, press or release button n & 15, the stick to kStick[n & 3], kStick[(n >> 2)
+//      & 3], or give it to player 1 + (n & 1)
+//   f4 the window left, f5 the window back 10 * (the next byte) ms later
 // The steps become a murk-sim script run in a scratch game folder, so a finding replays as the
 // files and a script. MURK_FUZZ_SCRIPT=1 prints the script (names are long: beware).
 #include <unistd.h>
@@ -41,6 +45,48 @@ namespace fs = std::filesystem;
 constexpr int kKeys[32] = {37,  38,  39,  40,  17,  16,  84, 70, 71, 72, 90, 65, 27, 13, 113, 112,
                            118, 121, 122, 123, 116, 117, 8,  9,  32, 18, 46, 48, 49, 50, 66,  35};
 constexpr int kMaxPasses = 2000;  // keeps one input well under a second
+// The stick's positions: its ends, just outside the dead zone, the middle.
+constexpr int kStick[4] = {-32768, 9000, 0, 32767};
+constexpr const char* kPadButtons[16] = {"a",
+                                         "b",
+                                         "x",
+                                         "y",
+                                         "back",
+                                         "guide",
+                                         "start",
+                                         "leftstick",
+                                         "rightstick",
+                                         "leftshoulder",
+                                         "rightshoulder",
+                                         "dpup",
+                                         "dpdown",
+                                         "dpleft",
+                                         "dpright",
+                                         "dpup"};
+
+void PadStep(std::ostringstream& s, uint8_t n) {
+    const int pad = 1 + (n >> 7);
+    switch ((n >> 4) & 7) {
+        case 0:
+            s << "pad connect " << pad << " Fuzzed pad\n";
+            break;
+        case 1:
+            s << "pad disconnect " << pad << '\n';
+            break;
+        case 2:
+        case 3:
+            s << "pad " << ((n >> 4 & 7) == 2 ? "press " : "release ") << pad << ' '
+              << kPadButtons[n & 15] << '\n';
+            break;
+        case 4:
+        case 5:
+            s << "pad stick " << pad << ' ' << kStick[n & 3] << ' ' << kStick[(n >> 2) & 3] << '\n';
+            break;
+        default:
+            s << "pad player " << pad << ' ' << 1 + (n & 1) << '\n';
+            break;
+    }
+}
 // Names up to past the longest a table cell holds.
 constexpr size_t kNameLengths[8] = {0, 1, 9, 55, 1000, 99999, 100000, 100001};
 
@@ -99,6 +145,12 @@ std::string Script(const uint8_t* play, size_t size, bool optionsFile, Setup& se
             s << "remove Level001.dat\n";
         } else if (b == 0xf2) {
             s << "remove HighScores.dat\n";
+        } else if (b == 0xf3) {
+            if (i + 1 < size) PadStep(s, play[++i]);
+        } else if (b == 0xf4) {
+            s << "focus lost\n";
+        } else if (b == 0xf5) {
+            s << "focus back " << 10 * (i + 1 < size ? play[++i] : 0) << '\n';
         }
     }
     return s.str();

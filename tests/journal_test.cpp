@@ -18,14 +18,26 @@ namespace {
 using test::KeyDownEvent;
 using test::KeyUpEvent;
 
-// A whole program run on `pf`: a game started with F2, player 1 walking right and firing, the
-// game aborted, the program quit. Returns the state at its end.
+Event PadEvent(EventKind kind, int button = 0, int value = 0, std::string text = {}) {
+    return {kind, 0, button, 0, 0, std::move(text), 7, value};
+}
+
+// A whole program run on `pf`: a game started with F2, player 1 walking right and firing, then
+// down and left on a pad (the stick), the window left and taken back, the game aborted, the
+// program quit. Returns the state at its end.
 std::string PlayWholeProgram(HeadlessPlatform& pf, Platform& through) {
+    pf.QueueEventAt(5, PadEvent(EventKind::PadAdded, 0, 0, "00ff Pad\x01"));
     pf.QueueEventAt(10, KeyUpEvent(vk::F2));
     pf.QueueEventAt(100, KeyDownEvent(vk::Right));
     pf.QueueEventAt(300, KeyDownEvent(vk::Ctrl));
     pf.QueueEventAt(320, KeyUpEvent(vk::Ctrl));
     pf.QueueEventAt(400, KeyUpEvent(vk::Right));
+    pf.QueueEventAt(420, PadEvent(EventKind::PadButtonDown, pad::DpadDown));
+    pf.QueueEventAt(500, PadEvent(EventKind::PadButtonUp, pad::DpadDown));
+    pf.QueueEventAt(510, PadEvent(EventKind::PadAxis, pad::LeftX, -30000));
+    pf.QueueEventAt(560, {EventKind::FocusLost, 0, 0, 0, 0, {}});
+    pf.QueueEventAt(580, {EventKind::FocusGained, 0, 0, 0, 0, {}});
+    pf.QueueEventAt(590, PadEvent(EventKind::PadRemoved));
     pf.QueueEventAt(600, KeyDownEvent(vk::Escape));  // abort the game: yes
     pf.QueueEventAt(610, KeyUpEvent(vk::Escape));
     pf.QueueEventAt(700, KeyDownEvent(vk::Escape));  // quit: yes
@@ -50,7 +62,8 @@ TEST(Journal, GameRecordedReplaysToTheSameState) {
         RecordingPlatform recording(machine, journalText);
         played = PlayWholeProgram(machine, recording);
     }
-    EXPECT_EQ(played.find("p1 col=3 row=4 "), std::string::npos) << played;  // it walked
+    // It walked right on the keyboard and down on the pad.
+    EXPECT_NE(played.find("p1 col=5 row=5 "), std::string::npos) << played;
     EXPECT_EQ(machine.Boxes().size(), 2u);
 
     Journal journal;
@@ -92,6 +105,11 @@ TEST(Journal, DamagedJournalIsRefusedWithItsLine) {
         {head + "e 0 down 300\n", "line 2"},                 // no such key
         {head + "e 0 text 4g\n", "line 2"},                  // not hexadecimal
         {head + "e 0 mdown 1 5\n", "line 2"},                // a word missing
+        {head + "e 0 pdown 1 15\n", "line 2"},               // no such pad button
+        {head + "e 0 paxis 1 2 0\n", "line 2"},              // an axis the game does not read
+        {head + "e 0 paxis 1 0 32768\n", "line 2"},          // beyond the stick's reach
+        {head + "e 0 padon -1 41\n", "line 2"},              // no such pad number
+        {head + "e 0 focusout 1\n", "line 2"},               // a word too many
         {head + "b confirm 1\n", "line 2"},                  // no such box
         {head + "x 2\n", "line 2"},
         {head + "s  7\n", "line 2"},                                // an empty word

@@ -153,6 +153,12 @@ void THelpForm::ReturnToMainMenu() {
     HideForm(desk_, *this);
 }
 
+int THelpForm::PadKey(PadControl c, int) const {
+    if (c == PadControl::Fire || c == PadControl::Right) return kNKey;
+    if (c == PadControl::Start) return vk::Escape;
+    return WindowPadKey(c);
+}
+
 bool THelpForm::FormKeyUp(int key) {
     if (key == vk::PrintScreen) CaptureWindow(desk_, *this);
     if (key == vk::Escape) ReturnToMainMenu();

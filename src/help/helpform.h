@@ -33,6 +33,9 @@ public:
     // opens, because the tile pictures load after the windows are made.
     void CopyTilePictures(const std::function<ImageId(std::string_view code)>& tilePicture);
 
+    // A pad turns the page with its fire button or right (the N key) and leaves as Escape does.
+    int PadKey(PadControl c, int player) const override;
+
 protected:
     bool FormKeyUp(int key) override;
 

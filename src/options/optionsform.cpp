@@ -1,6 +1,8 @@
 // The options window: layout, key capture, the sound switch and the game-speed edit rules.
 #include "options/optionsform.h"
 
+#include <algorithm>
+
 #include "options/keynames.h"
 #include "ui/capture.h"
 #include "ui/desk.h"
@@ -15,8 +17,27 @@ constexpr Rect kPanelRect{132, 84, 760, 600};
 constexpr Font kEditFont{FontFace::SansBold, 18};
 constexpr Font kHeadingFont{FontFace::SansBold, 30};
 const char* const kKeyRows[6] = {"Up:", "Down:", "Left:", "Right:", "Fire:", "Menu:"};
+const char* const kKeyFunctions[6] = {"Up", "Down", "Left", "Right", "Fire", "Menu"};
+constexpr Font kKeyTestFont{FontFace::SansBold, 16};
+constexpr const char* kKeyTestPrompt =
+    "Hold the players' keys to see that the keyboard takes them together.";
 
 }  // namespace
+
+std::string KeyTestLine(const std::vector<int>& held, const OptionValues& options) {
+    std::string line;
+    for (size_t player = 0; player < 2; ++player) {
+        std::string keys;
+        for (int key : held)
+            for (size_t i = 0; i < 6; ++i)
+                if (options.keys[player * 6 + i].code == key)
+                    keys += (keys.empty() ? "" : ", ") + std::string(kKeyFunctions[i]);
+        if (keys.empty()) continue;
+        line +=
+            (line.empty() ? "Player " : "   Player ") + std::to_string(player + 1) + ": " + keys;
+    }
+    return line;
+}
 
 TOptionsForm::TOptionsForm(Desk& desk, OptionValues& options, Form& back)
     : Form(desk.pf, {0, 0, kCanvasWidth, kCanvasHeight}, style::kMainBackground),
@@ -73,6 +94,28 @@ TOptionsForm::TOptionsForm(Desk& desk, OptionValues& options, Form& back)
     ReturnImage->SetPicture(LoadPicture(desk.pf, "button_return"));
     ReturnImage->SetCaption("Return to Main Menu", style::kCaptionFont, style::kRed);
     ReturnImage->onClick = [this] { LeaveOptions(); };
+
+    // Beside the window's own fields: the key test line in the gap above the return button, and
+    // the pad window's button to its right.
+    KeyTestLbl = p.Add<Label>(Rect{0, 498, 760, 26}, kKeyTestPrompt, kKeyTestFont, style::kGrey,
+                              Align::Center);
+    PadsImage = p.Add<Image>(Rect{560, 526, kNarrowButtonW, kButtonH});
+    PadsImage->SetPicture(LoadPicture(desk.pf, "button_narrow"));
+    PadsImage->SetCaption("Game Pads", style::kCaptionFont, style::kRed);
+    PadsImage->onClick = [this] { OpenPads(); };
+    p.Add<Label>(Rect{714, 526, 40, kButtonH}, "F9", style::kKeyFont, style::kBlue);
+}
+
+void TOptionsForm::ShowKeyTest() {
+    const std::string line = KeyTestLine(held_, options_);
+    KeyTestLbl->SetColour(line.empty() ? style::kGrey : style::kSoftWhite);
+    KeyTestLbl->SetText(line.empty() ? kKeyTestPrompt : line);
+}
+
+void TOptionsForm::OpenPads() {
+    held_.clear();
+    ShowKeyTest();
+    if (onOpenPads) onOpenPads();
 }
 
 std::array<Edit*, 12> TOptionsForm::KeyEdits() const {
@@ -118,14 +161,29 @@ void TOptionsForm::CheckSpeedOnExit() {
 
 void TOptionsForm::LeaveOptions() {
     CheckSpeedOnExit();
+    held_.clear();
+    ShowKeyTest();
     ShowForm(desk_, back_);
     HideForm(desk_, *this);
 }
 
+bool TOptionsForm::FormKeyDown(int key) {
+    if (std::find(held_.begin(), held_.end(), key) == held_.end()) {
+        held_.push_back(key);
+        ShowKeyTest();
+    }
+    return false;
+}
+
 bool TOptionsForm::FormKeyUp(int key) {
+    if (std::erase(held_, key) > 0) ShowKeyTest();
     if (key == vk::PrintScreen) CaptureWindow(desk_, *this);
     if (key == vk::Escape) {
         LeaveOptions();
+        return true;
+    }
+    if (key == vk::F9) {
+        OpenPads();
         return true;
     }
     return false;

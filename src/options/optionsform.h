@@ -2,6 +2,9 @@
 #pragma once
 
 #include <array>
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "options/optionsparse.h"
 #include "ui/form.h"
@@ -9,6 +12,10 @@
 namespace murk {
 
 struct Desk;
+
+// The key test line: which player's which keys are held ("Player 1: Up, Fire   Player 2: Left"),
+// each player's in the order pressed; keys that are no player's are left out. "" when none is.
+std::string KeyTestLine(const std::vector<int>& held, const OptionValues& options);
 
 // Every edit writes what it shows into the options at once, so the game reads the options and
 // never the window.
@@ -24,6 +31,10 @@ public:
     Edit *P2UpEdit = nullptr, *P2DownEdit = nullptr, *P2LeftEdit = nullptr, *P2RightEdit = nullptr,
          *P2FireEdit = nullptr, *P2MenuEdit = nullptr;
     Image* ReturnImage = nullptr;
+    Image* PadsImage = nullptr;   // opens the pad window (F9 too)
+    Label* KeyTestLbl = nullptr;  // which player's which key is held now
+
+    std::function<void()> onOpenPads;
 
     const OptionValues& Values() const { return options_; }
     // Shows the options in the edits (after they were read from the file or set by a script).
@@ -39,11 +50,16 @@ public:
     // The speed the window leaves behind: a speed that is not a whole number becomes 4.
     void CheckSpeedOnExit();
 
+    void OpenPads();
+
 protected:
+    bool FormKeyDown(int key) override;
     bool FormKeyUp(int key) override;
 
 private:
     std::array<Edit*, 12> KeyEdits() const;
+    void ShowKeyTest();
+    std::vector<int> held_;  // the keys held in this window, in the order pressed
     Desk& desk_;
     OptionValues& options_;
     Form& back_;

@@ -22,6 +22,18 @@ inline constexpr int Back = 8, Tab = 9, Enter = 13, Shift = 16, Ctrl = 17, Alt =
                      F9 = 120, F10 = 121, F11 = 122, F12 = 123;
 }  // namespace vk
 
+// ---- Game pads: the buttons and axes of a standard pad (SDL's game-controller layout) ----
+namespace pad {
+inline constexpr int A = 0, B = 1, X = 2, Y = 3, Back = 4, Guide = 5, Start = 6, LeftStick = 7,
+                     RightStick = 8, LeftShoulder = 9, RightShoulder = 10, DpadUp = 11,
+                     DpadDown = 12, DpadLeft = 13, DpadRight = 14;
+inline constexpr int kButtons = 15;
+// The left stick's axes, the only ones the game reads: -32768 .. 32767, y grows downwards.
+inline constexpr int LeftX = 0, LeftY = 1;
+inline constexpr int kAxes = 2;
+inline constexpr int kAxisMin = -32768, kAxisMax = 32767;
+}  // namespace pad
+
 // ---- Events ----
 enum class EventKind {
     KeyDown,    // key: virtual-key code
@@ -32,6 +44,16 @@ enum class EventKind {
     Paint,  // the windows are painted again (the SDL backend never asks: its canvas keeps the
             // picture, which it presents again itself when the window was exposed)
     Close,  // the window system asks the main window to close
+    // A game pad connected: pad, its number while it stays connected; text, its identity: the
+    // pad's kind (32 hexadecimal digits, the same for every pad of one make and model), a space
+    // and its name.
+    PadAdded,
+    PadRemoved,     // pad
+    PadButtonDown,  // pad, button (pad::A ..)
+    PadButtonUp,
+    PadAxis,      // pad, button: the axis (pad::LeftX, pad::LeftY), value
+    FocusLost,    // the main window lost the keyboard (the player went to another window)
+    FocusGained,  // and has it again
 };
 
 struct Event {
@@ -41,6 +63,8 @@ struct Event {
     int x = 0;
     int y = 0;
     std::string text;
+    int pad = 0;
+    int value = 0;
 };
 
 // ---- Drawing ----

@@ -73,12 +73,7 @@ bool TNameForm::FormKeyUp(int key) {
 
 void TNameForm::FormPaint() {
     // A thin frame keeps the borderless dialog apart from the black window behind it.
-    const Rect a = Area();
-    Platform& pf = Pf();
-    pf.FillRect(a.x, a.y, a.w, kFrameWidth, style::kFrame);
-    pf.FillRect(a.x, a.y + a.h - kFrameWidth, a.w, kFrameWidth, style::kFrame);
-    pf.FillRect(a.x, a.y, kFrameWidth, a.h, style::kFrame);
-    pf.FillRect(a.x + a.w - kFrameWidth, a.y, kFrameWidth, a.h, style::kFrame);
+    DrawFrame(Pf(), Area(), kFrameWidth, style::kFrame);
 }
 
 }  // namespace murk

@@ -2,6 +2,7 @@
 #include "shell/app.h"
 
 #include "options/optionsform.h"
+#include "options/padsform.h"
 #include "shell/mainform.h"
 
 namespace murk {

@@ -25,6 +25,7 @@ namespace murk {
 class Form;
 class TMainForm;
 class TOptionsForm;
+class TPadsForm;
 
 // App is the desk the windows share, with the game and what the game reads; it implements the
 // rules' host: squares and rooms drawn on the platform, sounds from the bank, the desk's pump.
@@ -39,7 +40,7 @@ struct App final : Desk, Host {
     bool Closing() const override { return terminated; }
     void ShowException(const std::string& text) override;
 
-    bool useOptionsFile = true;  // murk-sim keeps its options to itself
+    bool useOptionsFile = true;  // murk-sim keeps its options (and Pads.dat) to itself
     // Runs a started game's passes, called at the end of the start command: the game loop
     // itself (GameLoop) when unset, or, for a driver that runs the passes one at a time with
     // RunPass (murk-sim, tests), PrepareLoopOnly, which leaves loopActive and the pace read at
@@ -68,6 +69,7 @@ struct App final : Desk, Host {
 
     std::unique_ptr<TMainForm> mainForm;
     std::unique_ptr<TOptionsForm> optionsForm;
+    std::unique_ptr<TPadsForm> padsForm;  // over the options window
     std::unique_ptr<THScoreForm> hscoreForm;
     std::unique_ptr<TNameForm> nameForm;
     std::unique_ptr<THelpForm> helpForm;

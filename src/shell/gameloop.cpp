@@ -121,8 +121,9 @@ void RunPass(App& app, int delay) {
     }
     OverlaysAfterTick(app, delay);
     WaitMessagesFor(app, delay);
+    // Paused: only an event (the question's answer, the window taken back) or a timer goes on.
     while (play.Paused && !app.terminated) {
-        AwaitEvent(app, "the game is paused");
+        WaitForMessages(app, "the game is paused");
         ProcessMessages(app);
         app.DrawRoom();
     }

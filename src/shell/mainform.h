@@ -54,6 +54,12 @@ public:
     void AssignMenuPictures();
     void ShowPanels(bool twoPlayers);
 
+    // A pad's controls mean what the screen showing makes them.
+    int PadKey(PadControl c, int player) const override {
+        return screen ? screen->PadKey(c, player) : 0;
+    }
+    const void* KeyTarget() const override { return screen; }
+
 protected:
     bool FormKeyDown(int key) override;
     bool FormKeyUp(int key) override;

@@ -114,6 +114,18 @@ void MenuScreen::KeyUp(int key) {
     }
 }
 
+int MenuScreen::PadKey(PadControl c, int) const {
+    switch (c) {
+        case PadControl::Fire:
+        case PadControl::Start:
+            return vk::F2;
+        case PadControl::Select:
+            return vk::F7;
+        default:
+            return WindowPadKey(c);
+    }
+}
+
 void StepLevelUp(App& app) {
     StepWithRepeat(app, app.mainForm->LevelUpRepeat, Up);
 }

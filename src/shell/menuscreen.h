@@ -14,6 +14,9 @@ public:
     explicit MenuScreen(App& app);
     void KeyDown(int key) override;  // F5/F6 and the arrows step the level
     void KeyUp(int key) override;    // the function keys' commands, Escape quits
+    // A pad steps the level with its up and down, starts a game with its fire button or Start,
+    // switches the players with Select and asks to quit with its item-menu button.
+    int PadKey(PadControl c, int player) const override;
 
 private:
     App& app_;

@@ -34,7 +34,9 @@ struct PanelTexts {
 
 // The course of the games the program runs; the rules never read it.
 struct PlayState {
-    bool Paused = false;  // the abort question is up: the loop waits
+    bool Paused = false;  // the abort question is up, or the window was left: the loop waits
+    bool pausedForFocus = false;    // the pause is the window's being left
+    bool soundBeforePause = false;  // and the sound switch as it was then
     int SelectedLevel = 0;
     bool RandomMode = false;  // each warp picks a random level
     bool WarpArmed1 = false;  // a finished player's warp timer is set

@@ -2,6 +2,8 @@
 // between screens are in shell/screens.h; each screen's own file says what its keys do.
 #pragma once
 
+#include "ui/form.h"
+
 namespace murk {
 
 class Screen {
@@ -11,6 +13,8 @@ public:
     // capture is the window's own, for every screen).
     virtual void KeyDown(int key) = 0;
     virtual void KeyUp(int key) = 0;
+    // The key a game pad's control presses while this screen shows, for a pad playing `player`.
+    virtual int PadKey(PadControl c, int /*player*/) const { return WindowPadKey(c); }
 };
 
 }  // namespace murk

@@ -5,6 +5,8 @@
 #include "level/levels.h"
 #include "options/optionsfile.h"
 #include "options/optionsform.h"
+#include "options/padsfile.h"
+#include "options/padsform.h"
 #include "scores/table.h"
 #include "shell/app.h"
 #include "shell/gameloop.h"
@@ -39,6 +41,11 @@ void CreateWindows(App& app) {
     app.mainForm = std::make_unique<TMainForm>(app, app.menu);
     app.mainForm->onPaint = [&app] { MainFormPaint(app); };
     app.optionsForm = std::make_unique<TOptionsForm>(app, app.options, *app.mainForm);
+    app.padsForm = std::make_unique<TPadsForm>(app, app.pads);
+    app.optionsForm->onOpenPads = [&app] {
+        app.padsForm->saves = app.useOptionsFile;
+        app.padsForm->Open();
+    };
     app.hscoreForm = std::make_unique<THScoreForm>(app, *app.mainForm);
     app.nameForm = std::make_unique<TNameForm>(app);
     app.helpForm = std::make_unique<THelpForm>(app, *app.mainForm);
@@ -46,6 +53,7 @@ void CreateWindows(App& app) {
     app.playScreen = std::make_unique<PlayScreen>(app);
     app.mainForm->screen = app.menuScreen.get();
     app.onClose = [&app] { CloseProgram(app); };
+    app.onFocus = [&app](bool focused) { PlayFocusChanged(app, focused); };
     app.WarpTimer.onTimer = [&app] { WarpTimerTimer(app); };
     app.GameOverTimer.onTimer = [&app] { GameOverTimerTimer(app); };
 }
@@ -95,6 +103,7 @@ bool Startup(App& app) {
     // A save cut short by a kill leaves its temporary file; the file itself is whole.
     RemoveStaleTemporaries(app.DirLbl + kOptionsFile);
     RemoveStaleTemporaries(app.DirLbl + kHighScoresFile);
+    RemoveStaleTemporaries(app.DirLbl + kPadsFile);
     std::string error;
     if (!LoadTileImages(app.pf, app.DataDir, app.tiles, error)) {
         ShowException(app, error);
@@ -119,6 +128,7 @@ bool Startup(App& app) {
     app.mainForm->AssignMenuPictures();
     if (!SettleDisplayMode(app)) return false;
     LoadOptionsFile(app);  // the options window reads its file when it is created
+    if (app.useOptionsFile && !app.terminated) ReadPads(app, app.pads);
     return !app.terminated;
 }
 

@@ -1,16 +1,19 @@
 // murk-sim's script interpreter.
 #include "sim/sim.h"
 
+#include <array>
 #include <filesystem>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "base/wholenumber.h"
 #include "game/playerfields.h"
 #include "level/levels.h"
 #include "options/optionsfile.h"
 #include "options/optionsform.h"
+#include "options/padsfile.h"
 #include "platform/headless/headless_platform.h"
 #include "shell/app.h"
 #include "shell/gameloop.h"
@@ -25,6 +28,29 @@
 namespace murk {
 
 namespace {
+
+// The pad buttons by the names murk-sim scripts give them, in the order of their numbers.
+constexpr std::array<const char*, pad::kButtons> kPadButtonNames = {"a",
+                                                                    "b",
+                                                                    "x",
+                                                                    "y",
+                                                                    "back",
+                                                                    "guide",
+                                                                    "start",
+                                                                    "leftstick",
+                                                                    "rightstick",
+                                                                    "leftshoulder",
+                                                                    "rightshoulder",
+                                                                    "dpup",
+                                                                    "dpdown",
+                                                                    "dpleft",
+                                                                    "dpright"};
+
+int PadButtonNamed(const std::string& name) {
+    for (size_t i = 0; i < kPadButtonNames.size(); ++i)
+        if (name == kPadButtonNames[i]) return static_cast<int>(i);
+    return -1;
+}
 
 const char* BoxWord(BoxKind k) {
     switch (k) {
@@ -119,6 +145,8 @@ public:
         if (cmd == "click") return Click(rest);
         if (cmd == "remove") return Remove(rest);
         if (cmd == "edit") return Edit(rest);
+        if (cmd == "pad") return Pad(rest);
+        if (cmd == "focus") return Focus(rest);
         return false;
     }
 
@@ -188,6 +216,7 @@ private:
         app_.useOptionsFile = true;
         ReadOptions(app_, app_.options);
         app_.optionsForm->ShowOptions();
+        ReadPads(app_, app_.pads);
     }
 
     // A left click at a point of the 1024 x 768 window.
@@ -214,6 +243,79 @@ private:
     bool Edit(const std::string& rest) {
         if (!edit_) edit_ = std::make_unique<EditCommands>(app_.DirLbl, out_);
         return edit_->Run(rest);
+    }
+
+    // Game pads: `pad connect ID [KIND] [NAME]`, `pad disconnect ID`, `pad press|release ID
+    // BUTTON`, `pad stick ID X Y` (the left stick) queue the pad's events; `pad player ID N`
+    // delivers the events queued so far and gives the connected pad to player N, as the pad
+    // window does.
+    bool Pad(const std::string& rest) {
+        std::istringstream in(rest);
+        std::string what, word;
+        int id = 0;
+        if (!(in >> what >> word) || !ParseWholeNumber(word, id) || id < 0) return false;
+        Event e;
+        e.pad = id;
+        if (what == "connect") {
+            std::string identity;
+            std::getline(in >> std::ws, identity);
+            const std::string first = identity.substr(0, identity.find(' '));
+            if (!PadKind(first)) identity = std::string(32, '0') + " " + identity;
+            e.kind = EventKind::PadAdded;
+            e.text = identity;
+            pf_.QueueEvent(e);
+            return true;
+        }
+        std::vector<std::string> args;
+        while (in >> word) args.push_back(word);
+        if (what == "disconnect" && args.empty()) {
+            e.kind = EventKind::PadRemoved;
+            pf_.QueueEvent(e);
+            return true;
+        }
+        if ((what == "press" || what == "release") && args.size() == 1) {
+            e.kind = what == "press" ? EventKind::PadButtonDown : EventKind::PadButtonUp;
+            e.button = PadButtonNamed(args[0]);
+            if (e.button < 0) return false;
+            pf_.QueueEvent(e);
+            return true;
+        }
+        int x = 0, y = 0;
+        if (what == "stick" && args.size() == 2 && ParseWholeNumber(args[0], x) &&
+            ParseWholeNumber(args[1], y) && x >= pad::kAxisMin && x <= pad::kAxisMax &&
+            y >= pad::kAxisMin && y <= pad::kAxisMax) {
+            e.kind = EventKind::PadAxis;
+            e.button = pad::LeftX;
+            e.value = x;
+            pf_.QueueEvent(e);
+            e.button = pad::LeftY;
+            e.value = y;
+            pf_.QueueEvent(e);
+            return true;
+        }
+        int player = 0;
+        if (what == "player" && args.size() == 1 && ParseWholeNumber(args[0], player) &&
+            (player == 1 || player == 2)) {
+            ProcessMessages(app_);
+            if (ConnectedPad* p = FindPad(app_.pads, id)) ChoosePlayer(app_.pads, *p, player);
+            return true;
+        }
+        return false;
+    }
+
+    // `focus lost [MS]` / `focus back [MS]`: the main window loses or regains the keyboard, now
+    // or once MS more virtual milliseconds have passed.
+    bool Focus(const std::string& rest) {
+        std::istringstream in(rest);
+        std::string what, extra;
+        int after = 0;
+        if (!(in >> what) || (what != "lost" && what != "back")) return false;
+        if (in >> extra && (!ParseWholeNumber(extra, after) || after < 0 || (in >> extra)))
+            return false;
+        Event e;
+        e.kind = what == "lost" ? EventKind::FocusLost : EventKind::FocusGained;
+        pf_.QueueEventAt(pf_.NowMs() + static_cast<uint64_t>(after), e);
+        return true;
     }
 
     void Capture(const std::string& file) {

@@ -19,9 +19,11 @@ void OpenSound(Desk& desk, SoundBank& bank, size_t index) {
     bank.handles[index] = h;
 }
 
-// Stops the effects and the song. A stop that fails ends the stopping quietly; the window
-// messages it may have held up are let through.
-void StopAllSounds(Desk& desk, const SoundBank& bank) {
+}  // namespace
+
+// A stop that fails ends the stopping quietly; the window messages it may have held up are let
+// through.
+void StopSounds(Desk& desk, const SoundBank& bank) {
     const size_t count = bank.songLoaded ? kSoundFiles.size() : kWaveCount;
     for (size_t i = 0; i < count; ++i) {
         if (!desk.pf.StopSound(bank.handles[i])) {
@@ -30,8 +32,6 @@ void StopAllSounds(Desk& desk, const SoundBank& bank) {
         }
     }
 }
-
-}  // namespace
 
 void LoadSounds(Desk& desk, SoundBank& bank) {
     bank = SoundBank{};
@@ -58,7 +58,7 @@ void PlaySound(Desk& desk, SoundBank& bank, std::string_view id) {
     const size_t index = SoundIndex(id);
     if (index == kSoundFiles.size()) return;  // not a sound of the bank
     if (index == kSongIndex && !bank.songLoaded) return;
-    StopAllSounds(desk, bank);
+    StopSounds(desk, bank);
     const SoundHandle h = bank.handles[index];
     desk.pf.RewindSound(h);
     desk.pf.PlaySound(h);

@@ -39,6 +39,9 @@ void LoadSounds(Desk& desk, SoundBank& bank);
 // nothing while sound is off. Called by the rules as their events happen.
 void PlaySound(Desk& desk, SoundBank& bank, std::string_view id);
 
+// Stops every sound playing (the game is paused while its window is left).
+void StopSounds(Desk& desk, const SoundBank& bank);
+
 // The opening song at the main window's first paint, when it loaded (and sound is on).
 void PlayOpeningSong(Desk& desk, SoundBank& bank);
 

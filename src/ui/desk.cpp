@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "ui/form.h"
+#include "ui/padinput.h"
 
 namespace murk {
 
@@ -23,30 +24,36 @@ uint64_t NextTimerDue(const Desk& desk) {
     return next;
 }
 
-Form* ActiveForm(Desk& desk) {
-    return desk.shownForms.empty() ? nullptr : desk.shownForms.back();
-}
-
 void Dispatch(Desk& desk, const Event& e) {
-    if (e.kind == EventKind::Close) {
-        if (desk.onClose) desk.onClose();
-        return;
-    }
-    if (e.kind == EventKind::Paint) {
-        for (Form* f : std::vector<Form*>(desk.shownForms)) f->PaintAll();
-        return;
+    switch (e.kind) {
+        case EventKind::Close:
+            if (desk.onClose) desk.onClose();
+            return;
+        case EventKind::Paint:
+            for (Form* f : std::vector<Form*>(desk.shownForms)) f->PaintAll();
+            return;
+        case EventKind::PadAdded:
+        case EventKind::PadRemoved:
+        case EventKind::PadButtonDown:
+        case EventKind::PadButtonUp:
+        case EventKind::PadAxis:
+            DispatchPadEvent(desk, e);
+            return;
+        case EventKind::FocusLost:
+        case EventKind::FocusGained:
+            if (desk.onFocus) desk.onFocus(e.kind == EventKind::FocusGained);
+            return;
+        default:
+            break;
     }
     Form* f = ActiveForm(desk);
     if (!f) return;
     switch (e.kind) {
-        case EventKind::KeyDown: {
-            const auto [held, pressed] = desk.keysDown.try_emplace(e.key, f);
-            f->KeyDown(e.key, !pressed && held->second != f);
+        case EventKind::KeyDown:
+            PressKey(desk, *f, e.key);
             break;
-        }
         case EventKind::KeyUp:
-            desk.keysDown.erase(e.key);
-            f->KeyUp(e.key);
+            ReleaseKey(desk, *f, e.key);
             break;
         case EventKind::Text:
             f->TextTyped(e.text);
@@ -69,6 +76,20 @@ void FireIfDue(Desk& desk, Timer& t) {
 }
 
 }  // namespace
+
+Form* ActiveForm(Desk& desk) {
+    return desk.shownForms.empty() ? nullptr : desk.shownForms.back();
+}
+
+void PressKey(Desk& desk, Form& f, int key) {
+    const auto [held, pressed] = desk.keysDown.try_emplace(key, &f);
+    f.KeyDown(key, !pressed && held->second != &f);
+}
+
+void ReleaseKey(Desk& desk, Form& f, int key) {
+    desk.keysDown.erase(key);
+    f.KeyUp(key);
+}
 
 void ProcessMessages(Desk& desk) {
     Event e;

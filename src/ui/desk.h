@@ -9,6 +9,7 @@
 
 #include "base/safefile.h"
 #include "platform/platform.h"
+#include "ui/pads.h"
 
 namespace murk {
 
@@ -35,7 +36,16 @@ struct Desk {
     // Each key down now, with the window its press went to. A key held while another window
     // comes up (a walking player's arrow when the name dialog opens) repeats into that window.
     std::map<int, const Form*> keysDown;
+    PadBoard pads;                              // the game pads connected, and Pads.dat
+    std::function<void(bool focused)> onFocus;  // the main window lost or regained the keyboard
 };
+
+// The window that receives input: the last one shown, or none.
+Form* ActiveForm(Desk& desk);
+
+// A key pressed or let go in window `f`, as the keyboard's keys are (a game pad's are too).
+void PressKey(Desk& desk, Form& f, int key);
+void ReleaseKey(Desk& desk, Form& f, int key);
 
 void SetTimerInterval(Desk& desk, Timer& t, int ms);
 

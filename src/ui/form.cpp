@@ -18,6 +18,27 @@ void Form::PaintAll() {
     FormPaint();
 }
 
+int WindowPadKey(PadControl c) {
+    switch (c) {
+        case PadControl::Up:
+            return vk::Up;
+        case PadControl::Down:
+            return vk::Down;
+        case PadControl::Left:
+            return vk::Left;
+        case PadControl::Right:
+            return vk::Right;
+        case PadControl::Fire:
+        case PadControl::Start:
+            return vk::Enter;
+        case PadControl::ItemMenu:
+            return vk::Escape;
+        case PadControl::Select:
+            return 0;
+    }
+    return 0;
+}
+
 void Form::SetFocus(Widget* w) {
     if (w == focus_) return;
     Widget* old = focus_;

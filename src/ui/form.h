@@ -4,9 +4,14 @@
 #include <functional>
 #include <memory>
 
+#include "ui/pads.h"
 #include "ui/widgets.h"
 
 namespace murk {
+
+// What a game pad's control does in a window: it moves and confirms as the arrow keys and Enter
+// do, and its item-menu button goes back as Escape does.
+int WindowPadKey(PadControl c);
 
 class Form {
 public:
@@ -31,6 +36,17 @@ public:
     void TextTyped(const std::string& text);
     void MouseDown(int button, int x, int y);
     void MouseUp(int button, int x, int y);
+
+    // What a game pad's control stands for in this window: the key it presses and lets go (0:
+    // nothing). `player` is the player the pad plays. WindowPadKey unless the window says.
+    virtual int PadKey(PadControl c, int /*player*/) const { return WindowPadKey(c); }
+    // A pad's press before it stands for a key: true when the window took it as its own.
+    virtual bool PadPressed(ConnectedPad&, PadControl) { return false; }
+    // A pad connected or went.
+    virtual void PadsChanged() {}
+    // Where a key pressed now goes (the main window: the screen it shows). A pad's release goes
+    // only where its press went.
+    virtual const void* KeyTarget() const { return this; }
 
     Widget* FocusedWidget() const { return focus_; }
     void SetFocus(Widget* w);

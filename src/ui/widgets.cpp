@@ -7,6 +7,13 @@
 
 namespace murk {
 
+void DrawFrame(Platform& pf, Rect r, int width, Rgb colour) {
+    pf.FillRect(r.x, r.y, r.w, width, colour);
+    pf.FillRect(r.x, r.y + r.h - width, r.w, width, colour);
+    pf.FillRect(r.x, r.y, width, r.h, colour);
+    pf.FillRect(r.x + r.w - width, r.y, width, r.h, colour);
+}
+
 // ---- Widget ----
 
 Rect Widget::ScreenRect() const {

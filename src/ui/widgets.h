@@ -20,6 +20,9 @@ struct Rect {
 
 enum class Align { Left, Center, Right };
 
+// A frame `width` pixels thick just inside the rectangle (around a borderless dialog).
+void DrawFrame(Platform& pf, Rect r, int width, Rgb colour);
+
 // A widget sits at a position relative to its parent panel. It repaints itself at once when it
 // changes and is on screen; a form paints all of its widgets when it is shown or asked to.
 class Widget {

@@ -38,6 +38,7 @@ SCENARIOS=(
     "moments 1024x768 90"
     "window_mode 1024x768 50"
     "two_players_level0 1024x768 120"
+    "pad_two_players_level0 1024x768 120"
     "two_players_level1 1024x768 120"
     "two_players_level4 1024x768 120"
 )

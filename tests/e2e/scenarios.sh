@@ -425,16 +425,48 @@ readonly -A ROUTE_KEYS=([1N]=Up [1S]=Down [1W]=Left [1E]=Right [1F]=Control_L
 readonly P_STATUS_AREAS=(none "$P1_STATUS_AREA" "400x28+512+722") TITLE_AREA="600x30+212+0"
 
 # The X keys of a leg's moves ("PLAYERS:DIRECTIONS", several joined by commas), a diagonal's
-# two keys in the order written.
+# two keys in the order written. A player on the test pad (PAD_PLAYER) has none.
 leg_keys() {
     local move players dirs p d
     for move in ${1//,/ }; do
         players=${move%%:*} dirs=${move#*:}
         for p in $(echo "$players" | grep -o .); do
+            [ "$p" = "${PAD_PLAYER:-}" ] && continue
             for d in ${dirs//+/ }; do echo "${ROUTE_KEYS[$p$d]}"; done
         done
     done
 }
+
+# The test pad's lines ($1: press or release) for the moves of a leg ($2) of the player on the
+# pad: a straight walk on the d-pad, a diagonal on the stick, F the fire button (down first, up
+# last, as the keys). Lines appended together reach the game together.
+readonly -A PAD_DPAD=([N]=dpup [S]=dpdown [W]=dpleft [E]=dpright)
+readonly -A STICK_X=([N]=0 [S]=0 [W]=-32767 [E]=32767) STICK_Y=([N]=-32767 [S]=32767 [W]=0 [E]=0)
+pad_lines() {
+    local how=$1 move players dirs d x=0 y=0 n=0 dpad="" fire=""
+    for move in ${2//,/ }; do
+        players=${move%%:*} dirs=${move#*:}
+        [[ "$players" == *"${PAD_PLAYER:-none}"* ]] || continue
+        for d in ${dirs//+/ }; do
+            if [ "$d" = F ]; then
+                fire=a
+            else
+                dpad=${PAD_DPAD[$d]} x=$((x + STICK_X[$d])) y=$((y + STICK_Y[$d])) n=$((n + 1))
+            fi
+        done
+    done
+    if [ "$how" = press ]; then
+        [ -n "$fire" ] && echo "press a"
+        if [ "$n" -eq 1 ]; then echo "press $dpad"; elif [ "$n" -eq 2 ]; then echo "stick $x $y"; fi
+    else
+        if [ "$n" -eq 1 ]; then echo "release $dpad"; elif [ "$n" -eq 2 ]; then echo "stick 0 0"; fi
+        [ -n "$fire" ] && echo "release a"
+    fi
+    return 0
+}
+
+# Appends lines to the test pad's file in one write (the game reads them together).
+pad() { printf '%s\n' "$@" >>"$PAD_FILE"; }
 
 # CODE@COL,ROW shows that tile; WARP@P: player P's status line differs from LEG_START's.
 route_check() {
@@ -481,11 +513,13 @@ route_leg() {
         LEG_START=leg-start.bmp
     fi
     mapfile -t keys < <(leg_keys "$move")
-    "$TOOLS/xkeys" down "${keys[@]}" || fail "cannot press ${keys[*]}"
+    if [ ${#keys[@]} -gt 0 ]; then "$TOOLS/xkeys" down "${keys[@]}" || fail "cannot press ${keys[*]}"; fi
+    [ -n "${PAD_PLAYER:-}" ] && pad_lines press "$move" >>"$PAD_FILE"
     wait_leg "$@"
     # Let go in the opposite order: fire last, so the directions held with it walk no step.
     for ((k = ${#keys[@]} - 1; k >= 0; k--)); do rkeys+=("${keys[k]}"); done
-    "$TOOLS/xkeys" up "${rkeys[@]}" || fail "cannot release ${rkeys[*]}"
+    [ -n "${PAD_PLAYER:-}" ] && pad_lines release "$move" >>"$PAD_FILE"
+    if [ ${#rkeys[@]} -gt 0 ]; then "$TOOLS/xkeys" up "${rkeys[@]}" || fail "cannot release ${rkeys[*]}"; fi
     [[ "$*" == *WARP* || "$move" == 12:* ]] && keep_shot "leg-$n"
 }
 
@@ -531,6 +565,7 @@ play_route() {
     # A held key's repeats would start player 2 walking again after a room change. The server
     # forgets the setting when its last client leaves, so it is made once the game is up.
     "$TOOLS/keyrepeat" off || fail "cannot turn the key auto-repeat off"
+    [ -n "${ROUTE_SETUP:-}" ] && "$ROUTE_SETUP"
     for _ in $(seq "$level"); do key F6; done
     key F7
     key F2
@@ -552,12 +587,69 @@ play_route() {
         esac
     done <"$route"
     note "both players reached the finish after $n legs; the next level shows"
-    abort_game abort-question
+    "${ROUTE_ABORT:-abort_game}" abort-question
     quit_from_menu
     expect_replay_same
 }
 
 scenario_two_players_level0() { play_route Level000.route; }
+
+# The pad window over the options window (560 x 404, centred): the first pad's player box shows
+# "Player 1" in green or "Player 2" in teal.
+readonly PAD_ROW_PLAYER="150x34+612+276"
+pad_row_plays() {
+    local colour=$GREEN
+    [ "$1" = 2 ] && colour=$TEAL
+    [ "$(count_colour "$SHOT" "$colour" "$PAD_ROW_PLAYER")" -gt 20 ]
+}
+# Its frame's left edge, at x = 232, lies over the options window's black panel.
+pad_window_gone() { options_shown && [ "$(canvas_pixel "$SHOT" 233 300)" = "$BLACK" ]; }
+
+# In the options window's pad window (F9), right on the pad gives it to player 2; leaving the
+# window writes Pads.dat.
+give_pad_to_player2() {
+    key F10
+    wait_screen 5 pad-options options_shown
+    key F9
+    wait_screen 5 pad-window pad_row_plays 1
+    pad "press dpright"
+    sleep 0.2  # lines read together would be let go before the game saw the press
+    pad "release dpright"
+    wait_screen 5 pad-window-player-2 pad_row_plays 2
+    key Escape
+    wait_screen 5 pad-window-left pad_window_gone
+    grep -q "^pad [0-9a-f]\{32\} 1 2 Murk test pad$" Pads.dat ||
+        fail "Pads.dat does not give the pad to player 2: $(cat Pads.dat 2>&1)"
+    note "Pads.dat: $(grep '^pad' Pads.dat)"
+    key Escape
+    wait_screen 5 pad-menu menu_shown
+}
+
+# Start on the pad asks whether to abort, and A answers Yes; Start let go meanwhile does not
+# reach the menu (as Escape's quit question).
+pad_abort_game() {
+    pad "press start"
+    wait_box 5 >/dev/null || fail "Start on the pad opened no abort question"
+    pad "release start"
+    sleep 0.3
+    shot "$1"
+    pad "press a"
+    sleep 0.3
+    pad "release a"
+    wait_screen 5 "$1-menu" menu_shown
+    no_quit_question_after_abort
+}
+
+# Player 2 on a game pad (SDL's virtual joystick, the test pad), player 1 on the keyboard, through
+# level 0 to the warp; the journal of the game, pad and all, replays to the same state.
+scenario_pad_two_players_level0() {
+    PAD_FILE=$PWD/pad.txt
+    : >"$PAD_FILE"
+    export MURK_TEST_PAD=$PAD_FILE
+    PAD_PLAYER=2 ROUTE_SETUP=give_pad_to_player2 ROUTE_ABORT=pad_abort_game
+    play_route Level000.route
+    grep -q "^e [0-9]* pdown" play.journal || fail "the journal holds no pad presses"
+}
 scenario_two_players_level1() { play_route Level001.route; }
 scenario_two_players_level4() { play_route Level004.route; }
 

@@ -32,7 +32,7 @@ constexpr std::array<std::pair<BoxKind, const char*>, 5> kBoxWords{{
     {BoxKind::Plain, "plain"},
 }};
 
-constexpr std::array<std::pair<EventKind, const char*>, 7> kEventWords{{
+constexpr std::array<std::pair<EventKind, const char*>, 14> kEventWords{{
     {EventKind::KeyDown, "down"},
     {EventKind::KeyUp, "up"},
     {EventKind::Text, "text"},
@@ -40,6 +40,13 @@ constexpr std::array<std::pair<EventKind, const char*>, 7> kEventWords{{
     {EventKind::MouseUp, "mup"},
     {EventKind::Paint, "paint"},
     {EventKind::Close, "close"},
+    {EventKind::PadAdded, "padon"},
+    {EventKind::PadRemoved, "padoff"},
+    {EventKind::PadButtonDown, "pdown"},
+    {EventKind::PadButtonUp, "pup"},
+    {EventKind::PadAxis, "paxis"},
+    {EventKind::FocusLost, "focusout"},
+    {EventKind::FocusGained, "focusin"},
 }};
 
 std::string Hex(const std::string& text) {
@@ -121,7 +128,21 @@ bool ParseEvent(const std::vector<std::string>& w, JournalEvent& out) {
                    Number(w[5], e.y, -kMaxCoordinate, kMaxCoordinate);
         case EventKind::Paint:
         case EventKind::Close:
+        case EventKind::FocusLost:
+        case EventKind::FocusGained:
             return w.size() == 3;
+        case EventKind::PadAdded:
+            return w.size() == 5 && Number(w[3], e.pad, 0, INT32_MAX) && Unhex(w[4], e.text);
+        case EventKind::PadRemoved:
+            return w.size() == 4 && Number(w[3], e.pad, 0, INT32_MAX);
+        case EventKind::PadButtonDown:
+        case EventKind::PadButtonUp:
+            return w.size() == 5 && Number(w[3], e.pad, 0, INT32_MAX) &&
+                   Number(w[4], e.button, 0, pad::kButtons - 1);
+        case EventKind::PadAxis:
+            return w.size() == 6 && Number(w[3], e.pad, 0, INT32_MAX) &&
+                   Number(w[4], e.button, 0, pad::kAxes - 1) &&
+                   Number(w[5], e.value, pad::kAxisMin, pad::kAxisMax);
     }
     return false;
 }
@@ -252,6 +273,21 @@ void JournalWriter::Poll(const Event* found) {
             break;
         case EventKind::Paint:
         case EventKind::Close:
+        case EventKind::FocusLost:
+        case EventKind::FocusGained:
+            break;
+        case EventKind::PadAdded:
+            line << ' ' << found->pad << ' ' << Hex(found->text);
+            break;
+        case EventKind::PadRemoved:
+            line << ' ' << found->pad;
+            break;
+        case EventKind::PadButtonDown:
+        case EventKind::PadButtonUp:
+            line << ' ' << found->pad << ' ' << found->button;
+            break;
+        case EventKind::PadAxis:
+            line << ' ' << found->pad << ' ' << found->button << ' ' << found->value;
             break;
     }
     emptyPolls_ = 0;

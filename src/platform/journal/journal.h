@@ -3,7 +3,9 @@
 //
 // After the header line "murk-journal 1" each line is one answer, its first word naming what was
 // asked: `s SEED` (a random seed), `t MS N` (the clock read N times in a row), `e SKIP EVENT` (an
-// event, after SKIP polls that found none), `p N` (at the end: polls that found nothing after the
+// event, after SKIP polls that found none: keys, text, the mouse, paint and close, game pads
+// `padon PAD HEXTEXT`, `padoff PAD`, `pdown`/`pup PAD BUTTON`, `paxis PAD AXIS VALUE`, and the
+// window's focus `focusout`, `focusin`), `p N` (at the end: polls that found nothing after the
 // last event), `b KIND 0|1` (a message box and its answer),
 // `d W H` (the display size), `m R` (a display-mode switch's result), `x`, `r`, `w` 0|1 (file
 // exists, is read-only, was made writable), `o`, `c`, `i` 1 or `0 HEXTEXT` (a sound opened, the

@@ -2,6 +2,7 @@
 #include "platform/sdl/boxes.h"
 
 #include <SDL_events.h>
+#include <SDL_gamecontroller.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -152,25 +153,69 @@ Owned<SDL_Window> OpenBoxWindow(SDL_Window* parent, const Layout& l) {
     return window;
 }
 
+// A game pad's button answers as a key does: its fire button (A) as Return, its other face
+// button (B) as Escape.
+std::optional<bool> AnswerForPadButton(BoxKind kind, Uint8 button) {
+    if (button == SDL_CONTROLLER_BUTTON_A) return AnswerForKey(kind, SDLK_RETURN);
+    if (button == SDL_CONTROLLER_BUTTON_B) return AnswerForKey(kind, SDLK_ESCAPE);
+    return std::nullopt;
+}
+
+bool PadButtonHeld(SDL_JoystickID pad, Uint8 button) {
+    SDL_GameController* c = SDL_GameControllerFromInstanceID(pad);
+    return c && SDL_GameControllerGetButton(c, static_cast<SDL_GameControllerButton>(button)) != 0;
+}
+
+// The pad button that answered a box goes up after it, as the key does: its release is the
+// box's. The other pad buttons' events waiting meanwhile are kept for the game.
+void DropPadRelease(SDL_JoystickID pad, Uint8 button, std::vector<SDL_Event>& kept) {
+    SDL_Event e;
+    while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_CONTROLLERBUTTONDOWN, SDL_CONTROLLERBUTTONUP) ==
+           1)
+        if (!(e.type == SDL_CONTROLLERBUTTONUP && e.cbutton.which == pad &&
+              e.cbutton.button == button))
+            kept.push_back(e);
+}
+
 // Runs the box until it is answered. Events that are not the box's and not input (the game
-// window's close, for one) are kept and put back for the game once the box is gone.
+// window's close, for one) are kept and put back for the game once the box is gone. Of a game
+// pad, a press is the box's, but what it lets go of (a button, the stick) and its plugging in or
+// out are the game's too, so that no pad control stays held in the game.
 bool RunBox(SDL_Window* window, BoxKind kind, const BoxStyle& style, const Layout& layout,
-            TextPainter& painter, const std::function<void()>& refreshParent) {
+            TextPainter& painter, const std::function<void()>& refreshParent,
+            const std::function<void()>& readPads) {
     const Uint32 boxId = SDL_GetWindowID(window);
     const bool noAnswer = ClosedAnswer(style);
     std::vector<SDL_Event> kept;
     std::optional<bool> answer;
     SDL_Scancode answeredBy = SDL_SCANCODE_UNKNOWN;
+    SDL_JoystickID answeredPad = -1;
+    Uint8 answeredButton = 0;
     int pressed = -1;
     Draw(window, style, layout, painter);
     while (!answer && !TerminationRequested()) {
         SDL_Event e;
-        if (SDL_WaitEventTimeout(&e, 100) != 1) continue;
+        // SDL reads the pads only when asked (Session): the wait is short enough for a pad.
+        if (readPads) readPads();
+        if (SDL_WaitEventTimeout(&e, 20) != 1) continue;
         switch (e.type) {
             case SDL_KEYDOWN:
                 if (e.key.repeat) break;
                 answer = AnswerForKey(kind, e.key.keysym.sym);
                 answeredBy = e.key.keysym.scancode;
+                break;
+            case SDL_CONTROLLERBUTTONDOWN:
+                answer = AnswerForPadButton(kind, e.cbutton.button);
+                if (answer) {
+                    answeredPad = e.cbutton.which;
+                    answeredButton = e.cbutton.button;
+                }
+                break;
+            case SDL_CONTROLLERBUTTONUP:
+            case SDL_CONTROLLERAXISMOTION:
+            case SDL_CONTROLLERDEVICEADDED:
+            case SDL_CONTROLLERDEVICEREMOVED:
+                kept.push_back(e);
                 break;
             case SDL_MOUSEBUTTONDOWN:
                 if (e.button.windowID == boxId && e.button.button == SDL_BUTTON_LEFT)
@@ -203,14 +248,17 @@ bool RunBox(SDL_Window* window, BoxKind kind, const BoxStyle& style, const Layou
     }
     // The key that answered goes up after the box: its release is the box's too, not the game's
     // (an Escape let go at the menu would ask to quit).
-    for (Uint32 until = SDL_GetTicks() + 1000; answeredBy != SDL_SCANCODE_UNKNOWN &&
-                                               SDL_GetKeyboardState(nullptr)[answeredBy] &&
-                                               !SDL_TICKS_PASSED(SDL_GetTicks(), until);) {
+    for (Uint32 until = SDL_GetTicks() + 1000;
+         ((answeredBy != SDL_SCANCODE_UNKNOWN && SDL_GetKeyboardState(nullptr)[answeredBy]) ||
+          PadButtonHeld(answeredPad, answeredButton)) &&
+         !SDL_TICKS_PASSED(SDL_GetTicks(), until);) {
+        if (readPads) readPads();
         SDL_PumpEvents();
         SDL_Delay(10);
     }
     SDL_PumpEvents();
     SDL_FlushEvents(SDL_KEYDOWN, SDL_TEXTINPUT);
+    if (answeredPad >= 0) DropPadRelease(answeredPad, answeredButton, kept);
     for (SDL_Event& e : kept) SDL_PushEvent(&e);
     return answer.value_or(noAnswer);
 }
@@ -262,7 +310,7 @@ std::vector<std::string> WrapText(const std::string& text, int width,
 }
 
 bool ShowBox(SDL_Window* parent, BoxKind kind, const std::string& text, TextPainter& painter,
-             const std::function<void()>& refreshParent) {
+             const std::function<void()>& refreshParent, const std::function<void()>& readPads) {
     const BoxStyle& style = StyleFor(kind);
     // Once the program is asked to end, no box holds it up.
     const bool noAnswer = ClosedAnswer(style);
@@ -272,7 +320,7 @@ bool ShowBox(SDL_Window* parent, BoxKind kind, const std::string& text, TextPain
     const bool parentFocused = parent && (SDL_GetWindowFlags(parent) & SDL_WINDOW_INPUT_FOCUS) != 0;
     Owned<SDL_Window> window = OpenBoxWindow(parent, layout);
     if (!window) return PrintInstead(text, SDL_GetError());
-    const bool answer = RunBox(window.get(), kind, style, layout, painter, refreshParent);
+    const bool answer = RunBox(window.get(), kind, style, layout, painter, refreshParent, readPads);
     window.reset();
     // The keyboard goes back to the game's window, which without a window manager nobody else
     // would give it.

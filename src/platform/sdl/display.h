@@ -38,6 +38,7 @@ public:
     SDL_Window* ParentForBoxes() const { return shown_ ? window_.get() : nullptr; }
     bool Shown() const { return shown_; }
     SDL_Window* Window() const { return window_.get(); }
+    Uint32 WindowId() const { return window_ ? SDL_GetWindowID(window_.get()) : 0; }
     PresentPath Path() const { return path_; }
     // Copies the canvas's changed rectangles to the screen (only while shown): the whole window
     // after Resized(), the whole picture where it is scaled. A canvas `inPlace` is drawn into the

@@ -21,17 +21,24 @@ bool TranslateButton(const SDL_MouseButtonEvent& button, EventKind kind, Event& 
     return true;
 }
 
-// Of the window's own events the game takes only its close button; the platform presents the
-// canvas again itself where the window was exposed.
-bool TranslateWindow(const SDL_WindowEvent& window, Event& out) {
-    if (window.event != SDL_WINDOWEVENT_CLOSE) return false;
-    out = Event{EventKind::Close, 0, 0, 0, 0, {}};
+// Of the window's own events the game takes its close button and whether the game window has
+// the keyboard (a message box taking it, or the player going to another window); the platform
+// presents the canvas again itself where the window was exposed.
+bool TranslateWindow(const SDL_WindowEvent& window, Event& out, Uint32 gameWindow) {
+    EventKind kind = EventKind::Close;
+    if (window.event == SDL_WINDOWEVENT_FOCUS_LOST && window.windowID == gameWindow)
+        kind = EventKind::FocusLost;
+    else if (window.event == SDL_WINDOWEVENT_FOCUS_GAINED && window.windowID == gameWindow)
+        kind = EventKind::FocusGained;
+    else if (window.event != SDL_WINDOWEVENT_CLOSE)
+        return false;
+    out = Event{kind, 0, 0, 0, 0, {}};
     return true;
 }
 
 }  // namespace
 
-bool TranslateEvent(const SDL_Event& in, Event& out) {
+bool TranslateEvent(const SDL_Event& in, Event& out, Uint32 gameWindow) {
     switch (in.type) {
         case SDL_KEYDOWN:
             return TranslateKey(in.key, EventKind::KeyDown, out);
@@ -45,7 +52,7 @@ bool TranslateEvent(const SDL_Event& in, Event& out) {
         case SDL_MOUSEBUTTONUP:
             return TranslateButton(in.button, EventKind::MouseUp, out);
         case SDL_WINDOWEVENT:
-            return TranslateWindow(in.window, out);
+            return TranslateWindow(in.window, out, gameWindow);
         case SDL_QUIT:
             out = Event{EventKind::Close, 0, 0, 0, 0, {}};
             return true;

@@ -9,8 +9,10 @@
 #include "platform/sdl/canvas.h"
 #include "platform/sdl/display.h"
 #include "platform/sdl/pacer.h"
+#include "platform/sdl/pads.h"
 #include "platform/sdl/session.h"
 #include "platform/sdl/sounds.h"
+#include "platform/sdl/testpad.h"
 #include "platform/sdl/text.h"
 #include "platform/sdl/xwait.h"
 
@@ -25,10 +27,14 @@ namespace murk::sdl {
 // nothing changes.
 //
 // Alt+Enter switches between full screen and a window; the choice is kept in `choiceFile`.
+//
+// Game pads are read at each pump (at most once a millisecond) and, while the game waits idle,
+// every kPadReadMs while a pad is connected, or every kPadLookMs for one being plugged in.
 class SdlPlatform final : public Platform {
 public:
     static constexpr uint64_t kPollPresentMs = 20;
-    static constexpr int kPadSliceMs = 4;
+    static constexpr uint64_t kPadReadMs = 20;
+    static constexpr uint64_t kPadLookMs = 500;
 
     bool Start(const std::string& choiceFile, std::string& error);
     void SetFolders(GameFolders folders) { folders_ = std::move(folders); }
@@ -73,6 +79,8 @@ private:
     void PresentIfDue();
     void PresentIfDirty();
     bool NextSdlEvent(SDL_Event& in);
+    // Reads the pads (the test pad's lines first): their changes become SDL events.
+    void ReadPads();
     // Handles what the platform keeps to itself (Alt+Enter, size changes, exposures); true when it
     // did.
     bool HandleInternally(const SDL_Event& in);
@@ -84,6 +92,8 @@ private:
 
     // Declared first so it is destroyed last: SDL shuts down after every object made with it.
     Session session_;
+    GamePads pads_;
+    TestPad testPad_;
     Display display_;
     Canvas canvas_;
     TextPainter text_;

@@ -28,6 +28,8 @@ bool SdlPlatform::Start(const std::string& choiceFile, std::string& error) {
     savedChoice_ = ReadWindowChoice(choiceFile);
     if (!session_.Start(error) || !display_.Create(savedChoice_, error)) return false;
     sounds_.StartAudio(session_.AudioOpen(), session_.AudioError());
+    pads_.Start(session_.PadsAvailable());
+    testPad_.Start(session_.PadsAvailable());
     // The game has no use for mouse motion; ignored here, it never wakes an idle wait.
     SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
     SDL_StartTextInput();
@@ -126,6 +128,7 @@ bool SdlPlatform::NextSdlEvent(SDL_Event& in) {
     // looks at what SDL already holds.
     const uint64_t now = MonotonicNs();
     if (now - lastPumpNs_ >= kPumpIntervalNs) {
+        ReadPads();
         SDL_PumpEvents();
         lastPumpNs_ = now;
     }
@@ -134,11 +137,17 @@ bool SdlPlatform::NextSdlEvent(SDL_Event& in) {
     return false;
 }
 
+void SdlPlatform::ReadPads() {
+    testPad_.Poll();
+    pads_.Update();
+}
+
 bool SdlPlatform::PollEvent(Event& e) {
     PresentIfDue();
     SDL_Event in;
     while (NextSdlEvent(in)) {
-        if (HandleInternally(in) || !TranslateEvent(in, e)) continue;
+        if (pads_.Translate(in, e)) return true;
+        if (HandleInternally(in) || !TranslateEvent(in, e, display_.WindowId())) continue;
         if (e.kind == EventKind::MouseDown || e.kind == EventKind::MouseUp)
             display_.ToCanvas(e.x, e.y);
         return true;
@@ -148,28 +157,41 @@ bool SdlPlatform::PollEvent(Event& e) {
 
 void SdlPlatform::WaitEvent(uint64_t untilMs) {
     PresentIfDirty();
-    const uint64_t now = pacer_.NowMs();
-    if (waited_ || untilMs <= now) return;
     // Only an event or the deadline ends the wait; SDL sleeps in the window system's socket.
-    // The event that ends it is kept for the next PollEvent, so it is handled at once.
-    const uint64_t left = untilMs - now;
-    const int timeout = untilMs == kNoDeadline || left > INT32_MAX ? -1 : static_cast<int>(left);
-    if (!xwait_.Usable()) {
-        SDL_Event in;
-        if (SDL_WaitEventTimeout(&in, timeout) == 1) waited_ = in;
-        return;
+    // The event that ends it is kept for the next PollEvent, so it is handled at once. SDL does
+    // not wake for a pad: the wait is cut into slices, and the pads are read between them.
+    const uint64_t slice = !pads_.Available()                       ? kNoDeadline
+                           : pads_.AnyOpen() || testPad_.Attached() ? kPadReadMs
+                                                                    : kPadLookMs;
+    while (!waited_) {
+        const uint64_t now = pacer_.NowMs();
+        if (untilMs <= now) return;
+        const uint64_t left = untilMs - now;
+        const uint64_t wait = std::min(left, slice);
+        const int timeout = wait == kNoDeadline || wait > INT32_MAX ? -1 : static_cast<int>(wait);
+        if (!xwait_.Usable()) {
+            SDL_Event in;
+            if (SDL_WaitEventTimeout(&in, timeout) == 1) {
+                waited_ = in;
+                return;
+            }
+        } else {
+            // Nothing may be left in SDL's queue (a pad's events among it) or in the X library's
+            // before the sleep. A signal ends the sleep too; SDL turns it into its quit event at
+            // the next pump, which comes at once after any wake.
+            if (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) || xwait_.EventsHeld() ||
+                xwait_.Wait(timeout)) {
+                lastPumpNs_ = 0;
+                return;
+            }
+        }
+        if (wait == left) {
+            lastPumpNs_ = 0;
+            return;
+        }
+        ReadPads();
+        lastPumpNs_ = MonotonicNs();
     }
-    // Nothing may be left waiting in SDL's queue or in the X library's before the sleep.
-    if (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) || xwait_.EventsHeld()) {
-        lastPumpNs_ = 0;
-        return;
-    }
-    // A signal ends the sleep too; SDL turns it into its quit event at the next pump. Game pads
-    // are read by SDL's pump alone, never through the X server: while one is plugged in, the
-    // sleep is cut into slices short enough for a pad to feel as quick as a key.
-    const bool pads = SDL_WasInit(SDL_INIT_JOYSTICK) != 0 && SDL_NumJoysticks() > 0;
-    xwait_.Wait(pads && (timeout < 0 || timeout > kPadSliceMs) ? kPadSliceMs : timeout);
-    lastPumpNs_ = 0;  // the next poll asks the window system at once
 }
 
 void SdlPlatform::Sleep1ms() {
@@ -254,10 +276,13 @@ bool SdlPlatform::SaveCanvasBmp(const std::string& path, int x, int y, int width
 bool SdlPlatform::MessageBox(BoxKind kind, const std::string& text) {
     // The box may sit over the window for long; it should sit over the latest picture.
     PresentIfDirty();
-    return ShowBox(display_.ParentForBoxes(), kind, text, text_, [this] {
-        PictureLost();
-        PresentIfDirty();
-    });
+    return ShowBox(
+        display_.ParentForBoxes(), kind, text, text_,
+        [this] {
+            PictureLost();
+            PresentIfDirty();
+        },
+        [this] { ReadPads(); });
 }
 
 SoundHandle SdlPlatform::OpenSound(const std::string& path, std::string& error) {

@@ -17,6 +17,11 @@ bool Session::Start(std::string& error) {
     }
     video_ = true;
     StartTerminationWatch();
+    // Game pads are read when the game asks (GamePads::Update), not at every pump: SDL would
+    // otherwise turn every idle wait into a poll once a millisecond while a pad is connected.
+    // Without them the game is played on the keyboard, as ever.
+    SDL_SetHint(SDL_HINT_AUTO_UPDATE_JOYSTICKS, "0");
+    pads_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
     if (TTF_Init() != 0) {
         error = TTF_GetError();
         return false;

@@ -16,12 +16,14 @@ public:
     // error: AudioOpen() is then false and AudioError() says why.
     bool Start(std::string& error);
     bool AudioOpen() const { return audio_; }
+    bool PadsAvailable() const { return pads_; }  // SDL's game-controller part started
     const std::string& AudioError() const { return audioError_; }
 
 private:
     bool video_ = false;
     bool ttf_ = false;
     bool audio_ = false;
+    bool pads_ = false;
     std::string audioError_;
 };
 
