@@ -78,13 +78,95 @@ TEST(Journal, GameRecordedReplaysToTheSameState) {
     EXPECT_NE(out.str().find("\nstate tick="), std::string::npos);
 }
 
+// Records PlayWholeProgram in a game folder, saves answering `saves`; the folder is removed
+// before the journal is returned, so a replay has nothing but the journal.
+struct Recorded {
+    std::string journal, played;
+    std::vector<HeadlessPlatform::Box> boxes;
+};
+Recorded RecordInFolderThenRemoveIt(SaveResult saves) {
+    Recorded r;
+    test::TempGameDir dir;
+    dir.WriteLevel(0);
+    dir.WriteFile(kOptionsFile, "speed=2\n");
+    HeadlessPlatform machine;
+    machine.SetFakeImages(true);
+    machine.SetCurrentDirectory(dir.Path().string());
+    machine.SetSaveAnswer(saves);
+    std::stringstream text;
+    {
+        RecordingPlatform recording(machine, text);
+        r.played = PlayWholeProgram(machine, recording);
+    }
+    r.journal = text.str();
+    r.boxes = machine.Boxes();
+    return r;
+}
+
+// The state at the end of a replay of `text`, the boxes it showed in `boxes`.
+std::string Replayed(const std::string& text, std::vector<HeadlessPlatform::Box>* boxes) {
+    Journal journal;
+    std::string error;
+    EXPECT_TRUE(ParseJournal(text, journal, error)) << error;
+    ReplayPlatform replay(std::move(journal));
+    replay.onBox = [boxes](const HeadlessPlatform::Box& b) { boxes->push_back(b); };
+    App app(replay);
+    RunProgram(app);
+    EXPECT_EQ(replay.Left(), 0u);
+    std::ostringstream dump;
+    DumpState(app, dump);
+    return dump.str();
+}
+
+TEST(Journal, ReplayReadsAndSavesFromTheJournalAlone) {
+    const test::TempGameDir empty;
+    const test::ScopedCurrentPath in(empty.Path());
+    for (SaveResult saves : {SaveResult::Saved, SaveResult::Failed}) {
+        const Recorded r = RecordInFolderThenRemoveIt(saves);
+        EXPECT_NE(r.journal.find("\nf "), std::string::npos);
+        EXPECT_NE(r.journal.find("\nv "), std::string::npos);
+        std::vector<HeadlessPlatform::Box> boxes;
+        EXPECT_EQ(Replayed(r.journal, &boxes), r.played);
+        ASSERT_EQ(boxes.size(), r.boxes.size());
+        for (size_t i = 0; i < boxes.size(); ++i) EXPECT_EQ(boxes[i].text, r.boxes[i].text);
+        if (saves == SaveResult::Failed)  // the options were not saved, and the replay says so
+            EXPECT_NE(boxes.back().text.find("not saved"), std::string::npos);
+    }
+    for (const auto& e : std::filesystem::recursive_directory_iterator(empty.Path()))
+        EXPECT_TRUE(e.is_directory()) << e.path() << ": a replay writes no file";
+
+    // A game that reads or saves otherwise than the recorded one stops the replay (exit 4).
+    const std::string journal = RecordInFolderThenRemoveIt(SaveResult::Saved).journal;
+    const size_t save = journal.rfind("\nv ");
+    const size_t hash = journal.rfind(' ', journal.find('\n', save + 1));
+    const std::string otherText =
+        journal.substr(0, hash) + " 0" + journal.substr(journal.find('\n', save + 1));
+    const size_t read = journal.find("\nf ");
+    const std::string otherFile =
+        journal.substr(0, read) + "\nf 41" + journal.substr(journal.find(' ', read + 3));
+    for (const std::string& other : {otherText, otherFile}) {
+        const std::filesystem::path file = empty.Path() / "other.journal";
+        std::ofstream(file) << other;
+        std::ostringstream out, err;
+        EXPECT_EQ(ReplayJournal(file.string(), out, err), 4) << out.str() << err.str();
+        EXPECT_NE(out.str().find("replay stopped: the game"), std::string::npos) << out.str();
+        std::filesystem::remove(file);
+    }
+}
+
 TEST(Journal, DamagedJournalIsRefusedWithItsLine) {
     const std::string head = std::string(kJournalHeader) + "\n";
     const struct {
         std::string text, error;
     } damaged[] = {
         {"", "not a journal"},
-        {"murk-journal 2\n", "not a journal"},
+        {"murk-journal 9\n", "not a journal"},
+        {"murk-journal 1\ns 7\n", "older game"},
+        {head + "f 41 0 QUJD\nf 41 3 -\n", "line 3"},        // no such read outcome
+        {head + "f 41 0 QUJ\n", "line 2"},                   // not base64
+        {head + "f 41 1 QUJD\n", "line 2"},                  // bytes of a file never read
+        {head + "v 41 0 12g\n", "line 2"},                   // not a hash
+        {head + "g 41 42\ng 41 42\n", "line 3"},             // the folders twice
         {head + "t 5 1\nq 1\n", "line 3"},                   // unknown record
         {head + "t 5 0\n", "line 2"},                        // a reading repeated no times
         {head + "e 9999999999 paint\n", "line 2"},           // polls past all bounds

@@ -92,7 +92,9 @@ int LoadTable(Desk& desk, StringGrid& table) {
         for (int c = 0; c < table.ColCount(); ++c) table.SetCell(c, r, "");
     table.SetRowCount(2);
     GridHeader ignored{};
-    switch (ReadGridFile(TablePath(desk), table, ignored, Pump(desk))) {
+    std::string text;
+    const FileReadResult read = desk.pf.ReadGameFile(TablePath(desk), kMaxGridFileBytes, text);
+    switch (GridFromRead(read, text, table, ignored, Pump(desk))) {
         case GridReadResult::Read:
             return 0;
         case GridReadResult::WrongVersion:
@@ -120,7 +122,11 @@ void SaveTable(Desk& desk, StringGrid& table) {
     }
     StringGrid saved = table;
     saved.SetCell(0, 1, kSaveMark);
-    switch (WriteGridFile(path, saved, HighScoreHeader(), Pump(desk))) {
+    std::string text;
+    GridWriteResult written = FormatGridForSave(saved, HighScoreHeader(), text, Pump(desk));
+    if (written == GridWriteResult::Written)
+        written = GridWriteOutcome(desk.pf.SaveGameFile(path, text));
+    switch (written) {
         case GridWriteResult::Written:
             table.SetCell(0, 1, kSaveMark);
             return;
