@@ -129,8 +129,9 @@ TEST(Journal, ReplayReadsAndSavesFromTheJournalAlone) {
         EXPECT_EQ(Replayed(r.journal, &boxes), r.played);
         ASSERT_EQ(boxes.size(), r.boxes.size());
         for (size_t i = 0; i < boxes.size(); ++i) EXPECT_EQ(boxes[i].text, r.boxes[i].text);
-        if (saves == SaveResult::Failed)  // the options were not saved, and the replay says so
+        if (saves == SaveResult::Failed) {  // the options were not saved, and the replay says so
             EXPECT_NE(boxes.back().text.find("not saved"), std::string::npos);
+        }
     }
     for (const auto& e : std::filesystem::recursive_directory_iterator(empty.Path()))
         EXPECT_TRUE(e.is_directory()) << e.path() << ": a replay writes no file";
@@ -152,6 +153,31 @@ TEST(Journal, ReplayReadsAndSavesFromTheJournalAlone) {
         EXPECT_NE(out.str().find("replay stopped: the game"), std::string::npos) << out.str();
         std::filesystem::remove(file);
     }
+}
+
+TEST(Journal, VerifySaysForEachFileWhetherItReplaysToItsEnd) {
+    test::TempGameDir here;
+    const test::ScopedCurrentPath in(here.Path());
+    const std::string whole = RecordInFolderThenRemoveIt(SaveResult::Saved).journal;
+    std::ofstream("whole.journal") << whole;
+    std::ofstream("cut.journal") << whole.substr(0, whole.find("\ne ", whole.size() / 2) + 1);
+    std::ofstream("damaged.journal") << kJournalHeader << "\nq\n";
+    std::ostringstream out;
+    EXPECT_EQ(VerifyJournals({"whole.journal", "cut.journal", "damaged.journal"}, out), 1);
+    const std::string lines = out.str();
+    EXPECT_NE(lines.find("whole.journal: verified\n"), std::string::npos) << lines;
+    EXPECT_NE(lines.find("cut.journal: diverged at pass "), std::string::npos) << lines;
+    EXPECT_NE(lines.find("damaged.journal: cannot be read: "), std::string::npos) << lines;
+    EXPECT_TRUE(lines.ends_with("\n1 passed, 2 failed\n")) << lines;
+
+    // Where the level it read is here, it must be the same level.
+    std::ostringstream again;
+    EXPECT_EQ(VerifyJournals({"whole.journal"}, again), 0);
+    here.WriteLevel(0, {.title = "Another"});
+    EXPECT_EQ(VerifyJournals({"whole.journal"}, again), 1);
+    EXPECT_EQ(again.str(),
+              "whole.journal: verified\n1 passed, 0 failed\n"
+              "whole.journal: level 0 differs\n0 passed, 1 failed\n");
 }
 
 TEST(Journal, DamagedJournalIsRefusedWithItsLine) {
