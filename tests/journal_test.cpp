@@ -155,6 +155,47 @@ TEST(Journal, ReplayReadsAndSavesFromTheJournalAlone) {
     }
 }
 
+TEST(Journal, FileReadsComeBackByteForByteAndOnesTooLargeToKeepStopTheReplay) {
+    test::TempGameDir dir;
+    std::vector<std::string> files;
+    for (size_t size : {0, 1, 2, 3, 256, 1001}) {
+        std::string bytes;
+        for (size_t i = 0; i < size; ++i) bytes += static_cast<char>(i * 7 + size);
+        files.push_back(bytes);
+    }
+    files.push_back(std::string(kMaxKeptFileBytes + 1, 'x'));
+    HeadlessPlatform machine;
+    std::stringstream text;
+    {
+        RecordingPlatform recording(machine, text);
+        for (size_t i = 0; i < files.size(); ++i) {
+            const std::string path = dir.Dir() + std::to_string(i);
+            dir.WriteFile(std::to_string(i), files[i]);
+            std::string read;
+            ASSERT_EQ(recording.ReadGameFile(path, SIZE_MAX, read), FileReadResult::Read);
+        }
+        std::string none;
+        EXPECT_EQ(recording.ReadGameFile(dir.Dir() + "missing", 10, none),
+                  FileReadResult::CannotOpen);
+    }
+    Journal journal;
+    std::string error;
+    ASSERT_TRUE(ParseJournal(text.str(), journal, error)) << error;
+    ReplayPlatform replay(std::move(journal));
+    for (size_t i = 0; i + 1 < files.size(); ++i) {
+        std::string read;
+        ASSERT_EQ(replay.ReadGameFile(dir.Dir() + std::to_string(i), SIZE_MAX, read),
+                  FileReadResult::Read);
+        EXPECT_EQ(read, files[i]) << i;
+    }
+    std::string big;
+    EXPECT_THROW(static_cast<void>(replay.ReadGameFile(dir.Dir() + std::to_string(files.size() - 1),
+                                                       SIZE_MAX, big)),
+                 ReplayStopped);
+    EXPECT_THROW(static_cast<void>(replay.ReadGameFile(dir.Dir() + "another", 10, big)),
+                 ReplayStopped);
+}
+
 TEST(Journal, VerifySaysForEachFileWhetherItReplaysToItsEnd) {
     test::TempGameDir here;
     const test::ScopedCurrentPath in(here.Path());
@@ -188,9 +229,10 @@ TEST(Journal, DamagedJournalIsRefusedWithItsLine) {
         {"", "not a journal"},
         {"murk-journal 9\n", "not a journal"},
         {"murk-journal 1\ns 7\n", "older game"},
-        {head + "f 41 0 QUJD\nf 41 3 -\n", "line 3"},        // no such read outcome
+        {head + "f 41 0 QUJD\nf 41 4 -\n", "line 3"},        // no such read outcome
         {head + "f 41 0 QUJ\n", "line 2"},                   // not base64
         {head + "f 41 1 QUJD\n", "line 2"},                  // bytes of a file never read
+        {head + "f 41 3 QUJD\n", "line 2"},                  // bytes of a file not kept
         {head + "v 41 0 12g\n", "line 2"},                   // not a hash
         {head + "g 41 42\ng 41 42\n", "line 3"},             // the folders twice
         {head + "t 5 1\nq 1\n", "line 3"},                   // unknown record

@@ -193,10 +193,11 @@ bool ParseFileLine(const std::vector<std::string>& w, Journal& j) {
     if (tag == "f") {
         JournalRead r;
         int result = 0;
-        if (w.size() != 4 || !Unhex(w[1], r.path) || !Number(w[2], result, 0, 2) ||
+        if (w.size() != 4 || !Unhex(w[1], r.path) || !Number(w[2], result, 0, 3) ||
             !Unbase64(w[3], r.bytes) || (result != 0 && !r.bytes.empty()))
             return false;
-        r.result = static_cast<FileReadResult>(result);
+        r.kept = result != 3;
+        r.result = r.kept ? static_cast<FileReadResult>(result) : FileReadResult::Read;
         j.reads.push_back(std::move(r));
         return true;
     }
@@ -372,8 +373,13 @@ void JournalWriter::Folders(const std::string& current, const std::string& data)
 
 void JournalWriter::Read(const std::string& path, FileReadResult result, const std::string& bytes) {
     Flush();
+    const bool read = result == FileReadResult::Read;
+    if (read && bytes.size() > kMaxKeptFileBytes) {
+        Line("f " + Hex(path) + " 3 -");
+        return;
+    }
     Line("f " + Hex(path) + ' ' + std::to_string(static_cast<int>(result)) + ' ' +
-         Base64(result == FileReadResult::Read ? bytes : std::string()));
+         Base64(read ? bytes : std::string()));
 }
 
 void JournalWriter::Save(const std::string& path, SaveResult result, const std::string& text) {

@@ -9,9 +9,10 @@
 // exists, is read-only, was made writable), `o`, `c`, `i` 1 or `0 HEXTEXT` (a sound opened, the
 // canvas saved, a picture loaded, or the error), `g CURRENT DATA` (the program and data
 // directories, first), `f PATH R BYTES` (a game file read: R 0 read, 1 cannot open, 2 too large,
-// the bytes in base64), `v PATH R HASH` (a game file saved: R 0 saved, 1 the folder takes no new
-// file, 2 failed; the hash of the text the game saved), `k PATH 0|1` (a folder made). Texts and
-// paths are written in hexadecimal, so a line never holds anything but printable words.
+// 3 read but too large to keep; the bytes in base64), `v PATH R HASH` (a game file saved: R 0
+// saved, 1 the folder takes no new file, 2 failed; the hash of the text the game saved), `k PATH
+// 0|1` (a folder made). Texts and paths are written in hexadecimal, so a line never holds anything
+// but printable words.
 #pragma once
 
 #include <cstdint>
@@ -78,10 +79,14 @@ struct JournalOutcome {
     bool ok = true;
     std::string error;
 };
+// A file read larger than this is not kept in the journal: its replay stops there.
+inline constexpr size_t kMaxKeptFileBytes = 4u << 20;
+
 struct JournalRead {
     std::string path;
     FileReadResult result = FileReadResult::CannotOpen;
     std::string bytes;
+    bool kept = true;
 };
 struct JournalSave {
     std::string path;

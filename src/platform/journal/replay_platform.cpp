@@ -128,6 +128,8 @@ bool ReplayPlatform::MakeWritable(const std::string&) {
 FileReadResult ReplayPlatform::ReadGameFile(const std::string& path, size_t, std::string& out) {
     JournalRead read = Next(journal_.reads, "a file read");
     SamePath(path, read.path, "reads");
+    if (!read.kept)
+        throw ReplayStopped("the game read " + path + ", too large to be kept in the journal");
     if (read.result == FileReadResult::Read) out = std::move(read.bytes);
     return read.result;
 }
