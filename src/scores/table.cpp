@@ -78,13 +78,17 @@ int FindPlace(const StringGrid& table, long long score, long long levels) {
 }
 
 void InsertEntry(StringGrid& table, int row, const std::string& name, long long score,
-                 const std::string& levelsText) {
+                 const std::string& levelsText, const std::string& replay) {
     if (row < 1 || row >= table.RowCount()) return;
     for (int r = table.RowCount() - 1; r > row; --r)
         for (int c = kNameCol; c < table.ColCount(); ++c) table.SetCell(c, r, table.Cell(c, r - 1));
     table.SetCell(kNameCol, row, name);
     table.SetCell(kScoreCol, row, std::to_string(score));
     table.SetCell(kLevelsCol, row, levelsText);
+    for (int c = kLevelsCol + 1; c < table.ColCount(); ++c) table.SetCell(c, row, "");
+    if (replay.empty()) return;
+    if (table.ColCount() <= kReplayCol) table.Resize(kReplayCol + 1, table.RowCount());
+    table.SetCell(kReplayCol, row, replay);
 }
 
 int LoadTable(Desk& desk, StringGrid& table) {
