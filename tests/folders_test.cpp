@@ -61,9 +61,10 @@ struct ShippedData {
 
 TEST(PlayerFolder, CopiesWhatIsMissingAndNeverReplacesThePlayersFiles) {
     const ShippedData shipped;
+    HeadlessPlatform pf;
     const TempGameDir home;
     const std::string player = home.Dir() + ".local/share/murk/";
-    ASSERT_EQ(SetUpPlayerFolder(player, shipped.dir.Dir()), "");
+    ASSERT_EQ(SetUpPlayerFolder(pf, player, shipped.dir.Dir()), "");
     for (int n = 0; n < 3; ++n)
         EXPECT_EQ(ReadFileText(LevelFileName(player, n)),
                   ReadFileText(LevelFileName(shipped.dir.Dir(), n)));
@@ -76,7 +77,7 @@ TEST(PlayerFolder, CopiesWhatIsMissingAndNeverReplacesThePlayersFiles) {
     std::ofstream(player + kHighScoresFile) << "my table";
     fs::remove(LevelFileName(player, 2));
     std::ofstream(LevelFileName(player, 2) + ".x7Kq2Z") << "half a copy";
-    ASSERT_EQ(SetUpPlayerFolder(player, shipped.dir.Dir()), "");
+    ASSERT_EQ(SetUpPlayerFolder(pf, player, shipped.dir.Dir()), "");
     EXPECT_EQ(ReadFileText(LevelFileName(player, 1)), "my level");
     EXPECT_EQ(ReadFileText(player + kHighScoresFile), "my table");
     EXPECT_EQ(ReadFileText(LevelFileName(player, 2)),
@@ -89,13 +90,14 @@ TEST(PlayerFolder, CopiesWhatIsMissingAndNeverReplacesThePlayersFiles) {
 
 TEST(PlayerFolder, SaysWhyWhenTheFolderCannotBeMade) {
     const ShippedData shipped;
+    HeadlessPlatform pf;
     TempGameDir home;
     home.WriteFile("file", "a file where the folder should go");
     const std::string blocked = home.Dir() + "file/murk/";
-    const std::string why = SetUpPlayerFolder(blocked, shipped.dir.Dir());
+    const std::string why = SetUpPlayerFolder(pf, blocked, shipped.dir.Dir());
     EXPECT_NE(why.find(blocked), std::string::npos) << why;
     EXPECT_NE(why.find("start the game again"), std::string::npos) << why;
-    EXPECT_NE(SetUpPlayerFolder("", shipped.dir.Dir()).find("HOME"), std::string::npos);
+    EXPECT_NE(SetUpPlayerFolder(pf, "", shipped.dir.Dir()).find("HOME"), std::string::npos);
 }
 
 // Records the first picture and sound files the game asks for.

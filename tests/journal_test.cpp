@@ -91,13 +91,165 @@ TEST(Journal, GameRecordedReplaysToTheSameState) {
     EXPECT_NE(out.str().find("\nstate tick="), std::string::npos);
 }
 
+// Records PlayWholeProgram in a game folder, saves answering `saves`; the folder is removed
+// before the journal is returned, so a replay has nothing but the journal.
+struct Recorded {
+    std::string journal, played;
+    std::vector<HeadlessPlatform::Box> boxes;
+};
+Recorded RecordInFolderThenRemoveIt(SaveResult saves) {
+    Recorded r;
+    test::TempGameDir dir;
+    dir.WriteLevel(0);
+    dir.WriteFile(kOptionsFile, "speed=2\n");
+    HeadlessPlatform machine;
+    machine.SetFakeImages(true);
+    machine.SetCurrentDirectory(dir.Path().string());
+    machine.SetSaveAnswer(saves);
+    std::stringstream text;
+    {
+        RecordingPlatform recording(machine, text);
+        r.played = PlayWholeProgram(machine, recording);
+    }
+    r.journal = text.str();
+    r.boxes = machine.Boxes();
+    return r;
+}
+
+// The state at the end of a replay of `text`, the boxes it showed in `boxes`.
+std::string Replayed(const std::string& text, std::vector<HeadlessPlatform::Box>* boxes) {
+    Journal journal;
+    std::string error;
+    EXPECT_TRUE(ParseJournal(text, journal, error)) << error;
+    ReplayPlatform replay(std::move(journal));
+    replay.onBox = [boxes](const HeadlessPlatform::Box& b) { boxes->push_back(b); };
+    App app(replay);
+    RunProgram(app);
+    EXPECT_EQ(replay.Left(), 0u);
+    std::ostringstream dump;
+    DumpState(app, dump);
+    return dump.str();
+}
+
+TEST(Journal, ReplayReadsAndSavesFromTheJournalAlone) {
+    const test::TempGameDir empty;
+    const test::ScopedCurrentPath in(empty.Path());
+    for (SaveResult saves : {SaveResult::Saved, SaveResult::Failed}) {
+        const Recorded r = RecordInFolderThenRemoveIt(saves);
+        EXPECT_NE(r.journal.find("\nf "), std::string::npos);
+        EXPECT_NE(r.journal.find("\nv "), std::string::npos);
+        std::vector<HeadlessPlatform::Box> boxes;
+        EXPECT_EQ(Replayed(r.journal, &boxes), r.played);
+        ASSERT_EQ(boxes.size(), r.boxes.size());
+        for (size_t i = 0; i < boxes.size(); ++i) EXPECT_EQ(boxes[i].text, r.boxes[i].text);
+        if (saves == SaveResult::Failed) {  // the options were not saved, and the replay says so
+            EXPECT_NE(boxes.back().text.find("not saved"), std::string::npos);
+        }
+    }
+    for (const auto& e : std::filesystem::recursive_directory_iterator(empty.Path()))
+        EXPECT_TRUE(e.is_directory()) << e.path() << ": a replay writes no file";
+
+    // A game that reads or saves otherwise than the recorded one stops the replay (exit 4).
+    const std::string journal = RecordInFolderThenRemoveIt(SaveResult::Saved).journal;
+    const size_t save = journal.rfind("\nv ");
+    const size_t hash = journal.rfind(' ', journal.find('\n', save + 1));
+    const std::string otherText =
+        journal.substr(0, hash) + " 0" + journal.substr(journal.find('\n', save + 1));
+    const size_t read = journal.find("\nf ");
+    const std::string otherFile =
+        journal.substr(0, read) + "\nf 41" + journal.substr(journal.find(' ', read + 3));
+    for (const std::string& other : {otherText, otherFile}) {
+        const std::filesystem::path file = empty.Path() / "other.journal";
+        std::ofstream(file) << other;
+        std::ostringstream out, err;
+        EXPECT_EQ(ReplayJournal(file.string(), out, err), 4) << out.str() << err.str();
+        EXPECT_NE(out.str().find("replay stopped: the game"), std::string::npos) << out.str();
+        std::filesystem::remove(file);
+    }
+}
+
+TEST(Journal, FileReadsComeBackByteForByteAndOnesTooLargeToKeepStopTheReplay) {
+    test::TempGameDir dir;
+    std::vector<std::string> files;
+    for (size_t size : {0, 1, 2, 3, 256, 1001}) {
+        std::string bytes;
+        for (size_t i = 0; i < size; ++i) bytes += static_cast<char>(i * 7 + size);
+        files.push_back(bytes);
+    }
+    files.push_back(std::string(kMaxKeptFileBytes + 1, 'x'));
+    HeadlessPlatform machine;
+    std::stringstream text;
+    {
+        RecordingPlatform recording(machine, text);
+        for (size_t i = 0; i < files.size(); ++i) {
+            const std::string path = dir.Dir() + std::to_string(i);
+            dir.WriteFile(std::to_string(i), files[i]);
+            std::string read;
+            ASSERT_EQ(recording.ReadGameFile(path, SIZE_MAX, read), FileReadResult::Read);
+        }
+        std::string none;
+        EXPECT_EQ(recording.ReadGameFile(dir.Dir() + "missing", 10, none),
+                  FileReadResult::CannotOpen);
+    }
+    Journal journal;
+    std::string error;
+    ASSERT_TRUE(ParseJournal(text.str(), journal, error)) << error;
+    ReplayPlatform replay(std::move(journal));
+    for (size_t i = 0; i + 1 < files.size(); ++i) {
+        std::string read;
+        ASSERT_EQ(replay.ReadGameFile(dir.Dir() + std::to_string(i), SIZE_MAX, read),
+                  FileReadResult::Read);
+        EXPECT_EQ(read, files[i]) << i;
+    }
+    std::string big;
+    EXPECT_THROW(static_cast<void>(replay.ReadGameFile(dir.Dir() + std::to_string(files.size() - 1),
+                                                       SIZE_MAX, big)),
+                 ReplayStopped);
+    EXPECT_THROW(static_cast<void>(replay.ReadGameFile(dir.Dir() + "another", 10, big)),
+                 ReplayStopped);
+}
+
+TEST(Journal, VerifySaysForEachFileWhetherItReplaysToItsEnd) {
+    test::TempGameDir here;
+    const test::ScopedCurrentPath in(here.Path());
+    const std::string whole = RecordInFolderThenRemoveIt(SaveResult::Saved).journal;
+    std::ofstream("whole.journal") << whole;
+    std::ofstream("cut.journal") << whole.substr(0, whole.find("\ne ", whole.size() / 2) + 1);
+    std::ofstream("damaged.journal") << kJournalHeader << "\nq\n";
+    std::ostringstream out;
+    EXPECT_EQ(VerifyJournals({"whole.journal", "cut.journal", "damaged.journal"}, out), 1);
+    const std::string lines = out.str();
+    EXPECT_NE(lines.find("whole.journal: verified\n"), std::string::npos) << lines;
+    EXPECT_NE(lines.find("cut.journal: diverged at pass "), std::string::npos) << lines;
+    EXPECT_NE(lines.find("damaged.journal: cannot be read: "), std::string::npos) << lines;
+    EXPECT_TRUE(lines.ends_with("\n1 passed, 2 failed\n")) << lines;
+
+    // Where the level it read is here, it must be the same level.
+    std::ostringstream again;
+    EXPECT_EQ(VerifyJournals({"whole.journal"}, again), 0);
+    test::LevelSpec another;
+    another.title = "Another";
+    here.WriteLevel(0, another);
+    EXPECT_EQ(VerifyJournals({"whole.journal"}, again), 1);
+    EXPECT_EQ(again.str(),
+              "whole.journal: verified\n1 passed, 0 failed\n"
+              "whole.journal: level 0 differs\n0 passed, 1 failed\n");
+}
+
 TEST(Journal, DamagedJournalIsRefusedWithItsLine) {
     const std::string head = std::string(kJournalHeader) + "\n";
     const struct {
         std::string text, error;
     } damaged[] = {
         {"", "not a journal"},
-        {"murk-journal 2\n", "not a journal"},
+        {"murk-journal 9\n", "not a journal"},
+        {"murk-journal 1\ns 7\n", "older game"},
+        {head + "f 41 0 QUJD\nf 41 4 -\n", "line 3"},        // no such read outcome
+        {head + "f 41 0 QUJ\n", "line 2"},                   // not base64
+        {head + "f 41 1 QUJD\n", "line 2"},                  // bytes of a file never read
+        {head + "f 41 3 QUJD\n", "line 2"},                  // bytes of a file not kept
+        {head + "v 41 0 12g\n", "line 2"},                   // not a hash
+        {head + "g 41 42\ng 41 42\n", "line 3"},             // the folders twice
         {head + "t 5 1\nq 1\n", "line 3"},                   // unknown record
         {head + "t 5 0\n", "line 2"},                        // a reading repeated no times
         {head + "e 9999999999 paint\n", "line 2"},           // polls past all bounds

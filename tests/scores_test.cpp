@@ -75,6 +75,19 @@ TEST(ScoreTableRules, InsertionKeepsRanksAndDropsTheLastEntry) {
     EXPECT_EQ(t.Cell(kNameCol, 15), "N14");  // N15 dropped out
     EXPECT_EQ(t.Cell(kNameCol, 2), "N2");
     EXPECT_EQ(t.Cell(0, 1), "vhsmovie");
+    EXPECT_EQ(t.Cell(5, 3), "") << "the new entry takes nothing of the row it pushed down";
+
+    // An entry with its replay: the name goes after the shown columns, which an old table
+    // gains; the entries it pushes down keep theirs.
+    InsertEntry(t, 2, "Watched", 900, "8", "2026-12-08 Level 3 Ann.replay");
+    EXPECT_EQ(t.Cell(kReplayCol, 2), "2026-12-08 Level 3 Ann.replay");
+    EXPECT_EQ(t.Cell(kReplayCol, 5), "extra");
+    StringGrid old = SampleTable();
+    InsertEntry(old, 1, "First", 2000, "9", "first.replay");
+    ASSERT_EQ(old.ColCount(), kReplayCol + 1);
+    EXPECT_EQ(old.Cell(kReplayCol, 1), "first.replay");
+    EXPECT_EQ(old.Cell(kReplayCol, 2), "");
+    EXPECT_EQ(old.Cell(kNameCol, 2), "N1");
 }
 
 TEST(ScoreTableRules, DefaultTableIsFifteenRankedPlacesBestFirst) {

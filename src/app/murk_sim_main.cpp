@@ -9,8 +9,11 @@
 int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "--replay") == 0)
         return murk::ReplayJournal(argv[2], std::cout, std::cerr);
+    if (argc >= 3 && std::strcmp(argv[1], "--verify") == 0)
+        return murk::VerifyJournals({argv + 2, argv + argc}, std::cout);
     if (argc > 2) {
-        std::cerr << "usage: murk-sim [SCRIPT] | murk-sim --replay JOURNAL\n";
+        std::cerr << "usage: murk-sim [SCRIPT] | murk-sim --replay JOURNAL | murk-sim --verify "
+                     "JOURNAL...\n";
         return 2;
     }
     if (argc == 2) {

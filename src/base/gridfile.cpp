@@ -109,7 +109,12 @@ GridReadResult ParseGridText(const std::string& text, StringGrid& grid, GridHead
 GridReadResult ReadGridFile(const std::string& path, StringGrid& grid, GridHeader& header,
                             const RowPump& pump) {
     std::string text;
-    switch (ReadWholeFile(path, kMaxGridFileBytes, text)) {
+    return GridFromRead(ReadWholeFile(path, kMaxGridFileBytes, text), text, grid, header, pump);
+}
+
+GridReadResult GridFromRead(FileReadResult read, const std::string& text, StringGrid& grid,
+                            GridHeader& header, const RowPump& pump) {
+    switch (read) {
         case FileReadResult::Read:
             break;
         case FileReadResult::CannotOpen:
@@ -162,10 +167,21 @@ bool SidesAndCellsReadBack(const StringGrid& grid) {
 
 GridWriteResult WriteGridFile(const std::string& path, const StringGrid& grid,
                               const GridHeader& header, const RowPump& pump) {
+    std::string text;
+    if (FormatGridForSave(grid, header, text, pump) != GridWriteResult::Written)
+        return GridWriteResult::Unreadable;
+    return GridWriteOutcome(SaveFile(path, text));
+}
+
+GridWriteResult FormatGridForSave(const StringGrid& grid, const GridHeader& header,
+                                  std::string& text, const RowPump& pump) {
     if (!SidesAndCellsReadBack(grid)) return GridWriteResult::Unreadable;
-    const std::string text = FormatGridText(grid, header, pump);
-    if (text.size() > kMaxGridFileBytes) return GridWriteResult::Unreadable;
-    switch (SaveFile(path, text)) {
+    text = FormatGridText(grid, header, pump);
+    return text.size() > kMaxGridFileBytes ? GridWriteResult::Unreadable : GridWriteResult::Written;
+}
+
+GridWriteResult GridWriteOutcome(SaveResult saved) {
+    switch (saved) {
         case SaveResult::Saved:
             return GridWriteResult::Written;
         case SaveResult::FolderTakesNoNewFile:

@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 
+#include "base/safefile.h"
 #include "base/stringgrid.h"
 
 namespace murk {
@@ -36,6 +37,11 @@ using RowPump = std::function<void()>;
 GridReadResult ReadGridFile(const std::string& path, StringGrid& grid, GridHeader& header,
                             const RowPump& pump = {});
 
+// ReadGridFile on a file read elsewhere (through the platform): `read` is how the read went and
+// `text` what it gave.
+GridReadResult GridFromRead(FileReadResult read, const std::string& text, StringGrid& grid,
+                            GridHeader& header, const RowPump& pump = {});
+
 // Parses the text of a grid file; the same rules as ReadGridFile.
 GridReadResult ParseGridText(const std::string& text, StringGrid& grid, GridHeader& header,
                              const RowPump& pump = {});
@@ -53,6 +59,12 @@ enum class [[nodiscard]] GridWriteResult{
 // not written at all: a file that cannot be read back is worse than the old one.
 GridWriteResult WriteGridFile(const std::string& path, const StringGrid& grid,
                               const GridHeader& header, const RowPump& pump = {});
+
+// WriteGridFile's two halves, for a save made elsewhere (through the platform): the text to save
+// (Written) or Unreadable, and what a save's answer means for the grid.
+GridWriteResult FormatGridForSave(const StringGrid& grid, const GridHeader& header,
+                                  std::string& text, const RowPump& pump = {});
+GridWriteResult GridWriteOutcome(SaveResult saved);
 
 // The text WriteGridFile writes.
 std::string FormatGridText(const StringGrid& grid, const GridHeader& header,

@@ -170,4 +170,10 @@ void RemoveStaleTemporaries(const std::string& path) {
     }
 }
 
+bool MakeFolders(const std::string& path) {
+    std::error_code ec;
+    fs::create_directories(path, ec);
+    return !ec && fs::is_directory(path, ec);
+}
+
 }  // namespace murk

@@ -50,4 +50,7 @@ std::string SaveFailureText(SaveResult result, const std::string& fileName);
 // the file its link points to). Nothing else is touched.
 void RemoveStaleTemporaries(const std::string& path);
 
+// Makes the folder `path` and its parents; true when it is there.
+bool MakeFolders(const std::string& path);
+
 }  // namespace murk

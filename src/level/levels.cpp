@@ -32,9 +32,16 @@ bool StartFitsLevel(const GridHeader& h, const StringGrid& level) {
 
 std::string ReadLevelGrid(const std::string& path, StringGrid& grid, GridHeader& header,
                           const std::function<void()>& pump) {
+    std::string text;
+    const FileReadResult read = ReadWholeFile(path, kMaxGridFileBytes, text);
+    return LevelGridFromRead(read, text, grid, header, pump);
+}
+
+std::string LevelGridFromRead(FileReadResult fileRead, const std::string& text, StringGrid& grid,
+                              GridHeader& header, const std::function<void()>& pump) {
     GridHeader read{};
     StringGrid loaded = grid;
-    GridReadResult result = ReadGridFile(path, loaded, read, pump);
+    GridReadResult result = GridFromRead(fileRead, text, loaded, read, pump);
     if (result == GridReadResult::Read && !StartFitsLevel(read, loaded))
         result = GridReadResult::Damaged;
     switch (result) {
@@ -52,7 +59,7 @@ std::string ReadLevelGrid(const std::string& path, StringGrid& grid, GridHeader&
     return "";
 }
 
-LevelLoad ReadLevel(Game& g, int level, const std::string& path,
+LevelLoad ReadLevel(Game& g, int level, FileReadResult read, const std::string& text,
                     const std::function<void()>& pump) {
     ++g.LevelSerial;
     for (int r = 1; r < g.LevelGrid.RowCount(); ++r)
@@ -60,7 +67,8 @@ LevelLoad ReadLevel(Game& g, int level, const std::string& path,
     g.LevelGrid.SetRowCount(2);
 
     GridHeader header{};
-    if (std::string error = ReadLevelGrid(path, g.LevelGrid, header, pump); !error.empty())
+    if (std::string error = LevelGridFromRead(read, text, g.LevelGrid, header, pump);
+        !error.empty())
         return {false, "", std::move(error)};
     g.P1().startCol = header[0];
     g.P1().startRow = header[1];

@@ -29,11 +29,15 @@ struct LevelLoad {
 // levels through it, so a damaged file says there what it says in play.
 std::string ReadLevelGrid(const std::string& path, StringGrid& grid, GridHeader& header,
                           const std::function<void()>& pump = {});
+// The same for a file read elsewhere (the game reads through the platform): `read` is how the
+// read went, `text` what it gave.
+std::string LevelGridFromRead(FileReadResult read, const std::string& text, StringGrid& grid,
+                              GridHeader& header, const std::function<void()>& pump = {});
 
-// Reads level `level` from `path` into LevelGrid, the start squares and the start room, and
-// counts the load in LevelSerial. The grid is emptied first, and stays so when the file is
-// missing or damaged. `pump` lets messages through while the file is read.
-[[nodiscard]] LevelLoad ReadLevel(Game& g, int level, const std::string& path,
+// Reads level `level` from the file read as `read` gave `text` into LevelGrid, the start squares
+// and the start room, and counts the load in LevelSerial. The grid is emptied first, and stays so
+// when the file is missing or damaged. `pump` lets messages through while the file is read.
+[[nodiscard]] LevelLoad ReadLevel(Game& g, int level, FileReadResult read, const std::string& text,
                                   const std::function<void()>& pump);
 
 }  // namespace murk

@@ -19,7 +19,7 @@ void ReadOptions(Desk& desk, OptionValues& options) {
     const std::string path = OptionsPath(desk);
     if (!desk.pf.FileExists(path)) return;
     std::string text;
-    switch (ReadWholeFile(path, 1u << 20, text)) {
+    switch (desk.pf.ReadGameFile(path, 1u << 20, text)) {
         case FileReadResult::Read:
             break;
         case FileReadResult::CannotOpen:
@@ -53,7 +53,7 @@ void SaveOptions(Desk& desk, OptionValues& options) {
     }
     // Quitting while the options window shows an unusable speed leaves it as the window would.
     SettleSpeed(options);
-    const SaveResult result = SaveFile(path, FormatOptions(options));
+    const SaveResult result = desk.pf.SaveGameFile(path, FormatOptions(options));
     if (result != SaveResult::Saved)
         ShowSaveFailure(
             desk, result, kOptionsFile,

@@ -53,19 +53,25 @@ std::string SetAsideName(const Desk& desk) {
     for (int i = 1; i <= kMaxSetAside; ++i) {
         const std::string name =
             i == 1 ? "Pads-damaged.dat" : "Pads-damaged-" + std::to_string(i) + ".dat";
-        std::error_code ec;
-        if (!std::filesystem::exists(std::filesystem::symlink_status(desk.DirLbl + name, ec)))
-            return name;
+        if (!desk.pf.FileExists(desk.DirLbl + name)) return name;
     }
     return "";
 }
 
-// A damaged Pads.dat is moved aside whole, and the settings read from it are written anew.
-void SetAside(Desk& desk, const PadSettings& s, const std::string& why) {
+// A damaged Pads.dat is kept whole under another name, and the settings read from it are
+// written anew. One read whole (`text`) is copied through the platform, like every file the game
+// saves; one too large to read is moved aside.
+void SetAside(Desk& desk, const PadSettings& s, const std::string& why, const std::string* text) {
     const std::string name = SetAsideName(desk);
-    std::error_code ec;
-    if (!name.empty()) std::filesystem::rename(PadsPath(desk), desk.DirLbl + name, ec);
-    if (name.empty() || ec) {
+    bool kept = false;
+    if (!name.empty() && text) {
+        kept = desk.pf.SaveGameFile(desk.DirLbl + name, *text) == SaveResult::Saved;
+    } else if (!name.empty()) {
+        std::error_code ec;
+        std::filesystem::rename(PadsPath(desk), desk.DirLbl + name, ec);
+        kept = !ec;
+    }
+    if (!kept) {
         ShowError(desk, "The file 'Pads.dat' is damaged (" + why +
                             "). The pads use what could be read and the defaults for the rest "
                             "until the pad settings are changed; the file stays as it is.");
@@ -111,10 +117,9 @@ PadSettings ParsePads(const std::string& text, std::vector<int>& damagedLines) {
 
 void ReadPads(Desk& desk, PadBoard& board) {
     const std::string path = PadsPath(desk);
-    std::error_code ec;
-    if (!std::filesystem::exists(std::filesystem::symlink_status(path, ec))) return;
+    if (!desk.pf.FileExists(path)) return;
     std::string text;
-    switch (ReadWholeFile(path, kMaxPadsFileBytes, text)) {
+    switch (desk.pf.ReadGameFile(path, kMaxPadsFileBytes, text)) {
         case FileReadResult::Read:
             break;
         case FileReadResult::CannotOpen:
@@ -123,7 +128,7 @@ void ReadPads(Desk& desk, PadBoard& board) {
                       "make sure the disk is accessible.");
             return;
         case FileReadResult::TooLarge:
-            SetAside(desk, PadSettings{}, "it is too large to hold pad settings");
+            SetAside(desk, PadSettings{}, "it is too large to hold pad settings", nullptr);
             board.settings = PadSettings{};
             ApplyRemembered(board);
             return;
@@ -131,11 +136,11 @@ void ReadPads(Desk& desk, PadBoard& board) {
     std::vector<int> damaged;
     board.settings = ParsePads(text, damaged);
     ApplyRemembered(board);
-    if (!damaged.empty()) SetAside(desk, board.settings, LinesText(damaged));
+    if (!damaged.empty()) SetAside(desk, board.settings, LinesText(damaged), &text);
 }
 
 void SavePads(Desk& desk, const PadSettings& s) {
-    const SaveResult result = SaveFile(PadsPath(desk), FormatPads(s));
+    const SaveResult result = desk.pf.SaveGameFile(PadsPath(desk), FormatPads(s));
     if (result != SaveResult::Saved)
         ShowSaveFailure(
             desk, result, kPadsFile,

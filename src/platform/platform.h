@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <string>
 
+#include "base/safefile.h"
+
 namespace murk {
 
 // ---- Keys: Windows virtual-key codes, the game's own key numbering (stored in Options.dat) ----
@@ -177,6 +179,17 @@ public:
     virtual bool FileExists(const std::string& path) const = 0;
     virtual bool IsReadOnly(const std::string& path) const = 0;
     virtual bool MakeWritable(const std::string& path) = 0;
+    // The game's own files (levels, options, high scores, hints, the player's folder) are read
+    // and saved here, so that a journal holds what each read found and what each save answered,
+    // and a replay runs in any folder. A read takes the whole file, at most `maxBytes`.
+    virtual FileReadResult ReadGameFile(const std::string& path, size_t maxBytes,
+                                        std::string& out) = 0;
+    // Saves `text` whole or not at all (base/safefile.h's SaveFile).
+    virtual SaveResult SaveGameFile(const std::string& path, const std::string& text) = 0;
+    // Removes what a save of `path` cut short left beside it (RemoveStaleTemporaries).
+    virtual void RemoveStaleSaves(const std::string& path) = 0;
+    // Makes the folder and its parents; true when it is there.
+    virtual bool MakeFolder(const std::string& path) = 0;
 };
 
 }  // namespace murk

@@ -9,6 +9,9 @@ namespace murk {
 // Columns of a table row; column 0 holds no data the window shows.
 inline constexpr int kRankCol = 1, kNameCol = 2, kScoreCol = 3, kLevelsCol = 4;
 inline constexpr int kTableCols = 5;
+// After the shown columns: the name of the replay of the game an entry was made in, where it was
+// recorded (tables from before have no such column; they load and save unchanged).
+inline constexpr int kReplayCol = 5;
 inline constexpr int kShownPlaces = 15;               // rows 1..15 are the places the window shows
 inline constexpr const char* kSaveMark = "vhsmovie";  // column 0 of row 1 in every saved table
 

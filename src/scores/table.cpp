@@ -78,13 +78,17 @@ int FindPlace(const StringGrid& table, long long score, long long levels) {
 }
 
 void InsertEntry(StringGrid& table, int row, const std::string& name, long long score,
-                 const std::string& levelsText) {
+                 const std::string& levelsText, const std::string& replay) {
     if (row < 1 || row >= table.RowCount()) return;
     for (int r = table.RowCount() - 1; r > row; --r)
         for (int c = kNameCol; c < table.ColCount(); ++c) table.SetCell(c, r, table.Cell(c, r - 1));
     table.SetCell(kNameCol, row, name);
     table.SetCell(kScoreCol, row, std::to_string(score));
     table.SetCell(kLevelsCol, row, levelsText);
+    for (int c = kLevelsCol + 1; c < table.ColCount(); ++c) table.SetCell(c, row, "");
+    if (replay.empty()) return;
+    if (table.ColCount() <= kReplayCol) table.Resize(kReplayCol + 1, table.RowCount());
+    table.SetCell(kReplayCol, row, replay);
 }
 
 int LoadTable(Desk& desk, StringGrid& table) {
@@ -92,7 +96,9 @@ int LoadTable(Desk& desk, StringGrid& table) {
         for (int c = 0; c < table.ColCount(); ++c) table.SetCell(c, r, "");
     table.SetRowCount(2);
     GridHeader ignored{};
-    switch (ReadGridFile(TablePath(desk), table, ignored, Pump(desk))) {
+    std::string text;
+    const FileReadResult read = desk.pf.ReadGameFile(TablePath(desk), kMaxGridFileBytes, text);
+    switch (GridFromRead(read, text, table, ignored, Pump(desk))) {
         case GridReadResult::Read:
             return 0;
         case GridReadResult::WrongVersion:
@@ -120,7 +126,11 @@ void SaveTable(Desk& desk, StringGrid& table) {
     }
     StringGrid saved = table;
     saved.SetCell(0, 1, kSaveMark);
-    switch (WriteGridFile(path, saved, HighScoreHeader(), Pump(desk))) {
+    std::string text;
+    GridWriteResult written = FormatGridForSave(saved, HighScoreHeader(), text, Pump(desk));
+    if (written == GridWriteResult::Written)
+        written = GridWriteOutcome(desk.pf.SaveGameFile(path, text));
+    switch (written) {
         case GridWriteResult::Written:
             table.SetCell(0, 1, kSaveMark);
             return;

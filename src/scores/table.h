@@ -38,9 +38,11 @@ int FindPlace(const StringGrid& table, long long score, long long levels);
 
 // Moves rows `row`..last down one place (the last row's entry drops out; columns 0 and 1, the
 // rank texts, stay where they are; further columns move with their row) and writes the new
-// entry's name, score and levels into `row`.
+// entry's name, score and levels into `row`, and its replay's name, when it has one, into
+// kReplayCol (a table without that column gets it). The new entry's columns beyond the shown
+// ones hold nothing else.
 void InsertEntry(StringGrid& table, int row, const std::string& name, long long score,
-                 const std::string& levelsText);
+                 const std::string& levelsText, const std::string& replay = "");
 
 // Empties the table, then reads HighScores.dat from the working folder into it. Returns 0, or
 // 1 after telling the user why not (the table is then left with two empty rows).

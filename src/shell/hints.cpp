@@ -58,7 +58,7 @@ void Load(App& app) {
     if (h.loaded) return;
     h.loaded = true;
     std::string text;
-    if (ReadWholeFile(HintsPath(app), 4096, text) == FileReadResult::Read)
+    if (app.pf.ReadGameFile(HintsPath(app), 4096, text) == FileReadResult::Read)
         h.seen = ParseHints(text);
 }
 
@@ -73,7 +73,7 @@ void Remember(App& app, const std::string& hint) {
     h.seen.push_back(hint);
     std::string text;
     for (const std::string& name : h.seen) text += name + "\n";
-    static_cast<void>(SaveFile(HintsPath(app), text));
+    static_cast<void>(app.pf.SaveGameFile(HintsPath(app), text));
 }
 
 int BandRows(const HintState& h) {

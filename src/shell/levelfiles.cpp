@@ -17,8 +17,10 @@ int CountLevels(App& app) {
 }
 
 bool LoadLevel(App& app, int level) {
-    const LevelLoad load = ReadLevel(app.game, level, LevelFileName(app.DirLbl, level),
-                                     [&app] { ProcessMessages(app); });
+    std::string text;
+    const FileReadResult read =
+        app.pf.ReadGameFile(LevelFileName(app.DirLbl, level), kMaxGridFileBytes, text);
+    const LevelLoad load = ReadLevel(app.game, level, read, text, [&app] { ProcessMessages(app); });
     if (!load.loaded) {
         ShowError(app, load.error);
         return false;

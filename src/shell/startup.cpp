@@ -93,7 +93,7 @@ bool Startup(App& app) {
     app.DataDir = ProgramDirectory(app.pf.DataDirectory());
     // An installed game reads its data from one folder and keeps the player's files in another.
     if (app.DataDir != app.DirLbl) {
-        const std::string problem = SetUpPlayerFolder(app.DirLbl, app.DataDir);
+        const std::string problem = SetUpPlayerFolder(app.pf, app.DirLbl, app.DataDir);
         if (!problem.empty()) {
             ShowError(app, problem);
             ShutDown(app);
@@ -101,9 +101,9 @@ bool Startup(App& app) {
         }
     }
     // A save cut short by a kill leaves its temporary file; the file itself is whole.
-    RemoveStaleTemporaries(app.DirLbl + kOptionsFile);
-    RemoveStaleTemporaries(app.DirLbl + kHighScoresFile);
-    RemoveStaleTemporaries(app.DirLbl + kPadsFile);
+    app.pf.RemoveStaleSaves(app.DirLbl + kOptionsFile);
+    app.pf.RemoveStaleSaves(app.DirLbl + kHighScoresFile);
+    app.pf.RemoveStaleSaves(app.DirLbl + kPadsFile);
     std::string error;
     if (!LoadTileImages(app.pf, app.DataDir, app.tiles, error)) {
         ShowException(app, error);

@@ -5,6 +5,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace murk {
 
@@ -20,6 +21,13 @@ void PrintBoxesAndSounds(HeadlessPlatform& pf, std::ostream& out);
 // when the whole game replayed, 2 when the journal cannot be read, 4 when the replay stopped
 // before the game ended or the game went another way than the recorded one (a line says why).
 int ReplayJournal(const std::string& path, std::ostream& out, std::ostream& err);
+
+// Replays each journal silently and prints a line for it: `FILE: verified`, `FILE: diverged at
+// pass N: WHY` (N the game's tick where the replay stopped, or at its end where answers were
+// left), `FILE: level N differs` (the level file of that name in the current directory's Levels
+// folder is not the one the game read) or `FILE: cannot be read: WHY`; then `N passed, M failed`.
+// Returns 0 only when every journal verified.
+int VerifyJournals(const std::vector<std::string>& paths, std::ostream& out);
 
 // Runs murk-sim in the current directory. Returns the exit status: 0 at the end of the script,
 // 1 when no level files are found, 2 on a line that cannot be parsed, 3 when a line leaves the

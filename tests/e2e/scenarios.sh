@@ -524,12 +524,17 @@ route_leg() {
 }
 
 # The game played was recorded (murk --journal) and wrote its state at exit: murk-sim replays
-# the journal headless and must end in the same state.
+# the journal headless in an empty folder (the journal holds every file the game read) and must
+# end in the same state, writing nothing there; --verify says it verified.
 expect_replay_same() {
     [ -s at-exit.dump ] || fail "murk wrote no state at exit (MURK_DUMP_AT_EXIT)"
     note "journal: $(wc -l <play.journal) lines, $(grep -c '^e ' play.journal) events"
-    ./murk-sim --replay play.journal >replay.out 2>&1
+    mkdir -p empty
+    (cd empty && ../murk-sim --replay ../play.journal) >replay.out 2>&1
     local rc=$?
+    [ -z "$(ls -A empty)" ] || fail "the replay wrote files: $(ls -A empty)"
+    (cd empty && ../murk-sim --verify ../play.journal) | grep -qx '../play.journal: verified' ||
+        fail "murk-sim --verify does not verify the journal"
     sed -n '/^state /,$p' replay.out >replayed.dump
     if [ "$rc" -ne 0 ] || ! cmp -s at-exit.dump replayed.dump; then
         sed '/^state /,$d' replay.out | grep -v '^sound ' | sed 's/^/    replay: /'

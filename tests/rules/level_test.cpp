@@ -25,7 +25,10 @@ std::string Numbered() {  // a room whose squares are all different three-charac
 
 // Reads level `level` of `dir` as loading it for play does.
 LevelLoad Read(Game& g, RecordingHost& host, const TempGameDir& dir, int level) {
-    return ReadLevel(g, level, LevelFileName(dir.Dir(), level), [&host] { host.PumpMessages(); });
+    std::string text;
+    const FileReadResult read =
+        ReadWholeFile(LevelFileName(dir.Dir(), level), kMaxGridFileBytes, text);
+    return ReadLevel(g, level, read, text, [&host] { host.PumpMessages(); });
 }
 
 TEST(LevelRead, ReadSetsGridStartDataAndTitle) {

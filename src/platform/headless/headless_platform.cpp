@@ -264,6 +264,10 @@ void HeadlessPlatform::PlaySound(SoundHandle h) {
     if (onSoundPlay) onSoundPlay(sounds_[static_cast<size_t>(h)]);
 }
 
+SaveResult HeadlessPlatform::SaveGameFile(const std::string& path, const std::string& text) {
+    return saveAnswer_ == SaveResult::Saved ? SaveFile(path, text) : saveAnswer_;
+}
+
 bool HeadlessPlatform::FileExists(const std::string& path) const {
     std::error_code ec;
     return std::filesystem::exists(path, ec);

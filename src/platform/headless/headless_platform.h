@@ -67,6 +67,9 @@ public:
     // The seed the core's random generator gets from now on (murk-sim's `seed`).
     void SetSeed(uint32_t seed) { seed_ = seed; }
     void SetDrawCost(int ms) { drawCostMs_ = ms > 0 ? static_cast<uint64_t>(ms) : 0; }
+    // From now on every save of a game file answers `result` without touching the disk (a full
+    // disk, a read-only mount); Saved goes back to the disk.
+    void SetSaveAnswer(SaveResult result) { saveAnswer_ = result; }
     // Called with each box as it is shown (murk-sim prints them).
     std::function<void(const Box&)> onBox;
     std::function<void(const std::string& path)> onSoundPlay;
@@ -131,6 +134,14 @@ public:
     bool FileExists(const std::string& path) const override;
     bool IsReadOnly(const std::string& path) const override;
     bool MakeWritable(const std::string& path) override;
+    // The disk's, unless saves are set to fail.
+    FileReadResult ReadGameFile(const std::string& path, size_t maxBytes,
+                                std::string& out) override {
+        return ReadWholeFile(path, maxBytes, out);
+    }
+    SaveResult SaveGameFile(const std::string& path, const std::string& text) override;
+    void RemoveStaleSaves(const std::string& path) override { RemoveStaleTemporaries(path); }
+    bool MakeFolder(const std::string& path) override { return MakeFolders(path); }
 
 private:
     struct Picture {
@@ -174,6 +185,7 @@ private:
     Pointer pointer_ = Pointer::Normal;
     std::string currentDir_;
     std::optional<std::string> dataDir_;
+    SaveResult saveAnswer_ = SaveResult::Saved;
 };
 
 }  // namespace murk

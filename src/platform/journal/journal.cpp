@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstring>
 #include <sstream>
 #include <vector>
 
@@ -68,6 +69,44 @@ bool Unhex(const std::string& hex, std::string& out) {
         const auto [end, ec] = std::from_chars(hex.data() + i, hex.data() + i + 2, value, 16);
         if (ec != std::errc{} || end != hex.data() + i + 2) return false;
         out += static_cast<char>(value);
+    }
+    return true;
+}
+
+constexpr char kBase64[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+
+// A file's bytes take a third more room in base64 than on disk, where hexadecimal would double.
+std::string Base64(const std::string& bytes) {
+    std::string out;
+    out.reserve((bytes.size() + 2) / 3 * 4);
+    for (size_t i = 0; i < bytes.size(); i += 3) {
+        const size_t n = std::min<size_t>(3, bytes.size() - i);
+        uint32_t v = 0;
+        for (size_t k = 0; k < 3; ++k)
+            v = v << 8 | (k < n ? static_cast<unsigned char>(bytes[i + k]) : 0u);
+        for (size_t k = 0; k < 4; ++k) out += k <= n ? kBase64[(v >> (18 - 6 * k)) & 63] : '=';
+    }
+    return out.empty() ? "-" : out;
+}
+
+bool Unbase64(const std::string& text, std::string& out) {
+    out.clear();
+    if (text == "-") return true;
+    if (text.size() % 4 != 0) return false;
+    for (size_t i = 0; i < text.size(); i += 4) {
+        uint32_t v = 0;
+        size_t pad = 0;
+        for (size_t k = 0; k < 4; ++k) {
+            const char c = text[i + k];
+            const char* at = c == '=' ? nullptr : std::strchr(kBase64, c);
+            if (c == '=' && i + 4 == text.size() && k >= 2) {
+                ++pad;
+            } else if (!at || c == '\0' || pad > 0) {
+                return false;
+            }
+            v = v << 6 | (at ? static_cast<uint32_t>(at - kBase64) : 0u);
+        }
+        for (size_t k = 0; k < 3 - pad; ++k) out += static_cast<char>((v >> (16 - 8 * k)) & 255);
     }
     return true;
 }
@@ -163,6 +202,47 @@ bool ParseFlag(const std::vector<std::string>& w, std::deque<bool>& to) {
     return true;
 }
 
+bool ParseFileLine(const std::vector<std::string>& w, Journal& j) {
+    const std::string& tag = w[0];
+    if (tag == "g") {
+        std::pair<std::string, std::string> f;
+        if (j.folders || w.size() != 3 || !Unhex(w[1], f.first) || !Unhex(w[2], f.second))
+            return false;
+        j.folders = std::move(f);
+        return true;
+    }
+    if (tag == "f") {
+        JournalRead r;
+        int result = 0;
+        if (w.size() != 4 || !Unhex(w[1], r.path) || !Number(w[2], result, 0, 3) ||
+            !Unbase64(w[3], r.bytes) || (result != 0 && !r.bytes.empty()))
+            return false;
+        r.kept = result != 3;
+        r.result = r.kept ? static_cast<FileReadResult>(result) : FileReadResult::Read;
+        j.reads.push_back(std::move(r));
+        return true;
+    }
+    if (tag == "v") {
+        JournalSave s;
+        int result = 0;
+        const std::string& hash = w.size() == 4 ? w[3] : tag;
+        const auto [end, ec] = std::from_chars(hash.data(), hash.data() + hash.size(), s.hash, 16);
+        if (w.size() != 4 || !Unhex(w[1], s.path) || !Number(w[2], result, 0, 2) ||
+            ec != std::errc{} || end != hash.data() + hash.size())
+            return false;
+        s.result = static_cast<SaveResult>(result);
+        j.saves.push_back(std::move(s));
+        return true;
+    }
+    if (tag == "k") {
+        JournalFolder f;
+        if (w.size() != 3 || !Unhex(w[1], f.path) || !Flag(w[2], f.made)) return false;
+        j.madeFolders.push_back(std::move(f));
+        return true;
+    }
+    return false;
+}
+
 bool ParseLine(const std::vector<std::string>& w, Journal& j) {
     const std::string& tag = w[0];
     if (tag == "t") {
@@ -221,7 +301,7 @@ bool ParseLine(const std::vector<std::string>& w, Journal& j) {
     if (tag == "o") return ParseOutcome(w, j.sounds);
     if (tag == "c") return ParseOutcome(w, j.captures);
     if (tag == "i") return ParseOutcome(w, j.images);
-    return false;
+    return ParseFileLine(w, j);
 }
 
 }  // namespace
@@ -323,6 +403,35 @@ void JournalWriter::Outcome(char tag, bool ok, const std::string& error) {
     Line(std::string(1, tag) + (ok ? " 1" : " 0 " + Hex(error)));
 }
 
+void JournalWriter::Folders(const std::string& current, const std::string& data) {
+    Line("g " + Hex(current) + ' ' + Hex(data));
+}
+
+void JournalWriter::Read(const std::string& path, FileReadResult result, const std::string& bytes) {
+    Flush();
+    const bool read = result == FileReadResult::Read;
+    if (read && bytes.size() > kMaxKeptFileBytes) {
+        Line("f " + Hex(path) + " 3 -");
+        return;
+    }
+    Line("f " + Hex(path) + ' ' + std::to_string(static_cast<int>(result)) + ' ' +
+         Base64(read ? bytes : std::string()));
+}
+
+void JournalWriter::Save(const std::string& path, SaveResult result, const std::string& text) {
+    Flush();
+    std::ostringstream line;
+    line << "v " << Hex(path) << ' ' << static_cast<int>(result) << ' ' << std::hex
+         << TextHash(text);
+    Line(line.str());
+    out_.flush();
+}
+
+void JournalWriter::FolderMade(const std::string& path, bool made) {
+    Flush();
+    Line("k " + Hex(path) + (made ? " 1" : " 0"));
+}
+
 void JournalWriter::Flush() {
     if (clockRepeats_ > 0)
         Line("t " + std::to_string(clockMs_) + ' ' + std::to_string(clockRepeats_));
@@ -341,7 +450,13 @@ void JournalWriter::Finish() {
 size_t Journal::Left() const {
     return seeds.size() + clock.size() + events.size() + boxes.size() + displays.size() +
            modes.size() + exists.size() + readOnly.size() + writable.size() + sounds.size() +
-           captures.size() + images.size();
+           captures.size() + images.size() + reads.size() + saves.size() + madeFolders.size();
+}
+
+uint64_t TextHash(const std::string& text) {
+    uint64_t h = 14695981039346656037ull;
+    for (unsigned char c : text) h = (h ^ c) * 1099511628211ull;
+    return h;
 }
 
 namespace {
@@ -388,7 +503,11 @@ bool ParseJournal(const std::string& text, Journal& journal, std::string& error)
     std::istringstream in(text);
     std::string line;
     std::vector<std::string> words;
-    if (!NextLine(in, line) || line != kJournalHeader) {
+    if (NextLine(in, line) && line == "murk-journal 1") {
+        error = "a journal of an older game, which kept no files it read: it cannot be replayed";
+        return false;
+    }
+    if (line != kJournalHeader) {
         error = "not a journal of this game (its first line is not \"" +
                 std::string(kJournalHeader) + "\")";
         return false;
@@ -405,8 +524,9 @@ bool ParseJournal(const std::string& text, Journal& journal, std::string& error)
             continue;
         }
         const bool last = in.peek() == std::char_traits<char>::eof();
-        const bool read = blankFrom == 0 && line.size() <= kMaxLineBytes && Words(line, words) &&
-                          ParseLine(words, journal);
+        // A file read holds the file: its line is bounded by the journal's size alone.
+        const bool fits = line.size() <= kMaxLineBytes || line.compare(0, 2, "f ") == 0;
+        const bool read = blankFrom == 0 && fits && Words(line, words) && ParseLine(words, journal);
         if (!read && last && !lastLineWhole && blankFrom == 0) return true;
         if (!read) {
             error = "line " + std::to_string(blankFrom != 0 ? blankFrom : number) + " is damaged";

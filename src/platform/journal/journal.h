@@ -9,12 +9,17 @@
 // last event), `b KIND 0|1` (a message box and its answer),
 // `d W H` (the display size), `m R` (a display-mode switch's result), `x`, `r`, `w` 0|1 (file
 // exists, is read-only, was made writable), `o`, `c`, `i` 1 or `0 HEXTEXT` (a sound opened, the
-// canvas saved, a picture loaded, or the error). Texts are written in hexadecimal, so a line
-// never holds anything but printable words.
+// canvas saved, a picture loaded, or the error), `g CURRENT DATA` (the program and data
+// directories, first), `f PATH R BYTES` (a game file read: R 0 read, 1 cannot open, 2 too large,
+// 3 read but too large to keep; the bytes in base64), `v PATH R HASH` (a game file saved: R 0
+// saved, 1 the folder takes no new file, 2 failed; the hash of the text the game saved), `k PATH
+// 0|1` (a folder made). Texts and paths are written in hexadecimal, so a line never holds anything
+// but printable words.
 #pragma once
 
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -22,7 +27,11 @@
 
 namespace murk {
 
-inline constexpr const char* kJournalHeader = "murk-journal 1";
+inline constexpr const char* kJournalHeader = "murk-journal 2";
+
+// The hash a journal keeps of a saved file's text (64-bit FNV-1a): a replay that saves another
+// text has gone another way.
+uint64_t TextHash(const std::string& text);
 
 // Writes records to a stream; the clock's readings are kept back while they repeat.
 class JournalWriter {
@@ -41,6 +50,10 @@ public:
     void FileAnswer(char tag, bool yes);
     // `tag` is 'o', 'c' or 'i'.
     void Outcome(char tag, bool ok, const std::string& error);
+    void Folders(const std::string& current, const std::string& data);
+    void Read(const std::string& path, FileReadResult result, const std::string& bytes);
+    void Save(const std::string& path, SaveResult result, const std::string& text);
+    void FolderMade(const std::string& path, bool made);
     // Writes what is kept back and flushes the stream (done at every event and box, so a game
     // that dies leaves its journal up to its last input).
     void Flush();
@@ -68,6 +81,24 @@ struct JournalOutcome {
     bool ok = true;
     std::string error;
 };
+// A file read larger than this is not kept in the journal: its replay stops there.
+inline constexpr size_t kMaxKeptFileBytes = 4u << 20;
+
+struct JournalRead {
+    std::string path;
+    FileReadResult result = FileReadResult::CannotOpen;
+    std::string bytes;
+    bool kept = true;
+};
+struct JournalSave {
+    std::string path;
+    SaveResult result = SaveResult::Failed;
+    uint64_t hash = 0;
+};
+struct JournalFolder {
+    std::string path;
+    bool made = false;
+};
 struct JournalClock {
     uint64_t ms = 0;
     uint64_t repeats = 0;
@@ -84,6 +115,10 @@ struct Journal {
     std::deque<int> modes;
     std::deque<bool> exists, readOnly, writable;
     std::deque<JournalOutcome> sounds, captures, images;
+    std::optional<std::pair<std::string, std::string>> folders;  // program, data
+    std::deque<JournalRead> reads;
+    std::deque<JournalSave> saves;
+    std::deque<JournalFolder> madeFolders;
 
     // Answers not yet asked for.
     size_t Left() const;

@@ -86,4 +86,23 @@ bool RecordingPlatform::MakeWritable(const std::string& path) {
     return yes;
 }
 
+FileReadResult RecordingPlatform::ReadGameFile(const std::string& path, size_t maxBytes,
+                                               std::string& out) {
+    const FileReadResult result = inner_.ReadGameFile(path, maxBytes, out);
+    journal_.Read(path, result, out);
+    return result;
+}
+
+SaveResult RecordingPlatform::SaveGameFile(const std::string& path, const std::string& text) {
+    const SaveResult result = inner_.SaveGameFile(path, text);
+    journal_.Save(path, result, text);
+    return result;
+}
+
+bool RecordingPlatform::MakeFolder(const std::string& path) {
+    const bool made = inner_.MakeFolder(path);
+    journal_.FolderMade(path, made);
+    return made;
+}
+
 }  // namespace murk

@@ -13,7 +13,9 @@ namespace murk {
 // `out`, so that ReplayPlatform can give the core the same answers again.
 class RecordingPlatform final : public Platform {
 public:
-    RecordingPlatform(Platform& inner, std::ostream& out) : inner_(inner), journal_(out) {}
+    RecordingPlatform(Platform& inner, std::ostream& out) : inner_(inner), journal_(out) {
+        journal_.Folders(inner_.CurrentDirectory(), inner_.DataDirectory());
+    }
 
     bool Failed() const { return journal_.Failed(); }
 
@@ -61,6 +63,11 @@ public:
     bool FileExists(const std::string& path) const override;
     bool IsReadOnly(const std::string& path) const override;
     bool MakeWritable(const std::string& path) override;
+    FileReadResult ReadGameFile(const std::string& path, size_t maxBytes,
+                                std::string& out) override;
+    SaveResult SaveGameFile(const std::string& path, const std::string& text) override;
+    void RemoveStaleSaves(const std::string& path) override { inner_.RemoveStaleSaves(path); }
+    bool MakeFolder(const std::string& path) override;
 
 private:
     Platform& inner_;

@@ -16,10 +16,21 @@ T Next(std::deque<T>& from, const char* what) {
     return value;
 }
 
+// The game asked about `path` where the journal answered about `recorded`.
+void SamePath(const std::string& path, const std::string& recorded, const char* what) {
+    if (path != recorded)
+        throw ReplayStopped(std::string("the game ") + what + ' ' + path +
+                            " where the recorded game " + what + ' ' + recorded);
+}
+
 }  // namespace
 
 ReplayPlatform::ReplayPlatform(Journal journal) : journal_(std::move(journal)) {
     SetFakeImages(true);
+    if (journal_.folders) {
+        SetCurrentDirectory(journal_.folders->first);
+        SetDataDirectory(journal_.folders->second);
+    }
 }
 
 void ReplayPlatform::ThrowWhenAllTold(uint64_t deadline) const {
@@ -112,6 +123,29 @@ bool ReplayPlatform::IsReadOnly(const std::string&) const {
 
 bool ReplayPlatform::MakeWritable(const std::string&) {
     return Next(journal_.writable, "making a file writable");
+}
+
+FileReadResult ReplayPlatform::ReadGameFile(const std::string& path, size_t, std::string& out) {
+    JournalRead read = Next(journal_.reads, "a file read");
+    SamePath(path, read.path, "reads");
+    if (!read.kept)
+        throw ReplayStopped("the game read " + path + ", too large to be kept in the journal");
+    if (read.result == FileReadResult::Read) out = std::move(read.bytes);
+    return read.result;
+}
+
+SaveResult ReplayPlatform::SaveGameFile(const std::string& path, const std::string& text) {
+    const JournalSave save = Next(journal_.saves, "a file saved");
+    SamePath(path, save.path, "saves");
+    if (save.hash != TextHash(text))
+        throw ReplayStopped("the game saves another text in " + path + " than the recorded game");
+    return save.result;
+}
+
+bool ReplayPlatform::MakeFolder(const std::string& path) {
+    const JournalFolder folder = Next(journal_.madeFolders, "a folder made");
+    SamePath(path, folder.path, "makes the folder");
+    return folder.made;
 }
 
 }  // namespace murk

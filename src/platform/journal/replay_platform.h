@@ -46,6 +46,13 @@ public:
     bool FileExists(const std::string& path) const override;
     bool IsReadOnly(const std::string& path) const override;
     bool MakeWritable(const std::string& path) override;
+    // Files are answered from the journal, never the disk; a game that asks for another file
+    // than the recorded one, or saves another text, has gone another way.
+    FileReadResult ReadGameFile(const std::string& path, size_t maxBytes,
+                                std::string& out) override;
+    SaveResult SaveGameFile(const std::string& path, const std::string& text) override;
+    void RemoveStaleSaves(const std::string&) override {}
+    bool MakeFolder(const std::string& path) override;
 
 private:
     // A wait that no event left in the journal and no timer can end would last for ever: the

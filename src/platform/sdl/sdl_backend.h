@@ -69,6 +69,15 @@ public:
     bool FileExists(const std::string& path) const override;
     bool IsReadOnly(const std::string& path) const override;
     bool MakeWritable(const std::string& path) override;
+    FileReadResult ReadGameFile(const std::string& path, size_t maxBytes,
+                                std::string& out) override {
+        return ReadWholeFile(path, maxBytes, out);
+    }
+    SaveResult SaveGameFile(const std::string& path, const std::string& text) override {
+        return SaveFile(path, text);
+    }
+    void RemoveStaleSaves(const std::string& path) override { RemoveStaleTemporaries(path); }
+    bool MakeFolder(const std::string& path) override { return MakeFolders(path); }
 
     PresentPath PresentingPath() const { return display_.Path(); }
     // The whole canvas goes to the window at the next present, as after a full repaint.
