@@ -31,6 +31,7 @@ public:
     void TextTyped(const std::string& text);
     void MouseDown(int button, int x, int y);
     void MouseUp(int button, int x, int y);
+    void MouseMove(int x, int y);
 
     Widget* FocusedWidget() const { return focus_; }
     void SetFocus(Widget* w);
@@ -41,6 +42,11 @@ protected:
     // Key preview: the form sees keys before the focused widget; return true to swallow.
     virtual bool FormKeyDown(int) { return false; }
     virtual bool FormKeyUp(int) { return false; }
+    // Mouse preview, likewise: the form sees a press or release before its widgets, and every
+    // move of a tracked pointer (Platform::TrackPointer).
+    virtual bool FormMouseDown(int, int, int) { return false; }
+    virtual bool FormMouseUp(int, int, int) { return false; }
+    virtual void FormMouseMove(int, int) {}
     virtual void FormPaint() {}
 
 private:
