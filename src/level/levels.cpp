@@ -16,6 +16,9 @@ std::string LevelFileName(const std::string& dir, int level) {
 
 namespace {
 
+constexpr const char* kDamaged =
+    "Error loading level. Please make sure the file exists and has not been corrupted.";
+
 bool InRange(int v, int low, int high) {
     return v >= low && v <= high;
 }
@@ -44,31 +47,51 @@ std::string ReadLevelGrid(const std::string& path, StringGrid& grid, GridHeader&
             return "Invalid file format. File not opened.";
         case GridReadResult::CannotOpen:
         case GridReadResult::Damaged:
-            return "Error loading level. Please make sure the file exists and has not been "
-                   "corrupted.";
+            return kDamaged;
     }
     grid = std::move(loaded);
     header = read;
     return "";
 }
 
-LevelLoad ReadLevel(Game& g, int level, const std::string& path,
-                    const std::function<void()>& pump) {
+namespace {
+
+// Empties LevelGrid, as every load does first.
+void ClearLevel(Game& g) {
     ++g.LevelSerial;
     for (int r = 1; r < g.LevelGrid.RowCount(); ++r)
         for (int c = 0; c < g.LevelGrid.ColCount(); ++c) g.LevelGrid.SetCell(c, r, "");
     g.LevelGrid.SetRowCount(2);
+}
 
-    GridHeader header{};
-    if (std::string error = ReadLevelGrid(path, g.LevelGrid, header, pump); !error.empty())
-        return {false, "", std::move(error)};
+// The start squares and the start room of a level just put into LevelGrid.
+void TakeStart(Game& g, const GridHeader& header) {
     g.P1().startCol = header[0];
     g.P1().startRow = header[1];
     g.P2().startCol = header[2];
     g.P2().startRow = header[3];
     g.StartRoomCol = header[9];
     g.StartRoomRow = header[10];
+}
+
+}  // namespace
+
+LevelLoad ReadLevel(Game& g, int level, const std::string& path,
+                    const std::function<void()>& pump) {
+    ClearLevel(g);
+    GridHeader header{};
+    if (std::string error = ReadLevelGrid(path, g.LevelGrid, header, pump); !error.empty())
+        return {false, "", std::move(error)};
+    TakeStart(g, header);
     return {true, "Level " + std::to_string(level) + " - " + g.LevelGrid.Cell(1, 0), ""};
+}
+
+LevelLoad PutLevel(Game& g, const StringGrid& grid, const GridHeader& header, std::string shown) {
+    ClearLevel(g);
+    if (!StartFitsLevel(header, grid)) return {false, "", kDamaged};
+    g.LevelGrid = grid;
+    TakeStart(g, header);
+    return {true, std::move(shown), ""};
 }
 
 }  // namespace murk

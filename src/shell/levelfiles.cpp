@@ -17,8 +17,10 @@ int CountLevels(App& app) {
 }
 
 bool LoadLevel(App& app, int level) {
-    const LevelLoad load = ReadLevel(app.game, level, LevelFileName(app.DirLbl, level),
-                                     [&app] { ProcessMessages(app); });
+    const TestLevel* test = app.play.test ? &*app.play.test : nullptr;
+    const LevelLoad load = test ? PutLevel(app.game, test->grid, test->header, test->shown)
+                                : ReadLevel(app.game, level, LevelFileName(app.DirLbl, level),
+                                            [&app] { ProcessMessages(app); });
     if (!load.loaded) {
         ShowError(app, load.error);
         return false;
