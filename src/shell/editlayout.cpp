@@ -43,7 +43,8 @@ PaletteLayout LayOutPalette() {
             } else if (++row == kPaletteRows) {
                 row = 0, ++col;
             }
-            out.cells.push_back({code, static_cast<int>(g),
+            out.cells.push_back({code,
+                                 static_cast<int>(g),
                                  {x + kCardPad + c * kTilePixels, top + kCardPad + r * kTilePixels,
                                   kTilePixels, kTilePixels}});
         }
@@ -96,8 +97,8 @@ std::vector<ToolButton> LayOutButtons() {
     int y = kSwatch.y + kSwatch.h + kButtonGap;
     for (const ButtonSpec& b : kButtons) {
         if (b.groupStart && !out.empty()) y += kGroupGap;
-        out.push_back({b.command, b.caption, b.key, b.hint,
-                       {kToolbar.x + 2, y, kToolbar.w - 4, kButtonH}});
+        out.push_back(
+            {b.command, b.caption, b.key, b.hint, {kToolbar.x + 2, y, kToolbar.w - 4, kButtonH}});
         y += kButtonH + kButtonGap;
     }
     return out;
@@ -110,7 +111,7 @@ const std::vector<ToolButton>& Buttons() {
 
 // The box the map and its buttons stand in.
 constexpr Rect kMapCard{kMap.x + 2, kMap.y + kCardPad, kMap.w - 4,
-                        kPaletteRows * kTilePixels + 2 * kCardPad};
+                        kPaletteRows* kTilePixels + 2 * kCardPad};
 
 }  // namespace
 
@@ -203,7 +204,8 @@ Hit HitAt(int x, int y, const MapLayout& map) {
     for (size_t i = 0; i < cells.size(); ++i)
         if (cells[i].at.Contains(x, y)) return {Place::PaletteCell, static_cast<int>(i), 0, 0};
     if (map.cell > 0 && map.grid.Contains(x, y))
-        return {Place::MapRoom, 0, (x - map.grid.x) / map.cell + 1, (y - map.grid.y) / map.cell + 1};
+        return {Place::MapRoom, 0, (x - map.grid.x) / map.cell + 1,
+                (y - map.grid.y) / map.cell + 1};
     const std::array<SizeButton, 8> sizes = SizeButtons(map);
     for (size_t i = 0; i < sizes.size(); ++i)
         if (map.cell > 0 && sizes[i].at.Contains(x, y))

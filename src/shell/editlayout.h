@@ -16,7 +16,7 @@ namespace murk::editlayout {
 
 // The room drawn as in play, 30 x 19 squares of the tile pictures, in the top left corner; the
 // toolbar beside it; the palette and the map under it; the status line at the bottom.
-inline constexpr Rect kRoom{0, 0, kRoomCols * kTilePixels, kRoomRows * kTilePixels};
+inline constexpr Rect kRoom{0, 0, kRoomCols* kTilePixels, kRoomRows* kTilePixels};
 inline constexpr Rect kToolbar{kRoom.w, 0, kCanvasWidth - kRoom.w, kRoom.h};
 inline constexpr Rect kPalette{0, kRoom.h, 872, 136};
 inline constexpr Rect kMap{kPalette.w, kRoom.h, kCanvasWidth - kPalette.w, kPalette.h};

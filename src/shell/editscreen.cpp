@@ -46,8 +46,8 @@ std::string RoomName(int roomCol, int roomRow) {
 
 EditScreen::EditScreen(App& app) : app_(app), editor_(app.DirLbl) {
     look_.brush = std::string(code::SolidWall);
-    titleEdit_ = app.mainForm->Root().Add<Edit>(
-        {kTitle.x, kTitle.y + 2, kTitle.w, kTitle.h - 4}, "", kTitleEditFont);
+    titleEdit_ = app.mainForm->Root().Add<Edit>({kTitle.x, kTitle.y + 2, kTitle.w, kTitle.h - 4},
+                                                "", kTitleEditFont);
     titleEdit_->SetMaxLength(60);
     titleEdit_->SetVisible(false);
 }
@@ -122,7 +122,8 @@ void EditScreen::Refresh() {
         look_.roomRow = std::clamp(look_.roomRow, 1, editor_.RoomsDown());
         for (std::optional<Spot>* s : {&look_.cursor, &look_.corner, &look_.aiming, &look_.marked})
             if (*s && !editor_.HasRoom((*s)->roomCol, (*s)->roomRow)) s->reset();
-        if (look_.cursor) look_.cursor->roomCol = look_.roomCol, look_.cursor->roomRow = look_.roomRow;
+        if (look_.cursor)
+            look_.cursor->roomCol = look_.roomCol, look_.cursor->roomRow = look_.roomRow;
         DrawEditRoom(app_, editor_, look_);
         drawn_.mapStale = true;
     }
@@ -154,11 +155,10 @@ void EditScreen::Refresh() {
         DrawTitleLine(app_, title);
         drawn_.title = title;
     }
-    const std::string toolbar = std::to_string(static_cast<int>(look_.tool)) + look_.brush + "|" +
-                                std::to_string(editor_.CanUndo()) +
-                                std::to_string(editor_.CanRedo()) +
-                                std::to_string(editor_.HasCopiedRoom()) + "|" +
-                                std::to_string(look_.buttonHover);
+    const std::string toolbar =
+        std::to_string(static_cast<int>(look_.tool)) + look_.brush + "|" +
+        std::to_string(editor_.CanUndo()) + std::to_string(editor_.CanRedo()) +
+        std::to_string(editor_.HasCopiedRoom()) + "|" + std::to_string(look_.buttonHover);
     if (toolbar != drawn_.toolbar) {
         DrawToolbar(app_, editor_, look_);
         drawn_.toolbar = toolbar;
@@ -218,9 +218,8 @@ std::string EditScreen::InfoFor(const Hit& hit) const {
             return text;
         }
         case Place::SizeButton: {
-            const editlayout::SizeButton b =
-                SizeButtons(MapFor(editor_.RoomsAcross(), editor_.RoomsDown()))[static_cast<size_t>(
-                    hit.index)];
+            const editlayout::SizeButton b = SizeButtons(
+                MapFor(editor_.RoomsAcross(), editor_.RoomsDown()))[static_cast<size_t>(hit.index)];
             const char* line = b.side == Side::North || b.side == Side::South ? "row" : "column";
             return b.grow ? std::string("Add a ") + line + " of rooms on the " + SideName(b.side) +
                                 " side"
@@ -250,7 +249,8 @@ void EditScreen::Notice(std::string text) {
 void EditScreen::Report(const EditResult& result) {
     if (!result) {
         std::string text = result.message;
-        if (!text.empty()) text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+        if (!text.empty())
+            text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
         Notice(text);
     }
 }
@@ -282,7 +282,8 @@ void EditScreen::GoToRoom(int roomCol, int roomRow) {
 }
 
 void EditScreen::MoveCursor(int dc, int dr) {
-    Spot at = look_.cursor.value_or(Spot{look_.roomCol, look_.roomRow, kRoomCols / 2, kRoomRows / 2});
+    Spot at =
+        look_.cursor.value_or(Spot{look_.roomCol, look_.roomRow, kRoomCols / 2, kRoomRows / 2});
     at.col = std::clamp(at.col + dc, 1, kRoomCols);
     at.row = std::clamp(at.row + dr, 1, kRoomRows);
     look_.cursor = at;
@@ -299,8 +300,8 @@ void EditScreen::SetBrush(const std::string& code) {
 void EditScreen::StepBrush(int by) {
     const int count = static_cast<int>(PaletteCells().size());
     const int at = PaletteIndexOf(look_.brush);
-    SetBrush(PaletteCells()[static_cast<size_t>(((at < 0 ? 0 : at + by) % count + count) % count)]
-                 .code);
+    SetBrush(
+        PaletteCells()[static_cast<size_t>(((at < 0 ? 0 : at + by) % count + count) % count)].code);
     Notice("Tile: " + TileName(look_.brush));
     Refresh();
 }
@@ -318,8 +319,7 @@ void EditScreen::GoToProblem(int index) {
     const Where at = problems[static_cast<size_t>(index)].where;
     look_.problemsOpen = false;
     look_.marked.reset();
-    if (at.roomCol && at.col)
-        look_.marked = Spot{at.roomCol, at.roomRow, at.col, at.row};
+    if (at.roomCol && at.col) look_.marked = Spot{at.roomCol, at.roomRow, at.col, at.row};
     if (at.roomCol) {
         GoToRoom(at.roomCol, at.roomRow);
     } else {
@@ -606,8 +606,9 @@ void EditScreen::Run(Command command) {
             return Undo(true);
         case Command::Copy:
             editor_.CopyRoom(look_.roomCol, look_.roomRow);
-            Notice(RoomName(look_.roomCol, look_.roomRow) + " is copied: Ctrl+V pastes it over "
-                                                             "the room shown");
+            Notice(RoomName(look_.roomCol, look_.roomRow) +
+                   " is copied: Ctrl+V pastes it over "
+                   "the room shown");
             return Refresh();
         case Command::Paste:
             Report(editor_.PasteRoom(look_.roomCol, look_.roomRow));
@@ -662,8 +663,7 @@ void EditScreen::Undo(bool redo) {
 }
 
 void EditScreen::Resize(const editlayout::SizeButton& button) {
-    const EditResult r =
-        button.grow ? editor_.Grow(button.side) : editor_.Shrink(button.side);
+    const EditResult r = button.grow ? editor_.Grow(button.side) : editor_.Shrink(button.side);
     if (r) {
         // The room shown stays the one shown when rooms come or go in the west or the north.
         const int step = button.grow ? 1 : -1;
@@ -740,17 +740,18 @@ void EditScreen::Save() {
     const bool isNew = editor_.Number() < 0;
     const int number = isNew ? editor_.FirstFreeNumber() : editor_.Number();
     if (!isNew && number != agreedOverwrite_ && editor_.LevelExists(number)) {
-        const bool yes = Confirm(app_, "Level " + std::to_string(number) +
-                                           " is already saved. Save the level over it?");
+        const bool yes = Confirm(
+            app_, "Level " + std::to_string(number) + " is already saved. Save the level over it?");
         ForgetKeys();
         if (!yes) return Refresh();
         agreedOverwrite_ = number;
     }
     if (const size_t problems = editor_.Problems().size(); problems > 0) {
-        const bool yes = Confirm(app_, "The level has " +
-                                           (problems == 1 ? std::string("1 problem")
-                                                          : std::to_string(problems) + " problems") +
-                                           ". Save it all the same?");
+        const bool yes =
+            Confirm(app_, "The level has " +
+                              (problems == 1 ? std::string("1 problem")
+                                             : std::to_string(problems) + " problems") +
+                              ". Save it all the same?");
         ForgetKeys();
         if (!yes) return Refresh();
     }
@@ -769,8 +770,9 @@ void EditScreen::Save() {
 void EditScreen::NewLevel() {
     CloseBoxes();
     if (editor_.Dirty()) {
-        const bool yes = Confirm(app_, "The level has changes that are not saved. Start a new "
-                                       "level and lose them?");
+        const bool yes = Confirm(app_,
+                                 "The level has changes that are not saved. Start a new "
+                                 "level and lose them?");
         ForgetKeys();
         if (!yes) return Refresh();
     }
@@ -814,8 +816,9 @@ void EditScreen::TestPlay(bool fromRoomShown) {
 void EditScreen::Leave() {
     CloseBoxes();
     if (editor_.Dirty()) {
-        const bool yes = Confirm(app_, "The level has changes that are not saved. Leave the "
-                                       "level editor and lose them?");
+        const bool yes = Confirm(app_,
+                                 "The level has changes that are not saved. Leave the "
+                                 "level editor and lose them?");
         ForgetKeys();
         if (!yes) return Refresh();
     }

@@ -38,8 +38,8 @@ constexpr Font kInfoFont{FontFace::SansBold, 14};
 constexpr Font kLineFont{FontFace::SansBold, 13};
 constexpr Font kBoxTitleFont{FontFace::SansBold, 18};
 
-constexpr std::array<const char*, 8> kFacings = {
-    "north", "north-east", "east", "south-east", "south", "south-west", "west", "north-west"};
+constexpr std::array<const char*, 8> kFacings = {"north", "north-east", "east", "south-east",
+                                                 "south", "south-west", "west", "north-west"};
 
 enum Sides { kNorth = 1, kEast = 2, kSouth = 4, kWest = 8, kAll = 15 };
 
@@ -96,10 +96,9 @@ struct Span {
 
 std::optional<Span> RectangleDrawn(const EditLook& look) {
     if (!InRoomShown(look, look.corner) || !InRoomShown(look, look.cursor)) return std::nullopt;
-    return Span{std::min(look.corner->col, look.cursor->col),
-                std::min(look.corner->row, look.cursor->row),
-                std::max(look.corner->col, look.cursor->col),
-                std::max(look.corner->row, look.cursor->row)};
+    return Span{
+        std::min(look.corner->col, look.cursor->col), std::min(look.corner->row, look.cursor->row),
+        std::max(look.corner->col, look.cursor->col), std::max(look.corner->row, look.cursor->row)};
 }
 
 }  // namespace
@@ -189,8 +188,9 @@ void DrawPalette(App& app, const EditLook& look) {
 void DrawSwatch(App& app, const EditLook& look) {
     Box(app, kSwatch);
     DrawTile(app, look.brush, kSwatch.x + (kSwatch.w - kTilePixels) / 2, kSwatch.y + 7);
-    Frame(app, {kSwatch.x + (kSwatch.w - kTilePixels) / 2 - 2, kSwatch.y + 5, kTilePixels + 4,
-                kTilePixels + 4},
+    Frame(app,
+          {kSwatch.x + (kSwatch.w - kTilePixels) / 2 - 2, kSwatch.y + 5, kTilePixels + 4,
+           kTilePixels + 4},
           2, style::kBoxHighlight);
 }
 
@@ -200,10 +200,11 @@ void DrawToolbar(App& app, const LevelEditor& editor, const EditLook& look) {
     const std::span<const ToolButton> buttons = ToolButtons();
     for (size_t i = 0; i < buttons.size(); ++i) {
         const ToolButton& b = buttons[i];
-        const bool current = (b.command == Command::Draw && look.tool == EditTool::Draw) ||
-                             (b.command == Command::Rectangle && look.tool == EditTool::Rectangle) ||
-                             (b.command == Command::Box && look.tool == EditTool::Box) ||
-                             (b.command == Command::Fill && look.tool == EditTool::Fill);
+        const bool current =
+            (b.command == Command::Draw && look.tool == EditTool::Draw) ||
+            (b.command == Command::Rectangle && look.tool == EditTool::Rectangle) ||
+            (b.command == Command::Box && look.tool == EditTool::Box) ||
+            (b.command == Command::Fill && look.tool == EditTool::Fill);
         const bool enabled = (b.command != Command::Undo || editor.CanUndo()) &&
                              (b.command != Command::Redo || editor.CanRedo()) &&
                              (b.command != Command::Paste || editor.HasCopiedRoom());
@@ -214,7 +215,10 @@ void DrawToolbar(App& app, const LevelEditor& editor, const EditLook& look) {
                          : enabled ? style::kBoxText
                                    : kDisabledText;
         DrawTextCentred(app, kCaptionFont, text, b.at.x, b.at.y + 1, b.at.w, 16, b.caption);
-        DrawTextCentred(app, kKeyFont, current ? text : enabled ? style::kBoxKeyText : text,
+        DrawTextCentred(app, kKeyFont,
+                        current   ? text
+                        : enabled ? style::kBoxKeyText
+                                  : text,
                         b.at.x, b.at.y + 15, b.at.w, 14, b.key);
     }
 }
@@ -273,8 +277,9 @@ void DrawProblemCount(App& app, size_t problems) {
     int w = 0, h = 0;
     app.pf.TextSize(kInfoFont, text, w, h);
     const Rgb colour = problems == 0 ? kNoProblemsColour : kProblemsColour;
-    app.pf.DrawText(kInfoFont, colour, kProblems.x + kProblems.w - w, kProblems.y + (kProblems.h - h) / 2,
-                    text, kProblems.x, kProblems.y, kProblems.w, kProblems.h);
+    app.pf.DrawText(kInfoFont, colour, kProblems.x + kProblems.w - w,
+                    kProblems.y + (kProblems.h - h) / 2, text, kProblems.x, kProblems.y,
+                    kProblems.w, kProblems.h);
     if (problems > 0)  // a click lists them
         app.pf.FillRect(kProblems.x + kProblems.w - w, kProblems.y + (kProblems.h + h) / 2 - 1, w,
                         1, colour);
@@ -337,7 +342,8 @@ void DrawKeysBox(App& app) {
     for (size_t i = 0; i < kKeys.size(); ++i) {
         const int col = static_cast<int>(i) / rows, row = static_cast<int>(i) % rows;
         const int x = box.x + 15 + col * colW, y = box.y + 48 + row * 38;
-        DrawTextLeft(app, kCaptionFont, style::kBoxHighlight, {x, y, colW - 10, 18}, kKeys[i].first);
+        DrawTextLeft(app, kCaptionFont, style::kBoxHighlight, {x, y, colW - 10, 18},
+                     kKeys[i].first);
         DrawTextLeft(app, kLineFont, style::kBoxText, {x, y + 17, colW - 10, 18}, kKeys[i].second);
     }
 }
