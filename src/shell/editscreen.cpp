@@ -282,8 +282,10 @@ void EditScreen::GoToRoom(int roomCol, int roomRow) {
 }
 
 void EditScreen::MoveCursor(int dc, int dr) {
-    Spot at =
-        look_.cursor.value_or(Spot{look_.roomCol, look_.roomRow, kRoomCols / 2, kRoomRows / 2});
+    Spot at = look_.cursor.value_or(
+        keysFrom_.value_or(Spot{look_.roomCol, look_.roomRow, kRoomCols / 2, kRoomRows / 2}));
+    at.roomCol = look_.roomCol;
+    at.roomRow = look_.roomRow;
     at.col = std::clamp(at.col + dc, 1, kRoomCols);
     at.row = std::clamp(at.row + dr, 1, kRoomRows);
     look_.cursor = at;
@@ -494,6 +496,10 @@ void EditScreen::MouseMove(int x, int y) {
             look_.cursor = at;
             if (stroking_) editor_.StrokeTo(at);
         }
+    } else if (look_.cursor && !stroking_ && !dragging_ && !look_.corner) {
+        // The pointer has left the room: its mark goes, the arrow keys start again from it.
+        keysFrom_ = look_.cursor;
+        look_.cursor.reset();
     }
     Refresh();
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -100,7 +101,8 @@ private:
     bool ctrl_ = false, shift_ = false;
     int agreedOverwrite_ = -1;  // the level the player agreed to save over
     uint64_t noticeUntil_ = 0;
-    editlayout::Hit pointed_;  // what the pointer is over
+    editlayout::Hit pointed_;       // what the pointer is over
+    std::optional<Spot> keysFrom_;  // where the arrow keys go on from once the pointer left
 
     // What is on the screen, to draw again only what changed.
     struct Drawn {

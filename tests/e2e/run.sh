@@ -40,6 +40,7 @@ SCENARIOS=(
     "two_players_level0 1024x768 120"
     "two_players_level1 1024x768 120"
     "two_players_level4 1024x768 120"
+    "editor 1024x768 90"
 )
 
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/murk-e2e.XXXXXX")
