@@ -287,9 +287,15 @@ TEST_F(EditScreenTest, SavingAsksFirstAndTheMenuCountsTheNewLevel) {
     EXPECT_FALSE(model().Dirty());
 }
 
-TEST_F(EditScreenTest, LeavingWithChangesAsks) {
+TEST_F(EditScreenTest, TheTitleIsTypedAndLeavingWithChangesAsks) {
     OpenLevel(0);
-    ClickSquare(10, 10);
+    h.pf.QueueKeyDown('T');
+    h.pf.QueueEvent({EventKind::Text, 0, 0, 0, 0, "t"});  // the press's own letter
+    h.pf.QueueKeyUp('T');
+    h.pf.QueueEvent({EventKind::Text, 0, 0, 0, 0, "Tall Walls"});
+    Key(vk::Enter);
+    EXPECT_EQ(model().Title(), "Tall Walls");
+
     h.pf.QueueAnswer(false);
     Key(vk::Escape);
     EXPECT_TRUE(Editing());

@@ -561,8 +561,6 @@ void EditScreen::KeyDown(int key) {
             return Run(Command::Box);
         case 'F':
             return Run(Command::Fill);
-        case 'T':
-            return Run(Command::Title);
         case vk::Home:
             return Run(Command::StartRoom);
         case vk::F1:
@@ -577,8 +575,10 @@ void EditScreen::KeyUp(int key) {
     if (key == vk::Shift) shift_ = false;
     // Only a key pressed here counts: the Escape that answered a test play's abort question was
     // pressed in the game.
-    if (down_.erase(key) == 0 || !Showing()) return;
+    if (down_.erase(key) == 0 || !Showing() || stroking_ || dragging_) return;
     if (key == vk::Escape) return Leave();
+    // At its release: the letter its press types must not land in the title.
+    if (key == 'T' && !ctrl_) return Run(Command::Title);
     if (key == vk::F2 || key == vk::F3) return TestPlay(key == vk::F3);
 }
 
