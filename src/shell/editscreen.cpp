@@ -64,11 +64,7 @@ bool EditScreen::Open(int level) {
         ForgetKeys();
         return false;
     }
-    const std::string brush = look_.brush;
-    const EditTool tool = look_.tool;
-    look_ = EditLook{};
-    look_.brush = brush;
-    look_.tool = tool;
+    FreshLook();
     look_.roomCol = editor_.StartRoomCol();
     look_.roomRow = editor_.StartRoomRow();
     agreedOverwrite_ = -1;
@@ -263,6 +259,24 @@ void EditScreen::StepDone() {
 void EditScreen::ForgetKeys() {
     down_.clear();
     ctrl_ = shift_ = false;
+}
+
+bool EditScreen::Ask(const std::string& question) {
+    const bool yes = Confirm(app_, question);
+    ForgetKeys();
+    return yes;
+}
+
+bool EditScreen::MayDropChanges(const char* doing) {
+    return !editor_.Dirty() || Ask(std::string("The level has changes that are not saved. ") +
+                                   doing + " and lose them?");
+}
+
+void EditScreen::FreshLook() {
+    EditLook fresh;
+    fresh.brush = look_.brush;  // the tile and the tool stay in hand
+    fresh.tool = look_.tool;
+    look_ = std::move(fresh);
 }
 
 // ---- Moving about ----
@@ -746,21 +760,14 @@ void EditScreen::Save() {
     const bool isNew = editor_.Number() < 0;
     const int number = isNew ? editor_.FirstFreeNumber() : editor_.Number();
     if (!isNew && number != agreedOverwrite_ && editor_.LevelExists(number)) {
-        const bool yes = Confirm(
-            app_, "Level " + std::to_string(number) + " is already saved. Save the level over it?");
-        ForgetKeys();
-        if (!yes) return Refresh();
+        if (!Ask("Level " + std::to_string(number) + " is already saved. Save the level over it?"))
+            return Refresh();
         agreedOverwrite_ = number;
     }
-    if (const size_t problems = editor_.Problems().size(); problems > 0) {
-        const bool yes =
-            Confirm(app_, "The level has " +
-                              (problems == 1 ? std::string("1 problem")
-                                             : std::to_string(problems) + " problems") +
-                              ". Save it all the same?");
-        ForgetKeys();
-        if (!yes) return Refresh();
-    }
+    if (const size_t problems = editor_.Problems().size();
+        problems > 0 &&
+        !Ask("The level has " + ProblemCountText(problems) + ". Save it all the same?"))
+        return Refresh();
     const SaveOutcome saved = editor_.Save(number);
     if (!saved.saved) {
         ShowSaveFailure(app_, saved.result, saved.file, saved.message);
@@ -775,20 +782,10 @@ void EditScreen::Save() {
 
 void EditScreen::NewLevel() {
     CloseBoxes();
-    if (editor_.Dirty()) {
-        const bool yes = Confirm(app_,
-                                 "The level has changes that are not saved. Start a new "
-                                 "level and lose them?");
-        ForgetKeys();
-        if (!yes) return Refresh();
-    }
+    if (!MayDropChanges("Start a new level")) return Refresh();
     editor_.New();
     agreedOverwrite_ = -1;
-    const std::string brush = look_.brush;
-    const EditTool tool = look_.tool;
-    look_ = EditLook{};
-    look_.brush = brush;
-    look_.tool = tool;
+    FreshLook();
     DrawAll();
 }
 
@@ -821,13 +818,7 @@ void EditScreen::TestPlay(bool fromRoomShown) {
 
 void EditScreen::Leave() {
     CloseBoxes();
-    if (editor_.Dirty()) {
-        const bool yes = Confirm(app_,
-                                 "The level has changes that are not saved. Leave the "
-                                 "level editor and lose them?");
-        ForgetKeys();
-        if (!yes) return Refresh();
-    }
+    if (!MayDropChanges("Leave the level editor")) return Refresh();
     Close();
 }
 

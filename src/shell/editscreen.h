@@ -58,6 +58,10 @@ private:
     // After an operation: the level is checked again and the map and counts follow.
     void StepDone();
     void ForgetKeys();  // after a message box: the keys let go in it never came here
+    bool Ask(const std::string& question);  // a yes-or-no box
+    // True when the level has no unsaved changes, or the player agrees to lose them `doing` that.
+    bool MayDropChanges(const char* doing);
+    void FreshLook();  // a level opened or made new: the tile and the tool stay in hand
 
     // ---- Moving about ----
     void GoToRoom(int roomCol, int roomRow);

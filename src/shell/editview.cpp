@@ -269,11 +269,13 @@ void DrawTitleLine(App& app, const std::string& title) {
     DrawTextCentred(app, font, style::kBlue, kTitle.x, kTitle.y, kTitle.w, kTitle.h, title);
 }
 
+std::string ProblemCountText(size_t problems) {
+    return problems == 1 ? "1 problem" : std::to_string(problems) + " problems";
+}
+
 void DrawProblemCount(App& app, size_t problems) {
     app.pf.FillRect(kProblems.x, kProblems.y, kProblems.w, kProblems.h, style::kMainBackground);
-    const std::string text = problems == 0   ? "No problems"
-                             : problems == 1 ? "1 problem"
-                                             : std::to_string(problems) + " problems";
+    const std::string text = problems == 0 ? "No problems" : ProblemCountText(problems);
     int w = 0, h = 0;
     app.pf.TextSize(kInfoFont, text, w, h);
     const Rgb colour = problems == 0 ? kNoProblemsColour : kProblemsColour;

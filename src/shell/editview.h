@@ -57,6 +57,8 @@ void DrawMap(App& app, const LevelEditor& editor, const EditLook& look);
 void DrawInfo(App& app, const EditLook& look);
 void DrawTitleLine(App& app, const std::string& title);
 void DrawProblemCount(App& app, size_t problems);
+// "1 problem", "3 problems".
+std::string ProblemCountText(size_t problems);
 
 // ---- Over the room ----
 void DrawProblemsBox(App& app, const std::vector<LevelProblem>& problems, int hover);
