@@ -287,6 +287,22 @@ TEST_F(EditScreenTest, SavingAsksFirstAndTheMenuCountsTheNewLevel) {
     EXPECT_FALSE(model().Dirty());
 }
 
+TEST_F(EditScreenTest, AProblemClickedInTheListIsMarkedOnItsSquare) {
+    OpenLevel(0);
+    Click(kProblems.x + kProblems.w - 10, kProblems.y + 10);
+    ASSERT_TRUE(edit().Look().problemsOpen);
+    const std::vector<LevelProblem> problems = edit().Editor().Problems();
+    size_t onSquare = 0;  // the first problem that names a square
+    while (onSquare < problems.size() && !problems[onSquare].where.col) ++onSquare;
+    ASSERT_LT(onSquare, problems.size());
+    const Rect line = ProblemLine(static_cast<int>(problems.size()), static_cast<int>(onSquare));
+    Click(line.x + 20, line.y + 10);
+    const Where& at = problems[onSquare].where;
+    EXPECT_FALSE(edit().Look().problemsOpen);
+    EXPECT_EQ(edit().Look().marked, (Spot{at.roomCol, at.roomRow, at.col, at.row}));
+    EXPECT_EQ(edit().Look().info, ProblemText(problems[onSquare]));
+}
+
 TEST_F(EditScreenTest, TheTitleIsTypedAndLeavingWithChangesAsks) {
     OpenLevel(0);
     h.pf.QueueKeyDown('T');

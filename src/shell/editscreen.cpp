@@ -332,7 +332,8 @@ void EditScreen::SetTool(EditTool tool) {
 void EditScreen::GoToProblem(int index) {
     const std::vector<LevelProblem>& problems = editor_.Problems();
     if (index < 0 || static_cast<size_t>(index) >= problems.size()) return;
-    const Where at = problems[static_cast<size_t>(index)].where;
+    const LevelProblem problem = problems[static_cast<size_t>(index)];
+    const Where& at = problem.where;
     look_.problemsOpen = false;
     look_.marked.reset();
     if (at.roomCol && at.col) look_.marked = Spot{at.roomCol, at.roomRow, at.col, at.row};
@@ -342,7 +343,7 @@ void EditScreen::GoToProblem(int index) {
         DrawEditRoom(app_, editor_, look_);
         drawn_.marked = MarkedSquares(editor_, look_);
     }
-    Notice(ProblemText(problems[static_cast<size_t>(index)]));
+    Notice(ProblemText(problem));
     Refresh();
 }
 
