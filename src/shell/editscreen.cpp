@@ -182,8 +182,10 @@ void EditScreen::Refresh() {
 }
 
 std::string EditScreen::TitleText(bool withMark) const {
-    const std::string level =
-        editor_.Number() < 0 ? "New level" : "Level " + std::to_string(editor_.Number());
+    // A new level is named by the number a save gives it.
+    const std::string level = editor_.Number() < 0
+                                  ? "Level " + std::to_string(newNumber_) + " (new)"
+                                  : "Level " + std::to_string(editor_.Number());
     return level + " - " + editor_.Title() + (withMark && editor_.Dirty() ? " *" : "");
 }
 
@@ -231,6 +233,8 @@ std::string EditScreen::InfoFor(const Hit& hit) const {
         case Place::Nothing:
             break;
     }
+    if (look_.problemsOpen) return "Click a problem to go to its square; elsewhere closes the list";
+    if (look_.keysOpen) return "A key or a click closes the list";
     if (look_.aiming) return "Click the square the slide field sends players to (Escape: none)";
     if (look_.corner) return "Now the rectangle's other corner (Escape: none)";
     return "Level editor: F1 lists the keys";
@@ -493,7 +497,12 @@ bool EditScreen::MouseUp(int button, int x, int y) {
 
 void EditScreen::MouseMove(int x, int y) {
     if (!Showing()) return;
-    const Hit hit = HitAt(x, y, MapFor(editor_.RoomsAcross(), editor_.RoomsDown()));
+    Hit hit = HitAt(x, y, MapFor(editor_.RoomsAcross(), editor_.RoomsDown()));
+    const bool overBox =
+        (look_.problemsOpen &&
+         ProblemsBox(static_cast<int>(editor_.Problems().size())).Contains(x, y)) ||
+        (look_.keysOpen && kKeysBox.Contains(x, y));
+    if (overBox) hit = Hit{};
     pointed_ = hit;
     look_.paletteHover = hit.place == Place::PaletteCell ? hit.index : -1;
     look_.buttonHover = hit.place == Place::Button ? hit.index : -1;
@@ -538,6 +547,7 @@ void EditScreen::KeyDown(int key) {
         if (CancelSomething()) down_.erase(key);
         return;
     }
+    CloseBoxes();                        // the room is drawn again: what a key does shows
     if (stroking_ || dragging_) return;  // the mouse is drawing
     const int dc = key == vk::Left ? -1 : key == vk::Right ? 1 : 0;
     const int dr = key == vk::Up ? -1 : key == vk::Down ? 1 : 0;
@@ -612,6 +622,7 @@ bool EditScreen::CancelSomething() {
 
 void EditScreen::Run(Command command) {
     if (stroking_ || dragging_) return;
+    if (command != Command::Keys) CloseBoxes();
     switch (command) {
         case Command::Draw:
             return SetTool(EditTool::Draw);
@@ -785,6 +796,7 @@ void EditScreen::NewLevel() {
     CloseBoxes();
     if (!MayDropChanges("Start a new level")) return Refresh();
     editor_.New();
+    newNumber_ = editor_.FirstFreeNumber();
     agreedOverwrite_ = -1;
     FreshLook();
     DrawAll();

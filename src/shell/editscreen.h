@@ -104,6 +104,7 @@ private:
     std::set<int> down_;     // keys pressed while this screen showed, not yet released
     bool ctrl_ = false, shift_ = false;
     int agreedOverwrite_ = -1;  // the level the player agreed to save over
+    int newNumber_ = 0;         // the number a new level takes when it is saved
     uint64_t noticeUntil_ = 0;
     editlayout::Hit pointed_;       // what the pointer is over
     std::optional<Spot> keysFrom_;  // where the arrow keys go on from once the pointer left
