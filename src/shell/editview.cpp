@@ -103,6 +103,10 @@ std::optional<Span> RectangleDrawn(const EditLook& look) {
 
 }  // namespace
 
+std::string RoomName(int roomCol, int roomRow) {
+    return "Room " + std::to_string(roomCol) + " " + std::to_string(roomRow);
+}
+
 std::string TileName(std::string_view code) {
     const TileKind* kind = KindOf(code);
     if (!kind) return "no tile";

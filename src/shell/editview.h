@@ -35,6 +35,9 @@ struct EditLook {
     bool notice = false;         // `info` is a message for the player (an edit refused, a save)
 };
 
+// "Room 2 1", as the status line names a room.
+std::string RoomName(int roomCol, int roomRow);
+
 // What a player calls the tile `code`: its name in the tile table, with a facing for a family of
 // eight and the target of a slide field.
 std::string TileName(std::string_view code);
