@@ -86,6 +86,10 @@ window_figures() {
         awk 'NF == 2 {d = $2 - (20000 + $1); if (d < 0) d = -d; printf "%.2f ", 100 * d / (20000 + $1)}')"
 
     echo "pump with nothing pending|us|<=|0.5|$(bench_values "$sdlb" BM_PumpIdle cpu)"
+    # The level editor: one update of a paint stroke (the pointer a square on, the squares it
+    # paints drawn and presented), as the processor time it takes at 60 updates a second.
+    echo "editor: paint stroke, 60 updates a second|%|<=|5|$(bench_values "$sdlb" BM_EditorStroke cpu |
+        awk '{for (i = 1; i <= NF; ++i) printf "%.2f ", $i * 60 / 1e4}')"
     echo "PollEvent with nothing pending|us|-|-|$(bench_values "$sdlb" BM_PollEventIdle cpu)"
 
     # The real games, one run each in turn: Murk, then the peer, then Murk again...

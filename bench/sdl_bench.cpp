@@ -1,6 +1,6 @@
 // Benchmarks on the SDL platform: a room drawn into the real canvas, a present of the whole
-// picture and one of two changed squares, the pump with nothing pending, and a game pass at
-// speed 20 against the pass's own time.
+// picture and one of two changed squares, the pump with nothing pending, a game pass at speed 20
+// against the pass's own time, and a paint stroke of the level editor.
 // Run from the game folder (the tile pictures are read from Objects/) under an X server at
 // 1024x768; MURK_PRESENT picks the presenting path.
 #include <benchmark/benchmark.h>
@@ -16,6 +16,7 @@
 #include "platform/sdl/sdl_backend.h"
 #include "platform/sdl/sdl_platform.h"
 #include "shell/app.h"
+#include "shell/editscreen.h"
 #include "shell/gameloop.h"
 #include "shell/mainform.h"
 #include "shell/render.h"
@@ -107,6 +108,44 @@ void BM_PollEventIdle(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(pf.PollEvent(e));
 }
 BENCHMARK(BM_PollEventIdle)->Unit(benchmark::kMicrosecond);
+
+// One update of a paint stroke in the level editor, presented: the pointer moves on by a square
+// along row 10 with the left button down, and the squares it paints are drawn and presented. At
+// the room's far side the stroke ends (the level is checked again, as after every step) and the
+// next goes back with the other tile, so every update paints.
+void BM_EditorStroke(benchmark::State& state) {
+    SdlGame g(true);
+    if (!g.started) return state.SkipWithError("the game did not start here");
+    if (!OpenEditor(*g.app, 0)) return state.SkipWithError("level 0 does not open in the editor");
+    Platform& pf = ShownAndPresented(g);
+    Screen& edit = *g.app->editScreen;
+    const int y = editlayout::SquareRect(1, 10).y + 16;
+    const auto x = [](int col) { return editlayout::SquareRect(col, 10).x + 16; };
+    const std::string_view brushes[] = {code::ShootableWall, code::EnemyPassableWall};
+    int col = 2, strokes = 0;
+    const auto press = [&] {
+        const Rect cell = editlayout::PaletteCells()[static_cast<size_t>(editlayout::PaletteIndexOf(
+                                                         brushes[strokes % 2]))]
+                              .at;
+        edit.MouseDown(1, cell.x + 5, cell.y + 5);
+        edit.MouseUp(1, cell.x + 5, cell.y + 5);
+        edit.MouseMove(x(col), y);
+        edit.MouseDown(1, x(col), y);
+    };
+    press();
+    for (auto _ : state) {
+        if (++col >= kRoomCols) {
+            edit.MouseUp(1, x(col - 1), y);
+            ++strokes;
+            col = 2;
+            press();
+        }
+        edit.MouseMove(x(col), y);
+        pf.WaitEvent(0);
+    }
+    state.counters["strokes"] = strokes;
+}
+BENCHMARK(BM_EditorStroke)->Unit(benchmark::kMicrosecond);
 
 // The headless game on the real clock: passes of a running game in a crowded room.
 class RealTimePlatform : public HeadlessPlatform {

@@ -48,18 +48,20 @@ done
 # Inside shell/, each module (a .cpp with its .h) includes only modules of a lower tier, so no
 # two include each other. From the bottom: the program's data; the main window; App; the
 # services that draw, load and count, and the moves between screens; the item menu and the
-# hints; the overlays; the play screen and the host; the menu screen (it starts games); start-up,
-# which makes them all.
+# hints; the overlays; the play screen and the host; the level editor's screen; its commands (they
+# start test plays) and the menu screen (it starts games and opens the editor); start-up, which
+# makes them all.
 declare -A shellTier=(
-  [programstate]=0 [screen]=0 [tilestore]=0
+  [programstate]=0 [screen]=0 [tilestore]=0 [editlayout]=0
   [mainform]=1
   [app]=2
   [render]=3 [settings]=3 [statedump]=3 [panels]=3 [levelfiles]=3 [screens]=3 [playerfolder]=3
-  [itemmenu]=4 [hints]=4
+  [itemmenu]=4 [hints]=4 [editview]=4
   [overlays]=5
   [apphost]=6 [playscreen]=6 [gameloop]=6
-  [menuscreen]=7
-  [startup]=8
+  [editscreen]=7
+  [menuscreen]=8 [editcommands]=8
+  [startup]=9
 )
 for file in shell/*.h shell/*.cpp; do
   module=$(basename "${file%.*}")

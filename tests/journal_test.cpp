@@ -236,6 +236,49 @@ TEST(Journal, VerifySaysForEachFileWhetherItReplaysToItsEnd) {
               "whole.journal: level 0 differs\n0 passed, 1 failed\n");
 }
 
+// A session in the level editor: the pointer's moves reach the journal only while the editor
+// tracks the pointer, and the replay takes the same way (the stroke makes the level unsaved, so
+// leaving asks).
+TEST(Journal, TheEditorsPointerMovesAreRecordedAndReplayed) {
+    test::TempGameDir dir;
+    dir.WriteLevel(0);
+    HeadlessPlatform machine;
+    machine.SetFakeImages(true);
+    machine.SetCurrentDirectory(dir.Path().string());
+    const int x = 10 * kTilePixels + 16, y = 5 * kTilePixels + 16;
+    machine.QueueEventAt(10, {EventKind::MouseMove, 0, 0, x, y, {}});  // at the menu: dropped
+    machine.QueueEventAt(20, KeyUpEvent(vk::F9));
+    machine.QueueEventAt(30, {EventKind::MouseDown, 0, 1, x, y, {}});
+    machine.QueueEventAt(40, {EventKind::MouseMove, 0, 0, x + 64, y, {}});
+    machine.QueueEventAt(50, {EventKind::MouseUp, 0, 1, x + 64, y, {}});
+    machine.QueueEventAt(60, KeyDownEvent(vk::Escape));
+    machine.QueueEventAt(70, KeyUpEvent(vk::Escape));  // leave without saving: yes
+    machine.QueueEventAt(80, {EventKind::Close, 0, 0, 0, 0, {}});
+    std::stringstream journalText;
+    {
+        RecordingPlatform recording(machine, journalText);
+        App app(recording);
+        RunProgram(app);
+    }
+    ASSERT_EQ(machine.Boxes().size(), 1u);
+    const std::string text = journalText.str();
+    EXPECT_NE(text.find(" mmove 0 " + std::to_string(x + 64) + " " + std::to_string(y)),
+              std::string::npos);
+    EXPECT_EQ(text.find(" mmove 0 " + std::to_string(x) + " "), std::string::npos);
+
+    Journal journal;
+    std::string error;
+    ASSERT_TRUE(ParseJournal(text, journal, error)) << error;
+    ReplayPlatform replay(std::move(journal));
+    replay.SetCurrentDirectory(dir.Path().string());
+    std::vector<std::string> asked;
+    replay.onBox = [&asked](const HeadlessPlatform::Box& b) { asked.push_back(b.text); };
+    App app(replay);
+    RunProgram(app);
+    EXPECT_EQ(asked, std::vector<std::string>{machine.Boxes().front().text});
+    EXPECT_EQ(replay.Left(), 0u);
+}
+
 TEST(Journal, DamagedJournalIsRefusedWithItsLine) {
     const std::string head = std::string(kJournalHeader) + "\n";
     const struct {
@@ -263,6 +306,7 @@ TEST(Journal, DamagedJournalIsRefusedWithItsLine) {
         {head + "e 0 padon -1 41\n", "line 2"},              // no such pad number
         {head + "e 0 focusout 1\n", "line 2"},               // a word too many
         {head + "b confirm 1\n", "line 2"},                  // no such box
+        {head + "e 0 mmove 0 5\n", "line 2"},
         {head + "x 2\n", "line 2"},
         {head + "s  7\n", "line 2"},                                // an empty word
         {head + "o 0 41\x01\n", "line 2"},                          // a control character

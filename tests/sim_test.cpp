@@ -42,7 +42,8 @@ TEST_F(SimTest, TimersRunOnTheVirtualClockAtTheScriptsSpeed) {
 TEST_F(SimTest, EveryMalformedCommandStopsWithStatus2AndItsNumber) {
     for (const char* bad :
          {"players", "players two", "tick -1", "tick x", "p1 nosuch 3", "p1 dead 2", "p2 life ten",
-          "set 1 2", "sound loud", "start now", "answer maybe", "dump all", "down", "level 1.5"}) {
+          "set 1 2", "sound loud", "start now", "answer maybe", "dump all", "down", "level 1.5",
+          "mouse", "mouse move 1", "mouse down 1 2 9", "mouse drag 1 2"}) {
         const test::SimRun r = RunSim(dir, std::string("level 0\n") + bad + "\n");
         EXPECT_EQ(r.status, 2) << bad;
         EXPECT_NE(r.err.find("line 2"), std::string::npos) << bad << ": " << r.err;

@@ -1,13 +1,15 @@
 // murk: the game in a real window, on the SDL2 backend.
 //
 // `murk --journal FILE` writes everything the game receives from the machine to FILE, for
-// `murk-sim --replay FILE`. With MURK_DUMP_AT_EXIT=FILE in the environment the game writes its
+// `murk-sim --replay FILE`; `murk --edit N` starts in the level editor on level N. With
+// MURK_DUMP_AT_EXIT=FILE in the environment the game writes its
 // state at exit to FILE, as murk-sim's `dump` prints it.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 
+#include "base/wholenumber.h"
 #include "platform/folders.h"
 #include "platform/journal/recording_platform.h"
 #include "platform/sdl/sdl_platform.h"
@@ -17,9 +19,11 @@
 
 namespace {
 
-// Runs the game on `pf`; writes the state at exit where MURK_DUMP_AT_EXIT says.
-int Play(murk::Platform& pf) {
+// Runs the game on `pf` (from the level editor on level `edit` when it is not negative); writes
+// the state at exit where MURK_DUMP_AT_EXIT says.
+int Play(murk::Platform& pf, int edit) {
     murk::App app(pf);
+    app.editAtStart = edit;
     const int status = murk::RunProgram(app);
     if (const char* dumpFile = std::getenv("MURK_DUMP_AT_EXIT"); dumpFile && *dumpFile) {
         std::ofstream out(dumpFile);
@@ -33,12 +37,16 @@ int Play(murk::Platform& pf) {
 
 int main(int argc, char** argv) {
     const char* journalFile = nullptr;
-    if (argc >= 2 && std::strcmp(argv[1], "--journal") == 0) {
-        if (argc != 3) {
-            std::fprintf(stderr, "usage: murk [--journal FILE]\n");
+    int edit = -1;
+    for (int i = 1; i < argc; i += 2) {
+        const bool journal = std::strcmp(argv[i], "--journal") == 0;
+        const bool editing = std::strcmp(argv[i], "--edit") == 0;
+        if ((!journal && !editing) || i + 1 >= argc ||
+            (editing && !murk::ParseWholeNumber(argv[i + 1], edit))) {
+            std::fprintf(stderr, "usage: murk [--journal FILE] [--edit LEVEL]\n");
             return 2;
         }
-        journalFile = argv[2];
+        if (journal) journalFile = argv[i + 1];
     }
     std::ofstream journal;
     if (journalFile) {
@@ -59,9 +67,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "murk: %s\n", error.c_str());
         return 1;
     }
-    if (!journalFile) return Play(*platform);
+    if (!journalFile) return Play(*platform, edit);
     murk::RecordingPlatform recording(*platform, journal);
-    const int status = Play(recording);
+    const int status = Play(recording, edit);
     if (recording.Failed()) {
         std::fprintf(stderr, "murk: the journal %s could not be written whole\n", journalFile);
         return 1;

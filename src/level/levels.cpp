@@ -16,6 +16,9 @@ std::string LevelFileName(const std::string& dir, int level) {
 
 namespace {
 
+constexpr const char* kDamaged =
+    "Error loading level. Please make sure the file exists and has not been corrupted.";
+
 bool InRange(int v, int low, int high) {
     return v >= low && v <= high;
 }
@@ -26,6 +29,24 @@ bool StartFitsLevel(const GridHeader& h, const StringGrid& level) {
     return InRange(h[0], 1, kRoomCols) && InRange(h[1], 1, kRoomRows) &&
            InRange(h[2], 1, kRoomCols) && InRange(h[3], 1, kRoomRows) &&
            InRange(h[9], 1, level.ColCount() - 1) && InRange(h[10], 1, level.RowCount() - 1);
+}
+
+// Empties LevelGrid, as every load does first.
+void ClearLevel(Game& g) {
+    ++g.LevelSerial;
+    for (int r = 1; r < g.LevelGrid.RowCount(); ++r)
+        for (int c = 0; c < g.LevelGrid.ColCount(); ++c) g.LevelGrid.SetCell(c, r, "");
+    g.LevelGrid.SetRowCount(2);
+}
+
+// The start squares and the start room of a level just put into LevelGrid.
+void TakeStart(Game& g, const GridHeader& header) {
+    g.P1().startCol = header[0];
+    g.P1().startRow = header[1];
+    g.P2().startCol = header[2];
+    g.P2().startRow = header[3];
+    g.StartRoomCol = header[9];
+    g.StartRoomRow = header[10];
 }
 
 }  // namespace
@@ -51,8 +72,7 @@ std::string LevelGridFromRead(FileReadResult fileRead, const std::string& text, 
             return "Invalid file format. File not opened.";
         case GridReadResult::CannotOpen:
         case GridReadResult::Damaged:
-            return "Error loading level. Please make sure the file exists and has not been "
-                   "corrupted.";
+            return kDamaged;
     }
     grid = std::move(loaded);
     header = read;
@@ -61,22 +81,21 @@ std::string LevelGridFromRead(FileReadResult fileRead, const std::string& text, 
 
 LevelLoad ReadLevel(Game& g, int level, FileReadResult read, const std::string& text,
                     const std::function<void()>& pump) {
-    ++g.LevelSerial;
-    for (int r = 1; r < g.LevelGrid.RowCount(); ++r)
-        for (int c = 0; c < g.LevelGrid.ColCount(); ++c) g.LevelGrid.SetCell(c, r, "");
-    g.LevelGrid.SetRowCount(2);
-
+    ClearLevel(g);
     GridHeader header{};
     if (std::string error = LevelGridFromRead(read, text, g.LevelGrid, header, pump);
         !error.empty())
         return {false, "", std::move(error)};
-    g.P1().startCol = header[0];
-    g.P1().startRow = header[1];
-    g.P2().startCol = header[2];
-    g.P2().startRow = header[3];
-    g.StartRoomCol = header[9];
-    g.StartRoomRow = header[10];
+    TakeStart(g, header);
     return {true, "Level " + std::to_string(level) + " - " + g.LevelGrid.Cell(1, 0), ""};
+}
+
+LevelLoad PutLevel(Game& g, const StringGrid& grid, const GridHeader& header, std::string shown) {
+    ClearLevel(g);
+    if (!StartFitsLevel(header, grid)) return {false, "", kDamaged};
+    g.LevelGrid = grid;
+    TakeStart(g, header);
+    return {true, std::move(shown), ""};
 }
 
 }  // namespace murk

@@ -40,4 +40,10 @@ std::string LevelGridFromRead(FileReadResult read, const std::string& text, Stri
 [[nodiscard]] LevelLoad ReadLevel(Game& g, int level, FileReadResult read, const std::string& text,
                                   const std::function<void()>& pump);
 
+// The same for a level held in memory (the level editor's test play): `grid` and `header` as a
+// level file holds them, `shown` the title line to show. A level whose start does not fit it is
+// refused with the message a damaged file gets.
+[[nodiscard]] LevelLoad PutLevel(Game& g, const StringGrid& grid, const GridHeader& header,
+                                 std::string shown);
+
 }  // namespace murk

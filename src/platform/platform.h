@@ -43,9 +43,10 @@ enum class EventKind {
     Text,       // text: UTF-8 characters typed (for editable fields)
     MouseDown,  // button (1 left, 2 middle, 3 right), x, y in canvas pixels
     MouseUp,
-    Paint,  // the windows are painted again (the SDL backend never asks: its canvas keeps the
-            // picture, which it presents again itself when the window was exposed)
-    Close,  // the window system asks the main window to close
+    MouseMove,  // x, y in canvas pixels; only while the pointer is tracked (TrackPointer)
+    Paint,      // the windows are painted again (the SDL backend never asks: its canvas keeps the
+                // picture, which it presents again itself when the window was exposed)
+    Close,      // the window system asks the main window to close
     // A game pad connected: pad, its number while it stays connected; text, its identity: the
     // pad's kind (32 hexadecimal digits, the same for every pad of one make and model), a space
     // and its name.
@@ -145,6 +146,10 @@ public:
     virtual void DisplaySize(int& width, int& height) const = 0;
     virtual int SetDisplayMode(int width, int height) = 0;  // 0 on success
     virtual void SetPointer(Pointer p) = 0;
+    // Whether the pointer's moves come as MouseMove events. Off unless a screen asks (the level
+    // editor does while it shows): the menu and play have no use for them, and an idle wait
+    // should not wake for them.
+    virtual void TrackPointer(bool on) = 0;
 
     // The 1024x768 canvas.
     virtual ImageId LoadImageFile(const std::string& path, std::string& error) = 0;

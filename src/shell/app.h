@@ -75,6 +75,8 @@ struct App final : Desk, Host {
     std::unique_ptr<THelpForm> helpForm;
     std::unique_ptr<Screen> menuScreen;  // the main window's screens (shell/screens.h)
     std::unique_ptr<Screen> playScreen;
+    std::unique_ptr<Screen> editScreen;  // the level editor (shell/editscreen.h)
+    int editAtStart = -1;                // `murk --edit N`: the level the editor opens at start
 };
 
 inline bool GameRunning(const App& app) {

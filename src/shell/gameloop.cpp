@@ -145,7 +145,13 @@ void WarpTimerTimer(App& app) {
     EndWarpWait(app);
     const bool p2Done = g.P2().finished || g.P2().dead;
     const bool p1Done = g.P1().finished || g.P1().dead;
-    if (g.PlayerCount == 1 || (p1Done && p2Done)) NextLevel(app);
+    if (app.play.test && (g.PlayerCount == 1 || (p1Done && p2Done))) {
+        // A test play ends at its warp: there is no next level to go to.
+        EndOverlays(app);
+        ReturnToMenu(app);
+    } else if (g.PlayerCount == 1 || (p1Done && p2Done)) {
+        NextLevel(app);
+    }
     app.play.WarpArmed1 = false;
     app.play.WarpArmed2 = false;
 }
@@ -170,7 +176,9 @@ void NextLevel(App& app) {
 void GameOverTimerTimer(App& app) {
     SetTimerInterval(app, app.GameOverTimer, 0);
     EndBanner(app);
+    const bool test = app.play.test.has_value();
     ReturnToMenu(app);
+    if (test) return;  // a test play of a level being edited earns no place in the table
     // The results as the panels last showed them, for the players the menu counts.
     std::vector<ShownResult> results;
     const size_t players = app.menu.players == "2" ? 2 : 1;

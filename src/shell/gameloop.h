@@ -8,8 +8,8 @@ struct App;
 inline constexpr int kWarpDelayMs = 3800;
 inline constexpr int kGameOverDelayMs = 3100;
 
-// Runs a whole game on the selected level (set by the menu with random mode); returns when it
-// ends.
+// Runs a whole game on the selected level (set by the menu with random mode), or on the level
+// editor's level in a test play (PlayState::test); returns when it ends.
 void StartGame(App& app);
 
 // The start of a game without its loop: everything StartGame does before running the loop.

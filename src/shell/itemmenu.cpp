@@ -8,6 +8,7 @@
 #include "options/keynames.h"
 #include "shell/app.h"
 #include "shell/render.h"
+#include "ui/style.h"
 
 namespace murk {
 
@@ -16,12 +17,12 @@ namespace {
 // Each player's menu covers the fifteen squares above that player's panel, in two rows, so that
 // drawing those squares again takes it away.
 constexpr int kCellCols = 5, kMenuRows = 2, kMenuRow = kRoomRows - kMenuRows + 1;
-constexpr Rgb kBack{16, 16, 40};
-constexpr Rgb kFrame{90, 90, 140};
-constexpr Rgb kText{235, 235, 235};
-constexpr Rgb kKeyText{170, 170, 200};
-constexpr Rgb kCurrentBack{255, 220, 60};
-constexpr Rgb kCurrentText{20, 20, 20};
+constexpr Rgb kBack = style::kBoxBack;
+constexpr Rgb kFrame = style::kBoxFrame;
+constexpr Rgb kText = style::kBoxText;
+constexpr Rgb kKeyText = style::kBoxKeyText;
+constexpr Rgb kCurrentBack = style::kBoxHighlight;
+constexpr Rgb kCurrentText = style::kBoxHighlightText;
 
 int FirstCol(int player) {
     return 1 + player * 3 * kCellCols;

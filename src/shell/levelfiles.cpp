@@ -17,10 +17,14 @@ int CountLevels(App& app) {
 }
 
 bool LoadLevel(App& app, int level) {
+    const TestLevel* test = app.play.test ? &*app.play.test : nullptr;
     std::string text;
     const FileReadResult read =
-        app.pf.ReadGameFile(LevelFileName(app.DirLbl, level), kMaxGridFileBytes, text);
-    const LevelLoad load = ReadLevel(app.game, level, read, text, [&app] { ProcessMessages(app); });
+        test ? FileReadResult::Read
+             : app.pf.ReadGameFile(LevelFileName(app.DirLbl, level), kMaxGridFileBytes, text);
+    const LevelLoad load =
+        test ? PutLevel(app.game, test->grid, test->header, test->shown)
+             : ReadLevel(app.game, level, read, text, [&app] { ProcessMessages(app); });
     if (!load.loaded) {
         ShowError(app, load.error);
         return false;

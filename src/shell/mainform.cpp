@@ -125,6 +125,18 @@ bool TMainForm::FormKeyUp(int key) {
     return true;
 }
 
+bool TMainForm::FormMouseDown(int button, int x, int y) {
+    return screen && screen->MouseDown(button, x, y);
+}
+
+bool TMainForm::FormMouseUp(int button, int x, int y) {
+    return screen && screen->MouseUp(button, x, y);
+}
+
+void TMainForm::FormMouseMove(int x, int y) {
+    if (screen) screen->MouseMove(x, y);
+}
+
 void TMainForm::FormPaint() {
     if (onPaint) onPaint();
 }

@@ -63,6 +63,9 @@ public:
 protected:
     bool FormKeyDown(int key) override;
     bool FormKeyUp(int key) override;
+    bool FormMouseDown(int button, int x, int y) override;
+    bool FormMouseUp(int button, int x, int y) override;
+    void FormMouseMove(int x, int y) override;
     void FormPaint() override;
 
 private:

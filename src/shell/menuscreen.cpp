@@ -3,6 +3,7 @@
 
 #include "options/optionsform.h"
 #include "shell/app.h"
+#include "shell/editscreen.h"
 #include "shell/gameloop.h"
 #include "shell/mainform.h"
 #include "shell/screens.h"
@@ -97,6 +98,9 @@ void MenuScreen::KeyUp(int key) {
         case vk::F7:
             TogglePlayers(app_);
             break;
+        case vk::F9:
+            OpenEditorCommand(app_);
+            break;
         case vk::F10:
             OpenOptions(app_);
             break;
@@ -150,6 +154,14 @@ void StartGameCommand(App& app, bool random) {
         return;
     }
     StartGame(app);
+}
+
+void OpenEditorCommand(App& app) {
+    try {
+        static_cast<void>(OpenEditor(app, MenuLevel(app)));  // a level it cannot open is named
+    } catch (const Failure& f) {
+        ShowException(app, f.text);
+    }
 }
 
 void TogglePlayers(App& app) {

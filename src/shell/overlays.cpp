@@ -12,6 +12,7 @@
 #include "shell/itemmenu.h"
 #include "shell/mainform.h"
 #include "shell/render.h"
+#include "ui/style.h"
 
 namespace murk {
 
@@ -33,9 +34,9 @@ constexpr int kBannerRowAbove = 3, kBannerRowBelow = 13;
 constexpr int kLineGap = 4;        // pixels between the banner's lines
 constexpr int kBannerMargin = 12;  // pixels kept clear at each end of a line
 constexpr int kBannerMinPx = 16;
-constexpr Rgb kBannerBack{16, 16, 40};
-constexpr Rgb kBannerTitle{255, 220, 60};
-constexpr Rgb kBannerText{235, 235, 235};
+constexpr Rgb kBannerBack = style::kBoxBack;
+constexpr Rgb kBannerTitle = style::kBoxHighlight;
+constexpr Rgb kBannerText = style::kBoxText;
 constexpr Rgb kHurtColour{220, 30, 30};
 constexpr Rgb kShieldColour{150, 210, 255};
 

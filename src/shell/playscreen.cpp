@@ -13,7 +13,9 @@ void PlayKeyDown(App& app, int key) {
     Game& g = app.game;
     if (key == vk::Escape && SomeoneCanPlay(g)) {
         app.play.Paused = true;
-        if (Confirm(app, "Abort game and return to menu?")) {
+        // A test play goes back to the level editor, and says so.
+        if (Confirm(app, app.play.test ? "Abort the test play and return to the level editor?"
+                                       : "Abort game and return to menu?")) {
             EndOverlays(app);  // the room stays beside the menu, as it is without them
             ReturnToMenu(app);
         } else {

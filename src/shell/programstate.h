@@ -4,20 +4,32 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "base/gridfile.h"
+#include "base/stringgrid.h"
 #include "platform/platform.h"
 
 namespace murk {
 
 // What the menu shows and the start of a game reads: the level and the player count as their
 // labels show them, and whether the menu stands over the room (it is hidden while a game
-// starts and runs).
+// starts and runs, and while the level editor is open).
 struct MenuState {
     std::string level = "0";
     std::string players = "1";
     bool shown = true;
+    bool editing = false;  // the level editor is open (a game started from it is a test play)
+};
+
+// The level a test play of the level editor plays instead of a level file: as a level file holds
+// it, with the title line to show over the room.
+struct TestLevel {
+    StringGrid grid;
+    GridHeader header{};
+    std::string shown;
 };
 
 // The texts a player's status panel shows, as last refreshed; the scores after a game are
@@ -43,6 +55,9 @@ struct PlayState {
     bool WarpArmed2 = false;
     int LevelCount = 0;       // level files counted at start-up
     uint64_t panelCalls = 1;  // panel refresh call counter, never reset (64 bits: never wraps)
+    // Set while the game is a test play of the level editor's level: it loads this level, enters
+    // no one in the high-score table, and ends back in the editor at its warp.
+    std::optional<TestLevel> test;
 };
 
 // A time in passes of `delay` ms each: at least one.

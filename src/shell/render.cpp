@@ -1,6 +1,8 @@
 // Room rendering with the player-tile rules.
 #include "shell/render.h"
 
+#include <algorithm>
+
 #include "base/tiles.h"
 #include "shell/app.h"
 
@@ -106,6 +108,43 @@ Font FittedFont(App& app, Font font, const std::string& text, int width, int min
         app.pf.TextSize(font, text, w, h);
     }
     return font;
+}
+
+std::vector<std::string> WrappedLines(App& app, const Font& font, const std::string& text,
+                                      int width, size_t maxLines) {
+    const auto fits = [&](const std::string& line) {
+        int w = 0, h = 0;
+        app.pf.TextSize(font, line, w, h);
+        return w <= width;
+    };
+    std::vector<std::string> lines;
+    std::string line;
+    size_t at = 0;
+    while (at < text.size() && lines.size() < maxLines) {
+        const size_t end = std::min(text.find(' ', at), text.size());
+        const std::string word = text.substr(at, end - at);
+        at = end + 1;
+        if (line.empty() || fits(line + " " + word)) {
+            line += (line.empty() ? "" : " ") + word;
+            continue;
+        }
+        lines.push_back(line);
+        line = word;
+    }
+    if (lines.size() < maxLines) {
+        if (!line.empty()) lines.push_back(line);
+        line.clear();
+    }
+    if ((at < text.size() || !line.empty()) && !lines.empty()) {
+        std::string& last = lines.back();
+        while (!last.empty() && !fits(last + "...")) {  // by whole UTF-8 characters
+            while (last.size() > 1 && (static_cast<unsigned char>(last.back()) & 0xC0) == 0x80)
+                last.pop_back();
+            last.pop_back();
+        }
+        last += "...";
+    }
+    return lines;
 }
 
 void DrawTextCentred(App& app, const Font& font, Rgb colour, int x, int y, int w, int h,

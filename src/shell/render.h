@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/tiles.h"
 #include "platform/platform.h"
@@ -35,6 +36,11 @@ void RedrawSquare(App& app, int col, int row);
 
 // `font`, made smaller a step at a time (down to `minPx`) until `text` is at most `width` wide.
 Font FittedFont(App& app, Font font, const std::string& text, int width, int minPx);
+
+// `text` broken between words into lines at most `width` wide in `font` (a word wider than that
+// stands on a line of its own); at most `maxLines`, the last ending in "..." when text is left.
+std::vector<std::string> WrappedLines(App& app, const Font& font, const std::string& text,
+                                      int width, size_t maxLines);
 
 // One line of text in the middle of the rectangle (x, y, w, h), clipped to it.
 void DrawTextCentred(App& app, const Font& font, Rgb colour, int x, int y, int w, int h,

@@ -12,7 +12,24 @@ void ShowMenuState(App& app) {
     m.LevelLbl->SetText(app.menu.level);
     m.NumPlayersLbl->SetText(app.menu.players);
     m.MenuBox->SetVisible(app.menu.shown);
-    m.screen = app.menu.shown ? app.menuScreen.get() : app.playScreen.get();
+    Screen* next = app.menu.shown                       ? app.menuScreen.get()
+                   : app.menu.editing && !app.play.test ? app.editScreen.get()
+                                                        : app.playScreen.get();
+    if (next == m.screen) return;
+    m.screen = next;
+    next->Shown();
+}
+
+void ShowEditScreen(App& app) {
+    app.menu.shown = false;
+    app.menu.editing = true;
+    ShowMenuState(app);
+}
+
+void CloseEditScreen(App& app) {
+    app.menu.editing = false;
+    app.menu.shown = true;
+    ShowMenuState(app);
 }
 
 void ShowPlayScreen(App& app) {
@@ -33,7 +50,8 @@ void ReturnToMenu(App& app) {
     g.GameStopped = true;
     g.PlayerCount = 0;
     app.play.Paused = false;
-    app.menu.shown = true;
+    app.play.test.reset();
+    app.menu.shown = !app.menu.editing;
     ShowMenuState(app);
     app.pf.SetPointer(Pointer::Normal);
 }

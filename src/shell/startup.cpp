@@ -9,6 +9,7 @@
 #include "options/padsform.h"
 #include "scores/table.h"
 #include "shell/app.h"
+#include "shell/editscreen.h"
 #include "shell/gameloop.h"
 #include "shell/levelfiles.h"
 #include "shell/mainform.h"
@@ -51,6 +52,7 @@ void CreateWindows(App& app) {
     app.helpForm = std::make_unique<THelpForm>(app, *app.mainForm);
     app.menuScreen = std::make_unique<MenuScreen>(app);
     app.playScreen = std::make_unique<PlayScreen>(app);
+    app.editScreen = std::make_unique<EditScreen>(app);
     app.mainForm->screen = app.menuScreen.get();
     app.onClose = [&app] { CloseProgram(app); };
     app.onFocus = [&app](bool focused) { PlayFocusChanged(app, focused); };
@@ -136,6 +138,7 @@ int RunProgram(App& app) {
     if (!Startup(app)) return 0;
     app.pf.ShowWindow();
     ShowForm(app, *app.mainForm);
+    if (app.editAtStart >= 0) static_cast<void>(OpenEditor(app, app.editAtStart));
     while (!app.terminated) {
         ProcessMessages(app);
         if (!app.terminated) WaitForMessages(app, "the program waits for input");
@@ -155,6 +158,7 @@ void MainFormPaint(App& app) {
     }
     ++app.PaintCount;
     if (!app.game.GameStopped) app.DrawRoom();
+    if (app.mainForm->screen) app.mainForm->screen->Paint();
 }
 
 }  // namespace murk

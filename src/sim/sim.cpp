@@ -143,6 +143,7 @@ public:
         if (cmd == "close" && rest.empty())
             return pf_.QueueEvent(WindowEvent(EventKind::Close)), true;
         if (cmd == "click") return Click(rest);
+        if (cmd == "mouse") return Mouse(rest);
         if (cmd == "remove") return Remove(rest);
         if (cmd == "edit") return Edit(rest);
         if (cmd == "pad") return Pad(rest);
@@ -227,6 +228,27 @@ private:
         if (!(in >> x >> y) || (in >> extra)) return false;
         pf_.QueueEvent(WindowEvent(EventKind::MouseDown, x, y));
         pf_.QueueEvent(WindowEvent(EventKind::MouseUp, x, y));
+        return true;
+    }
+
+    // A press, release or move of the pointer at a point of the window: `down X Y [BUTTON]`,
+    // `up X Y [BUTTON]` (1 left, 3 right; 1 unless given) or `move X Y`. Moves arrive only
+    // while a screen tracks the pointer (the level editor).
+    bool Mouse(const std::string& rest) {
+        std::istringstream in(rest);
+        std::vector<std::string> w;
+        for (std::string word; in >> word;) w.push_back(word);
+        int x = 0, y = 0, button = 1;
+        const bool move = !w.empty() && w[0] == "move";
+        const bool press = !w.empty() && (w[0] == "down" || w[0] == "up");
+        if (!(move && w.size() == 3) && !(press && (w.size() == 3 || w.size() == 4))) return false;
+        if (!ParseWholeNumber(w[1], x) || !ParseWholeNumber(w[2], y)) return false;
+        if (w.size() == 4 && (!ParseWholeNumber(w[3], button) || button < 1 || button > 3))
+            return false;
+        const EventKind kind = move             ? EventKind::MouseMove
+                               : w[0] == "down" ? EventKind::MouseDown
+                                                : EventKind::MouseUp;
+        pf_.QueueEvent({kind, 0, move ? 0 : button, x, y, {}});
         return true;
     }
 

@@ -64,6 +64,9 @@ void Dispatch(Desk& desk, const Event& e) {
         case EventKind::MouseUp:
             f->MouseUp(e.button, e.x, e.y);
             break;
+        case EventKind::MouseMove:
+            f->MouseMove(e.x, e.y);
+            break;
         default:
             break;
     }

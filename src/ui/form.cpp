@@ -92,6 +92,7 @@ void Form::TextTyped(const std::string& text) {
 }
 
 void Form::MouseDown(int button, int x, int y) {
+    if (FormMouseDown(button, x, y)) return;
     Widget* hit = root_->HitTest(x, y);
     pressed_ = hit;
     if (!hit) return;
@@ -102,6 +103,10 @@ void Form::MouseDown(int button, int x, int y) {
 void Form::MouseUp(int button, int x, int y) {
     // The widget that took the press gets the release wherever the pointer is by then (so a
     // held level arrow always hears it); a click needs the release over the same widget.
+    if (FormMouseUp(button, x, y)) {
+        pressed_ = nullptr;
+        return;
+    }
     Widget* hit = root_->HitTest(x, y);
     Widget* pressed = pressed_;
     pressed_ = nullptr;
@@ -109,6 +114,10 @@ void Form::MouseUp(int button, int x, int y) {
     if (!target) return;
     if (target->onMouseUp) target->onMouseUp(button);
     if (button == 1 && hit == pressed && hit->onClick) hit->onClick();
+}
+
+void Form::MouseMove(int x, int y) {
+    FormMouseMove(x, y);
 }
 
 }  // namespace murk

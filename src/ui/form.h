@@ -36,6 +36,7 @@ public:
     void TextTyped(const std::string& text);
     void MouseDown(int button, int x, int y);
     void MouseUp(int button, int x, int y);
+    void MouseMove(int x, int y);
 
     // What a game pad's control stands for in this window: the key it presses and lets go (0:
     // nothing). `player` is the player the pad plays. WindowPadKey unless the window says.
@@ -57,6 +58,11 @@ protected:
     // Key preview: the form sees keys before the focused widget; return true to swallow.
     virtual bool FormKeyDown(int) { return false; }
     virtual bool FormKeyUp(int) { return false; }
+    // Mouse preview, likewise: the form sees a press or release before its widgets, and every
+    // move of a tracked pointer (Platform::TrackPointer).
+    virtual bool FormMouseDown(int, int, int) { return false; }
+    virtual bool FormMouseUp(int, int, int) { return false; }
+    virtual void FormMouseMove(int, int) {}
     virtual void FormPaint() {}
 
 private:

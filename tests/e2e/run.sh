@@ -43,6 +43,7 @@ SCENARIOS=(
     "pad_two_players_level0 1024x768 120 timed"
     "two_players_level1 1024x768 120 timed"
     "two_players_level4 1024x768 120 timed"
+    "editor 1024x768 90"
 )
 
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/murk-e2e.XXXXXX")

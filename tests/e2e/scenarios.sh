@@ -950,4 +950,114 @@ scenario_installed() {
     [ "$EXIT_STATUS" -eq 0 ] || fail "murk exited with status $EXIT_STATUS"
 }
 
+# ---- The level editor ----
+# Its layout (src/shell/editlayout.h): the room's square (c, r) at canvas (32(c-1), 32(r-1)), the
+# toolbar on the right, the palette and the map of rooms below the room, the status line last.
+readonly HIGHLIGHT="255,220,60"
+readonly ED_NEW_BUTTON="992 447" ED_DRAW_BUTTON="992 66"
+readonly ED_SHRINK_EAST="981 683" ED_SHRINK_SOUTH="955 709"  # the map's "-" of a 2 x 2 level
+readonly ED_WALL_CELL="22 628" ED_GOLD_CELL="166 628" ED_FINISH_CELL="854 628"
+readonly ED_AWAY="100 756"  # the status line's left: no square of the room marked
+
+# The editor shows: its Draw button lit, the status line on the background.
+editor_shown() {
+    [ "$(canvas_pixel "$SHOT" 965 60)" = "$HIGHLIGHT" ] &&
+        [ "$(canvas_pixel "$SHOT" 4 766)" = "$BACKGROUND" ]
+}
+# Square (c, r) of the room the editor shows holds tile $3.
+editor_square_is() { [ "$(picture_diff "$SHOT" $((($1 - 1) * 32)) $((($2 - 1) * 32)) "$3")" = 0 ]; }
+
+# Moves the pointer to the canvas point "X Y" ($1), then clicks there with the left button.
+move_to() {
+    local x y sx sy
+    read -r x y <<<"$1"
+    read -r sx sy < <(to_screen "$x" "$y")
+    xdotool mousemove "$sx" "$sy" 2>/dev/null
+    sleep 0.2
+}
+click_at() {
+    move_to "$1"
+    xdotool click 1 2>/dev/null
+    sleep 0.2
+}
+# The centre of room square (c, r) in the editor, as "X Y".
+square_point() { echo "$((($1 - 1) * 32 + 16)) $((($2 - 1) * 32 + 16))"; }
+# A drag with the left button from square ($1, $2) along its row to column $3, the pointer moving
+# on square by square as a hand does.
+drag_squares() {
+    local c
+    move_to "$(square_point "$1" "$2")"
+    xdotool mousedown 1 2>/dev/null
+    for c in $(seq "$1" "$3"); do move_to "$(square_point "$c" "$2")"; done
+    xdotool mouseup 1 2>/dev/null
+    sleep 0.2
+}
+
+one_room_drawn() {
+    editor_square_is 2 8 A32 && editor_square_is 12 8 A32 && editor_square_is 7 10 A37 &&
+        editor_square_is 12 10 A45 && editor_square_is 3 10 A46
+}
+play_room_drawn() { square_is 7 10 A37 && square_is 12 10 A45 && square_is 3 10 A46; }
+# Level 0's room under another title than the new level's ($1: a screenshot of its play).
+warped_to_level_0() { square_is 1 1 "$(room_code 1 1 1)" && area_changed "$1" "$TITLE_AREA"; }
+
+# F9, a one-room level drawn with the mouse (a wall, gold, the finish), F2 and a walk to the
+# finish, the warp back into the editor, Ctrl+S, Escape, the new level chosen in the menu and
+# played to its warp. The level is saved in this copy of the game folder.
+scenario_editor() {
+    start_to_menu menu
+    local count
+    count=$(find Levels -maxdepth 1 -name 'Level*.dat' | wc -l)
+    key F9
+    wait_screen 5 editor-level-0 editor_shown
+    click_at "$ED_NEW_BUTTON"
+    click_at "$ED_SHRINK_EAST"
+    click_at "$ED_SHRINK_SOUTH"
+    click_at "$ED_WALL_CELL"
+    drag_squares 2 8 12
+    click_at "$ED_GOLD_CELL"
+    click_at "$(square_point 7 10)"
+    click_at "$ED_FINISH_CELL"
+    click_at "$(square_point 12 10)"
+    click_at "$ED_DRAW_BUTTON"
+    move_to "$ED_AWAY"
+    wait_screen 5 editor-one-room one_room_drawn
+    note "a one-room level drawn with the mouse"
+
+    key F2
+    wait_screen 10 test-play play_room_drawn
+    hold Right
+    wait_screen 10 test-play-gold-taken eval 'square_is 7 10 A00'
+    wait_screen 15 editor-after-warp editor_shown
+    xdotool keyup Right
+    one_room_drawn || fail "the editor came back with another level (see $SHOT)"
+    note "the warp ended the test play in the editor, the level as it was"
+
+    key ctrl+s
+    no_box_for 1 "saving a level without problems as a new number asks nothing"
+    local saved
+    saved=$(printf 'Levels/Level%03d.dat' "$count")
+    [ -f "$saved" ] || fail "Ctrl+S did not write $saved"
+    if [ -x "${LEVELC:-}" ]; then
+        "$LEVELC" "Levels/Sources/$(basename "${saved%.dat}").lvl" compiled.dat ||
+            fail "levelc rejected the saved source"
+        cmp -s compiled.dat "$saved" || fail "the saved source compiles to other bytes than $saved"
+        note "$saved and its source, which levelc compiles to the same bytes"
+    fi
+    key Escape
+    wait_screen 5 menu-after-editor menu_shown
+
+    key F5
+    key F6
+    key F2
+    wait_screen 10 new-level-play play_room_drawn
+    local played=$SHOT
+    hold Right
+    wait_screen 15 warped-to-level-0 warped_to_level_0 "$played"
+    xdotool keyup Right
+    note "the new level played to its warp; level 0 follows"
+    abort_game abort-question
+    quit_from_menu
+}
+
 "scenario_$SCENARIO"

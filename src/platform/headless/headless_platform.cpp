@@ -45,10 +45,12 @@ HeadlessPlatform::HeadlessPlatform()
       currentDir_(std::filesystem::current_path().string()) {}
 
 bool HeadlessPlatform::PollEvent(Event& e) {
-    if (events_.empty() || events_.front().at > now_) return false;
-    e = std::move(events_.front().event);
-    events_.pop_front();
-    return true;
+    while (!events_.empty() && events_.front().at <= now_) {
+        e = std::move(events_.front().event);
+        events_.pop_front();
+        if (e.kind != EventKind::MouseMove || tracking_) return true;
+    }
+    return false;
 }
 
 void HeadlessPlatform::WaitEvent(uint64_t untilMs) {

@@ -114,6 +114,9 @@ public:
     void DisplaySize(int& width, int& height) const override;
     int SetDisplayMode(int width, int height) override;
     void SetPointer(Pointer p) override { pointer_ = p; }
+    // As on a real machine, a queued pointer move is dropped unless the pointer is tracked.
+    void TrackPointer(bool on) override { tracking_ = on; }
+    bool TrackingPointer() const { return tracking_; }
     ImageId LoadImageFile(const std::string& path, std::string& error) override;
     ImageId LoadImageMemory(const uint8_t* data, size_t size, std::string& error) override;
     void ImageSize(ImageId id, int& width, int& height) const override;
@@ -183,6 +186,7 @@ private:
     int displayW_ = kCanvasWidth, displayH_ = kCanvasHeight;
     int modeSwitches_ = 0;
     Pointer pointer_ = Pointer::Normal;
+    bool tracking_ = false;
     std::string currentDir_;
     std::optional<std::string> dataDir_;
     SaveResult saveAnswer_ = SaveResult::Saved;

@@ -33,12 +33,13 @@ constexpr std::array<std::pair<BoxKind, const char*>, 5> kBoxWords{{
     {BoxKind::Plain, "plain"},
 }};
 
-constexpr std::array<std::pair<EventKind, const char*>, 14> kEventWords{{
+constexpr std::array<std::pair<EventKind, const char*>, 15> kEventWords{{
     {EventKind::KeyDown, "down"},
     {EventKind::KeyUp, "up"},
     {EventKind::Text, "text"},
     {EventKind::MouseDown, "mdown"},
     {EventKind::MouseUp, "mup"},
+    {EventKind::MouseMove, "mmove"},
     {EventKind::Paint, "paint"},
     {EventKind::Close, "close"},
     {EventKind::PadAdded, "padon"},
@@ -162,6 +163,7 @@ bool ParseEvent(const std::vector<std::string>& w, JournalEvent& out) {
             return w.size() == 4 && Unhex(w[3], e.text);
         case EventKind::MouseDown:
         case EventKind::MouseUp:
+        case EventKind::MouseMove:
             return w.size() == 6 && Number(w[3], e.button, 0, 255) &&
                    Number(w[4], e.x, -kMaxCoordinate, kMaxCoordinate) &&
                    Number(w[5], e.y, -kMaxCoordinate, kMaxCoordinate);
@@ -349,6 +351,7 @@ void JournalWriter::Poll(const Event* found) {
             break;
         case EventKind::MouseDown:
         case EventKind::MouseUp:
+        case EventKind::MouseMove:
             line << ' ' << found->button << ' ' << found->x << ' ' << found->y;
             break;
         case EventKind::Paint:

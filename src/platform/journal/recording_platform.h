@@ -33,6 +33,7 @@ public:
     void DisplaySize(int& width, int& height) const override;
     int SetDisplayMode(int width, int height) override;
     void SetPointer(Pointer p) override { inner_.SetPointer(p); }
+    void TrackPointer(bool on) override { inner_.TrackPointer(on); }
     ImageId LoadImageFile(const std::string& path, std::string& error) override;
     ImageId LoadImageMemory(const uint8_t* data, size_t size, std::string& error) override;
     void ImageSize(ImageId id, int& width, int& height) const override {

@@ -51,6 +51,9 @@ bool TranslateEvent(const SDL_Event& in, Event& out, Uint32 gameWindow) {
             return TranslateButton(in.button, EventKind::MouseDown, out);
         case SDL_MOUSEBUTTONUP:
             return TranslateButton(in.button, EventKind::MouseUp, out);
+        case SDL_MOUSEMOTION:
+            out = Event{EventKind::MouseMove, 0, 0, in.motion.x, in.motion.y, {}};
+            return true;
         case SDL_WINDOWEVENT:
             return TranslateWindow(in.window, out, gameWindow);
         case SDL_QUIT:

@@ -49,6 +49,7 @@ public:
     void DisplaySize(int& width, int& height) const override;
     int SetDisplayMode(int width, int height) override;
     void SetPointer(Pointer p) override { display_.SetPointer(p); }
+    void TrackPointer(bool on) override;
     ImageId LoadImageFile(const std::string& path, std::string& error) override;
     ImageId LoadImageMemory(const uint8_t* data, size_t size, std::string& error) override;
     void ImageSize(ImageId id, int& width, int& height) const override;
@@ -90,6 +91,8 @@ private:
     bool NextSdlEvent(SDL_Event& in);
     // Reads the pads (the test pad's lines first): their changes become SDL events.
     void ReadPads();
+    // Whether the event after the one just taken is a pointer move too.
+    bool LaterMoveQueued();
     // Handles what the platform keeps to itself (Alt+Enter, size changes, exposures); true when it
     // did.
     bool HandleInternally(const SDL_Event& in);
@@ -114,6 +117,7 @@ private:
     std::optional<GameFolders> folders_;  // unset: the current directory holds everything
     WindowChoice savedChoice_;
     bool swallowEnterUp_ = false;      // the Enter of Alt+Enter is not the game's
+    bool tracking_ = false;            // pointer moves are let through (TrackPointer)
     std::optional<SDL_Event> waited_;  // the event that ended SDL's own wait
     WindowSystemWait xwait_;
     static constexpr uint64_t kPumpIntervalNs = 1'000'000;

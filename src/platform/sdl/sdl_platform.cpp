@@ -30,8 +30,8 @@ bool SdlPlatform::Start(const std::string& choiceFile, std::string& error) {
     sounds_.StartAudio(session_.AudioOpen(), session_.AudioError());
     pads_.Start(session_.PadsAvailable());
     testPad_.Start(session_.PadsAvailable());
-    // The game has no use for mouse motion; ignored here, it never wakes an idle wait.
-    SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
+    // Mouse motion is ignored until a screen tracks the pointer: it never wakes an idle wait.
+    TrackPointer(false);
     SDL_StartTextInput();
     return true;
 }
@@ -142,13 +142,29 @@ void SdlPlatform::ReadPads() {
     pads_.Update();
 }
 
+void SdlPlatform::TrackPointer(bool on) {
+    tracking_ = on;
+    SDL_EventState(SDL_MOUSEMOTION, on ? SDL_ENABLE : SDL_IGNORE);
+}
+
+bool SdlPlatform::LaterMoveQueued() {
+    if (waited_) return waited_->type == SDL_MOUSEMOTION;
+    SDL_Event next;
+    return SDL_PeepEvents(&next, 1, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1 &&
+           next.type == SDL_MOUSEMOTION;
+}
+
 bool SdlPlatform::PollEvent(Event& e) {
     PresentIfDue();
     SDL_Event in;
     while (NextSdlEvent(in)) {
         if (pads_.Translate(in, e)) return true;
+        // Of moves that come one after another only the last counts: where the pointer is now.
+        // (A move queued before the tracking stopped is dropped too.)
+        if (in.type == SDL_MOUSEMOTION && (!tracking_ || LaterMoveQueued())) continue;
         if (HandleInternally(in) || !TranslateEvent(in, e, display_.WindowId())) continue;
-        if (e.kind == EventKind::MouseDown || e.kind == EventKind::MouseUp)
+        if (e.kind == EventKind::MouseDown || e.kind == EventKind::MouseUp ||
+            e.kind == EventKind::MouseMove)
             display_.ToCanvas(e.x, e.y);
         return true;
     }

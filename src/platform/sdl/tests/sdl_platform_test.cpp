@@ -1,4 +1,5 @@
 // The rest of the SDL platform under the dummy drivers: window, boxes, sounds, files, pacing.
+#include <SDL.h>
 #include <sys/stat.h>
 
 #include <chrono>
@@ -25,6 +26,34 @@ TEST_F(SdlPlatform, TheWindowShowsAndTheModeCanBeSetAndRestored) {
     platform->SetPointer(Pointer::Hidden);
     platform->SetPointer(Pointer::Normal);
     platform->HideWindow();
+}
+
+// Pointer moves come only while a screen tracks the pointer, and of moves one after another only
+// the last: where the pointer is now.
+TEST_F(SdlPlatform, PointerMovesComeOnlyWhileTrackedAndTheLastOfARun) {
+    platform->ShowWindow();
+    Event e;
+    while (platform->PollEvent(e)) {
+    }
+    const auto move = [](int x, int y) {
+        SDL_Event m{};
+        m.type = SDL_MOUSEMOTION;
+        m.motion.x = x;
+        m.motion.y = y;
+        SDL_PushEvent(&m);
+    };
+    move(10, 10);
+    EXPECT_FALSE(platform->PollEvent(e));  // never seen: an idle wait does not wake for it
+    platform->TrackPointer(true);
+    move(10, 10);
+    move(20, 10);
+    move(30, 12);
+    ASSERT_TRUE(platform->PollEvent(e));
+    EXPECT_EQ(e.kind, EventKind::MouseMove);
+    EXPECT_FALSE(platform->PollEvent(e));
+    platform->TrackPointer(false);
+    move(10, 10);
+    EXPECT_FALSE(platform->PollEvent(e));
 }
 
 TEST_F(SdlPlatform, BoxesWithoutAWindowSystemPrintTheirTextAndAgree) {
