@@ -312,6 +312,14 @@ TEST_F(EditScreenTest, TheTitleIsTypedAndLeavingWithChangesAsks) {
     Key(vk::Enter);
     EXPECT_EQ(model().Title(), "Tall Walls");
 
+    // The window's close button asks too, and No keeps the editor and its changes.
+    h.pf.QueueAnswer(false);
+    h.pf.QueueEvent({EventKind::Close, 0, 0, 0, 0, {}});
+    Pump();
+    EXPECT_TRUE(Editing());
+    EXPECT_FALSE(app().terminated);
+    EXPECT_NE(LastBox().find("Quit Murk and lose them?"), std::string::npos) << LastBox();
+
     h.pf.QueueAnswer(false);
     Key(vk::Escape);
     EXPECT_TRUE(Editing());

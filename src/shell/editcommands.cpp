@@ -227,6 +227,11 @@ void EditScreen::TestPlay(bool fromRoomShown) {
     if (Showing()) DrawAll();
 }
 
+bool EditScreen::MayQuit() {
+    if (!Showing() && !app_.play.test) return true;
+    return MayDropChanges("Quit Murk");
+}
+
 void EditScreen::Leave() {
     CloseBoxes();
     if (!MayDropChanges("Leave the level editor")) return Refresh();

@@ -37,6 +37,10 @@ public:
     void Shown() override;
     void Paint() override;
 
+    // The window is being closed: true unless the editor (shown, or its level in a test play)
+    // holds changes not saved and the player, asked, keeps them.
+    bool MayQuit();
+
     // What tests and the benchmark look at.
     const LevelEditor& Editor() const { return editor_; }
     LevelEditor& Editor() { return editor_; }

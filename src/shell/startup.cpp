@@ -54,7 +54,9 @@ void CreateWindows(App& app) {
     app.playScreen = std::make_unique<PlayScreen>(app);
     app.editScreen = std::make_unique<EditScreen>(app);
     app.mainForm->screen = app.menuScreen.get();
-    app.onClose = [&app] { CloseProgram(app); };
+    app.onClose = [&app] {
+        if (static_cast<EditScreen&>(*app.editScreen).MayQuit()) CloseProgram(app);
+    };
     app.onFocus = [&app](bool focused) { PlayFocusChanged(app, focused); };
     app.WarpTimer.onTimer = [&app] { WarpTimerTimer(app); };
     app.GameOverTimer.onTimer = [&app] { GameOverTimerTimer(app); };
